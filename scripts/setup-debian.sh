@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing MERION need, when missing.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite fonts-noto-cjk xvfb xauth sqlite3)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds and runs every test; the GUI tests use Qt's offscreen platform, so no display is needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -1,0 +1,22 @@
+#include "commands.h"
+
+#include "commands/show.h"
+
+#include <cstdio>
+
+const QList<CliCommand>& Commands()
+{
+    static const QList<CliCommand> commands = {
+        {"show", RunShow, ShowUsage},
+    };
+    return commands;
+}
+
+int UsageError(const QString& problem, const char* usage)
+{
+    const QByteArray text = QStringLiteral("merion-cli: %1\nusage: merion-cli [--database PATH] %2\n")
+                                .arg(problem, QString::fromUtf8(usage))
+                                .toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    return ExitStatus::Usage;
+}

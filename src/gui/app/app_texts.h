@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// The fixed texts of the application shell.
+namespace AppTexts
+{
+inline const QString Caption = QStringLiteral("MERION");
+inline const QString Title = QStringLiteral("全站仪后处理软件");
+inline const QString AlreadyRunning = QStringLiteral("Merion Application Already Running!");
+inline const QString IdlePrompt = QStringLiteral("如需帮助，请按F1键");
+inline const QString CapsLock = QStringLiteral("大写");
+inline const QString NumLock = QStringLiteral("数字");
+inline const QString ScrollLock = QStringLiteral("滚动");
+inline const QString ListTab = QStringLiteral("列表显示");
+inline const QString HelpFile = QStringLiteral("Help.pdf");
+
+inline const QString FileMenu = QStringLiteral("文件(&F)");
+inline const QString OpenItem = QStringLiteral("打开(&O)...");
+inline const QString ExitItem = QStringLiteral("退出(&X)");
+inline const QString ShowMenu = QStringLiteral("显示(&S)");
+inline const QString ToolBarItem = QStringLiteral("主工具栏(&T)");
+inline const QString LeftBarItem = QStringLiteral("左侧工具栏(&L)");
+inline const QString StatusBarItem = QStringLiteral("状态栏(&S)");
+
+inline const QString ReadFileButton = QStringLiteral("读文件");
+inline const QString ListExportButton = QStringLiteral("列表导出");
+inline const QString ExitButton = QStringLiteral("退出");
+
+inline const QString FilePage = QStringLiteral("文件管理");
+inline const QString EditPage = QStringLiteral("数据编辑");
+inline const QString SerialPage = QStringLiteral("串口通讯");
+
+// The status prompt of a command (the text before the line break of its prompt string);
+// empty when it has none.
+QString StatusPrompt(int command);
+// The tool tip of a command (the text after the line break); empty when it has none.
+QString CommandToolTip(int command);
+} // namespace AppTexts

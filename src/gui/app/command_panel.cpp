@@ -1,0 +1,45 @@
+#include "app/command_panel.h"
+
+#include "app/app_texts.h"
+#include "app/command_ids.h"
+#include "toolkit/button_list.h"
+
+#include <QStyle>
+
+namespace
+{
+struct PanelButton
+{
+    QStyle::StandardPixmap icon;
+    const char* label;
+    int command;
+    const char* toolTip;
+};
+} // namespace
+
+CCommandPanel::CCommandPanel(QWidget* parent) : QToolBox(parent)
+{
+    setObjectName(QStringLiteral("commandPanel"));
+    const QList<QPair<QString, QList<PanelButton>>> pages = {
+        {AppTexts::FilePage,
+         {{QStyle::SP_DialogOpenButton, "输入文件", Command::Import, "选择您要读取的文件"},
+          {QStyle::SP_DialogSaveButton, "输出文件", Command::OutputFile, "输出文件到磁盘"},
+          {QStyle::SP_DriveFDIcon, "输出SD卡文件", Command::SdCard, "保存为SD卡文件"}}},
+        {AppTexts::EditPage,
+         {{QStyle::SP_FileDialogDetailedView, "常规坐标", Command::ShowCoor, "用户自定义坐标输入"},
+          {QStyle::SP_FileDialogListView, "常规编码", Command::ShowCode, "用户自定义编码输入"}}},
+        {AppTexts::SerialPage,
+         {{QStyle::SP_ComputerIcon, "通讯设置", Command::CommSettings, "通讯设置"},
+          {QStyle::SP_ArrowUp, "上传", Command::Upload, "上传"},
+          {QStyle::SP_ArrowDown, "下载", Command::Download, "下载"}}},
+    };
+    for (const auto& [title, buttons] : pages)
+    {
+        auto* list = new CButtonList(this);
+        for (const PanelButton& button : buttons)
+            list->AddButton(style()->standardIcon(button.icon), QString::fromUtf8(button.label), button.command,
+                            QString::fromUtf8(button.toolTip), AppTexts::StatusPrompt(button.command));
+        connect(list, &CButtonList::CommandRequested, this, &CCommandPanel::CommandRequested);
+        addItem(list, title);
+    }
+}

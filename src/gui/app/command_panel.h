@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QToolBox>
+
+// The left command panel: three stacked pages ("文件管理", "数据编辑", "串口通讯"), one open
+// at a time with the headers of the others at the bottom; each page a list of buttons that
+// send their commands.
+class CCommandPanel : public QToolBox
+{
+    Q_OBJECT
+public:
+    explicit CCommandPanel(QWidget* parent = nullptr);
+
+signals:
+    void CommandRequested(int command);
+};

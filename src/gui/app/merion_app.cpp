@@ -1,0 +1,96 @@
+#include "app/merion_app.h"
+
+#include "app/app_texts.h"
+#include "app/main_frame.h"
+#include "report/reporter.h"
+#include "store/database_location.h"
+#include "store/project_store.h"
+#include "store/schema.h"
+#include "toolkit/message_box_reporter.h"
+#include "views/data_kind.h"
+#include "views/plx_doc.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QWidget>
+
+namespace
+{
+CMerionApp* g_instance = nullptr;
+}
+
+CMerionApp::CMerionApp(AppOptions options)
+    : m_showWindow(options.showWindow), m_currentKind(DataKind::Coor)
+{
+    if (options.reporter)
+        m_reporter = options.reporter;
+    else
+    {
+        m_ownReporter = std::make_unique<CMessageBoxReporter>();
+        m_reporter = m_ownReporter.get();
+    }
+    const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
+    m_store = std::make_unique<CProjectStore>(path, m_reporter);
+    g_instance = this;
+}
+
+CMerionApp::~CMerionApp()
+{
+    m_frame.reset();
+    m_document.reset();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+CMerionApp* CMerionApp::Instance()
+{
+    return g_instance;
+}
+
+CPlxView* CMerionApp::View() const
+{
+    return m_frame ? m_frame->View() : nullptr;
+}
+
+bool CMerionApp::InitInstance()
+{
+    m_store->Connect();
+
+    // A lock file beside the database keeps a second copy off the same project; a lock left
+    // by a crashed run names a process that no longer lives and does not block.
+    m_instanceLock = std::make_unique<QLockFile>(m_store->DatabasePath() + QStringLiteral(".lock"));
+    m_instanceLock->setStaleLockTime(0);
+    if (!m_instanceLock->tryLock(0))
+    {
+        m_instanceLock.reset();
+        m_reporter->Message(AppTexts::AlreadyRunning, MessageIcon::Exclamation);
+        m_store->Disconnect();
+        return false;
+    }
+
+    m_document = std::make_unique<CPlxDoc>();
+    m_frame = std::make_unique<CMainFrame>(*this);
+    // The first update shows the seven coordinate columns with no rows.
+    m_document->UpdateAllViews();
+    if (m_showWindow)
+        m_frame->showMaximized();
+    m_frame->setWindowTitle(AppTexts::Title);
+    m_started = true;
+    return true;
+}
+
+void CMerionApp::ExitInstance()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    // Tool dialogs go first: their workers must be done with the store before it closes.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog*>(window) && !window->parent())
+            delete window;
+    m_frame.reset();
+    for (const QString& table : Schema::ScratchTables())
+        m_store->ExecuteSql(QStringLiteral("delete from ") + table);
+    m_store->Disconnect();
+    m_instanceLock.reset();
+}

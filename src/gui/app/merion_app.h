@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class CMainFrame;
+class CPlxDoc;
+class CPlxView;
+class CProjectStore;
+class IReporter;
+
+
+struct AppOptions
+{
+    QString databasePath;          // empty: the default location
+    IReporter* reporter = nullptr; // nullptr: message boxes
+    bool showWindow = true;
+};
+
+// The application object: the one holder of what the windows share (the project store, the
+// current data kind, the download type and upload selections, the main frame and the list
+// view). Workers never read these: they get copies when they start.
+class CMerionApp : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CMerionApp(AppOptions options);
+    ~CMerionApp() override;
+
+    static CMerionApp* Instance();
+
+    // Start-up: connect the store, refuse a second copy, build and show the main window.
+    // False when the program must not run; a refused start leaves the store untouched.
+    bool InitInstance();
+    // End of the run: empty the scratch tables and close the store.
+    void ExitInstance();
+
+    CProjectStore& Store() { return *m_store; }
+    IReporter& Reporter() { return *m_reporter; }
+    CPlxDoc& Document() { return *m_document; }
+    CMainFrame* MainFrame() const { return m_frame.get(); }
+    CPlxView* View() const;
+
+    int CurrentKind() const { return m_currentKind; }
+    void SetCurrentKind(int kind) { m_currentKind = kind; }
+    int DownloadTypeIndex() const { return m_downloadTypeIndex; }
+    void SetDownloadTypeIndex(int index) { m_downloadTypeIndex = index; }
+    int UploadInstrument() const { return m_uploadInstrument; }
+    void SetUploadInstrument(int index) { m_uploadInstrument = index; }
+    int UploadCategory() const { return m_uploadCategory; }
+    void SetUploadCategory(int index) { m_uploadCategory = index; }
+
+    QWidget* DownloadDialog() const { return m_downloadDialog; }
+    void SetDownloadDialog(QWidget* dialog) { m_downloadDialog = dialog; }
+    QWidget* UploadDialog() const { return m_uploadDialog; }
+    void SetUploadDialog(QWidget* dialog) { m_uploadDialog = dialog; }
+
+private:
+    std::unique_ptr<IReporter> m_ownReporter;
+    IReporter* m_reporter;
+    std::unique_ptr<CProjectStore> m_store;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<CPlxDoc> m_document;
+    std::unique_ptr<CMainFrame> m_frame;
+    bool m_started = false;
+    bool m_showWindow;
+
+    int m_currentKind;
+    int m_downloadTypeIndex = 0;
+    int m_uploadInstrument = 0;
+    int m_uploadCategory = 0;
+    QPointer<QWidget> m_downloadDialog;
+    QPointer<QWidget> m_uploadDialog;
+};

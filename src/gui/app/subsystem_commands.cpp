@@ -1,0 +1,8 @@
+#include "app/subsystem_commands.h"
+
+void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
+{
+    // One line per subsystem.
+    (void)app;
+    (void)view;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QHash>
+#include <QTableView>
+
+#include <functional>
+
+class CListModel;
+class CMerionApp;
+class QMenu;
+
+// The program's one data window: the rows of the table that the current data kind selects.
+// Every command of the menu, the tool bar, the command panel and the context menus ends here;
+// each subsystem registers the commands it handles.
+class CPlxView : public QTableView
+{
+    Q_OBJECT
+public:
+    CPlxView(CMerionApp& app, QWidget* parent = nullptr);
+
+    void RegisterCommand(int command, std::function<void()> handler);
+    // Runs a command; one that no subsystem handles does nothing.
+    void OnCommand(int command);
+
+    // Drops every row and column and sets up the columns of the current data kind.
+    void OnUpdate();
+    // Appends the rows of a kind's table (the caller has updated the view first).
+    void Fill(int kind);
+    void ClearRows();
+    // Sets the kind, empties the list, updates the views and fills: the three show commands.
+    void ShowTable(int kind);
+
+    // The row under the cursor at the last right-click or double-click, −1 for none.
+    int RememberedRow() const { return m_rememberedRow; }
+    void SetRememberedRow(int row) { m_rememberedRow = row; }
+    // Dialog modes of the record editing: 0 add, 1 edit.
+    int CoorMode() const { return m_coorMode; }
+    int CodeMode() const { return m_codeMode; }
+    void SetEditModes(int mode) { m_coorMode = m_codeMode = mode; }
+    // The key of the row last offered for deletion.
+    const QString& DeleteKey() const { return m_deleteKey; }
+    void SetDeleteKey(const QString& key) { m_deleteKey = key; }
+
+    QString CellText(int row, int column) const;
+    int RowCount() const;
+    CListModel& Model() const { return *m_model; }
+
+    // The context menu of the current kind for a right-click on `row` (−1: below the rows),
+    // or nullptr for kinds without one. The caller owns it.
+    QMenu* CreateContextMenu(int row);
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void AddMenuCommand(QMenu* menu, const QString& text, int command, bool enabled);
+
+    CMerionApp& m_app;
+    CListModel* m_model;
+    QHash<int, std::function<void()>> m_handlers;
+    int m_rememberedRow = -1;
+    int m_coorMode = 0;
+    int m_codeMode = 0;
+    QString m_deleteKey;
+};
