@@ -21,54 +21,78 @@ QString TableOfQuery(const QString& sql)
 } // namespace
 
 CRecordSet::CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql)
-    : m_store(store), m_db(std::move(db)), m_sql(std::move(sql)), m_query(m_db)
+    : m_store(store), m_db(std::move(db)), m_sql(std::move(sql))
 {
     m_table = TableOfQuery(m_sql);
-    m_query.setForwardOnly(true);
-    Run();
+    // Run once to learn whether the query is sound and which columns it has; the rows are
+    // read only when someone asks for them (adding rows needs none).
+    QSqlQuery query(m_db);
+    m_valid = Execute(query);
+    if (m_valid)
+        m_columns = query.record();
 }
 
-void CRecordSet::Run()
+bool CRecordSet::Execute(QSqlQuery& query)
 {
-    m_valid = m_query.exec(AdaptStatement(m_sql));
-    if (!m_valid)
-    {
-        m_error = CProjectStore::Describe(m_query.lastError());
-        m_atEnd = true;
-        m_record = QSqlRecord();
+    query.setForwardOnly(true);
+    if (query.exec(AdaptStatement(m_sql)))
+        return true;
+    m_error = CProjectStore::Describe(query.lastError());
+    return false;
+}
+
+void CRecordSet::Load() const
+{
+    if (m_loaded)
         return;
+    m_loaded = true;
+    m_rows.clear();
+    if (!m_valid)
+        return;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.exec(AdaptStatement(m_sql)))
+        return;
+    const int columns = query.record().count();
+    while (query.next())
+    {
+        QVariantList row;
+        row.reserve(columns);
+        for (int i = 0; i < columns; ++i)
+            row << query.value(i);
+        m_rows << row;
     }
-    m_atEnd = !m_query.next();
-    m_record = m_query.record();
+}
+
+bool CRecordSet::IsEOF() const
+{
+    Load();
+    return m_position >= m_rows.size();
 }
 
 void CRecordSet::MoveNext()
 {
-    if (m_atEnd)
-        return;
-    m_atEnd = !m_query.next();
-    if (!m_atEnd)
-        m_record = m_query.record();
+    if (!IsEOF())
+        ++m_position;
 }
 
 void CRecordSet::MoveFirst()
 {
-    if (m_valid)
-        Run();
+    m_loaded = false;
+    m_position = 0;
+    Load();
 }
 
 QVariant CRecordSet::GetValue(const QString& column) const
 {
-    if (m_atEnd)
-        return {};
-    return m_record.value(column);
+    return GetValue(m_columns.indexOf(column));
 }
 
 QVariant CRecordSet::GetValue(int position) const
 {
-    if (m_atEnd || position < 0 || position >= m_record.count())
+    if (IsEOF() || position < 0)
         return {};
-    return m_record.value(position);
+    return m_rows[m_position].value(position);
 }
 
 QString CRecordSet::TextOf(const QVariant& value)

@@ -10,12 +10,13 @@
 
 class CProjectStore;
 
-// The rows of one query, owned by whoever asked for them. It walks forward through the rows
-// as the engine delivers them (MoveFirst runs the query again), and, on a plain query of one
-// table, adds rows: AddNew, SetValue per column, Update.
+// The rows of one query, owned by whoever asked for them, and, on a plain query of one table,
+// a way to add rows: AddNew, SetValue per column, Update.
 //
-// Rows are read as they are walked, so a caller that changes the rows it is walking should
-// read them all first.
+// The rows are read in one go when first asked for and the engine's statement is closed at
+// once: an open read would pin a snapshot of the database, and a write from this connection
+// after another thread's commit would then fail instead of waiting its turn. MoveFirst reads
+// the rows afresh.
 class CRecordSet
 {
 public:
@@ -24,7 +25,7 @@ public:
     bool IsValid() const { return m_valid; } // the query ran
     const QString& ErrorText() const { return m_error; }
 
-    bool IsEOF() const { return m_atEnd; }
+    bool IsEOF() const;
     void MoveNext();
     void MoveFirst();
 
@@ -34,7 +35,7 @@ public:
     QVariant GetValue(int position) const;
     QString GetText(const QString& column) const { return TextOf(GetValue(column)); }
     QString GetText(int position) const { return TextOf(GetValue(position)); }
-    int ColumnCount() const { return m_record.count(); }
+    int ColumnCount() const { return m_columns.count(); }
 
     // Adding a row: the values are given as text, the engine converts them where a column is numeric.
     void AddNew();
@@ -44,16 +45,18 @@ public:
     static QString TextOf(const QVariant& value);
 
 private:
-    void Run();
+    bool Execute(QSqlQuery& query);
+    void Load() const;
 
     CProjectStore& m_store;
     QSqlDatabase m_db;
     QString m_sql;
-    QSqlQuery m_query;
-    QSqlRecord m_record;
+    QSqlRecord m_columns;
     bool m_valid = false;
-    bool m_atEnd = true;
     QString m_error;
+    mutable bool m_loaded = false;
+    mutable QList<QVariantList> m_rows;
+    qsizetype m_position = 0;
     QString m_table;
     std::optional<QList<QPair<QString, QString>>> m_newRow;
 };
