@@ -60,7 +60,9 @@ bool CMerionApp::InitInstance()
     // by a crashed run names a process that no longer lives and does not block.
     m_instanceLock = std::make_unique<QLockFile>(m_store->DatabasePath() + QStringLiteral(".lock"));
     m_instanceLock->setStaleLockTime(0);
-    if (!m_instanceLock->tryLock(0))
+    // Only a lock held by a living copy refuses the start; a folder where no lock can be made
+    // (the store has already said so) does not keep the surveyor from the window.
+    if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError)
     {
         m_instanceLock.reset();
         m_reporter->Message(AppTexts::AlreadyRunning, MessageIcon::Exclamation);

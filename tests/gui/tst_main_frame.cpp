@@ -1,0 +1,331 @@
+#include "app/app_texts.h"
+#include "app/command_ids.h"
+#include "app/command_panel.h"
+#include "app/main_frame.h"
+#include "app/merion_app.h"
+#include "recording_reporter.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "views/data_kind.h"
+#include "views/list_model.h"
+#include "views/plx_doc.h"
+#include "views/plx_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolBox>
+#include <QToolButton>
+
+namespace
+{
+QStringList Captions(const CPlxView& view)
+{
+    QStringList captions;
+    for (int i = 0; i < view.model()->columnCount(); ++i)
+        captions << view.model()->headerData(i, Qt::Horizontal, Qt::DisplayRole).toString();
+    return captions;
+}
+
+QStringList ActionTexts(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+} // namespace
+
+class TestMainFrame : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString DatabasePath() const { return m_dir.filePath(QStringLiteral("project.db")); }
+
+private slots:
+    void windowCarriesTitleMenusToolBarAndStatusPanes()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        QCOMPARE(frame->windowTitle(), QStringLiteral("全站仪后处理软件"));
+
+        const QList<QAction*> menus = frame->menuBar()->actions();
+        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "显示(&S)"}));
+        QCOMPARE(ActionTexts(menus[0]->menu()->actions()), QStringList({"打开(&O)...", "-", "退出(&X)"}));
+        QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(ActionTexts(menus[1]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
+        for (QAction* toggle : menus[1]->menu()->actions())
+            QVERIFY(toggle->isCheckable() && toggle->isChecked());
+
+        auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("mainToolBar"));
+        QVERIFY(toolBar);
+        QCOMPARE(ActionTexts(toolBar->actions()), QStringList({"读文件", "列表导出", "退出"}));
+        QCOMPARE(toolBar->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+        QStringList panes;
+        for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
+            panes << label->text();
+        QCOMPARE(panes, QStringList({"如需帮助，请按F1键", "大写", "数字", "滚动"}));
+
+        // Prompts of the commands: status text before the line break.
+        QCOMPARE(frame->CommandAction(Command::Import)->statusTip(), QStringLiteral("导入文件"));
+        QCOMPARE(frame->CommandAction(Command::ToggleStatusBar)->statusTip(), QString());
+        QCOMPARE(frame->CommandAction(Command::ToggleStatusBar)->toolTip(), QStringLiteral("状态栏"));
+
+        auto* tabs = frame->findChild<QTabWidget*>(QStringLiteral("clientTabs"));
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("列表显示"));
+        QCOMPARE(tabs->widget(0), app.View());
+        // The first update shows the seven coordinate columns and no rows.
+        QCOMPARE(Captions(*app.View()).size(), 7);
+        QCOMPARE(app.View()->RowCount(), 0);
+        app.ExitInstance();
+        QVERIFY(reporter.Messages().isEmpty());
+    }
+
+    void commandPanelButtonsSendTheirCommands()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        CCommandPanel* panel = app.MainFrame()->CommandPanel();
+        QCOMPARE(panel->count(), 3);
+        QCOMPARE(panel->itemText(0), QStringLiteral("文件管理"));
+        QCOMPARE(panel->itemText(1), QStringLiteral("数据编辑"));
+        QCOMPARE(panel->itemText(2), QStringLiteral("串口通讯"));
+
+        const QList<std::tuple<int, int, QString, QString>> buttons = {
+            {0, Command::Import, "输入文件", "选择您要读取的文件"},
+            {0, Command::OutputFile, "输出文件", "输出文件到磁盘"},
+            {0, Command::SdCard, "输出SD卡文件", "保存为SD卡文件"},
+            {1, Command::ShowCoor, "常规坐标", "用户自定义坐标输入"},
+            {1, Command::ShowCode, "常规编码", "用户自定义编码输入"},
+            {2, Command::CommSettings, "通讯设置", "通讯设置"},
+            {2, Command::Upload, "上传", "上传"},
+            {2, Command::Download, "下载", "下载"},
+        };
+        QList<int> sent;
+        for (const auto& [page, command, label, tip] : buttons)
+            app.View()->RegisterCommand(command, [&sent, command = command] { sent << command; });
+        QList<int> expected;
+        for (const auto& [page, command, label, tip] : buttons)
+        {
+            auto* button = panel->widget(page)->findChild<QToolButton*>(QStringLiteral("cmd_%1").arg(command));
+            QVERIFY2(button, qPrintable(label));
+            QCOMPARE(button->text(), label);
+            QCOMPARE(button->toolTip(), tip);
+            QCOMPARE(button->iconSize(), QSize(30, 30));
+            panel->setCurrentIndex(page);
+            button->click();
+            expected << command;
+        }
+        QCOMPARE(sent, expected);
+        app.ExitInstance();
+    }
+
+    void switchingKindsReplacesTheColumns()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000',' C ')");
+        CPlxView& view = *app.View();
+
+        app.SetCurrentKind(DataKind::Meas);
+        app.Document().UpdateAllViews();
+        QCOMPARE(Captions(view).size(), 15);
+        QCOMPARE(view.columnWidth(1), 190);
+
+        view.OnCommand(Command::ShowCoor);
+        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        QCOMPARE(Captions(view), QStringList({"序号", "列表属性", "点名", "北坐标(N)", "东坐标(E)", "高程(Z)", "代码"}));
+        QCOMPARE(view.columnWidth(3), 130);
+        QCOMPARE(view.RowCount(), 1);
+        QCOMPARE(view.CellText(0, 6), QStringLiteral("C"));
+        QCOMPARE(view.model()->data(view.model()->index(0, 1), Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignLeft | Qt::AlignVCenter));
+        QCOMPARE(view.model()->data(view.model()->index(0, 2), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+
+        view.OnCommand(Command::ShowCode);
+        QCOMPARE(Captions(view).size(), 4);
+        QCOMPARE(view.RowCount(), 0);
+
+        // The upload kinds show no list at all.
+        app.SetCurrentKind(DataKind::UploadT5);
+        app.Document().UpdateAllViews();
+        QCOMPARE(view.model()->columnCount(), 0);
+        // A command nobody handles does nothing.
+        view.OnCommand(Command::ExportV2MeasNe);
+        app.ExitInstance();
+        QVERIFY(reporter.Messages().isEmpty());
+    }
+
+    void contextMenusFollowTheKindAndTheRowUnderTheCursor()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        CPlxView& view = *app.View();
+        view.OnCommand(Command::ShowCoor);
+
+        std::unique_ptr<QMenu> below(view.CreateContextMenu(-1));
+        QCOMPARE(below->title(), QStringLiteral("列表编辑"));
+        QCOMPARE(ActionTexts(below->actions()), QStringList({"添加", "编辑", "-", "删除记录", "删除所有", "-", "数据导出"}));
+        QList<bool> enabled;
+        for (QAction* action : below->actions())
+            if (!action->isSeparator())
+                enabled << action->isEnabled();
+        QCOMPARE(enabled, QList<bool>({true, false, false, true, true}));
+        std::unique_ptr<QMenu> onRow(view.CreateContextMenu(0));
+        for (QAction* action : onRow->actions())
+            QVERIFY(action->isEnabled());
+
+        app.SetCurrentKind(DataKind::Meas);
+        std::unique_ptr<QMenu> meas(view.CreateContextMenu(-1));
+        QCOMPARE(meas->title(), QStringLiteral("740测量数据导出"));
+        QCOMPARE(meas->actions().size(), 5);
+        for (QAction* action : meas->actions())
+            QVERIFY(!action->isEnabled());
+        QCOMPARE(meas->actions()[3]->text(), QStringLiteral("导出 PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE"));
+
+        app.SetCurrentKind(DataKind::V2Meas);
+        std::unique_ptr<QMenu> v2(view.CreateContextMenu(2));
+        QCOMPARE(v2->title(), QStringLiteral("520测量数据导出"));
+        QCOMPARE(v2->actions().size(), 2);
+        QVERIFY(v2->actions()[1]->isEnabled());
+
+        app.SetCurrentKind(DataKind::XSect);
+        QCOMPARE(view.CreateContextMenu(0), nullptr);
+
+        // A menu item sends its command to the view.
+        app.SetCurrentKind(DataKind::Code);
+        int added = 0;
+        view.RegisterCommand(Command::AddRecord, [&added] { ++added; });
+        std::unique_ptr<QMenu> codes(view.CreateContextMenu(-1));
+        codes->actions()[0]->trigger();
+        QCOMPARE(added, 1);
+    }
+
+    void doubleClickRemembersTheRowAndEdits()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        app.MainFrame()->show();
+        app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
+        CPlxView& view = *app.View();
+        view.OnCommand(Command::ShowCoor);
+        QList<int> editedRows;
+        view.RegisterCommand(Command::EditRecord, [&] { editedRows << view.RememberedRow(); });
+        const QRect first = view.visualRect(view.model()->index(0, 2));
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(first.center().x(), first.bottom() + 40));
+        QCOMPARE(editedRows, QList<int>({0, -1}));
+        app.ExitInstance();
+    }
+
+    void barsHideAndShowWithTheirCheckMarks()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
+        QVERIFY(app.InitInstance());
+        CMainFrame* frame = app.MainFrame();
+        frame->show();
+        auto* leftBar = frame->findChild<QDockWidget*>(QStringLiteral("leftBar"));
+        QVERIFY(leftBar->isVisible());
+        QVERIFY(leftBar->width() >= 170);
+        QAction* toggle = frame->CommandAction(Command::ToggleLeftBar);
+        toggle->trigger();
+        QVERIFY(!toggle->isChecked());
+        QVERIFY(!leftBar->isVisible());
+        toggle->trigger();
+        QVERIFY(leftBar->isVisible());
+
+        frame->CommandAction(Command::ToggleStatusBar)->trigger();
+        QVERIFY(!frame->statusBar()->isVisible());
+        frame->CommandAction(Command::ToggleToolBar)->trigger();
+        QVERIFY(!frame->findChild<QToolBar*>(QStringLiteral("mainToolBar"))->isVisible());
+        app.ExitInstance();
+    }
+
+    void secondStartIsRefusedAndTouchesNothing()
+    {
+        CRecordingReporter firstReporter;
+        CMerionApp first(AppOptions{DatabasePath(), &firstReporter, false});
+        QVERIFY(first.InitInstance());
+        first.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
+        first.Store().ExecuteSql("insert into CodeEdit values(1,'Manual_Input_Data','1','KERB')");
+
+        {
+            CRecordingReporter secondReporter;
+            CMerionApp second(AppOptions{DatabasePath(), &secondReporter, false});
+            QVERIFY(!second.InitInstance());
+            QCOMPARE(secondReporter.Messages(), QStringList({"Merion Application Already Running!"}));
+            second.ExitInstance(); // a refused start has nothing to clear
+            QCOMPARE(second.MainFrame(), nullptr);
+        }
+        QCOMPARE(first.Store().GetRecordSet("select count(*) from CoorEdit")->GetValue(0).toInt(), 1);
+        QCOMPARE(first.Store().GetRecordSet("select count(*) from CodeEdit")->GetValue(0).toInt(), 1);
+        first.ExitInstance();
+
+        // Once the first copy has ended, the next start is welcome.
+        CRecordingReporter thirdReporter;
+        CMerionApp third(AppOptions{DatabasePath(), &thirdReporter, false});
+        QVERIFY(third.InitInstance());
+        third.ExitInstance();
+        QVERIFY(thirdReporter.Messages().isEmpty());
+    }
+
+    void normalExitEmptiesOnlyTheScratchTables()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("exit.db"));
+        CRecordingReporter reporter;
+        {
+            CMerionApp app(AppOptions{path, &reporter, false});
+            QVERIFY(app.InitInstance());
+            CProjectStore& store = app.Store();
+            for (const char* statement :
+                 {"insert into CoorEdit(ID,SN) values(1,'P1')", "insert into CodeEdit(ID,SN) values(1,'1')",
+                  "insert into 520BreakerSur(ID) values(1)", "insert into 520RoadStake(ID) values(1)",
+                  "insert into 520SurLine(ID,STARTDIST) values(1,0)", "insert into 740Meas(ID,SN) values(1,'P1')",
+                  "insert into 520Meas(ID,MARK) values(1,'M')",
+                  "insert into COMConfig values(3,7,1,1,2,2)"})
+                QVERIFY(store.ExecuteSql(QString::fromUtf8(statement)));
+            app.ExitInstance();
+        }
+        CProjectStore check(path, &reporter);
+        check.Connect();
+        for (const QString table : {"CoorEdit", "CodeEdit", "520BreakerSur", "520RoadStake", "520SurLine"})
+            QCOMPARE(check.GetRecordSet("select count(*) from " + table)->GetValue(0).toInt(), 0);
+        for (const QString table : {"740Meas", "520Meas", "COMConfig"})
+            QCOMPARE(check.GetRecordSet("select count(*) from " + table)->GetValue(0).toInt(), 1);
+        check.Disconnect();
+        QVERIFY(reporter.Messages().isEmpty());
+    }
+
+    void missingDatabaseFolderStillOpensTheWindow()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{m_dir.filePath(QStringLiteral("missing/folder/x.db")), &reporter, false});
+        QVERIFY(app.InitInstance());
+        QVERIFY(reporter.Messages().value(0).startsWith("Failed To Connect Database!\r\nError Message:"));
+        QVERIFY(app.MainFrame());
+        QCOMPARE(app.View()->RowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_main_frame.moc"
