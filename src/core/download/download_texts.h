@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The fixed texts of the download: the dialog's captions and the messages of a transfer.
+namespace DownloadTexts
+{
+inline const QString Title = QStringLiteral("下载数据");
+inline const QString InstrumentLabel = QStringLiteral("仪器类型:");
+inline const QString DownloadTypeLabel = QStringLiteral("下载类型:");
+inline const QString ParseButton = QStringLiteral("解析下载");
+inline const QString RawButton = QStringLiteral("下载原始数据");
+inline const QString CancelButton = QStringLiteral("取消");
+inline const QString Note = QStringLiteral("注：数据下载时，请勿做其它操作!");
+inline const QStringList Instruments = {QStringLiteral("T5/T5+"), QStringLiteral("T8")};
+
+inline const QString WaitTimeout = QStringLiteral("Wait Timeout");
+inline const QString ConnectTimeout = QStringLiteral("Connect Timeout!");
+inline const QString OpenFileFailed = QStringLiteral("Open file failed!");
+inline const QString NoFileChosen = QStringLiteral("Can not Create a file dialog!");
+inline const QString RawFileFilter = QStringLiteral("*.txt (*.txt);;*.* (*)");
+
+// The row attribute of a measurement row is this prefix and the kind name.
+inline const QString MeasAttrPrefix = QStringLiteral("T5(T8)_Meas_");
+inline const QString CoorAttr = QStringLiteral("T5(T8)_COOR");
+} // namespace DownloadTexts

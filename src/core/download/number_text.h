@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// "0012.345" → "12.345", "000.5" and ".5" → "0.5". Only a text with a "." whose integer part
+// starts with "0" changes: "-012.5" and "0012" stay as they are.
+QString TrimLeadingZeros(const QString& text);
+
+// A job file's angle counts half arc-seconds; the table keeps decimal degrees with four
+// decimals ("648000" → "90.0000"). Reads the longest number at the start of the text, after
+// blanks; a text that starts with no number counts as 0.
+QString HalfSecondsToDegrees(const QString& text);
