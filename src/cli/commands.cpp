@@ -1,5 +1,8 @@
 #include "commands.h"
 
+#include "commands/alignment.h"
+#include "commands/code.h"
+#include "commands/point.h"
 #include "commands/show.h"
 
 #include <cstdio>
@@ -8,6 +11,9 @@ const QList<CliCommand>& Commands()
 {
     static const QList<CliCommand> commands = {
         {"show", RunShow, ShowUsage},
+        {"point", RunPoint, PointUsage},
+        {"code", RunCode, CodeUsage},
+        {"alignment", RunAlignment, AlignmentUsage},
     };
     return commands;
 }

@@ -1,0 +1,24 @@
+#include "commands/alignment.h"
+
+#include "cli_reporter.h"
+#include "commands/edit_subcommands.h"
+#include "edit/alignment_edit.h"
+#include "edit/record_delete.h"
+#include "views/data_kind.h"
+
+int RunAlignment(CliContext& context, const QStringList& arguments)
+{
+    static const QList<EditSubcommand> subcommands = {
+        {"add", 5, 5,
+         [](CliContext& c, const QStringList& v) { return AddAlignment(c.store, {QString(), v[0], v[1], v[2], v[3], v[4]}); }},
+        {"edit", 6, 6,
+         [](CliContext& c, const QStringList& v) { return EditAlignment(c.store, {v[0], v[1], v[2], v[3], v[4], v[5]}); }},
+        {"delete", 1, 1,
+         [](CliContext& c, const QStringList& v) {
+             return DeleteRecord(c.store, DataKind::Alignment, v[0], c.reporter);
+         }},
+        {"clear", 0, 0,
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Alignment, c.reporter); }},
+    };
+    return RunEditSubcommand(context, arguments, subcommands, AlignmentUsage);
+}

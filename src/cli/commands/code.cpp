@@ -1,0 +1,20 @@
+#include "commands/code.h"
+
+#include "cli_reporter.h"
+#include "commands/edit_subcommands.h"
+#include "edit/code_edit.h"
+#include "edit/record_delete.h"
+#include "views/data_kind.h"
+
+int RunCode(CliContext& context, const QStringList& arguments)
+{
+    static const QList<EditSubcommand> subcommands = {
+        {"add", 2, 2, [](CliContext& c, const QStringList& v) { return AddCode(c.store, {v[0], v[1]}); }},
+        {"edit", 2, 2, [](CliContext& c, const QStringList& v) { return EditCode(c.store, {v[0], v[1]}); }},
+        {"delete", 1, 1,
+         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Code, v[0], c.reporter); }},
+        {"clear", 0, 0,
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Code, c.reporter); }},
+    };
+    return RunEditSubcommand(context, arguments, subcommands, CodeUsage);
+}

@@ -1,0 +1,30 @@
+#include "commands/edit_subcommands.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+
+int RunEditSubcommand(CliContext& context, const QStringList& arguments, const QList<EditSubcommand>& subcommands,
+                      const char* usage)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, usage);
+    if (parsed.positional.isEmpty())
+        return UsageError(QStringLiteral("missing add, edit, delete or clear"), usage);
+    const QString word = parsed.positional.first();
+    const QStringList values = parsed.positional.mid(1);
+    for (const EditSubcommand& subcommand : subcommands)
+    {
+        if (word != QLatin1String(subcommand.word))
+            continue;
+        if (values.size() < subcommand.minValues || values.size() > subcommand.maxValues)
+            return UsageError(QStringLiteral("wrong number of values for %1").arg(word), usage);
+        const EditOutcome outcome = subcommand.run(context, values);
+        ReportOutcome(context.reporter, outcome);
+        if (outcome.status == EditStatus::Done || outcome.status == EditStatus::Cancelled)
+            return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+        return ExitStatus::Failure;
+    }
+    return UsageError(QStringLiteral("unknown subcommand %1").arg(word), usage);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli_context.h"
+#include "edit/edit_outcome.h"
+
+#include <QList>
+
+#include <functional>
+
+// The words after point, code and alignment: add, edit, delete, clear, each taking a fixed
+// number of values and running one hand-editing operation.
+struct EditSubcommand
+{
+    const char* word;
+    int minValues;
+    int maxValues;
+    std::function<EditOutcome(CliContext& context, const QStringList& values)> run;
+};
+
+// Picks the subcommand, checks the number of values (usage error otherwise), runs it and
+// turns the outcome into the exit status: a refused save prints its message and fails.
+int RunEditSubcommand(CliContext& context, const QStringList& arguments, const QList<EditSubcommand>& subcommands,
+                      const char* usage);

@@ -1,0 +1,28 @@
+#include "commands/point.h"
+
+#include "cli_reporter.h"
+#include "commands/edit_subcommands.h"
+#include "edit/coor_edit.h"
+#include "edit/record_delete.h"
+#include "views/data_kind.h"
+
+namespace
+{
+CoorFields PointOf(const QStringList& values)
+{
+    return {values[0], values[1], values[2], values[3], values.value(4)};
+}
+} // namespace
+
+int RunPoint(CliContext& context, const QStringList& arguments)
+{
+    static const QList<EditSubcommand> subcommands = {
+        {"add", 4, 5, [](CliContext& c, const QStringList& v) { return AddCoor(c.store, PointOf(v)); }},
+        {"edit", 4, 5, [](CliContext& c, const QStringList& v) { return EditCoor(c.store, PointOf(v)); }},
+        {"delete", 1, 1,
+         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Coor, v[0], c.reporter); }},
+        {"clear", 0, 0,
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Coor, c.reporter); }},
+    };
+    return RunEditSubcommand(context, arguments, subcommands, PointUsage);
+}

@@ -1,0 +1,54 @@
+#include "edit/record_delete.h"
+
+#include "edit/edit_texts.h"
+#include "edit/table_rows.h"
+#include "report/reporter.h"
+#include "store/project_store.h"
+#include "store/statement.h"
+#include "store/transaction.h"
+#include "views/data_kind.h"
+
+bool IsEditableKind(int kind)
+{
+    return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
+}
+
+EditOutcome DeleteRecord(CProjectStore& store, int kind, const QString& key, IReporter& asker)
+{
+    if (!IsEditableKind(kind))
+        return {EditStatus::Cancelled, {}};
+    const QString table = DataKind::TableOf(kind);
+    QString condition;
+    if (kind == DataKind::Alignment)
+    {
+        // The ID stands bare in the statement: only a whole number may go there.
+        const std::optional<qint64> id = ParseWholeNumber(key);
+        if (!id)
+            return EditOutcome::Invalid(EditTexts::Sequence);
+        condition = QStringLiteral(" where ID=") + QString::number(*id);
+    }
+    else
+        condition = QStringLiteral(" where SN=") + SqlText(key);
+
+    if (!asker.Confirm(EditTexts::DeleteQuestion(key)))
+        return {EditStatus::Cancelled, {}};
+
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return {EditStatus::DatabaseError, {}};
+    if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition) || !TableRows::Renumber(store, table)
+        || !transaction.Commit())
+        return {EditStatus::DatabaseError, {}};
+    return {};
+}
+
+EditOutcome DeleteAllRecords(CProjectStore& store, int kind, IReporter& asker)
+{
+    if (!IsEditableKind(kind))
+        return {EditStatus::Cancelled, {}};
+    if (!asker.Confirm(EditTexts::DeleteAllQuestion))
+        return {EditStatus::Cancelled, {}};
+    if (!store.ExecuteSql(QStringLiteral("delete from ") + DataKind::TableOf(kind)))
+        return {EditStatus::DatabaseError, {}};
+    return {};
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "edit/edit_outcome.h"
+
+#include <QString>
+
+class CProjectStore;
+class IReporter;
+
+// Whether the list of a kind is kept by hand (coordinates, codes, alignment).
+bool IsEditableKind(int kind);
+
+// Asks "Delete <key> ?" and, on OK, deletes the rows of that key and numbers the rest
+// 1, 2, 3 … The key is the point name or code number, or for the alignment the ID.
+// Other kinds do nothing.
+EditOutcome DeleteRecord(CProjectStore& store, int kind, const QString& key, IReporter& asker);
+// Asks "Delete All Records?" once and, on OK, empties the kind's table.
+EditOutcome DeleteAllRecords(CProjectStore& store, int kind, IReporter& asker);

@@ -1,0 +1,59 @@
+#include "edit/table_rows.h"
+
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "store/statement.h"
+
+namespace TableRows
+{
+std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name)
+{
+    const auto rows = store.GetRecordSet(QStringLiteral("select count(SN) from ") + table
+                                         + QStringLiteral(" where SN in (") + QStringLiteral("select SN from ") + table
+                                         + QStringLiteral(" where SN in") + QStringLiteral("(") + SqlText(name)
+                                         + QStringLiteral(")") + QStringLiteral(")"));
+    if (!rows->IsValid() || rows->IsEOF())
+        return std::nullopt;
+    return rows->GetText(0) != QLatin1String("0");
+}
+
+std::optional<int> NextId(CProjectStore& store, const QString& table)
+{
+    const auto rows = store.GetRecordSet(QStringLiteral("select count(*) from ") + table);
+    if (!rows->IsValid() || rows->IsEOF())
+        return std::nullopt;
+    return rows->GetValue(0).toInt() + 1;
+}
+
+bool Insert(CProjectStore& store, const QString& table, const QList<QPair<QString, QString>>& columns)
+{
+    const auto rows = store.GetRecordSet(QStringLiteral("select * from ") + table);
+    if (!rows->IsValid())
+        return false;
+    rows->AddNew();
+    for (const auto& column : columns)
+        rows->SetValue(column.first, column.second);
+    return rows->Update();
+}
+
+bool Renumber(CProjectStore& store, const QString& table)
+{
+    // Read every row first: the updates below change the table being walked.
+    QList<qint64> rowIds;
+    {
+        const auto rows = store.GetRecordSet(QStringLiteral("select rowid from ") + table + QStringLiteral(" order by rowid"));
+        if (!rows->IsValid())
+            return false;
+        for (; !rows->IsEOF(); rows->MoveNext())
+            rowIds << rows->GetValue(0).toLongLong();
+    }
+    int counter = 1;
+    for (const qint64 rowId : rowIds)
+    {
+        if (!store.ExecuteSql(QStringLiteral("update %1 set ID=%2 where rowid=%3").arg(table).arg(counter).arg(rowId)))
+            return false;
+        ++counter;
+    }
+    return true;
+}
+} // namespace TableRows

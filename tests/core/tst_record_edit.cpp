@@ -1,0 +1,333 @@
+#include "edit/alignment_edit.h"
+#include "edit/code_edit.h"
+#include "edit/coor_edit.h"
+#include "edit/edit_texts.h"
+#include "edit/record_delete.h"
+#include "test_database.h"
+#include "views/data_kind.h"
+#include "views/list_rows.h"
+
+#include <QTest>
+
+namespace
+{
+const char* const CoorRows = "select ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid";
+const char* const AlignmentRows = "select ID, ATTR, LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR from 520SurLine order by rowid";
+
+EditOutcome AddPoint(CTestDatabase& db, const QString& name, const QString& n = QStringLiteral("1"),
+                     const QString& e = QStringLiteral("2"), const QString& z = QStringLiteral("3"),
+                     const QString& code = QString())
+{
+    return AddCoor(db.Store(), {name, n, e, z, code});
+}
+
+EditOutcome AddElement(CTestDatabase& db, const QString& type, const QString& start)
+{
+    return AddAlignment(db.Store(), {QString(), type, start, QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20")});
+}
+} // namespace
+
+class TestRecordEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void addingPointsNumbersThemAndKeepsMillimetres();
+    void addingRefusesEmptyAndDuplicateNamesWritingNothing();
+    void coordinatesThatAreNoNumbersStopTheSave();
+    void editingChangesCoordinatesAndCodeButNeverTheName();
+    void namesWithApostrophesTouchOnlyTheirOwnRows();
+    void deletingRenumbersTheRest();
+    void deletingRenumbersDuplicateNamesOneByOne();
+    void deleteAskedNoKeepsEverything();
+    void deleteAllAsksOnceAndEmptiesTheList();
+    void codesAreAddedEditedAndRefusedLikePoints();
+    void alignmentElementsGetCountPlusOne();
+    void alignmentEditTargetsTheSequenceNumber();
+    void alignmentFieldsGoInAsTyped();
+    void alignmentListsByStartChainage();
+    void numbersAreReadAsSurveyorsTypeThem();
+};
+
+void TestRecordEdit::addingPointsNumbersThemAndKeepsMillimetres()
+{
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, "P1", "100.5", "200.25", "10", "TREE").Succeeded());
+    QVERIFY(AddPoint(db, "P2", "1234567.8912", "3456789.123", "-0.0004").Succeeded());
+    QVERIFY(AddPoint(db, "P3", " 12 ", "1e3", "+7.25").Succeeded());
+    QCOMPARE(db.Rows(CoorRows), QStringList({
+                                    "1|Manual_Input_Data|P1|100.500|200.250|10.000|TREE",
+                                    "2|Manual_Input_Data|P2|1234567.891|3456789.123|-0.000|",
+                                    "3|Manual_Input_Data|P3|12.000|1000.000|7.250|",
+                                }));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+}
+
+void TestRecordEdit::addingRefusesEmptyAndDuplicateNamesWritingNothing()
+{
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, "A").Succeeded());
+    QVERIFY(AddPoint(db, "B").Succeeded());
+
+    const EditOutcome duplicate = AddPoint(db, "A", "9", "9", "9");
+    QCOMPARE(duplicate.status, EditStatus::NameExists);
+    QCOMPARE(MessageOf(duplicate), QStringLiteral("PT Name Already Exists,Please Rename!"));
+    QCOMPARE(db.Count("CoorEdit"), 2);
+
+    // The empty name is refused before the numbers are looked at: an empty dialog says so.
+    const EditOutcome empty = AddPoint(db, "", "", "", "");
+    QCOMPARE(empty.status, EditStatus::EmptyName);
+    QCOMPARE(MessageOf(empty), QStringLiteral("PT Name Can't Be Null!"));
+    QCOMPARE(AddPoint(db, "   ").status, EditStatus::EmptyName);
+    QCOMPARE(EditCoor(db.Store(), {"", "1", "2", "3", ""}).status, EditStatus::EmptyName);
+    QCOMPARE(db.Count("CoorEdit"), 2);
+
+    // Once the old point is gone the name is free again, and the new row comes last.
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "A", db.Reporter()).Succeeded());
+    QVERIFY(AddPoint(db, "A", "9", "9", "9").Succeeded());
+    QCOMPARE(db.Rows("select ID, SN, NCOOR from CoorEdit order by rowid"),
+             QStringList({"1|B|1.000", "2|A|9.000"}));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+}
+
+void TestRecordEdit::coordinatesThatAreNoNumbersStopTheSave()
+{
+    CTestDatabase db;
+    const struct
+    {
+        const char* n;
+        const char* e;
+        const char* z;
+        QString field;
+    } cases[] = {
+        {"abc", "2", "3", "北坐标(N)"}, {"1", "2,5", "3", "东坐标(E)"}, {"1", "2", "", "高程(Z)"},
+        {"nan", "2", "3", "北坐标(N)"}, {"1", "inf", "3", "东坐标(E)"}, {"1", "2", "3m", "高程(Z)"},
+    };
+    for (const auto& c : cases)
+    {
+        const EditOutcome outcome = AddPoint(db, "P", c.n, c.e, c.z);
+        QCOMPARE(outcome.status, EditStatus::InvalidNumber);
+        QCOMPARE(MessageOf(outcome), c.field + " Must Be A Number!");
+    }
+    QCOMPARE(db.Count("CoorEdit"), 0);
+
+    QVERIFY(AddPoint(db, "P", "1", "2", "3", "OLD").Succeeded());
+    const EditOutcome edit = EditCoor(db.Store(), {"P", "5", "x", "7", "NEW"});
+    QCOMPARE(edit.status, EditStatus::InvalidNumber);
+    QCOMPARE(edit.field, EditTexts::East);
+    QCOMPARE(db.Rows(CoorRows), QStringList({"1|Manual_Input_Data|P|1.000|2.000|3.000|OLD"}));
+}
+
+void TestRecordEdit::editingChangesCoordinatesAndCodeButNeverTheName()
+{
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, "P1", "1", "2", "3", "OLD").Succeeded());
+    QVERIFY(AddPoint(db, "P2", "4", "5", "6", "KEEP").Succeeded());
+
+    QVERIFY(EditCoor(db.Store(), {"P1", "10.1234", "20.5", "30", "NEW"}).Succeeded());
+    QCOMPARE(db.Rows(CoorRows), QStringList({
+                                    "1|Manual_Input_Data|P1|10.123|20.500|30.000|NEW",
+                                    "2|Manual_Input_Data|P2|4.000|5.000|6.000|KEEP",
+                                }));
+
+    // A name that no row has changes nothing.
+    QVERIFY(EditCoor(db.Store(), {"P9", "0", "0", "0", "X"}).Succeeded());
+    QCOMPARE(db.Rows("select SN, CODE from CoorEdit order by rowid"), QStringList({"P1|NEW", "P2|KEEP"}));
+}
+
+void TestRecordEdit::namesWithApostrophesTouchOnlyTheirOwnRows()
+{
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, "O'Brien", "1", "1", "1", "it's").Succeeded());
+    QVERIFY(AddPoint(db, "X' or '1'='1", "2", "2", "2").Succeeded());
+    QVERIFY(AddPoint(db, "Y", "3", "3", "3").Succeeded());
+    QCOMPARE(AddPoint(db, "O'Brien").status, EditStatus::NameExists);
+
+    QVERIFY(EditCoor(db.Store(), {"X' or '1'='1", "7", "7", "7", "a'b"}).Succeeded());
+    QCOMPARE(db.Rows("select SN, NCOOR, CODE from CoorEdit order by rowid"),
+             QStringList({"O'Brien|1.000|it's", "X' or '1'='1|7.000|a'b", "Y|3.000|"}));
+
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "O'Brien", db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|X' or '1'='1", "2|Y"}));
+
+    QVERIFY(AddCode(db.Store(), {"C'1", "don't"}).Succeeded());
+    QVERIFY(EditCode(db.Store(), {"C'1", "won't"}).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN, CODE from CodeEdit"), QStringList({"1|C'1|won't"}));
+
+    QVERIFY(AddElement(db, "1'", "5").Succeeded());
+    QCOMPARE(db.Rows("select LINETYPE from 520SurLine"), QStringList({"1'"}));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+}
+
+void TestRecordEdit::deletingRenumbersTheRest()
+{
+    CTestDatabase db;
+    for (const char* name : {"A", "B", "C"})
+        QVERIFY(AddPoint(db, name).Succeeded());
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "B", db.Reporter()).Succeeded());
+    QCOMPARE(db.Reporter().Questions(), QStringList({"Delete <B> ?"}));
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|A", "2|C"}));
+
+    // The next point follows on without a gap.
+    QVERIFY(AddPoint(db, "D").Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|A", "2|C", "3|D"}));
+
+    QVERIFY(AddCode(db.Store(), {"10", "x"}).Succeeded());
+    QVERIFY(AddCode(db.Store(), {"20", "y"}).Succeeded());
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Code, "10", db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CodeEdit"), QStringList({"1|20"}));
+}
+
+void TestRecordEdit::deletingRenumbersDuplicateNamesOneByOne()
+{
+    CTestDatabase db;
+    // Imports accept repeated names; their rows must still end up numbered 1, 2, 3.
+    db.Run({"insert into CoorEdit (ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE) values (1, 'Import_Data', 'A', '1', '1', '1', '')",
+            "insert into CoorEdit (ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE) values (2, 'Import_Data', 'B', '2', '2', '2', '')",
+            "insert into CoorEdit (ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE) values (3, 'Import_Data', 'B', '3', '3', '3', '')",
+            "insert into CoorEdit (ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE) values (4, 'Import_Data', 'C', '4', '4', '4', '')"});
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "A", db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN, NCOOR from CoorEdit order by rowid"), QStringList({"1|B|2", "2|B|3", "3|C|4"}));
+
+    // Deleting a repeated name removes every row of it.
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "B", db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit"), QStringList({"1|C"}));
+}
+
+void TestRecordEdit::deleteAskedNoKeepsEverything()
+{
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, "A").Succeeded());
+    QVERIFY(AddPoint(db, "B").Succeeded());
+    db.Reporter().SetAnswer(false);
+    QCOMPARE(DeleteRecord(db.Store(), DataKind::Coor, "A", db.Reporter()).status, EditStatus::Cancelled);
+    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Coor, db.Reporter()).status, EditStatus::Cancelled);
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|A", "2|B"}));
+
+    // Lists not kept by hand are neither asked about nor touched.
+    db.Run({"insert into \"740Meas\" (ID, SN) values (1, 'M')"});
+    db.Reporter().Clear();
+    db.Reporter().SetAnswer(true);
+    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Meas, db.Reporter()).status, EditStatus::Cancelled);
+    QCOMPARE(DeleteRecord(db.Store(), DataKind::Meas, "M", db.Reporter()).status, EditStatus::Cancelled);
+    QVERIFY(db.Reporter().Questions().isEmpty());
+    QCOMPARE(db.Count("\"740Meas\""), 1);
+}
+
+void TestRecordEdit::deleteAllAsksOnceAndEmptiesTheList()
+{
+    CTestDatabase db;
+    for (const char* number : {"1", "2", "3"})
+        QVERIFY(AddCode(db.Store(), {number, "c"}).Succeeded());
+    QVERIFY(AddPoint(db, "P").Succeeded());
+    QVERIFY(DeleteAllRecords(db.Store(), DataKind::Code, db.Reporter()).Succeeded());
+    QCOMPARE(db.Reporter().Questions(), QStringList({"Delete All Records?"}));
+    QCOMPARE(db.Count("CodeEdit"), 0);
+    QCOMPARE(db.Count("CoorEdit"), 1);
+}
+
+void TestRecordEdit::codesAreAddedEditedAndRefusedLikePoints()
+{
+    CTestDatabase db;
+    QVERIFY(AddCode(db.Store(), {"1", "TREE"}).Succeeded());
+    QVERIFY(AddCode(db.Store(), {"2", "POLE"}).Succeeded());
+    QCOMPARE(AddCode(db.Store(), {"1", "OTHER"}).status, EditStatus::NameExists);
+    QCOMPARE(AddCode(db.Store(), {"", "OTHER"}).status, EditStatus::EmptyName);
+    QVERIFY(EditCode(db.Store(), {"2", "LAMP"}).Succeeded());
+    QCOMPARE(db.Rows("select ID, ATTR, SN, CODE from CodeEdit order by rowid"),
+             QStringList({"1|Manual_Input_Data|1|TREE", "2|Manual_Input_Data|2|LAMP"}));
+}
+
+void TestRecordEdit::alignmentElementsGetCountPlusOne()
+{
+    CTestDatabase db;
+    QVERIFY(AddElement(db, "0", "0").Succeeded());
+    QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|0|0|0|10|20"}));
+    QVERIFY(AddElement(db, "1", "100").Succeeded());
+    QVERIFY(AddElement(db, "2", "200").Succeeded());
+    QVERIFY(AddElement(db, "3", "300").Succeeded());
+    QCOMPARE(db.Rows("select ID from 520SurLine order by rowid"), QStringList({"1", "2", "3", "4"}));
+
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Alignment, "2", db.Reporter()).Succeeded());
+    QCOMPARE(db.Reporter().Questions(), QStringList({"Delete <2> ?"}));
+    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"), QStringList({"1|0", "2|2", "3|3"}));
+    QVERIFY(AddElement(db, "0", "400").Succeeded());
+    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"),
+             QStringList({"1|0", "2|2", "3|3", "4|0"}));
+
+    // The ID stands bare in the delete: anything but a whole number is refused, nothing asked.
+    db.Reporter().Clear();
+    const EditOutcome bad = DeleteRecord(db.Store(), DataKind::Alignment, "1 or 1=1", db.Reporter());
+    QCOMPARE(bad.status, EditStatus::InvalidNumber);
+    QCOMPARE(bad.field, EditTexts::Sequence);
+    QVERIFY(db.Reporter().Questions().isEmpty());
+    QCOMPARE(db.Count("520SurLine"), 4);
+}
+
+void TestRecordEdit::alignmentEditTargetsTheSequenceNumber()
+{
+    CTestDatabase db;
+    QVERIFY(AddElement(db, "0", "0").Succeeded());
+    QVERIFY(AddElement(db, "1", "50").Succeeded());
+
+    // The sequence number picks the row, whichever row the dialog was filled from.
+    QVERIFY(EditAlignment(db.Store(), {"2", "2", "75.5", "300", "N1", "E1"}).Succeeded());
+    QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|0|0|0|10|20",
+                                                  "2|Manual_Input_Data|2|75.5|300|N1|E1"}));
+
+    // A number no row has changes nothing and is no error.
+    QVERIFY(EditAlignment(db.Store(), {"9", "3", "1", "1", "1", "1"}).Succeeded());
+    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"), QStringList({"1|0", "2|2"}));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+
+    // A chainage or sequence number that is no number stops the edit before anything is written.
+    const EditOutcome chainage = EditAlignment(db.Store(), {"1", "3", "", "1", "1", "1"});
+    QCOMPARE(chainage.status, EditStatus::InvalidNumber);
+    QCOMPARE(chainage.field, EditTexts::StartDist);
+    const EditOutcome sequence = EditAlignment(db.Store(), {"1; delete from CoorEdit", "3", "1", "1", "1", "1"});
+    QCOMPARE(sequence.status, EditStatus::InvalidNumber);
+    QCOMPARE(sequence.field, EditTexts::Sequence);
+    QCOMPARE(AddElement(db, "0", "1,5").status, EditStatus::InvalidNumber);
+    QCOMPARE(db.Rows("select ID, LINETYPE, STARTDIST from 520SurLine order by rowid"), QStringList({"1|0|0", "2|2|75.5"}));
+}
+
+void TestRecordEdit::alignmentFieldsGoInAsTyped()
+{
+    CTestDatabase db;
+    QVERIFY(AddAlignment(db.Store(), {"77", "7", "12.5", "R=500", "north", ""}).Succeeded());
+    QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|7|12.5|R=500|north|"}));
+    QVERIFY(EditAlignment(db.Store(), {"1", "-1", "13", "", "", "east"}).Succeeded());
+    QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|-1|13|||east"}));
+}
+
+void TestRecordEdit::alignmentListsByStartChainage()
+{
+    CTestDatabase db;
+    QVERIFY(AddElement(db, "0", "100").Succeeded());
+    QVERIFY(AddElement(db, "1", "20").Succeeded());
+    QVERIFY(AddElement(db, "3", "1000").Succeeded());
+    QVERIFY(AddElement(db, "2", "5").Succeeded());
+    QStringList shown;
+    for (const QStringList& row : ReadListRows(db.Store(), DataKind::Alignment))
+        shown << row[0] + '@' + row[3];
+    QCOMPARE(shown, QStringList({"4@5", "2@20", "1@100", "3@1000"}));
+}
+
+void TestRecordEdit::numbersAreReadAsSurveyorsTypeThem()
+{
+    QCOMPARE(ParseNumber("12"), std::optional<double>(12.0));
+    QCOMPARE(ParseNumber("  -0.5 "), std::optional<double>(-0.5));
+    QCOMPARE(ParseNumber(".25"), std::optional<double>(0.25));
+    QCOMPARE(ParseNumber("7."), std::optional<double>(7.0));
+    QCOMPARE(ParseNumber("1.5E2"), std::optional<double>(150.0));
+    for (const char* text : {"", " ", "abc", "nan", "inf", "1,5", "1.2.3", "0x10", "12m", "--1", "1e", "1 2"})
+        QVERIFY2(!ParseNumber(text), text);
+    QCOMPARE(ParseWholeNumber(" 42 "), std::optional<qint64>(42));
+    for (const char* text : {"", "4.0", "x", "1 or 1=1"})
+        QVERIFY2(!ParseWholeNumber(text), text);
+    QCOMPARE(FormatCoordinate(0.0005), QStringLiteral("0.001"));
+    QCOMPARE(FormatCoordinate(3456789.1234), QStringLiteral("3456789.123"));
+}
+
+QTEST_GUILESS_MAIN(TestRecordEdit)
+#include "tst_record_edit.moc"
