@@ -1,11 +1,15 @@
 #include "edit/table_rows.h"
 
+#include "edit/edit_texts.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
 #include "store/statement.h"
+#include "store/transaction.h"
 
-namespace TableRows
+namespace
 {
+const EditOutcome DatabaseError{EditStatus::DatabaseError, {}};
+
 std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name)
 {
     const auto rows = store.GetRecordSet(QStringLiteral("select count(SN) from ") + table
@@ -25,7 +29,7 @@ std::optional<int> NextId(CProjectStore& store, const QString& table)
     return rows->GetValue(0).toInt() + 1;
 }
 
-bool Insert(CProjectStore& store, const QString& table, const QList<QPair<QString, QString>>& columns)
+bool Insert(CProjectStore& store, const QString& table, const TableRows::Columns& columns)
 {
     const auto rows = store.GetRecordSet(QStringLiteral("select * from ") + table);
     if (!rows->IsValid())
@@ -34,6 +38,49 @@ bool Insert(CProjectStore& store, const QString& table, const QList<QPair<QStrin
     for (const auto& column : columns)
         rows->SetValue(column.first, column.second);
     return rows->Update();
+}
+} // namespace
+
+namespace TableRows
+{
+EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
+                         const Columns& columns)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return DatabaseError;
+    if (uniqueName)
+    {
+        const std::optional<bool> exists = NameExists(store, table, *uniqueName);
+        if (!exists)
+            return DatabaseError;
+        if (*exists)
+            return {EditStatus::NameExists, {}};
+    }
+    const std::optional<int> id = NextId(store, table);
+    if (!id)
+        return DatabaseError;
+    const Columns row = Columns{{QStringLiteral("ID"), QString::asprintf("%d", *id)},
+                                {QStringLiteral("ATTR"), EditTexts::ManualInput}}
+                        + columns;
+    if (!Insert(store, table, row) || !transaction.Commit())
+        return DatabaseError;
+    return {};
+}
+
+EditOutcome RunAll(CProjectStore& store, const QStringList& statements)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return DatabaseError;
+    for (const QString& statement : statements)
+    {
+        if (!store.ExecuteSql(statement))
+            return DatabaseError;
+    }
+    if (!transaction.Commit())
+        return DatabaseError;
+    return {};
 }
 
 bool Renumber(CProjectStore& store, const QString& table)

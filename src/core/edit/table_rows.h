@@ -1,23 +1,29 @@
 #pragma once
 
+#include "edit/edit_outcome.h"
+
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 class CProjectStore;
 
-// The small reads and writes that every hand save is made of. Each gives nothing (or false)
-// after a failure, which the store has already shown.
+// The writes that every hand save is made of. Database failures have been shown by the store
+// when these return; nothing of the failed save is kept.
 namespace TableRows
 {
-// Whether a row of `table` carries the name `name` in SN.
-std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name);
-// The running number a row added now gets: the number of rows plus one.
-std::optional<int> NextId(CProjectStore& store, const QString& table);
-// Adds one row, the columns set as text in the order given.
-bool Insert(CProjectStore& store, const QString& table, const QList<QPair<QString, QString>>& columns);
+using Columns = QList<QPair<QString, QString>>;
+
+// Adds a row as the next running number (rows plus one), marked as typed in by hand, then the
+// given columns as text in their order. With a name, a table that already has a row of that
+// SN refuses it. One transaction.
+EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
+                         const Columns& columns);
+// Runs the statements in one transaction: all of them land or none.
+EditOutcome RunAll(CProjectStore& store, const QStringList& statements);
 // Numbers the rows 1, 2, 3 … in the order they were written. Each row is addressed on its
 // own, so rows that share a name (imports allow that) still get numbers of their own.
 bool Renumber(CProjectStore& store, const QString& table);
