@@ -17,6 +17,13 @@ struct PanelButton
 };
 } // namespace
 
+QIcon CCommandPanel::PanelIcon(QStyle::StandardPixmap which) const
+{
+    // The style's icons come in different sizes; every button shows a full 30 × 30 picture.
+    const QPixmap largest = style()->standardIcon(which).pixmap(QSize(64, 64));
+    return QIcon(largest.scaled(QSize(30, 30), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 CCommandPanel::CCommandPanel(QWidget* parent) : QToolBox(parent)
 {
     setObjectName(QStringLiteral("commandPanel"));
@@ -37,7 +44,7 @@ CCommandPanel::CCommandPanel(QWidget* parent) : QToolBox(parent)
     {
         auto* list = new CButtonList(this);
         for (const PanelButton& button : buttons)
-            list->AddButton(style()->standardIcon(button.icon), QString::fromUtf8(button.label), button.command,
+            list->AddButton(PanelIcon(button.icon), QString::fromUtf8(button.label), button.command,
                             QString::fromUtf8(button.toolTip), AppTexts::StatusPrompt(button.command));
         connect(list, &CButtonList::CommandRequested, this, &CCommandPanel::CommandRequested);
         addItem(list, title);

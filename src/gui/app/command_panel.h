@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStyle>
 #include <QToolBox>
 
 // The left command panel: three stacked pages ("文件管理", "数据编辑", "串口通讯"), one open
@@ -13,4 +14,7 @@ public:
 
 signals:
     void CommandRequested(int command);
+
+private:
+    QIcon PanelIcon(QStyle::StandardPixmap which) const;
 };

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QWidget>
 
 namespace
@@ -75,7 +76,13 @@ bool CMerionApp::InitInstance()
     // The first update shows the seven coordinate columns with no rows.
     m_document->UpdateAllViews();
     if (m_showWindow)
+    {
+        // Without a window manager (a kiosk or a remote session) maximising does nothing, so
+        // the frame starts at the size of the screen's work area either way.
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            m_frame->setGeometry(screen->availableGeometry());
         m_frame->showMaximized();
+    }
     m_frame->setWindowTitle(AppTexts::Title);
     m_started = true;
     return true;

@@ -1,0 +1,65 @@
+// Fills the coordinate list with 100,000 rows and reports how long the show command takes
+// (query, cell texts, model, first paint) and the process's peak memory.
+//   build/bench/bench_list_fill [rows]
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/merion_app.h"
+#include "report/reporter.h"
+#include "store/project_store.h"
+#include "store/transaction.h"
+#include "views/plx_view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int rows = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.db"));
+    CSilentReporter reporter;
+    CMerionApp app(AppOptions{path, &reporter, true});
+    if (!app.InitInstance())
+        return 1;
+    {
+        CTransaction tx(app.Store());
+        QSqlQuery insert(app.Store().Database());
+        insert.prepare(QStringLiteral("insert into CoorEdit values(?,?,?,?,?,?,?)"));
+        for (int i = 1; i <= rows; ++i)
+        {
+            insert.addBindValue(i);
+            insert.addBindValue(QStringLiteral("Import_Data"));
+            insert.addBindValue(QStringLiteral("P%1").arg(i));
+            insert.addBindValue(QString::number(3456789.123 + i, 'f', 3));
+            insert.addBindValue(QString::number(512345.678 + i, 'f', 3));
+            insert.addBindValue(QString::number(100.0 + i % 50, 'f', 3));
+            insert.addBindValue(QStringLiteral(" TREE "));
+            insert.exec();
+        }
+        tx.Commit();
+    }
+    QApplication::processEvents();
+
+    QElapsedTimer timer;
+    timer.start();
+    app.View()->OnCommand(Command::ShowCoor);
+    app.View()->viewport()->repaint();
+    QApplication::processEvents();
+    const qint64 elapsed = timer.elapsed();
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("rows shown: %d\nshow coordinates: %lld ms\npeak memory: %.1f MiB\n", app.View()->RowCount(),
+                static_cast<long long>(elapsed), usage.ru_maxrss / 1024.0);
+    app.ExitInstance();
+    return 0;
+}
