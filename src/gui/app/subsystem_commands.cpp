@@ -1,8 +1,11 @@
 #include "app/subsystem_commands.h"
 
+#include "edit/edit_commands.h"
+
 void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
 {
     // One line per subsystem.
     (void)app;
     (void)view;
+    RegisterEditCommands(app, view);
 }

@@ -1,0 +1,27 @@
+#include "edit/alignment_edit_dlg.h"
+
+#include "app/merion_app.h"
+#include "edit/alignment_edit.h"
+#include "edit/edit_texts.h"
+#include "views/data_kind.h"
+
+#include <QLineEdit>
+
+CAlignmentEditDlg::CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(app, DataKind::Alignment, mode, EditTexts::AlignmentCaption, parent),
+      m_sequence(AddField(QStringLiteral("sequence"), EditTexts::Sequence, cells.value(0))),
+      m_lineType(AddField(QStringLiteral("lineType"), EditTexts::LineType, cells.value(2))),
+      m_startDist(AddField(QStringLiteral("startDist"), EditTexts::StartDist, cells.value(3))),
+      m_radius(AddField(QStringLiteral("radius"), EditTexts::Radius, cells.value(4))),
+      m_north(AddField(QStringLiteral("north"), EditTexts::North, cells.value(5))),
+      m_east(AddField(QStringLiteral("east"), EditTexts::East, cells.value(6)))
+{
+    AddNote(EditTexts::AlignmentNote);
+}
+
+EditOutcome CAlignmentEditDlg::SaveRecord()
+{
+    const AlignmentFields element{m_sequence->text(), m_lineType->text(), m_startDist->text(),
+                                  m_radius->text(),   m_north->text(),    m_east->text()};
+    return EditMode() == Mode::Add ? AddAlignment(App().Store(), element) : EditAlignment(App().Store(), element);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "edit/record_edit_dlg.h"
+
+class QLineEdit;
+
+// The plane alignment dialog: one element of 520SurLine, with the note that explains the
+// line types.
+class CAlignmentEditDlg : public CRecordEditDlg
+{
+    Q_OBJECT
+public:
+    // `cells` are the list cells of the row to edit (empty when adding).
+    CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
+
+protected:
+    EditOutcome SaveRecord() override;
+
+private:
+    QLineEdit* m_sequence;
+    QLineEdit* m_lineType;
+    QLineEdit* m_startDist;
+    QLineEdit* m_radius;
+    QLineEdit* m_north;
+    QLineEdit* m_east;
+};

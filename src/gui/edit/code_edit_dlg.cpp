@@ -1,0 +1,23 @@
+#include "edit/code_edit_dlg.h"
+
+#include "app/merion_app.h"
+#include "edit/code_edit.h"
+#include "edit/edit_texts.h"
+#include "views/data_kind.h"
+
+#include <QLineEdit>
+
+CCodeEditDlg::CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(app, DataKind::Code, mode, mode == Mode::Add ? EditTexts::AddCodeCaption : EditTexts::EditCodeCaption,
+                     parent),
+      m_number(AddField(QStringLiteral("number"), EditTexts::CodeNumber, cells.value(2))),
+      m_code(AddField(QStringLiteral("code"), EditTexts::Code, cells.value(3).trimmed()))
+{
+    m_number->setEnabled(mode == Mode::Add);
+}
+
+EditOutcome CCodeEditDlg::SaveRecord()
+{
+    const CodeFields code{m_number->text(), m_code->text()};
+    return EditMode() == Mode::Add ? AddCode(App().Store(), code) : EditCode(App().Store(), code);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "edit/record_edit_dlg.h"
+
+class QLineEdit;
+
+// The code dialog: number and text of one code of CodeEdit.
+class CCodeEditDlg : public CRecordEditDlg
+{
+    Q_OBJECT
+public:
+    // `cells` are the list cells of the row to edit (empty when adding).
+    CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
+
+protected:
+    EditOutcome SaveRecord() override;
+
+private:
+    QLineEdit* m_number;
+    QLineEdit* m_code;
+};

@@ -1,0 +1,36 @@
+#include "edit/coor_edit_dlg.h"
+
+#include "app/merion_app.h"
+#include "edit/coor_edit.h"
+#include "edit/edit_texts.h"
+#include "views/data_kind.h"
+
+#include <QLineEdit>
+
+namespace
+{
+// A new point starts at zero, as the instrument's own entry screen does.
+QString NumberOf(CRecordEditDlg::Mode mode, const QStringList& cells, int column)
+{
+    return mode == CRecordEditDlg::Mode::Add ? QStringLiteral("0") : cells.value(column);
+}
+} // namespace
+
+CCoorEditDlg::CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(app, DataKind::Coor, mode, mode == Mode::Add ? EditTexts::AddCoorCaption : EditTexts::EditCoorCaption,
+                     parent),
+      m_name(AddField(QStringLiteral("name"), EditTexts::PointName, cells.value(2))),
+      m_north(AddField(QStringLiteral("north"), EditTexts::North, NumberOf(mode, cells, 3))),
+      m_east(AddField(QStringLiteral("east"), EditTexts::East, NumberOf(mode, cells, 4))),
+      m_height(AddField(QStringLiteral("height"), EditTexts::Height, NumberOf(mode, cells, 5))),
+      m_code(AddField(QStringLiteral("code"), EditTexts::Code, cells.value(6).trimmed()))
+{
+    // Editing changes a point's values, never which point it is.
+    m_name->setEnabled(mode == Mode::Add);
+}
+
+EditOutcome CCoorEditDlg::SaveRecord()
+{
+    const CoorFields point{m_name->text(), m_north->text(), m_east->text(), m_height->text(), m_code->text()};
+    return EditMode() == Mode::Add ? AddCoor(App().Store(), point) : EditCoor(App().Store(), point);
+}

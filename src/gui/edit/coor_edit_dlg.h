@@ -1,0 +1,24 @@
+#pragma once
+
+#include "edit/record_edit_dlg.h"
+
+class QLineEdit;
+
+// The point dialog: name, north, east, height and code of one point of CoorEdit.
+class CCoorEditDlg : public CRecordEditDlg
+{
+    Q_OBJECT
+public:
+    // `cells` are the list cells of the row to edit (empty when adding).
+    CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
+
+protected:
+    EditOutcome SaveRecord() override;
+
+private:
+    QLineEdit* m_name;
+    QLineEdit* m_north;
+    QLineEdit* m_east;
+    QLineEdit* m_height;
+    QLineEdit* m_code;
+};

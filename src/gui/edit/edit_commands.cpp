@@ -1,0 +1,71 @@
+#include "edit/edit_commands.h"
+
+#include "app/command_ids.h"
+#include "app/merion_app.h"
+#include "edit/alignment_edit_dlg.h"
+#include "edit/code_edit_dlg.h"
+#include "edit/coor_edit_dlg.h"
+#include "edit/record_delete.h"
+#include "toolkit/modeless.h"
+#include "views/data_kind.h"
+#include "views/list_layout.h"
+#include "views/plx_view.h"
+
+namespace
+{
+using Mode = CRecordEditDlg::Mode;
+
+QStringList CellsOf(const CPlxView& view, int row, int kind)
+{
+    QStringList cells;
+    for (int column = 0; column < ListLayoutOf(kind).size(); ++column)
+        cells << view.CellText(row, column);
+    return cells;
+}
+
+void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
+{
+    const int kind = app.CurrentKind();
+    if (!IsEditableKind(kind))
+        return;
+    view.SetEditModes(mode == Mode::Add ? 0 : 1);
+    // Editing below the last row finds no cells: the dialog opens empty and cannot save.
+    const QStringList cells = mode == Mode::Edit ? CellsOf(view, view.RememberedRow(), kind) : QStringList();
+    CRecordEditDlg* dialog = nullptr;
+    if (kind == DataKind::Coor)
+        dialog = new CCoorEditDlg(app, mode, cells, &view);
+    else if (kind == DataKind::Code)
+        dialog = new CCodeEditDlg(app, mode, cells, &view);
+    else
+        dialog = new CAlignmentEditDlg(app, mode, cells, &view);
+    ShowModelessAt(dialog);
+}
+
+void DeleteRemembered(CMerionApp& app, CPlxView& view)
+{
+    const int kind = app.CurrentKind();
+    const int row = view.RememberedRow();
+    if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
+        return;
+    view.SetDeleteKey(view.CellText(row, kind == DataKind::Alignment ? 0 : 2));
+    const EditOutcome outcome = DeleteRecord(app.Store(), kind, view.DeleteKey(), app.Reporter());
+    ReportOutcome(app.Reporter(), outcome);
+    if (outcome.status != EditStatus::Cancelled)
+        view.ShowTable(kind);
+}
+
+void DeleteEverything(CMerionApp& app, CPlxView& view)
+{
+    const int kind = app.CurrentKind();
+    if (DeleteAllRecords(app.Store(), kind, app.Reporter()).status != EditStatus::Cancelled)
+        view.ShowTable(kind);
+}
+} // namespace
+
+void RegisterEditCommands(CMerionApp& app, CPlxView& view)
+{
+    view.RegisterCommand(Command::AddRecord, [&app, &view] { OpenDialog(app, view, Mode::Add); });
+    view.RegisterCommand(Command::EditRecord, [&app, &view] { OpenDialog(app, view, Mode::Edit); });
+    view.RegisterCommand(Command::DeleteRecord, [&app, &view] { DeleteRemembered(app, view); });
+    view.RegisterCommand(Command::DeleteAll, [&app, &view] { DeleteEverything(app, view); });
+}
