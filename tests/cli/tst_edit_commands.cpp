@@ -87,20 +87,14 @@ void TestEditCommands::codesAndAlignmentFollowTheSameWords()
     QCOMPARE(Cli({"code", "edit", "2", "LAMP"}).status, 0);
     QCOMPARE(Cli({"code", "delete", "1"}).status, 0);
     QCOMPARE(Cli({"show", "code"}).out, QStringLiteral("序号\t列表属性\t编号\t编码\n1\tManual_Input_Data\t2\tLAMP\n"));
-    QCOMPARE(Cli({"code", "clear"}).status, 0);
-    QCOMPARE(Cli({"show", "code"}).out.count('\n'), 1);
 
     QCOMPARE(Cli({"alignment", "add", "0", "200", "0", "100", "200"}).status, 0);
     QCOMPARE(Cli({"alignment", "add", "1", "50", "300", "110", "210"}).status, 0);
-    QCOMPARE(Cli({"alignment", "add", "3", "400", "0", "120", "220"}).status, 0);
     QCOMPARE(Cli({"alignment", "edit", "2", "2", "60", "250", "111", "211"}).status, 0);
-    QCOMPARE(Cli({"alignment", "delete", "3"}).status, 0);
     QCOMPARE(Cli({"show", "alignment"}).out.section('\n', 1),
              QStringLiteral("2\tManual_Input_Data\t2\t60\t250\t111\t211\n"
                             "1\tManual_Input_Data\t0\t200\t0\t100\t200\n"));
-    const CliRun badChainage = Cli({"alignment", "add", "0", "k1+200", "0", "1", "2"});
-    QCOMPARE(badChainage.status, 1);
-    QCOMPARE(badChainage.err, QStringLiteral("起始里程 Must Be A Number!\n"));
+    QCOMPARE(Cli({"alignment", "delete", "1"}).status, 0);
     QCOMPARE(Cli({"alignment", "clear"}).status, 0);
     QCOMPARE(Cli({"show", "alignment"}).out.count('\n'), 1);
 }
