@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/main_frame.h"
+#include "link/serial_port.h"
 #include "report/reporter.h"
 #include "store/database_location.h"
 #include "store/project_store.h"
@@ -32,6 +33,7 @@ CMerionApp::CMerionApp(AppOptions options)
     }
     const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
     m_store = std::make_unique<CProjectStore>(path, m_reporter);
+    m_serialPort = std::make_unique<CSerialPort>();
     g_instance = this;
 }
 

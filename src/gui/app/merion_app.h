@@ -12,6 +12,7 @@ class CMainFrame;
 class CPlxDoc;
 class CPlxView;
 class CProjectStore;
+class CSerialPort;
 class IReporter;
 
 
@@ -43,6 +44,9 @@ public:
     CProjectStore& Store() { return *m_store; }
     IReporter& Reporter() { return *m_reporter; }
     CPlxDoc& Document() { return *m_document; }
+    // The one serial port: the download and upload dialogs open it for a transfer, and it
+    // closes when the application object goes.
+    CSerialPort& SerialPort() { return *m_serialPort; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPlxView* View() const;
 
@@ -64,6 +68,7 @@ private:
     std::unique_ptr<IReporter> m_ownReporter;
     IReporter* m_reporter;
     std::unique_ptr<CProjectStore> m_store;
+    std::unique_ptr<CSerialPort> m_serialPort;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<CPlxDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

@@ -1,0 +1,69 @@
+#include "link/com_config.h"
+
+#include "link/serial_port.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "store/transaction.h"
+
+namespace
+{
+// A column that holds no number keeps the default of its field.
+void ReadCode(const CRecordSet& row, const char* column, int& code)
+{
+    bool ok = false;
+    const int value = row.GetValue(QLatin1String(column)).toInt(&ok);
+    if (ok)
+        code = value;
+}
+} // namespace
+
+ComConfig ReadComConfig(CProjectStore& store)
+{
+    ComConfig config;
+    auto row = store.GetRecordSet(QStringLiteral("select * from COMConfig"));
+    if (row->IsEOF())
+        return config;
+    ReadCode(*row, "ComPort", config.comPort);
+    ReadCode(*row, "BaudRate", config.baudRate);
+    ReadCode(*row, "Protocol", config.protocol);
+    ReadCode(*row, "DataBit", config.dataBit);
+    ReadCode(*row, "StopBit", config.stopBit);
+    ReadCode(*row, "ParityBit", config.parityBit);
+    return config;
+}
+
+bool SaveComConfig(CProjectStore& store, const ComConfig& config)
+{
+    // Delete and add land together or not at all: a failed add must not leave the
+    // transfers without settings.
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return false;
+    if (!store.ExecuteSql(QStringLiteral("delete from  COMConfig")))
+        return false;
+    auto row = store.GetRecordSet(QStringLiteral("select * from COMConfig"));
+    if (!row->IsValid())
+        return false;
+    row->AddNew();
+    row->SetValue(QStringLiteral("ComPort"), QString::number(config.comPort));
+    row->SetValue(QStringLiteral("BaudRate"), QString::number(config.baudRate));
+    row->SetValue(QStringLiteral("Protocol"), QString::number(config.protocol));
+    row->SetValue(QStringLiteral("DataBit"), QString::number(config.dataBit));
+    row->SetValue(QStringLiteral("StopBit"), QString::number(config.stopBit));
+    row->SetValue(QStringLiteral("ParityBit"), QString::number(config.parityBit));
+    if (!row->Update())
+        return false;
+    row.reset();
+    return transaction.Commit();
+}
+
+bool OpenPort(CSerialPort& port, const ComConfig& config, const QString& devicePath)
+{
+    const unsigned baudRate = BaudRateFromIndex(config.baudRate);
+    const std::uint8_t byteSize = ByteSizeFromCode(config.dataBit);
+    const std::uint8_t parity = DcbCodeFromIndex(config.parityBit);
+    const std::uint8_t stopBits = DcbCodeFromIndex(config.stopBit);
+    if (!devicePath.isEmpty())
+        return port.OpenDevice(devicePath, baudRate, byteSize, parity, stopBits);
+    return port.Open(config.comPort, baudRate, byteSize, parity, stopBits);
+}
