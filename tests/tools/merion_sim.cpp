@@ -31,6 +31,18 @@ void ReportFraming(const CPseudoTerminal& terminal, std::string& last)
     last = framing;
 }
 
+bool AwaitProgram(CPseudoTerminal& terminal, const SimOptions& options, std::string& framing)
+{
+    if (!terminal.WaitForPeer(options.waitMs))
+    {
+        Say("no program opened the port");
+        return false;
+    }
+    Say("port opened");
+    ReportFraming(terminal, framing);
+    return true;
+}
+
 // Paces bytes at the baud rate: 10 bits a byte (start, 8 data, stop), measured from the first
 // byte so that sleeping in whole milliseconds does not add up.
 class CPacer
@@ -68,14 +80,9 @@ int RunSend(CPseudoTerminal& terminal, const SimOptions& options)
     }
     const std::vector<unsigned char> data{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 
-    if (!terminal.WaitForPeer(options.waitMs))
-    {
-        Say("no program opened the port");
-        return 1;
-    }
-    Say("port opened");
     std::string framing;
-    ReportFraming(terminal, framing);
+    if (!AwaitProgram(terminal, options, framing))
+        return 1;
     SleepMs(options.delayMs);
     Say("sending " + std::to_string(data.size()) + " bytes" +
         (options.baud > 0 ? " at " + std::to_string(options.baud) + " baud" : std::string()));
@@ -139,14 +146,9 @@ int RunReceive(CPseudoTerminal& terminal, const SimOptions& options)
             return 1;
         }
     }
-    if (!terminal.WaitForPeer(options.waitMs))
-    {
-        Say("no program opened the port");
-        return 1;
-    }
-    Say("port opened");
     std::string framing;
-    ReportFraming(terminal, framing);
+    if (!AwaitProgram(terminal, options, framing))
+        return 1;
     if (options.initialDc1)
     {
         terminal.Send(Dc1);
