@@ -1,6 +1,7 @@
 #include "app/subsystem_commands.h"
 
 #include "edit/edit_commands.h"
+#include "link/link_commands.h"
 
 void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
 {
@@ -8,4 +9,5 @@ void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
     (void)app;
     (void)view;
     RegisterEditCommands(app, view);
+    RegisterLinkCommands(app, view);
 }
