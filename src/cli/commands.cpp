@@ -3,6 +3,7 @@
 #include "commands/alignment.h"
 #include "commands/code.h"
 #include "commands/point.h"
+#include "commands/settings.h"
 #include "commands/show.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@ const QList<CliCommand>& Commands()
         {"point", RunPoint, PointUsage},
         {"code", RunCode, CodeUsage},
         {"alignment", RunAlignment, AlignmentUsage},
+        {"settings", RunSettings, SettingsUsage},
     };
     return commands;
 }
