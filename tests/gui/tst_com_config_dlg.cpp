@@ -4,9 +4,9 @@
 #include "recording_reporter.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
+#include "visible_dialogs.h"
 #include "views/plx_view.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPushButton>
@@ -18,11 +18,7 @@ namespace
 {
 QList<CComConfigDlg*> OpenDialogs()
 {
-    QList<CComConfigDlg*> dialogs;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<CComConfigDlg*>(widget); dialog && dialog->isVisible())
-            dialogs << dialog;
-    return dialogs;
+    return VisibleDialogs<CComConfigDlg>();
 }
 
 QRadioButton* Radio(const QWidget* dialog, const QString& group, const QString& text)
