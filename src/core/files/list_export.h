@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class IReporter;
+
+// The three exports of what the list shows. Each takes the list's cell texts, row by row, and
+// writes them unchanged (no quoting, no number formatting), in GBK with CR LF line ends.
+// A file that cannot be created gives "Open file failed!" and is left untouched.
+
+// CSV with a header: the captions trimmed, then every cell of every row, joined by commas.
+// Reports "Data Export Success!".
+bool ExportList(const QString& path, const QStringList& captions, const QList<QStringList>& rows,
+                IReporter& reporter);
+
+// The separator of an output file: a comma when the file name's extension is exactly "csv";
+// otherwise that of `separatorIndex` (0 comma, 1 blank, 2 tab).
+QString OutputSeparator(const QString& path, int separatorIndex);
+
+// The output file: coordinates (kind 21) in the column format `formatIndex` (0 to 7); any
+// other kind the cells from column 2 up to column `columnCount` − 1. No message on success.
+bool ExportOutputFile(const QString& path, int kind, int columnCount, const QList<QStringList>& rows,
+                      int separatorIndex, int formatIndex, IReporter& reporter);
+
+// The kinds the data export serves: coordinates, codes and alignment elements.
+bool HasDataExport(int kind);
+
+// Fixed comma-separated columns of kinds 21, 22 and 52004 (the list without its number and
+// origin). Reports "Export Success!".
+bool ExportData(const QString& path, int kind, const QList<QStringList>& rows, IReporter& reporter);

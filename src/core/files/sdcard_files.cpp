@@ -1,0 +1,130 @@
+#include "files/sdcard_files.h"
+
+#include "files/files_texts.h"
+#include "files/gbk_text.h"
+#include "files/leading_number.h"
+#include "report/reporter.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+constexpr int DataHeaderWidth = 126;
+constexpr int DataLineWidth = 254;
+constexpr int IndexHeaderWidth = 18;
+constexpr int IndexNameWidth = 14;
+
+struct Point
+{
+    QByteArray name; // GBK
+    double north = 0.0;
+    double east = 0.0;
+    double height = 0.0;
+};
+
+// A coordinate that is no number, an empty text or no value at all is written as 0.
+double CoordinateOf(const QVariant& value)
+{
+    return value.isNull() ? 0.0 : LeadingNumber(CRecordSet::TextOf(value));
+}
+
+// Fixed-width fields are counted in bytes, as the instrument reads them; a longer line stays longer.
+QByteArray Padded(QByteArray line, int width)
+{
+    if (line.size() < width)
+        line.append(width - line.size(), ' ');
+    return line;
+}
+
+bool ReadPoints(CProjectStore& store, QList<Point>& points, int& total)
+{
+    auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
+    if (!rows->IsValid())
+        return false;
+    total = 0;
+    for (; !rows->IsEOF(); rows->MoveNext())
+    {
+        if (++total > SdCard::MaxPoints)
+            continue;
+        points.append({EncodeGbk(rows->GetText(QStringLiteral("SN"))), CoordinateOf(rows->GetValue(QStringLiteral("NCOOR"))),
+                       CoordinateOf(rows->GetValue(QStringLiteral("ECOOR"))),
+                       CoordinateOf(rows->GetValue(QStringLiteral("ZCOOR")))});
+    }
+    return true;
+}
+
+bool CreateFolder(const QString& parentFolder, const QString& folderName)
+{
+    if (parentFolder.trimmed().isEmpty() || folderName.trimmed().isEmpty())
+        return false;
+    const QDir parent(parentFolder);
+    if (!parent.exists() || QFileInfo::exists(parent.filePath(folderName)))
+        return false;
+    return parent.mkdir(folderName);
+}
+} // namespace
+
+QString SdCardJobName(int jobIndex)
+{
+    return QStringLiteral("JOB%1").arg(jobIndex + 1);
+}
+
+SdCardStatus WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const QString& folderName,
+                            int jobIndex)
+{
+    IReporter& reporter = store.Reporter();
+    QList<Point> points;
+    int total = 0;
+    if (!ReadPoints(store, points, total))
+        return SdCardStatus::StoreFailed;
+
+    if (!CreateFolder(parentFolder, folderName))
+    {
+        reporter.Message(FilesTexts::CannotCreatePath, MessageIcon::Exclamation);
+        return SdCardStatus::PathNotCreated;
+    }
+    const QDir folder(QDir(parentFolder).filePath(folderName));
+    const QString job = SdCardJobName(jobIndex);
+    CTextFileWriter data(folder.filePath(job + QStringLiteral(".DAT")));
+    CTextFileWriter index(folder.filePath(job + QStringLiteral(".INX")));
+    // Nothing half-written stays behind, and the folder goes too, so a retry may use its name.
+    const auto abandon = [&] {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        QFile::remove(folder.filePath(job + QStringLiteral(".DAT")));
+        QFile::remove(folder.filePath(job + QStringLiteral(".INX")));
+        QDir(parentFolder).rmdir(folderName);
+        return SdCardStatus::FileNotOpened;
+    };
+    if (!data.Open() || !index.Open())
+        return abandon();
+
+    // The headers count the points that follow, so the instrument never waits for more.
+    const int count = int(points.size());
+    const bool full = total > SdCard::MaxPoints;
+    data.WriteLineBytes(Padded(QString::asprintf(" %s,%4d,%4d,%2d,%7.6f,%1d,%1d,%1d,%1d,%1d,%4f,%4.1f,",
+                                                 qPrintable(job), count, count, jobIndex, 1.0, 1, 1, 1, 1, 1,
+                                                 23.0, 1023.0)
+                                   .toLatin1(),
+                               DataHeaderWidth));
+    for (const Point& point : points)
+        data.WriteLineBytes(Padded(QByteArrayLiteral("c,") + point.name +
+                                       QString::asprintf(",%.4f,%.4f,%.4f,", point.north, point.east, point.height)
+                                           .toLatin1(),
+                                   DataLineWidth));
+    if (full)
+        reporter.Message(FilesTexts::MemoryFull, MessageIcon::Exclamation);
+
+    index.WriteLineBytes(Padded(QString::asprintf(" %4d,%4d,%2d,", count, count, jobIndex).toLatin1(), IndexHeaderWidth));
+    for (const Point& point : points)
+        index.WriteLineBytes(QByteArrayLiteral("A ") + Padded(point.name, IndexNameWidth));
+    if (full)
+        reporter.Message(FilesTexts::MemoryFull, MessageIcon::Exclamation);
+
+    if (!data.Commit() || !index.Commit())
+        return abandon();
+    reporter.Message(FilesTexts::Success, MessageIcon::Information);
+    return SdCardStatus::Done;
+}

@@ -1,0 +1,147 @@
+#include "files/text_import.h"
+
+#include "files/bulk_insert.h"
+#include "files/coordinate_formats.h"
+#include "files/files_texts.h"
+#include "files/gbk_text.h"
+#include "report/reporter.h"
+#include "store/project_store.h"
+#include "store/transaction.h"
+#include "views/data_kind.h"
+
+#include <array>
+
+namespace
+{
+constexpr int MaxFields = 6;
+using Fields = std::array<QStringView, MaxFields>;
+
+// The first `limit` comma-separated fields of a line. Only commas separate: a line of
+// blanks, tabs or semicolons holds no comma, and a line without a comma yields no field at
+// all, not even the first. Fields keep their blanks.
+Fields SplitFields(QStringView line, int limit)
+{
+    Fields fields;
+    if (!line.contains(QLatin1Char(',')))
+        return fields;
+    qsizetype start = 0;
+    for (int i = 0; i < limit; ++i)
+    {
+        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
+        if (comma < 0)
+        {
+            fields[i] = line.mid(start);
+            break;
+        }
+        fields[i] = line.mid(start, comma - start);
+        start = comma + 1;
+    }
+    return fields;
+}
+
+QString CoordinateText(QStringView field)
+{
+    return field.isEmpty() ? QStringLiteral("0") : field.toString();
+}
+
+bool ImportCoordinates(CProjectStore& store, const QList<QStringView>& lines, int formatIndex,
+                       QList<QStringList>* listRows)
+{
+    const QList<int>& format = CoordinateFormat(formatIndex);
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CoorEdit")))
+        return false;
+    CBulkInsert insert(store, QStringLiteral("CoorEdit"),
+                       {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
+    qlonglong number = 0;
+    for (QStringView line : lines)
+    {
+        ++number;
+        const Fields fields = SplitFields(line, int(format.size()));
+        std::array<QStringView, CoorColumn::Count> cells;
+        for (qsizetype i = 0; i < format.size(); ++i)
+            cells[format[i]] = fields[i];
+        // The file's serial number is dropped: rows are numbered as they are read.
+        const QString name = cells[CoorColumn::Name].toString();
+        const QString north = CoordinateText(cells[CoorColumn::North]);
+        const QString east = CoordinateText(cells[CoorColumn::East]);
+        const QString height = CoordinateText(cells[CoorColumn::Height]);
+        const QStringView code = cells[CoorColumn::Code];
+        if (!insert.Add({number, FilesTexts::ImportCoorAttr, name, north, east, height, code.trimmed().toString()}))
+            return false;
+        if (listRows)
+            listRows->append({QString::number(number), FilesTexts::ImportCoorAttr, name, north, east, height,
+                              code.toString()});
+    }
+    return transaction.Commit();
+}
+
+bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QStringList>* listRows)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CodeEdit")))
+        return false;
+    CBulkInsert insert(store, QStringLiteral("CodeEdit"), {"ID", "ATTR", "SN", "CODE"});
+    qlonglong number = 0;
+    for (QStringView line : lines)
+    {
+        ++number;
+        // Without a comma the whole line is the code number.
+        const qsizetype comma = line.indexOf(QLatin1Char(','));
+        const QString code = (comma < 0 ? line : line.left(comma)).toString();
+        QString text;
+        if (comma >= 0)
+        {
+            const qsizetype next = line.indexOf(QLatin1Char(','), comma + 1);
+            text = line.mid(comma + 1, next < 0 ? -1 : next - comma - 1).toString();
+        }
+        if (!insert.Add({number, FilesTexts::ImportCodeAttr, code, text}))
+            return false;
+        if (listRows)
+            listRows->append({QString::number(number), FilesTexts::ImportCodeAttr, code, text});
+    }
+    return transaction.Commit();
+}
+} // namespace
+
+int ImportKindOf(int dataType)
+{
+    switch (dataType)
+    {
+    case ImportType::Code:
+        return DataKind::Code;
+    case ImportType::T5:
+    case ImportType::T8:
+        return DataKind::Meas;
+    default:
+        return DataKind::Coor;
+    }
+}
+
+ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
+                        QList<QStringList>* listRows)
+{
+    const std::optional<QString> text = ReadTextFile(path);
+    if (!text)
+    {
+        store.Reporter().Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return ImportStatus::FileNotOpened;
+    }
+    const QList<QStringView> lines = SplitLines(*text);
+    QList<QStringList> rows;
+    bool stored = false;
+    switch (dataType)
+    {
+    case ImportType::Code:
+        stored = ImportCodes(store, lines, listRows ? &rows : nullptr);
+        break;
+    default:
+        stored = ImportCoordinates(store, lines, formatIndex, listRows ? &rows : nullptr);
+        break;
+    }
+    if (!stored)
+        return ImportStatus::StoreFailed;
+    if (listRows)
+        *listRows = std::move(rows);
+    return ImportStatus::Done;
+}

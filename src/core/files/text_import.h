@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class CProjectStore;
+
+// What a text file holds, as the import dialog offers it.
+namespace ImportType
+{
+constexpr int Coor = 0; // point coordinates, in one of the eight column formats
+constexpr int Code = 1; // code list: number, text
+constexpr int T5 = 2;   // a saved T5/T5+ job
+constexpr int T8 = 3;   // a saved T8 job
+} // namespace ImportType
+
+// The data kind an import of that type fills (21, 22 or 74001).
+int ImportKindOf(int dataType);
+
+enum class ImportStatus
+{
+    Done,
+    FileNotOpened, // "Open file failed!" was reported; nothing changed
+    StoreFailed,   // the engine's error was reported; the table is as it was
+};
+
+// Replaces the table of the data type with the contents of the file at `path` (GBK, or UTF-8
+// after a byte-order mark). Coordinates and codes: one row per line, the empty line included,
+// numbered from 1; `formatIndex` (0 to 7) chooses the coordinate column order. Jobs go through
+// the job parser. The table's old rows and the new ones change in one transaction.
+//
+// For coordinates and codes `listRows`, when given, receives the list's cell texts as the
+// file gave them (the coordinate code untrimmed, unlike the stored one).
+ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
+                        QList<QStringList>* listRows = nullptr);

@@ -1,0 +1,180 @@
+#include "files/files_texts.h"
+#include "files/text_import.h"
+#include "test_database.h"
+
+#include <QFile>
+#include <QTest>
+
+// Text import of point and code lists: rows worked out by hand from the import rules.
+class TestTextImport : public QObject
+{
+    Q_OBJECT
+
+private:
+    static const char* CoorColumns() { return "select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"; }
+
+    static QString WriteFile(CTestDatabase& db, const QByteArray& bytes)
+    {
+        const QString path = db.FilePath(QStringLiteral("input.txt"));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the input file");
+        return path;
+    }
+
+    static QStringList Joined(const QList<QStringList>& rows)
+    {
+        QStringList joined;
+        for (const QStringList& row : rows)
+            joined << row.join(QLatin1Char('|'));
+        return joined;
+    }
+
+private slots:
+    void coordinateLines_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QStringList>("table");
+
+        QTest::newRow("format 1") << QByteArray("P1,100.5,200.25,10,TREE\r\n") << 0
+                                  << QStringList{"1|Import_Data|P1|100.5|200.25|10|TREE"}
+                                  << QStringList{"1|Import_Data|P1|100.5|200.25|10|TREE"};
+        QTest::newRow("format 2 swaps north and east")
+            << QByteArray("P1,100.5,200.25,10,TREE\r\n") << 1 << QStringList{"1|Import_Data|P1|200.25|100.5|10|TREE"}
+            << QStringList{"1|Import_Data|P1|200.25|100.5|10|TREE"};
+        QTest::newRow("format 5 numbers rows itself")
+            << QByteArray("7,P7,ROAD,1,2,3\r\n") << 4 << QStringList{"1|Import_Data|P7|1|2|3|ROAD"}
+            << QStringList{"1|Import_Data|P7|1|2|3|ROAD"};
+        QTest::newRow("format 8") << QByteArray("3,P8,1,2,3,WALL") << 7 << QStringList{"1|Import_Data|P8|2|1|3|WALL"}
+                                  << QStringList{"1|Import_Data|P8|2|1|3|WALL"};
+        QTest::newRow("empty coordinates become 0")
+            << QByteArray("P2,,,,X\r\n") << 0 << QStringList{"1|Import_Data|P2|0|0|0|X"}
+            << QStringList{"1|Import_Data|P2|0|0|0|X"};
+        QTest::newRow("no comma, no field") << QByteArray("P3\r\n") << 0 << QStringList{"1|Import_Data||0|0|0|"}
+                                            << QStringList{"1|Import_Data||0|0|0|"};
+        QTest::newRow("short line") << QByteArray("P4,100.5") << 0 << QStringList{"1|Import_Data|P4|100.5|0|0|"}
+                                    << QStringList{"1|Import_Data|P4|100.5|0|0|"};
+        QTest::newRow("fields beyond the format ignored")
+            << QByteArray("P5,1,2,3,A,extra,more\r\n9,P6,1,2,3,B,extra\r\n") << 6
+            << QStringList{"1|Import_Data|1|2|3|A|extra", "2|Import_Data|P6|1|2|3|B"}
+            << QStringList{"1|Import_Data|1|2|3|A|extra", "2|Import_Data|P6|1|2|3|B"};
+        QTest::newRow("blanks kept, stored code trimmed")
+            << QByteArray("P1, 5 ,6,7, ABC\r\n") << 0 << QStringList{"1|Import_Data|P1| 5 |6|7| ABC"}
+            << QStringList{"1|Import_Data|P1| 5 |6|7|ABC"};
+        QTest::newRow("semicolons and tabs are no separators")
+            << QByteArray("P1;1;2;3;A\r\nP2\t1\t2\t3\tB\r\n") << 0
+            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|"}
+            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|"};
+        QTest::newRow("empty line counts, final line end does not")
+            << QByteArray("P1,1,2,3,A\r\n\r\nP2,4,5,6,B\r\n\r\n") << 0
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data||0|0|0|", "3|Import_Data|P2|4|5|6|B",
+                           "4|Import_Data||0|0|0|"}
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data||0|0|0|", "3|Import_Data|P2|4|5|6|B",
+                           "4|Import_Data||0|0|0|"};
+        QTest::newRow("duplicate names kept, LF line ends")
+            << QByteArray("P1,1,2,3,A\nP1,4,5,6,B\n") << 0
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P1|4|5|6|B"}
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P1|4|5|6|B"};
+        QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << QStringList{};
+    }
+
+    void coordinateLines()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, format);
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, table);
+
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')"});
+        QList<QStringList> rows;
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &rows), ImportStatus::Done);
+        QCOMPARE(Joined(rows), list);
+        QCOMPARE(db.Rows(CoorColumns()), table);
+        QCOMPARE(db.Reporter().Messages(), QStringList{});
+    }
+
+    void codeLines()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')"});
+        QList<QStringList> rows;
+        const QString path = WriteFile(db, "12\r\n12,KERB,extra\r\n,EMPTY\r\n\r\n");
+        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, path, &rows), ImportStatus::Done);
+        const QStringList expected{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB",
+                                   "3|Import_Code Data||EMPTY", "4|Import_Code Data||"};
+        QCOMPARE(Joined(rows), expected);
+        QCOMPARE(db.Rows("select ID,ATTR,SN,CODE from CodeEdit order by ID"), expected);
+    }
+
+    void encodings_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("GBK") << QStringLiteral("gbk_points.txt");
+        QTest::newRow("UTF-8 with byte-order mark") << QStringLiteral("utf8_bom_points.txt");
+    }
+
+    void encodings()
+    {
+        QFETCH(QString, file);
+        CTestDatabase db;
+        QList<QStringList> rows;
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, QStringLiteral(MERION_TEST_DATA "/files/") + file, &rows),
+                 ImportStatus::Done);
+        QCOMPARE(db.Rows(CoorColumns()), QStringList{QStringLiteral("1|Import_Data|测点|100.5|200.25|10|树")});
+        QCOMPARE(rows.value(0).value(2), QStringLiteral("测点"));
+    }
+
+    void missingFileChangesNothing()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')"});
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath("absent.txt")), ImportStatus::FileNotOpened);
+        QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::OpenFileFailed});
+        QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
+        QCOMPARE(db.Count("CoorEdit"), 1);
+        db.Reporter().Clear();
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath("")), ImportStatus::FileNotOpened);
+        QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::OpenFileFailed});
+    }
+
+    // A database error half-way must leave the old rows, not a table that is half old and half new.
+    void failureHalfWayKeepsTheOldRows()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')",
+                "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')",
+                "create trigger refuse_coor before insert on CoorEdit when NEW.SN='BAD' "
+                "begin select raise(abort, 'refused point'); end",
+                "create trigger refuse_code before insert on CodeEdit when NEW.SN='BAD' "
+                "begin select raise(abort, 'refused code'); end"});
+        const QString coor = WriteFile(db, "P1,1,2,3,A\r\nP2,4,5,6,B\r\nBAD,7,8,9,C\r\nP4,1,1,1,D\r\n");
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, coor), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"refused point"});
+        QCOMPARE(db.Rows(CoorColumns()), QStringList{"1|Manual_Input_Data|OLD|1|2|3|"});
+
+        db.Reporter().Clear();
+        const QString code = WriteFile(db, "1,A\r\nBAD,B\r\n");
+        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, code), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"refused code"});
+        QCOMPARE(db.Rows("select ID,SN,CODE from CodeEdit"), QStringList{"1|99|OLD"});
+
+        // The store is usable afterwards: a good file imports.
+        db.Reporter().Clear();
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, "P9,1,2,3,Z")), ImportStatus::Done);
+        QCOMPARE(db.Rows(CoorColumns()), QStringList{"1|Import_Data|P9|1|2|3|Z"});
+    }
+
+    void kindOfEachType()
+    {
+        QCOMPARE(ImportKindOf(ImportType::Coor), 21);
+        QCOMPARE(ImportKindOf(ImportType::Code), 22);
+        QCOMPARE(ImportKindOf(ImportType::T5), 74001);
+        QCOMPARE(ImportKindOf(ImportType::T8), 74001);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextImport)
+#include "tst_text_import.moc"
