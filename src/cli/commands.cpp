@@ -4,6 +4,9 @@
 #include "commands/code.h"
 #include "commands/point.h"
 #include "commands/settings.h"
+#include "commands/export.h"
+#include "commands/import.h"
+#include "commands/sdcard.h"
 #include "commands/show.h"
 
 #include <cstdio>
@@ -16,6 +19,9 @@ const QList<CliCommand>& Commands()
         {"code", RunCode, CodeUsage},
         {"alignment", RunAlignment, AlignmentUsage},
         {"settings", RunSettings, SettingsUsage},
+        {"import", RunImport, ImportUsage},
+        {"export", RunExport, ExportUsage},
+        {"sdcard", RunSdCard, SdCardUsage},
     };
     return commands;
 }

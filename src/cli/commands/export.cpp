@@ -1,0 +1,72 @@
+#include "commands/export.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+#include "files/list_export.h"
+#include "views/data_kind.h"
+#include "views/list_layout.h"
+#include "views/list_rows.h"
+
+#include <QHash>
+
+namespace
+{
+int Outcome(CliContext& context, bool written)
+{
+    return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
+}
+} // namespace
+
+int RunExport(CliContext& context, const QStringList& arguments)
+{
+    const ParsedArguments parsed =
+        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("separator"), QStringLiteral("format")});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, ExportUsage);
+    if (parsed.positional.size() != 2)
+        return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
+    const QString what = parsed.positional[0];
+    const QString path = parsed.positional[1];
+    if (!parsed.Has(QStringLiteral("kind")))
+        return UsageError(QStringLiteral("export needs --kind"), ExportUsage);
+    const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));
+    if (!kind)
+        return UsageError(QStringLiteral("unknown kind %1").arg(parsed.Value(QStringLiteral("kind"))), ExportUsage);
+    const bool fileOptions = parsed.Has(QStringLiteral("separator")) || parsed.Has(QStringLiteral("format"));
+    if (what != QLatin1String("file") && fileOptions)
+        return UsageError(QStringLiteral("--separator and --format apply to export file only"), ExportUsage);
+
+    if (what == QLatin1String("list"))
+        return Outcome(context, ExportList(path, ListCaptionsOf(*kind), ReadListRows(context.store, *kind),
+                                           context.reporter));
+
+    if (what == QLatin1String("data"))
+    {
+        if (!HasDataExport(*kind))
+            return UsageError(QStringLiteral("export data takes coor, code or alignment"), ExportUsage);
+        return Outcome(context, ExportData(path, *kind, ReadListRows(context.store, *kind), context.reporter));
+    }
+
+    if (what != QLatin1String("file"))
+        return UsageError(QStringLiteral("unknown export %1").arg(what), ExportUsage);
+    static const QHash<QString, int> separators = {
+        {QStringLiteral("comma"), 0}, {QStringLiteral("space"), 1}, {QStringLiteral("tab"), 2}};
+    const QString separatorName = parsed.Value(QStringLiteral("separator"), QStringLiteral("comma"));
+    if (!separators.contains(separatorName))
+        return UsageError(QStringLiteral("--separator must be comma, space or tab"), ExportUsage);
+    int format = 1;
+    if (parsed.Has(QStringLiteral("format")))
+    {
+        // Only the coordinate list has column formats; every other list is written as it stands.
+        if (*kind != DataKind::Coor)
+            return UsageError(QStringLiteral("--format applies to coor only"), ExportUsage);
+        const std::optional<int> chosen = ParseIntIn(parsed.Value(QStringLiteral("format")), 1, 8);
+        if (!chosen)
+            return UsageError(QStringLiteral("--format must be 1 to 8"), ExportUsage);
+        format = *chosen;
+    }
+    return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()),
+                                             ReadListRows(context.store, *kind), separators.value(separatorName),
+                                             format - 1, context.reporter));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli_context.h"
+
+inline constexpr const char* ExportUsage =
+    "export list FILE --kind KIND | export file FILE --kind KIND [--separator comma|space|tab] [--format 1..8] | "
+    "export data FILE --kind coor|code|alignment";
+
+int RunExport(CliContext& context, const QStringList& arguments);

@@ -1,0 +1,37 @@
+#include "commands/import.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+#include "files/text_import.h"
+
+#include <QHash>
+
+int RunImport(CliContext& context, const QStringList& arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("format")});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, ImportUsage);
+    if (parsed.positional.size() != 2)
+        return UsageError(QStringLiteral("import takes a data type and a file"), ImportUsage);
+
+    static const QHash<QString, int> types = {{QStringLiteral("coor"), ImportType::Coor},
+                                              {QStringLiteral("code"), ImportType::Code}};
+    const auto type = types.constFind(parsed.positional[0]);
+    if (type == types.constEnd())
+        return UsageError(QStringLiteral("unknown data type %1").arg(parsed.positional[0]), ImportUsage);
+
+    int format = 1;
+    if (parsed.Has(QStringLiteral("format")))
+    {
+        if (*type != ImportType::Coor)
+            return UsageError(QStringLiteral("--format applies to coor only"), ImportUsage);
+        const std::optional<int> chosen = ParseIntIn(parsed.Value(QStringLiteral("format")), 1, 8);
+        if (!chosen)
+            return UsageError(QStringLiteral("--format must be 1 to 8"), ImportUsage);
+        format = *chosen;
+    }
+    const ImportStatus status = ImportFile(context.store, *type, format - 1, parsed.positional[1]);
+    return status == ImportStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
+                                                                                : ExitStatus::Failure;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "cli_context.h"
+
+inline constexpr const char* ImportUsage = "import coor FILE [--format 1..8] | import code FILE";
+
+int RunImport(CliContext& context, const QStringList& arguments);

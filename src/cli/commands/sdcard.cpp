@@ -1,0 +1,21 @@
+#include "commands/sdcard.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+#include "files/sdcard_files.h"
+
+int RunSdCard(CliContext& context, const QStringList& arguments)
+{
+    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("job")});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, SdCardUsage);
+    if (parsed.positional.size() != 2)
+        return UsageError(QStringLiteral("sdcard takes a parent folder and a folder name"), SdCardUsage);
+    const std::optional<int> job = ParseIntIn(parsed.Value(QStringLiteral("job"), QStringLiteral("1")), 1, SdCard::JobCount);
+    if (!job)
+        return UsageError(QStringLiteral("--job must be 1 to 20"), SdCardUsage);
+    const SdCardStatus status = WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1);
+    return status == SdCardStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
+                                                                                : ExitStatus::Failure;
+}
