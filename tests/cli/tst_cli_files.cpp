@@ -1,4 +1,5 @@
 #include "files/files_texts.h"
+#include "file_bytes.h"
 #include "test_database.h"
 
 #include <QDir>
@@ -29,11 +30,6 @@ private:
                 QString::fromUtf8(process.readAllStandardError())};
     }
 
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     static QString Data(const char* name) { return QStringLiteral(MERION_TEST_DATA "/files/") + name; }
 
 private slots:
@@ -76,7 +72,7 @@ private slots:
         const Result result = Cli(db, {"export", "file", out, "--kind", "coor", "--format", "5"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, QString()); // the output file reports nothing on success
-        QCOMPARE(Bytes(out), Bytes(Data("roundtrip_format5.txt")));
+        QCOMPARE(FileBytes(out), FileBytes(Data("roundtrip_format5.txt")));
     }
 
     void exports()
@@ -86,24 +82,24 @@ private slots:
                 "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')"});
 
         QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.txt"), "--kind", "coor", "--separator", "tab", "--format", "8"}).status, 0);
-        QCOMPARE(Bytes(db.FilePath("t.txt")), Bytes(Data("format8_tab.txt")));
+        QCOMPARE(FileBytes(db.FilePath("t.txt")), FileBytes(Data("format8_tab.txt")));
         QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.csv"), "--kind", "21", "--separator", "tab", "--format", "8"}).status, 0);
-        QCOMPARE(Bytes(db.FilePath("t.csv")), QByteArray("5,P1,200.25,100.5,10,TREE\r\n"));
+        QCOMPARE(FileBytes(db.FilePath("t.csv")), QByteArray("5,P1,200.25,100.5,10,TREE\r\n"));
         QCOMPARE(Cli(db, {"export", "file", db.FilePath("c.txt"), "--kind", "code", "--separator", "space"}).status, 0);
-        QCOMPARE(Bytes(db.FilePath("c.txt")), QByteArray("12 KERB\r\n"));
+        QCOMPARE(FileBytes(db.FilePath("c.txt")), QByteArray("12 KERB\r\n"));
 
         Result result = Cli(db, {"export", "list", db.FilePath("l.csv"), "--kind", "code"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, FilesTexts::DataExportSuccess + '\n');
         // 序号,列表属性,编号,编码 in GBK
-        QCOMPARE(Bytes(db.FilePath("l.csv")),
+        QCOMPARE(FileBytes(db.FilePath("l.csv")),
                  QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb1\xe0\xba\xc5,\xb1\xe0\xc2\xeb\r\n"
                             "1,Import_Code Data,12,KERB\r\n"));
 
         result = Cli(db, {"export", "data", db.FilePath("d.txt"), "--kind", "coor"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, FilesTexts::ExportSuccess + '\n');
-        QCOMPARE(Bytes(db.FilePath("d.txt")), QByteArray("P1,100.5,200.25,10,TREE\r\n"));
+        QCOMPARE(FileBytes(db.FilePath("d.txt")), QByteArray("P1,100.5,200.25,10,TREE\r\n"));
     }
 
     void exportUsage()
@@ -130,8 +126,8 @@ private slots:
         Result result = Cli(db, {"sdcard", db.FilePath(""), "card"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, FilesTexts::Success + '\n');
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.DAT")), Bytes(Data("sdcard/JOB1.DAT")));
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.INX")), Bytes(Data("sdcard/JOB1.INX")));
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.DAT")), FileBytes(Data("sdcard/JOB1.DAT")));
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.INX")), FileBytes(Data("sdcard/JOB1.INX")));
 
         QCOMPARE(Cli(db, {"sdcard", db.FilePath(""), "last", "--job", "20"}).status, 0);
         QCOMPARE(QDir(db.FilePath("last")).entryList(QDir::Files), (QStringList{"JOB20.DAT", "JOB20.INX"}));

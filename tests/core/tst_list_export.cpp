@@ -1,6 +1,7 @@
 #include "files/files_texts.h"
 #include "files/list_export.h"
 #include "files/text_import.h"
+#include "file_bytes.h"
 #include "test_database.h"
 #include "views/list_rows.h"
 
@@ -14,12 +15,7 @@ class TestListExport : public QObject
     Q_OBJECT
 
 private:
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-    static QByteArray Expected(const char* name) { return Bytes(QStringLiteral(MERION_TEST_DATA "/files/") + name); }
+    static QByteArray Expected(const char* name) { return FileBytes(QStringLiteral(MERION_TEST_DATA "/files/") + name); }
 
     static QList<QStringList> CoorRows()
     {
@@ -34,7 +30,7 @@ private slots:
         CRecordingReporter reporter;
         const QString path = m_dir.filePath("format8.txt");
         QVERIFY(ExportOutputFile(path, 21, 7, CoorRows(), 2, 7, reporter));
-        QCOMPARE(Bytes(path), Expected("format8_tab.txt"));
+        QCOMPARE(FileBytes(path), Expected("format8_tab.txt"));
         QCOMPARE(reporter.Messages(), QStringList{}); // no message on success
     }
 
@@ -57,7 +53,7 @@ private slots:
         QFETCH(QByteArray, line);
         CRecordingReporter reporter;
         QVERIFY(ExportOutputFile(m_dir.filePath(name), 21, 7, CoorRows(), separator, 7, reporter));
-        QCOMPARE(Bytes(m_dir.filePath(name)), line);
+        QCOMPARE(FileBytes(m_dir.filePath(name)), line);
     }
 
     void outputFileFormats()
@@ -72,7 +68,7 @@ private slots:
         {
             const QString path = m_dir.filePath(QStringLiteral("format%1.dat").arg(format));
             QVERIFY(ExportOutputFile(path, 21, 7, CoorRows(), 0, format, reporter));
-            QCOMPARE(Bytes(path), lines[format]);
+            QCOMPARE(FileBytes(path), lines[format]);
         }
     }
 
@@ -83,7 +79,7 @@ private slots:
         const QString path = m_dir.filePath("codes.txt");
         QVERIFY(ExportOutputFile(path, 22, 4, {{"1", "Import_Code Data", "12", "KERB"}, {"2", "x", "13", ""}}, 1, 0,
                                  reporter));
-        QCOMPARE(Bytes(path), QByteArray("12 KERB\r\n13 \r\n"));
+        QCOMPARE(FileBytes(path), QByteArray("12 KERB\r\n13 \r\n"));
     }
 
     void listExportTrimsCaptionsOnly()
@@ -91,7 +87,7 @@ private slots:
         CRecordingReporter reporter;
         const QString path = m_dir.filePath("list.csv");
         QVERIFY(ExportList(path, {" 序号 ", "点名  ", "  CODE"}, {{"1", " P1 ", "A,B"}, {"2", "P2", ""}}, reporter));
-        QCOMPARE(Bytes(path), Expected("list_export.csv"));
+        QCOMPARE(FileBytes(path), Expected("list_export.csv"));
         QCOMPARE(reporter.Messages(), QStringList{FilesTexts::DataExportSuccess});
     }
 
@@ -99,9 +95,9 @@ private slots:
     {
         CRecordingReporter reporter;
         QVERIFY(ExportList(m_dir.filePath("empty.csv"), {"A", "B"}, {}, reporter));
-        QCOMPARE(Bytes(m_dir.filePath("empty.csv")), QByteArray("A,B\r\n"));
+        QCOMPARE(FileBytes(m_dir.filePath("empty.csv")), QByteArray("A,B\r\n"));
         QVERIFY(ExportData(m_dir.filePath("empty.txt"), 21, {}, reporter));
-        QCOMPARE(Bytes(m_dir.filePath("empty.txt")), QByteArray());
+        QCOMPARE(FileBytes(m_dir.filePath("empty.txt")), QByteArray());
     }
 
     void dataExport_data()
@@ -126,7 +122,7 @@ private slots:
         CRecordingReporter reporter;
         const QString path = m_dir.filePath(QStringLiteral("data%1.txt").arg(kind));
         QVERIFY(ExportData(path, kind, rows, reporter));
-        QCOMPARE(Bytes(path), file);
+        QCOMPARE(FileBytes(path), file);
         QCOMPARE(reporter.Messages(), QStringList{FilesTexts::ExportSuccess});
     }
 
@@ -150,7 +146,7 @@ private slots:
         QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 4, input), ImportStatus::Done);
         const QString output = db.FilePath("out.txt");
         QVERIFY(ExportOutputFile(output, 21, 7, ReadListRows(db.Store(), 21), 0, 4, db.Reporter()));
-        QCOMPARE(Bytes(output), Bytes(input));
+        QCOMPARE(FileBytes(output), FileBytes(input));
         QCOMPARE(db.Reporter().Messages(), QStringList{});
     }
 };

@@ -1,5 +1,6 @@
 #include "files/files_texts.h"
 #include "files/sdcard_files.h"
+#include "file_bytes.h"
 #include "test_database.h"
 
 #include <QDir>
@@ -12,11 +13,6 @@ class TestSdCardFiles : public QObject
     Q_OBJECT
 
 private:
-    static QByteArray Bytes(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     static QByteArray Line(const QByteArray& text, int width) { return text.leftJustified(width, ' ') + "\r\n"; }
 
     static void AddPoint(CTestDatabase& db, int id, const QString& name, const QString& n, const QString& e,
@@ -44,8 +40,8 @@ private slots:
         AddPoint(db, 3, "测点", "'1e2'", "' 7.5m'", "'abc'");
         QCOMPARE(WriteSdCardJob(db.Store(), db.FilePath(""), "card", 0), SdCardStatus::Done);
         QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::Success});
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.DAT")), Bytes(MERION_TEST_DATA "/files/sdcard/JOB1.DAT"));
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.INX")), Bytes(MERION_TEST_DATA "/files/sdcard/JOB1.INX"));
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.DAT")), FileBytes(MERION_TEST_DATA "/files/sdcard/JOB1.DAT"));
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.INX")), FileBytes(MERION_TEST_DATA "/files/sdcard/JOB1.INX"));
         QCOMPARE(QDir(db.FilePath("card")).entryList(QDir::Files), (QStringList{"JOB1.DAT", "JOB1.INX"}));
     }
 
@@ -53,9 +49,9 @@ private slots:
     {
         CTestDatabase db;
         QCOMPARE(WriteSdCardJob(db.Store(), db.FilePath(""), "card", 0), SdCardStatus::Done);
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.DAT")),
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.DAT")),
                  Line(" JOB1,   0,   0, 0,1.000000,1,1,1,1,1,23.000000,1023.0,", 126));
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.INX")), Line("    0,   0, 0,", 18));
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.INX")), Line("    0,   0, 0,", 18));
     }
 
     void lastJob()
@@ -63,10 +59,10 @@ private slots:
         CTestDatabase db;
         AddPoint(db, 1, "A1", "'1'", "'2'", "'3'");
         QCOMPARE(WriteSdCardJob(db.Store(), db.FilePath(""), "card", 19), SdCardStatus::Done);
-        QCOMPARE(Bytes(db.FilePath("card/JOB20.DAT")),
+        QCOMPARE(FileBytes(db.FilePath("card/JOB20.DAT")),
                  Line(" JOB20,   1,   1,19,1.000000,1,1,1,1,1,23.000000,1023.0,", 126) +
                      Line("c,A1,1.0000,2.0000,3.0000,", 254));
-        QCOMPARE(Bytes(db.FilePath("card/JOB20.INX")), Line("    1,   1,19,", 18) + "A A1            \r\n");
+        QCOMPARE(FileBytes(db.FilePath("card/JOB20.INX")), Line("    1,   1,19,", 18) + "A A1            \r\n");
     }
 
     void limit_data()
@@ -88,11 +84,11 @@ private slots:
                  QStringList(messagesOfFullMemory, FilesTexts::MemoryFull) + QStringList{FilesTexts::Success});
 
         // Both headers count the 2999 point lines that follow.
-        const QByteArray data = Bytes(db.FilePath("card/JOB1.DAT"));
+        const QByteArray data = FileBytes(db.FilePath("card/JOB1.DAT"));
         QCOMPARE(data.size(), 128 + 2999 * 256);
         QVERIFY(data.startsWith(" JOB1,2999,2999, 0,1.000000,"));
         QCOMPARE(data.right(256), Line("c,P2999,1.0000,2.0000,3.0000,", 254));
-        const QByteArray index = Bytes(db.FilePath("card/JOB1.INX"));
+        const QByteArray index = FileBytes(db.FilePath("card/JOB1.INX"));
         QCOMPARE(index.size(), 20 + 2999 * 18);
         QCOMPARE(index.left(20), Line(" 2999,2999, 0,", 18));
         QCOMPARE(index.right(18), QByteArray("A P2999         \r\n"));
@@ -104,7 +100,7 @@ private slots:
         AddPoint(db, 1, "E1", "''", "'5'", "NULL");
         AddPoint(db, 2, "E2", "NULL", "'x'", "' '");
         QCOMPARE(WriteSdCardJob(db.Store(), db.FilePath(""), "card", 0), SdCardStatus::Done);
-        const QByteArray data = Bytes(db.FilePath("card/JOB1.DAT"));
+        const QByteArray data = FileBytes(db.FilePath("card/JOB1.DAT"));
         QCOMPARE(data.mid(128), Line("c,E1,0.0000,5.0000,0.0000,", 254) + Line("c,E2,0.0000,0.0000,0.0000,", 254));
     }
 
@@ -114,7 +110,7 @@ private slots:
         AddPoint(db, 1, "ABCDEFGHIJKLMNO", "'1'", "'2'", "'3'"); // 15 characters
         AddPoint(db, 2, "ABCDEFGHIJKLMN", "'1'", "'2'", "'3'");  // 14
         QCOMPARE(WriteSdCardJob(db.Store(), db.FilePath(""), "card", 0), SdCardStatus::Done);
-        QCOMPARE(Bytes(db.FilePath("card/JOB1.INX")).mid(20),
+        QCOMPARE(FileBytes(db.FilePath("card/JOB1.INX")).mid(20),
                  QByteArray("A ABCDEFGHIJKLMNO\r\nA ABCDEFGHIJKLMN\r\n"));
     }
 

@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
+#include "commands/format_option.h"
 #include "files/list_export.h"
 #include "views/data_kind.h"
 #include "views/list_layout.h"
@@ -55,18 +56,11 @@ int RunExport(CliContext& context, const QStringList& arguments)
     const QString separatorName = parsed.Value(QStringLiteral("separator"), QStringLiteral("comma"));
     if (!separators.contains(separatorName))
         return UsageError(QStringLiteral("--separator must be comma, space or tab"), ExportUsage);
-    int format = 1;
-    if (parsed.Has(QStringLiteral("format")))
-    {
-        // Only the coordinate list has column formats; every other list is written as it stands.
-        if (*kind != DataKind::Coor)
-            return UsageError(QStringLiteral("--format applies to coor only"), ExportUsage);
-        const std::optional<int> chosen = ParseIntIn(parsed.Value(QStringLiteral("format")), 1, 8);
-        if (!chosen)
-            return UsageError(QStringLiteral("--format must be 1 to 8"), ExportUsage);
-        format = *chosen;
-    }
+    // Only the coordinate list has column formats; every other list is written as it stands.
+    const FormatOption format = ParseFormatOption(parsed, *kind == DataKind::Coor);
+    if (!format.problem.isEmpty())
+        return UsageError(format.problem, ExportUsage);
     return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()),
                                              ReadListRows(context.store, *kind), separators.value(separatorName),
-                                             format - 1, context.reporter));
+                                             format.format - 1, context.reporter));
 }

@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
+#include "commands/format_option.h"
 #include "files/text_import.h"
 
 #include <QHash>
@@ -21,17 +22,10 @@ int RunImport(CliContext& context, const QStringList& arguments)
     if (type == types.constEnd())
         return UsageError(QStringLiteral("unknown data type %1").arg(parsed.positional[0]), ImportUsage);
 
-    int format = 1;
-    if (parsed.Has(QStringLiteral("format")))
-    {
-        if (*type != ImportType::Coor)
-            return UsageError(QStringLiteral("--format applies to coor only"), ImportUsage);
-        const std::optional<int> chosen = ParseIntIn(parsed.Value(QStringLiteral("format")), 1, 8);
-        if (!chosen)
-            return UsageError(QStringLiteral("--format must be 1 to 8"), ImportUsage);
-        format = *chosen;
-    }
-    const ImportStatus status = ImportFile(context.store, *type, format - 1, parsed.positional[1]);
+    const FormatOption format = ParseFormatOption(parsed, *type == ImportType::Coor);
+    if (!format.problem.isEmpty())
+        return UsageError(format.problem, ImportUsage);
+    const ImportStatus status = ImportFile(context.store, *type, format.format - 1, parsed.positional[1]);
     return status == ImportStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
                                                                                 : ExitStatus::Failure;
 }
