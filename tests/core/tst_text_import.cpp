@@ -167,6 +167,41 @@ private slots:
         QCOMPARE(db.Rows(CoorColumns()), QStringList{"1|Import_Data|P9|1|2|3|Z"});
     }
 
+    void savedJob()
+    {
+        CTestDatabase db;
+        db.Run({"insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')"});
+        // Trailing blanks go, LF line ends become CR LF, and the last line needs no line end.
+        const QString path = WriteFile(db, "C,ST1,100.000,200.000,10.000,1.500,STN,   \n"
+                                           "E,P5,648000,324000,1.500,TREE,123.456,\t\n"
+                                           "A,P1,0012.5,300.25,5.000,\n"
+                                           "A,P2,1,2,3,");
+        QList<QStringList> rows{{"stale"}};
+        QCOMPARE(ImportFile(db.Store(), ImportType::T8, 3, path, &rows), ImportStatus::Done);
+        QVERIFY(rows.isEmpty());
+        QCOMPARE(db.Rows("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,IH,HA,VA,SD from \"740Meas\" order by ID"),
+                 (QStringList{"1|T5(T8)_Meas_Station|ST1|100.000|200.000|10.000|STN||1.500|||",
+                              "2|T5(T8)_Meas_Dist|P5||||TREE|1.500||90.0000|45.0000|123.456",
+                              "3|T5(T8)_Meas_Input-Coor|P1|0012.5|300.25|5.000||||||",
+                              "4|T5(T8)_Meas_Input-Coor|P2|1|2|3||||||"}));
+        QCOMPARE(db.Rows("select ID,SN from CoorEdit order by ID"), (QStringList{"1|ST1", "3|P1", "4|P2"}));
+        QCOMPARE(db.Reporter().Messages(), QStringList{});
+    }
+
+    void savedJobRefusedHalfWay()
+    {
+        CTestDatabase db;
+        db.Run({"insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')",
+                "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','KEEP','1','2','3','')",
+                "create trigger refuse before insert on \"740Meas\" when NEW.SN='BAD' "
+                "begin select raise(abort, 'refused row'); end"});
+        const QString path = WriteFile(db, "A,P1,1,2,3,\r\nA,BAD,1,2,3,\r\nA,P3,1,2,3,\r\n");
+        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, path), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"refused row"});
+        QCOMPARE(db.Rows("select ID,SN from \"740Meas\""), QStringList{"1|OLD"});
+        QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"KEEP"});
+    }
+
     void kindOfEachType()
     {
         QCOMPARE(ImportKindOf(ImportType::Coor), 21);

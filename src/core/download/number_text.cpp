@@ -29,8 +29,8 @@ qsizetype SkipDigits(QStringView text, qsizetype at)
     return at;
 }
 
-// The leading decimal number of a text, as C's strtod reads one (without its hexadecimal,
-// infinity and NaN forms, which no instrument writes).
+} // namespace
+
 double LeadingNumber(QStringView text)
 {
     qsizetype at = 0;
@@ -61,8 +61,6 @@ double LeadingNumber(QStringView text)
     }
     return text.mid(start, end - start).toString().toDouble();
 }
-} // namespace
-
 QString HalfSecondsToDegrees(const QString& text)
 {
     return QString::asprintf("%.4f", LeadingNumber(text) * 0.0001388888888888889);

@@ -8,7 +8,6 @@ namespace FilesTexts
 {
 // Messages.
 inline const QString OpenFileFailed = QStringLiteral("Open file failed!");
-inline const QString FailureToAccess = QStringLiteral("Failure to access!");
 inline const QString DataExportSuccess = QStringLiteral("Data Export Success!");
 inline const QString ExportSuccess = QStringLiteral("Export Success!");
 inline const QString MemoryFull = QStringLiteral("Memory Full,Max Records is 2999!");

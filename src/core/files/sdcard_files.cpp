@@ -1,8 +1,8 @@
 #include "files/sdcard_files.h"
 
+#include "download/number_text.h"
 #include "files/files_texts.h"
 #include "files/gbk_text.h"
-#include "files/leading_number.h"
 #include "report/reporter.h"
 #include "store/project_store.h"
 #include "store/record_set.h"

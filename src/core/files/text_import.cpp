@@ -1,5 +1,6 @@
 #include "files/text_import.h"
 
+#include "download/meas_parser.h"
 #include "files/bulk_insert.h"
 #include "files/coordinate_formats.h"
 #include "files/files_texts.h"
@@ -102,6 +103,28 @@ bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QS
     }
     return transaction.Commit();
 }
+// A saved job: its lines without trailing blanks, each ended by CR LF, through the job parser.
+// The old job and the new one change in one transaction: a row the database refuses undoes
+// the whole import.
+bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
+{
+    QString text;
+    for (QStringView line : lines)
+    {
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1].isSpace())
+            --end;
+        text += line.left(end);
+        text += QLatin1String("\r\n");
+    }
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from 740Meas")))
+        return false;
+    const MeasParseOutcome outcome = ParseMeasJobFile(store, text);
+    if (!outcome.saved || outcome.failedRows > 0)
+        return false;
+    return transaction.Commit();
+}
 } // namespace
 
 int ImportKindOf(int dataType)
@@ -134,6 +157,10 @@ ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, con
     {
     case ImportType::Code:
         stored = ImportCodes(store, lines, listRows ? &rows : nullptr);
+        break;
+    case ImportType::T5:
+    case ImportType::T8:
+        stored = ImportJob(store, lines);
         break;
     default:
         stored = ImportCoordinates(store, lines, formatIndex, listRows ? &rows : nullptr);

@@ -31,6 +31,7 @@ enum class ImportStatus
 // the job parser. The table's old rows and the new ones change in one transaction.
 //
 // For coordinates and codes `listRows`, when given, receives the list's cell texts as the
-// file gave them (the coordinate code untrimmed, unlike the stored one).
+// file gave them (the coordinate code untrimmed, unlike the stored one); a job leaves it empty,
+// its list is read from 740Meas.
 ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
                         QList<QStringList>* listRows = nullptr);
