@@ -8,6 +8,7 @@
 #include "commands/import.h"
 #include "commands/sdcard.h"
 #include "commands/show.h"
+#include "commands/upload.h"
 
 #include <cstdio>
 
@@ -22,6 +23,7 @@ const QList<CliCommand>& Commands()
         {"import", RunImport, ImportUsage},
         {"export", RunExport, ExportUsage},
         {"sdcard", RunSdCard, SdCardUsage},
+        {"upload", RunUpload, UploadUsage},
     };
     return commands;
 }

@@ -2,12 +2,12 @@
 
 #include "edit/edit_commands.h"
 #include "link/link_commands.h"
+#include "upload/upload_commands.h"
 
 void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
 {
     // One line per subsystem.
-    (void)app;
-    (void)view;
     RegisterEditCommands(app, view);
     RegisterLinkCommands(app, view);
+    RegisterUploadCommands(app, view);
 }

@@ -1,0 +1,53 @@
+#include "commands/upload.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+#include "link/com_config.h"
+#include "link/serial_port.h"
+#include "upload/upload_lines.h"
+#include "upload/upload_transfer.h"
+#include "views/data_kind.h"
+
+#include <atomic>
+
+int RunUpload(CliContext& context, const QStringList& arguments)
+{
+    const ParsedArguments parsed =
+        ParseArguments(arguments, {QStringLiteral("instrument"), QStringLiteral("category"), QStringLiteral("device")});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, UploadUsage);
+    if (!parsed.positional.isEmpty())
+        return UsageError(QStringLiteral("unexpected argument %1").arg(parsed.positional.first()), UploadUsage);
+
+    UploadRequest request;
+    const QString instrument = parsed.Value(QStringLiteral("instrument"));
+    if (instrument == QLatin1String("t5") || instrument == QLatin1String("t8"))
+        request.kind = DataKind::UploadT5;
+    else if (instrument == QLatin1String("v2"))
+        request.kind = DataKind::UploadV2;
+    else if (instrument.isEmpty())
+        return UsageError(QStringLiteral("--instrument is required"), UploadUsage);
+    else
+        return UsageError(QStringLiteral("unknown instrument %1").arg(instrument), UploadUsage);
+
+    const QString category = parsed.Value(QStringLiteral("category"), QStringLiteral("coor"));
+    if (category == QLatin1String("alignment") && request.kind == DataKind::UploadV2)
+        request.category = UploadCategory::Alignment;
+    else if (category != QLatin1String("coor"))
+        return UsageError(request.kind == DataKind::UploadV2
+                              ? QStringLiteral("unknown category %1").arg(category)
+                              : QStringLiteral("only --instrument v2 uploads the alignment"),
+                          UploadUsage);
+
+    if (parsed.Has(QStringLiteral("device")) && parsed.Value(QStringLiteral("device")).isEmpty())
+        return UsageError(QStringLiteral("--device needs a path"), UploadUsage);
+    request.devicePath = parsed.Value(QStringLiteral("device"));
+    request.config = ReadComConfig(context.store);
+
+    CSerialPort port;
+    const std::atomic<bool> stop{false};
+    const UploadOutcome outcome = RunUpload(context.store, port, request, stop, context.reporter);
+    // A time-out is a failure here even though the desktop program shows it in a plain box.
+    return outcome == UploadOutcome::Complete ? ExitStatus::Success : ExitStatus::Failure;
+}

@@ -1,0 +1,143 @@
+#include "upload/upload_lines.h"
+
+#include "report/reporter.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "upload/upload_texts.h"
+#include "views/data_kind.h"
+
+#include <QLocale>
+#include <QStringEncoder>
+
+#include <cmath>
+
+namespace
+{
+QByteArray Encode(const QString& line)
+{
+    QStringEncoder encoder("GBK");
+    return QByteArray(encoder.encode(line + QStringLiteral("\r\n")));
+}
+
+// A coordinate as a number; nothing when the column is empty or holds a text that is no number.
+std::optional<double> NumberOf(const QVariant& value)
+{
+    const QString text = CRecordSet::TextOf(value).trimmed();
+    bool ok = false;
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number;
+}
+
+struct CoordinateColumn
+{
+    const char* column;
+    const char* name;
+};
+constexpr CoordinateColumn CoordinateColumns[] = {{"NCOOR", "north coordinate (N)"},
+                                                  {"ECOOR", "east coordinate (E)"},
+                                                  {"ZCOOR", "height (Z)"}};
+
+UploadLines PointLines(CProjectStore& store, int kind, IReporter& reporter)
+{
+    UploadLines result;
+    auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
+    if (!rows->IsValid())
+    {
+        result.failure = UploadOutcome::DatabaseError;
+        return result;
+    }
+    for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
+    {
+        const QString name = rows->GetText(QStringLiteral("SN"));
+        if (name.trimmed().isEmpty())
+        {
+            reporter.Message(UploadTexts::PointWithoutName(row), MessageIcon::Exclamation);
+            result.failure = UploadOutcome::BadRow;
+            return result;
+        }
+        double values[3];
+        for (int i = 0; i < 3; ++i)
+        {
+            const std::optional<double> value = NumberOf(rows->GetValue(QLatin1String(CoordinateColumns[i].column)));
+            if (!value)
+            {
+                reporter.Message(UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name)),
+                                 MessageIcon::Exclamation);
+                result.failure = UploadOutcome::BadRow;
+                return result;
+            }
+            values[i] = *value;
+        }
+        result.lines << (kind == DataKind::UploadT5
+                             ? PacedPointLine(name, values[0], values[1], values[2])
+                             : HandshakePointLine(name, values[0], values[1], values[2],
+                                                  rows->GetText(QStringLiteral("CODE"))));
+    }
+    return result;
+}
+
+UploadLines AlignmentLines(CProjectStore& store, IReporter& reporter)
+{
+    UploadLines result;
+    auto rows = store.GetRecordSet(QStringLiteral("select * from 520SurLine order by STARTDIST ASC"));
+    if (!rows->IsValid())
+    {
+        result.failure = UploadOutcome::DatabaseError;
+        return result;
+    }
+    for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
+    {
+        auto missing = [&](const char* what) {
+            reporter.Message(UploadTexts::ElementWithoutValue(row, QLatin1String(what)), MessageIcon::Exclamation);
+            result.failure = UploadOutcome::BadRow;
+            return result;
+        };
+        const QString lineType = rows->GetText(QStringLiteral("LINETYPE")).trimmed();
+        if (lineType.isEmpty())
+            return missing("line type");
+        const std::optional<double> start = NumberOf(rows->GetValue(QStringLiteral("STARTDIST")));
+        if (!start)
+            return missing("start chainage");
+        // Coordinates go out as they were entered; they only have to be numbers.
+        const QString north = rows->GetText(QStringLiteral("NCOOR")).trimmed();
+        if (!NumberOf(north))
+            return missing("north coordinate (N)");
+        const QString east = rows->GetText(QStringLiteral("ECOOR")).trimmed();
+        if (!NumberOf(east))
+            return missing("east coordinate (E)");
+        // The chainage is stored as a number: its shortest plain form, never an exponent
+        // (100000, not 1e+05).
+        result.lines << AlignmentLine(lineType, QString::number(*start, 'f', QLocale::FloatingPointShortest),
+                                      rows->GetText(QStringLiteral("CIRCUS")).trimmed(), north, east);
+    }
+    return result;
+}
+} // namespace
+
+QByteArray PacedPointLine(const QString& name, double north, double east, double height)
+{
+    return Encode(name + QString::asprintf(",%lf,%lf,%lf", north, east, height));
+}
+
+QByteArray HandshakePointLine(const QString& name, double north, double east, double height, const QString& code)
+{
+    return Encode(name + QString::asprintf(",%.3f,%.3f,%.3f,", north, east, height) + code + QLatin1Char(','));
+}
+
+QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, const QString& radius,
+                         const QString& north, const QString& east)
+{
+    return Encode(QStringList{lineType, startChainage, radius, north, east, QString()}.join(QLatin1Char(',')));
+}
+
+UploadLines BuildUploadLines(CProjectStore& store, int kind, int category, IReporter& reporter)
+{
+    if (kind == DataKind::UploadT5)
+        return PointLines(store, kind, reporter);
+    if (kind == DataKind::UploadV2)
+        return category == UploadCategory::Alignment ? AlignmentLines(store, reporter)
+                                                     : PointLines(store, kind, reporter);
+    return {};
+}

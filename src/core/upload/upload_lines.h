@@ -1,0 +1,37 @@
+#pragma once
+
+#include "upload/upload_outcome.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class CProjectStore;
+class IReporter;
+
+// The upload categories of the handshake protocol.
+namespace UploadCategory
+{
+constexpr int Coordinates = 0;
+constexpr int Alignment = 1;
+} // namespace UploadCategory
+
+// The bytes of each line, GBK, with CR LF.
+QByteArray PacedPointLine(const QString& name, double north, double east, double height);
+QByteArray HandshakePointLine(const QString& name, double north, double east, double height, const QString& code);
+QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, const QString& radius,
+                         const QString& north, const QString& east);
+
+struct UploadLines
+{
+    QList<QByteArray> lines;
+    // Set when nothing may be sent (the reason was reported): BadRow or DatabaseError.
+    std::optional<UploadOutcome> failure;
+};
+
+// Reads the rows that an upload of data kind `kind` (74002 or 52000) and `category` sends, in
+// sending order, and turns them into lines. A row that has no name or no usable coordinate
+// stops it all: a made-up coordinate must never reach a stake-out.
+UploadLines BuildUploadLines(CProjectStore& store, int kind, int category, IReporter& reporter);

@@ -1,0 +1,165 @@
+#include "upload/upload_dlg.h"
+
+#include "app/merion_app.h"
+#include "link/com_config.h"
+#include "link/serial_port.h"
+#include "store/project_store.h"
+#include "upload/upload_lines.h"
+#include "upload/upload_signals.h"
+#include "upload/upload_texts.h"
+#include "upload/upload_transfer.h"
+#include "views/data_kind.h"
+#include "views/plx_view.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QThread>
+
+CUploadDlg::CUploadDlg(CMerionApp& app, CSerialPort& port)
+    : m_app(app), m_port(port), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
+      m_upload(new QPushButton(UploadTexts::UploadButton, this)),
+      m_cancel(new QPushButton(UploadTexts::CancelButton, this)), m_signals(new CUploadSignals(this))
+{
+    setWindowTitle(UploadTexts::DialogTitle);
+    m_instrument->setObjectName(QStringLiteral("instrumentList"));
+    m_category->setObjectName(QStringLiteral("categoryList"));
+    m_upload->setObjectName(QStringLiteral("uploadButton"));
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    m_upload->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(new QLabel(UploadTexts::InstrumentLabel, this), 0, 0);
+    layout->addWidget(m_instrument, 0, 1);
+    layout->addWidget(new QLabel(UploadTexts::CategoryLabel, this), 1, 0);
+    layout->addWidget(m_category, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_upload);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+
+    m_instrument->addItems(UploadTexts::Instruments);
+    m_category->addItem(UploadTexts::CoordinateCategory);
+    m_instrument->setCurrentIndex(T5);
+    m_category->setCurrentIndex(UploadCategory::Coordinates);
+    // What the dialog shows is what gets sent: a new dialog starts at coordinates.
+    m_app.SetUploadInstrument(T5);
+    m_app.SetUploadCategory(UploadCategory::Coordinates);
+    m_app.SetUploadDialog(this);
+
+    connect(m_instrument, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnInstrumentChanged);
+    connect(m_category, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnCategoryChanged);
+    connect(m_upload, &QPushButton::clicked, this, &CUploadDlg::OnUpload);
+    connect(m_cancel, &QPushButton::clicked, this, &CUploadDlg::reject);
+    connect(m_signals, &CUploadSignals::MessageSent, this,
+            [this](const QString& text, int icon) { m_app.Reporter().Message(text, MessageIcon(icon)); },
+            Qt::QueuedConnection);
+    connect(m_signals, &CUploadSignals::Finished, this, &CUploadDlg::OnFinished, Qt::QueuedConnection);
+}
+
+CUploadDlg::~CUploadDlg()
+{
+    if (IsTransferRunning())
+    {
+        m_stop = true;
+        m_port.Purge();
+        m_port.Close();
+    }
+    StopTransfer();
+}
+
+bool CUploadDlg::IsTransferRunning() const
+{
+    return m_worker && m_worker->isRunning();
+}
+
+void CUploadDlg::OnInstrumentChanged(int position)
+{
+    if (position < 0)
+        return;
+    m_app.SetUploadInstrument(position);
+    const bool wasAlignment = m_category->currentIndex() == UploadCategory::Alignment;
+    {
+        const QSignalBlocker blocker(m_category);
+        m_category->clear();
+        m_category->addItem(UploadTexts::CoordinateCategory);
+        if (position == T8V2)
+            m_category->addItem(UploadTexts::AlignmentCategory);
+        m_category->setCurrentIndex(UploadCategory::Coordinates);
+    }
+    // The list falls back to coordinates with the category, so that the list, the category shown
+    // and what the Upload button sends never disagree.
+    if (wasAlignment)
+        OnCategoryChanged(UploadCategory::Coordinates);
+}
+
+void CUploadDlg::OnCategoryChanged(int position)
+{
+    if (position < 0)
+        return;
+    m_app.SetUploadCategory(position);
+    if (CPlxView* view = m_app.View())
+        view->ShowTable(position == UploadCategory::Alignment ? DataKind::Alignment : DataKind::Coor);
+}
+
+void CUploadDlg::OnUpload()
+{
+    if (IsTransferRunning())
+        return;
+    StopTransfer();
+    m_stop = false;
+
+    UploadRequest request;
+    request.kind = m_instrument->currentIndex() == T8V2 ? DataKind::UploadV2 : DataKind::UploadT5;
+    request.category = m_category->currentIndex();
+    m_app.SetCurrentKind(request.kind);
+    m_app.SetUploadCategory(request.category);
+    request.config = ReadComConfig(m_app.Store());
+
+    // The rows are read here, on the thread that owns the store's main connection; a row that
+    // cannot be sent is reported before the port is touched.
+    const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category, m_app.Reporter());
+    if (lines.failure)
+        return;
+
+    m_upload->setEnabled(false);
+    CSerialPort& port = m_port;
+    CUploadSignals* sink = m_signals;
+    const std::atomic<bool>& stop = m_stop;
+    m_worker = QThread::create([&port, sink, &stop, request, rows = lines.lines] {
+        const UploadOutcome outcome = SendUpload(port, request, rows, stop, *sink);
+        emit sink->Finished(int(outcome));
+    });
+    m_worker->setParent(this);
+    m_worker->start(QThread::NormalPriority);
+}
+
+void CUploadDlg::reject()
+{
+    // Only this dialog's own transfer is stopped: an idle dialog leaves the port to whoever has it.
+    if (IsTransferRunning() && !m_stop)
+    {
+        m_stop = true;
+        CancelUpload(m_port);
+    }
+    QDialog::reject();
+}
+
+void CUploadDlg::OnFinished(int outcome)
+{
+    if (UploadOutcome(outcome) != UploadOutcome::Cancelled)
+        m_upload->setEnabled(true);
+}
+
+void CUploadDlg::StopTransfer()
+{
+    if (!m_worker)
+        return;
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+}
