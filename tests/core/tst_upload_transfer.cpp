@@ -1,0 +1,288 @@
+#include "link/serial_port.h"
+#include "simulated_instrument.h"
+#include "test_database.h"
+#include "upload/upload_lines.h"
+#include "upload/upload_transfer.h"
+#include "views/data_kind.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <thread>
+
+namespace
+{
+const QByteArray Eot("\x04");
+
+UploadRequest RequestFor(int kind, const QString& device, int category = UploadCategory::Coordinates)
+{
+    UploadRequest request;
+    request.kind = kind;
+    request.category = category;
+    request.devicePath = device;
+    return request;
+}
+
+void AddPoints(CTestDatabase& db, int count)
+{
+    QStringList rows;
+    for (int i = 1; i <= count; ++i)
+        rows << QStringLiteral("insert into CoorEdit values(%1,'a','P%1','%1.5','2','3','C%1')").arg(i);
+    db.Run(rows);
+}
+
+// Runs an upload on a thread of its own, as the dialog does, so the test can cancel it.
+struct BackgroundUpload
+{
+    BackgroundUpload(CTestDatabase& db, const UploadRequest& request)
+    {
+        thread = std::thread([this, &db, request] {
+            const UploadLines lines = BuildUploadLines(db.Store(), request.kind, request.category, db.Reporter());
+            outcome = SendUpload(port, request, lines.lines, stop, db.Reporter());
+        });
+    }
+    ~BackgroundUpload()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+    // The user's Cancel; gives how long the worker went on afterwards.
+    qint64 Cancel()
+    {
+        stop = true;
+        CancelUpload(port);
+        QElapsedTimer timer;
+        timer.start();
+        thread.join();
+        return timer.elapsed();
+    }
+
+    CSerialPort port;
+    std::atomic<bool> stop{false};
+    std::atomic<UploadOutcome> outcome{UploadOutcome::NothingToDo};
+    std::thread thread;
+};
+} // namespace
+
+// Both protocols end to end against the simulated instrument on a pseudo-terminal.
+class TestUploadTransfer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pacedUploadSendsLinesThenEot()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')",
+                "insert into CoorEdit values(2,'a','P2','1','2','3','')"});
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving());
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::Complete);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(),
+                 QByteArray("P1,1234.500000,567.250000,10.000000\r\nP2,1.000000,2.000000,3.000000\r\n\x04"));
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
+        QVERIFY(!port.IsOpen());
+    }
+
+    void pacedUploadOfNothingSendsOnlyEot()
+    {
+        CTestDatabase db;
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving());
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::Complete);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), Eot);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
+    }
+
+    void pacedUploadTakesABusyInstrumentsDc3InItsStride()
+    {
+        CTestDatabase db;
+        AddPoints(db, 1);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--dc3-after", "1"}));
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::Complete);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), QByteArray("P1,1.500000,2.000000,3.000000\r\n\x04"));
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
+    }
+
+    void handshakeSendsEveryRowTheInstrumentAccepts()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')"});
+        db.Run({"insert into CoorEdit values(2,'a','P2','-1','0','0.0005','')",
+                "insert into CoorEdit values(3,'a','P3','7','8','9','X')"});
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::Complete);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), QByteArray("P1,1234.500,567.250,10.000,TREE,\r\n"
+                                                   "P2,-1.000,0.000,0.001,,\r\n"
+                                                   "P3,7.000,8.000,9.000,X,\r\n\x04"));
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
+    }
+
+    void handshakeStopsWhenTheInstrumentSaysDc3()
+    {
+        CTestDatabase db;
+        AddPoints(db, 4);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each", "--dc3-after", "2"}));
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::StoppedByInstrument);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), QByteArray("P1,1.500,2.000,3.000,C1,\r\nP2,2.500,2.000,3.000,C2,\r\n\x04"));
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Timeout!"});
+        QVERIFY(!port.IsOpen());
+    }
+
+    void handshakeGivesUpOnASilentInstrument()
+    {
+        CTestDatabase db;
+        AddPoints(db, 2);
+        // Nobody says ready: nothing goes out, not even EOT.
+        {
+            CSimulatedInstrument instrument;
+            QVERIFY(instrument.StartReceiving({"--silent", "--timeout-ms", "6000"}));
+            CSerialPort port;
+            const std::atomic<bool> stop{false};
+            QElapsedTimer timer;
+            timer.start();
+            QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
+                               db.Reporter()),
+                     UploadOutcome::WaitTimeout);
+            // 401 polls of 10 ms.
+            QVERIFY2(timer.elapsed() >= 4010, qPrintable(QString::number(timer.elapsed())));
+            QVERIFY(!port.IsOpen());
+            QVERIFY(instrument.WaitForFinished());
+            QCOMPARE(instrument.Received(), QByteArray());
+            QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
+        }
+        // Ready once, then no answer to the first line: the rest stays unsent.
+        {
+            CSimulatedInstrument instrument;
+            QVERIFY(instrument.StartReceiving({"--initial-dc1", "--timeout-ms", "6000"}));
+            CSerialPort port;
+            const std::atomic<bool> stop{false};
+            QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
+                               db.Reporter()),
+                     UploadOutcome::WaitTimeout);
+            QVERIFY(instrument.WaitForFinished());
+            QCOMPARE(instrument.Received(), QByteArray("P1,1.500,2.000,3.000,C1,\r\n"));
+            QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
+        }
+    }
+
+    void alignmentGoesOutByAscendingChainage()
+    {
+        CTestDatabase db;
+        db.Run({"insert into 520SurLine values(1,'a','3','250','','110','210')",
+                "insert into 520SurLine values(2,'a','0','0','','100','200')",
+                "insert into 520SurLine values(3,'a','1','50','300','105','205')"});
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port,
+                           RequestFor(DataKind::UploadV2, instrument.DevicePath(), UploadCategory::Alignment), stop,
+                           db.Reporter()),
+                 UploadOutcome::Complete);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), QByteArray("0,0,,100,200,\r\n1,50,300,105,205,\r\n3,250,,110,210,\r\n\x04"));
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
+    }
+
+    void cancelEndsAPacedUploadAtOnce()
+    {
+        CTestDatabase db;
+        AddPoints(db, 30);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--timeout-ms", "3000"}));
+        BackgroundUpload upload(db, RequestFor(DataKind::UploadT5, instrument.DevicePath()));
+        QVERIFY(instrument.WaitForLine(QStringLiteral("line 2")));
+        QVERIFY(upload.Cancel() < 50);
+        QCOMPARE(upload.outcome.load(), UploadOutcome::Cancelled);
+        QVERIFY(!upload.port.IsOpen());
+        QVERIFY(instrument.WaitForFinished());
+        const QByteArray received = instrument.Received();
+        // The EOT of the Cancel closes the transfer; no line follows it.
+        QVERIFY(received.endsWith(Eot));
+        QCOMPARE(received.count('\x04'), 1);
+        QVERIFY(received.startsWith("P1,1.500000,2.000000,3.000000\r\nP2,2.500000,2.000000,3.000000\r\n"));
+        QVERIFY(received.count('\n') < 30);
+        QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    void cancelEndsAHandshakeThatWaitsForAnAnswer()
+    {
+        CTestDatabase db;
+        AddPoints(db, 3);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--silent", "--timeout-ms", "3000"}));
+        BackgroundUpload upload(db, RequestFor(DataKind::UploadV2, instrument.DevicePath()));
+        QVERIFY(instrument.WaitForLine(QStringLiteral("port opened")));
+        QTest::qWait(100);
+        // Without the stop flag at every poll this would run to its four-second time-out.
+        QVERIFY(upload.Cancel() < 50);
+        QCOMPARE(upload.outcome.load(), UploadOutcome::Cancelled);
+        QVERIFY(instrument.WaitForFinished());
+        QCOMPARE(instrument.Received(), Eot);
+        QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    void aMissingPortIsNamedByItsNumber()
+    {
+        CTestDatabase db;
+        AddPoints(db, 1);
+        qputenv("MERION_COM7", db.FilePath(QStringLiteral("no-such-port")).toLocal8Bit());
+        UploadRequest request = RequestFor(DataKind::UploadT5, QString());
+        request.config.comPort = 7;
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, request, stop, db.Reporter()), UploadOutcome::PortNotOpened);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"COM7 doesn't exist or be\nopened by another program!"});
+        QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
+    }
+
+    void aBadRowNeverReachesTheInstrument()
+    {
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')",
+                "insert into CoorEdit values(2,'a','P2','','2','3','C')"});
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--wait-ms", "1500"}));
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
+                           db.Reporter()),
+                 UploadOutcome::BadRow);
+        QVERIFY(!port.IsOpen());
+        QCOMPARE(db.Reporter().Messages(), QStringList{"Point P2 has no north coordinate (N).\nNothing was uploaded."});
+        instrument.WaitForFinished();
+        QCOMPARE(instrument.Received(), QByteArray());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUploadTransfer)
+#include "tst_upload_transfer.moc"
