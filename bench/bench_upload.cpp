@@ -119,9 +119,11 @@ int main(int argc, char* argv[])
         timer.start();
         const UploadOutcome outcome = RunUpload(store, port, request, stop, reporter);
         const double measured = timer.nsecsElapsed() / 1e6;
-        if (outcome != UploadOutcome::Complete)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (outcome != UploadOutcome::Complete || drain.Received() != bytes)
         {
-            std::fprintf(stderr, "upload of %d points did not complete\n", count);
+            std::fprintf(stderr, "upload of %d points did not complete (%ld of %ld bytes arrived)\n", count,
+                         drain.Received(), bytes);
             return 1;
         }
         // 10 bits a byte at 9600 baud: start bit, eight data bits, stop bit.

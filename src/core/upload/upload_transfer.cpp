@@ -73,6 +73,13 @@ void CloseQuietly(CSerialPort& port)
     port.Close();
 }
 
+// A purge drops output the driver still holds: the EOT must be on the wire first.
+void SendEot(CSerialPort& port)
+{
+    port.Write(&Eot, 1);
+    std::this_thread::sleep_for(milliseconds(UploadTiming::EotSettle));
+}
+
 // Ends a transfer the instrument took part in: the closing message unless the user cancelled.
 UploadOutcome Finish(CSerialPort& port, UploadOutcome outcome, const QString& message,
                      const std::atomic<bool>& stop, IReporter& reporter)
@@ -101,7 +108,7 @@ UploadOutcome SendPaced(CSerialPort& port, const QList<QByteArray>& lines, const
     }
     if (stop)
         return UploadOutcome::Cancelled;
-    port.Write(&Eot, 1);
+    SendEot(port);
     return Finish(port, UploadOutcome::Complete, UploadTexts::Complete, stop, reporter);
 }
 
@@ -129,7 +136,7 @@ UploadOutcome SendWithHandshake(CSerialPort& port, const UploadRequest& request,
         case Answer::Cancelled: return UploadOutcome::Cancelled;
         case Answer::Silent: return waitTimeout();
         case Answer::Stop:
-            port.Write(&Eot, 1);
+            SendEot(port);
             return Finish(port, UploadOutcome::StoppedByInstrument, UploadTexts::StoppedByInstrument, stop, reporter);
         case Answer::Ready:
             if (!Pause(UploadTiming::AcceptedLinePause, stop))
@@ -137,7 +144,7 @@ UploadOutcome SendWithHandshake(CSerialPort& port, const UploadRequest& request,
             break;
         }
     }
-    port.Write(&Eot, 1);
+    SendEot(port);
     return Finish(port, UploadOutcome::Complete, UploadTexts::Complete, stop, reporter);
 }
 } // namespace
@@ -171,7 +178,6 @@ UploadOutcome RunUpload(CProjectStore& store, CSerialPort& port, const UploadReq
 
 void CancelUpload(CSerialPort& port)
 {
-    port.Write(&Eot, 1);
-    std::this_thread::sleep_for(milliseconds(UploadTiming::CancelPause));
+    SendEot(port);
     CloseQuietly(port);
 }

@@ -39,10 +39,10 @@ void CancelUpload(CSerialPort& port);
 // The pauses of the protocols, in milliseconds.
 namespace UploadTiming
 {
-constexpr int PacedLinePause = 100;  // after each line without handshake
+constexpr int PacedLinePause = 100;    // after each line without handshake
 constexpr int AcceptedLinePause = 100; // after DC1 accepted a line
-constexpr int StopPause = 200;       // after a DC3 at the end of a paced upload
+constexpr int StopPause = 200;         // after a DC3 at the end of a paced upload
 constexpr int PollInterval = 10;
-constexpr int PollLimit = 401;        // silent polls before "Wait Timeout"
-constexpr int CancelPause = 20;
+constexpr int PollLimit = 401;         // silent polls before "Wait Timeout"
+constexpr int EotSettle = 20;          // after EOT, before the closing purge
 } // namespace UploadTiming
