@@ -31,6 +31,39 @@ void AddPoints(CTestDatabase& db, int count)
     db.Run(rows);
 }
 
+// What an upload to the simulated instrument came to.
+struct Transfer
+{
+    UploadOutcome outcome = UploadOutcome::NothingToDo;
+    QByteArray received;
+    bool portLeftOpen = false;
+    qint64 milliseconds = 0;
+};
+
+// Uploads the rows of `db` to a simulated instrument started with `instrumentWords`.
+Transfer UploadTo(CTestDatabase& db, int kind, const QStringList& instrumentWords,
+                  int category = UploadCategory::Coordinates)
+{
+    Transfer transfer;
+    CSimulatedInstrument instrument;
+    if (!instrument.StartReceiving(instrumentWords))
+    {
+        QTest::qFail("the simulated instrument did not start", __FILE__, __LINE__);
+        return transfer;
+    }
+    CSerialPort port;
+    const std::atomic<bool> stop{false};
+    QElapsedTimer timer;
+    timer.start();
+    transfer.outcome =
+        RunUpload(db.Store(), port, RequestFor(kind, instrument.DevicePath(), category), stop, db.Reporter());
+    transfer.milliseconds = timer.elapsed();
+    transfer.portLeftOpen = port.IsOpen();
+    instrument.WaitForFinished();
+    transfer.received = instrument.Received();
+    return transfer;
+}
+
 // Runs an upload on a thread of its own, as the dialog does, so the test can cancel it.
 struct BackgroundUpload
 {
@@ -75,32 +108,20 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')",
                 "insert into CoorEdit values(2,'a','P2','1','2','3','')"});
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving());
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::Complete);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(),
+        const Transfer transfer = UploadTo(db, DataKind::UploadT5, {});
+        QCOMPARE(transfer.outcome, UploadOutcome::Complete);
+        QCOMPARE(transfer.received,
                  QByteArray("P1,1234.500000,567.250000,10.000000\r\nP2,1.000000,2.000000,3.000000\r\n\x04"));
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
-        QVERIFY(!port.IsOpen());
+        QVERIFY(!transfer.portLeftOpen);
     }
 
     void pacedUploadOfNothingSendsOnlyEot()
     {
         CTestDatabase db;
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving());
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::Complete);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(), Eot);
+        const Transfer transfer = UploadTo(db, DataKind::UploadT5, {});
+        QCOMPARE(transfer.outcome, UploadOutcome::Complete);
+        QCOMPARE(transfer.received, Eot);
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
     }
 
@@ -108,35 +129,23 @@ private slots:
     {
         CTestDatabase db;
         AddPoints(db, 1);
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--dc3-after", "1"}));
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::Complete);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(), QByteArray("P1,1.500000,2.000000,3.000000\r\n\x04"));
+        const Transfer transfer = UploadTo(db, DataKind::UploadT5, {"--dc3-after", "1"});
+        QCOMPARE(transfer.outcome, UploadOutcome::Complete);
+        QCOMPARE(transfer.received, QByteArray("P1,1.500000,2.000000,3.000000\r\n\x04"));
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
     }
 
     void handshakeSendsEveryRowTheInstrumentAccepts()
     {
         CTestDatabase db;
-        db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')"});
-        db.Run({"insert into CoorEdit values(2,'a','P2','-1','0','0.0005','')",
+        db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')",
+                "insert into CoorEdit values(2,'a','P2','-1','0','0.0005','')",
                 "insert into CoorEdit values(3,'a','P3','7','8','9','X')"});
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::Complete);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(), QByteArray("P1,1234.500,567.250,10.000,TREE,\r\n"
-                                                   "P2,-1.000,0.000,0.001,,\r\n"
-                                                   "P3,7.000,8.000,9.000,X,\r\n\x04"));
+        const Transfer transfer = UploadTo(db, DataKind::UploadV2, {"--initial-dc1", "--dc1-each"});
+        QCOMPARE(transfer.outcome, UploadOutcome::Complete);
+        QCOMPARE(transfer.received, QByteArray("P1,1234.500,567.250,10.000,TREE,\r\n"
+                                               "P2,-1.000,0.000,0.001,,\r\n"
+                                               "P3,7.000,8.000,9.000,X,\r\n\x04"));
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
     }
 
@@ -144,17 +153,12 @@ private slots:
     {
         CTestDatabase db;
         AddPoints(db, 4);
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each", "--dc3-after", "2"}));
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::StoppedByInstrument);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(), QByteArray("P1,1.500,2.000,3.000,C1,\r\nP2,2.500,2.000,3.000,C2,\r\n\x04"));
+        const Transfer transfer =
+            UploadTo(db, DataKind::UploadV2, {"--initial-dc1", "--dc1-each", "--dc3-after", "2"});
+        QCOMPARE(transfer.outcome, UploadOutcome::StoppedByInstrument);
+        QCOMPARE(transfer.received, QByteArray("P1,1.500,2.000,3.000,C1,\r\nP2,2.500,2.000,3.000,C2,\r\n\x04"));
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Timeout!"});
-        QVERIFY(!port.IsOpen());
+        QVERIFY(!transfer.portLeftOpen);
     }
 
     void handshakeGivesUpOnASilentInstrument()
@@ -162,36 +166,19 @@ private slots:
         CTestDatabase db;
         AddPoints(db, 2);
         // Nobody says ready: nothing goes out, not even EOT.
-        {
-            CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartReceiving({"--silent", "--timeout-ms", "6000"}));
-            CSerialPort port;
-            const std::atomic<bool> stop{false};
-            QElapsedTimer timer;
-            timer.start();
-            QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
-                               db.Reporter()),
-                     UploadOutcome::WaitTimeout);
-            // 401 polls of 10 ms.
-            QVERIFY2(timer.elapsed() >= 4010, qPrintable(QString::number(timer.elapsed())));
-            QVERIFY(!port.IsOpen());
-            QVERIFY(instrument.WaitForFinished());
-            QCOMPARE(instrument.Received(), QByteArray());
-            QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
-        }
+        Transfer transfer = UploadTo(db, DataKind::UploadV2, {"--silent", "--timeout-ms", "6000"});
+        QCOMPARE(transfer.outcome, UploadOutcome::WaitTimeout);
+        // 401 polls of 10 ms.
+        QVERIFY2(transfer.milliseconds >= 4010, qPrintable(QString::number(transfer.milliseconds)));
+        QVERIFY(!transfer.portLeftOpen);
+        QCOMPARE(transfer.received, QByteArray());
+        QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
+
         // Ready once, then no answer to the first line: the rest stays unsent.
-        {
-            CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartReceiving({"--initial-dc1", "--timeout-ms", "6000"}));
-            CSerialPort port;
-            const std::atomic<bool> stop{false};
-            QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadV2, instrument.DevicePath()), stop,
-                               db.Reporter()),
-                     UploadOutcome::WaitTimeout);
-            QVERIFY(instrument.WaitForFinished());
-            QCOMPARE(instrument.Received(), QByteArray("P1,1.500,2.000,3.000,C1,\r\n"));
-            QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
-        }
+        transfer = UploadTo(db, DataKind::UploadV2, {"--initial-dc1", "--timeout-ms", "6000"});
+        QCOMPARE(transfer.outcome, UploadOutcome::WaitTimeout);
+        QCOMPARE(transfer.received, QByteArray("P1,1.500,2.000,3.000,C1,\r\n"));
+        QCOMPARE(db.Reporter().TakeMessages(), QStringList{"Wait Timeout"});
     }
 
     void alignmentGoesOutByAscendingChainage()
@@ -200,16 +187,10 @@ private slots:
         db.Run({"insert into 520SurLine values(1,'a','3','250','','110','210')",
                 "insert into 520SurLine values(2,'a','0','0','','100','200')",
                 "insert into 520SurLine values(3,'a','1','50','300','105','205')"});
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port,
-                           RequestFor(DataKind::UploadV2, instrument.DevicePath(), UploadCategory::Alignment), stop,
-                           db.Reporter()),
-                 UploadOutcome::Complete);
-        QVERIFY(instrument.WaitForFinished());
-        QCOMPARE(instrument.Received(), QByteArray("0,0,,100,200,\r\n1,50,300,105,205,\r\n3,250,,110,210,\r\n\x04"));
+        const Transfer transfer =
+            UploadTo(db, DataKind::UploadV2, {"--initial-dc1", "--dc1-each"}, UploadCategory::Alignment);
+        QCOMPARE(transfer.outcome, UploadOutcome::Complete);
+        QCOMPARE(transfer.received, QByteArray("0,0,,100,200,\r\n1,50,300,105,205,\r\n3,250,,110,210,\r\n\x04"));
         QCOMPARE(db.Reporter().Messages(), QStringList{"Upload Complete!"});
     }
 
@@ -270,17 +251,11 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')",
                 "insert into CoorEdit values(2,'a','P2','','2','3','C')"});
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--wait-ms", "1500"}));
-        CSerialPort port;
-        const std::atomic<bool> stop{false};
-        QCOMPARE(RunUpload(db.Store(), port, RequestFor(DataKind::UploadT5, instrument.DevicePath()), stop,
-                           db.Reporter()),
-                 UploadOutcome::BadRow);
-        QVERIFY(!port.IsOpen());
+        const Transfer transfer = UploadTo(db, DataKind::UploadT5, {"--wait-ms", "1500"});
+        QCOMPARE(transfer.outcome, UploadOutcome::BadRow);
+        QVERIFY(!transfer.portLeftOpen);
         QCOMPARE(db.Reporter().Messages(), QStringList{"Point P2 has no north coordinate (N).\nNothing was uploaded."});
-        instrument.WaitForFinished();
-        QCOMPARE(instrument.Received(), QByteArray());
+        QCOMPARE(transfer.received, QByteArray());
     }
 };
 

@@ -115,7 +115,9 @@ UploadOutcome SendPaced(CSerialPort& port, const QList<QByteArray>& lines, const
 UploadOutcome SendWithHandshake(CSerialPort& port, const UploadRequest& request, const QList<QByteArray>& lines,
                                 const std::atomic<bool>& stop, IReporter& reporter)
 {
-    const auto waitTimeout = [&] { return Finish(port, UploadOutcome::WaitTimeout, UploadTexts::WaitTimeout, stop, reporter); };
+    const auto waitTimeout = [&] {
+        return Finish(port, UploadOutcome::WaitTimeout, UploadTexts::WaitTimeout, stop, reporter);
+    };
 
     switch (AwaitAnswer(port, false, stop))
     {
