@@ -6,6 +6,7 @@
 #include "upload/upload_dlg.h"
 #include "views/data_kind.h"
 #include "views/plx_view.h"
+#include "visible_dialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,21 +25,15 @@ QStringList Items(const QComboBox* list)
     return items;
 }
 
+// The dialog that the upload command opens.
 CUploadDlg* OpenUploadDialog(CMerionApp& app)
 {
+    const QList<CUploadDlg*> before = VisibleDialogs<CUploadDlg>();
     app.View()->OnCommand(Command::Upload);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<CUploadDlg*>(window); dialog && dialog->isVisible())
+    for (CUploadDlg* dialog : VisibleDialogs<CUploadDlg>())
+        if (!before.contains(dialog))
             return dialog;
     return nullptr;
-}
-
-bool UploadDialogOpen()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<CUploadDlg*>(window))
-            return true;
-    return false;
 }
 
 // One started application on a database of its own; the serial port number 1 leads to `device`.
@@ -117,12 +112,8 @@ private slots:
         QCOMPARE(app.View()->RowCount(), 1);
 
         // Every command makes another dialog, and the newest is the one the application knows.
-        CUploadDlg* second = nullptr;
-        app.View()->OnCommand(Command::Upload);
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* candidate = qobject_cast<CUploadDlg*>(window); candidate && candidate != dialog)
-                second = candidate;
-        QVERIFY(second);
+        CUploadDlg* second = OpenUploadDialog(app);
+        QVERIFY(second && second != dialog);
         QCOMPARE(app.UploadDialog(), second);
         QVERIFY(fixture.reporter.Messages().isEmpty());
     }
@@ -216,7 +207,7 @@ private slots:
         QElapsedTimer cancelled;
         cancelled.start();
         CancelButton(dialog)->click();
-        QTRY_VERIFY(!UploadDialogOpen());
+        QTRY_VERIFY(VisibleDialogs<CUploadDlg>().isEmpty());
         QVERIFY(cancelled.elapsed() < 200);
         QVERIFY(instrument.WaitForFinished());
         const QByteArray received = instrument.Received();
