@@ -93,7 +93,33 @@ private slots:
         QCOMPARE(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &rows), ImportStatus::Done);
         QCOMPARE(Joined(rows), list);
         QCOMPARE(db.Rows(CoorColumns()), table);
+        // Empty fields are stored as empty texts, never as no value.
+        QCOMPARE(db.Rows("select count(*) from CoorEdit where SN is null or NCOOR is null or CODE is null"),
+                 QStringList{"0"});
         QCOMPARE(db.Reporter().Messages(), QStringList{});
+    }
+
+    // Rows are stored in batches: every line must land once, in order, the last few included,
+    // and a refused row in a full batch undoes the whole import as well.
+    void manyLines()
+    {
+        CTestDatabase db;
+        QByteArray file;
+        for (int i = 1; i <= 200; ++i)
+            file += QStringLiteral("P%1,%1.5,%2,0,C'%1\r\n").arg(i).arg(i * 2).toLatin1();
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file)), ImportStatus::Done);
+        QCOMPARE(db.Count("CoorEdit"), 200);
+        QCOMPARE(db.Rows("select ID,SN,NCOOR,ECOOR,CODE from CoorEdit where ID in (1,64,65,128,129,200) order by ID"),
+                 (QStringList{"1|P1|1.5|2|C'1", "64|P64|64.5|128|C'64", "65|P65|65.5|130|C'65",
+                              "128|P128|128.5|256|C'128", "129|P129|129.5|258|C'129", "200|P200|200.5|400|C'200"}));
+        QCOMPARE(db.Rows("select count(*) from CoorEdit where SN = 'P' || ID"), QStringList{"200"});
+
+        db.Run({"create trigger refuse before insert on CoorEdit when NEW.SN='P10' "
+                "begin select raise(abort, 'refused point'); end"});
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 1, WriteFile(db, file)), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Messages(), QStringList{"refused point"});
+        QCOMPARE(db.Rows("select ID,NCOOR from CoorEdit where ID=1"), QStringList{"1|1.5"}); // format (1) kept
+        QCOMPARE(db.Count("CoorEdit"), 200);
     }
 
     void codeLines()

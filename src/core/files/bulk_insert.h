@@ -3,25 +3,36 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QVariant>
+#include <QStringView>
+
+#include <initializer_list>
 
 class CProjectStore;
 
-// Appends many rows to one table through a prepared statement, the values bound rather than
-// pasted into the text. Run it inside a CTransaction: the rows then land together or not at all.
+// Appends many rows to one table through prepared statements with bound values, 64 rows per
+// statement: a million-line import then runs a few thousand statements instead of a million.
+// Run it inside a CTransaction and call Finish before committing.
 class CBulkInsert
 {
 public:
+    // `columns` are the ID column (a number) followed by the text columns.
     CBulkInsert(CProjectStore& store, const QString& table, const QStringList& columns);
 
-    // Adds one row (values in column order). A failure is reported once and gives false; the
+    // Adds one row: its ID and its texts in column order (an empty or missing text is stored as
+    // the empty text, never as no value). A failure is reported once and gives false; the
     // caller abandons its transaction.
-    bool Add(const QVariantList& values);
+    bool Add(qlonglong id, std::initializer_list<QStringView> texts);
+    // Stores the rows still waiting.
+    bool Finish();
 
 private:
-    bool Fail();
+    bool Fail(const QSqlQuery& query);
 
     CProjectStore& m_store;
-    QSqlQuery m_query;
-    bool m_prepared = false;
+    QString m_head;      // INSERT INTO … VALUES
+    QStringList m_names; // placeholder names, row after row
+    QSqlQuery m_batch;
+    int m_columns;
+    int m_waiting = 0;
+    bool m_failed = false;
 };

@@ -40,9 +40,9 @@ Fields SplitFields(QStringView line, int limit)
     return fields;
 }
 
-QString CoordinateText(QStringView field)
+QStringView CoordinateText(QStringView field)
 {
-    return field.isEmpty() ? QStringLiteral("0") : field.toString();
+    return field.isEmpty() ? QStringView(u"0") : field;
 }
 
 bool ImportCoordinates(CProjectStore& store, const QList<QStringView>& lines, int formatIndex,
@@ -63,18 +63,18 @@ bool ImportCoordinates(CProjectStore& store, const QList<QStringView>& lines, in
         for (qsizetype i = 0; i < format.size(); ++i)
             cells[format[i]] = fields[i];
         // The file's serial number is dropped: rows are numbered as they are read.
-        const QString name = cells[CoorColumn::Name].toString();
-        const QString north = CoordinateText(cells[CoorColumn::North]);
-        const QString east = CoordinateText(cells[CoorColumn::East]);
-        const QString height = CoordinateText(cells[CoorColumn::Height]);
+        const QStringView name = cells[CoorColumn::Name];
+        const QStringView north = CoordinateText(cells[CoorColumn::North]);
+        const QStringView east = CoordinateText(cells[CoorColumn::East]);
+        const QStringView height = CoordinateText(cells[CoorColumn::Height]);
         const QStringView code = cells[CoorColumn::Code];
-        if (!insert.Add({number, FilesTexts::ImportCoorAttr, name, north, east, height, code.trimmed().toString()}))
+        if (!insert.Add(number, {FilesTexts::ImportCoorAttr, name, north, east, height, code.trimmed()}))
             return false;
         if (listRows)
-            listRows->append({QString::number(number), FilesTexts::ImportCoorAttr, name, north, east, height,
-                              code.toString()});
+            listRows->append({QString::number(number), FilesTexts::ImportCoorAttr, name.toString(), north.toString(),
+                              east.toString(), height.toString(), code.toString()});
     }
-    return transaction.Commit();
+    return insert.Finish() && transaction.Commit();
 }
 
 bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QStringList>* listRows)
@@ -89,19 +89,19 @@ bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QS
         ++number;
         // Without a comma the whole line is the code number.
         const qsizetype comma = line.indexOf(QLatin1Char(','));
-        const QString code = (comma < 0 ? line : line.left(comma)).toString();
-        QString text;
+        const QStringView code = comma < 0 ? line : line.left(comma);
+        QStringView text;
         if (comma >= 0)
         {
             const qsizetype next = line.indexOf(QLatin1Char(','), comma + 1);
-            text = line.mid(comma + 1, next < 0 ? -1 : next - comma - 1).toString();
+            text = line.mid(comma + 1, next < 0 ? -1 : next - comma - 1);
         }
-        if (!insert.Add({number, FilesTexts::ImportCodeAttr, code, text}))
+        if (!insert.Add(number, {FilesTexts::ImportCodeAttr, code, text}))
             return false;
         if (listRows)
-            listRows->append({QString::number(number), FilesTexts::ImportCodeAttr, code, text});
+            listRows->append({QString::number(number), FilesTexts::ImportCodeAttr, code.toString(), text.toString()});
     }
-    return transaction.Commit();
+    return insert.Finish() && transaction.Commit();
 }
 // A saved job: its lines without trailing blanks, each ended by CR LF, through the job parser.
 // The old job and the new one change in one transaction: a row the database refuses undoes
