@@ -202,7 +202,7 @@ private slots:
         QVERIFY(instrument.StartReceiving({"--timeout-ms", "3000"}));
         BackgroundUpload upload(db, RequestFor(DataKind::UploadT5, instrument.DevicePath()));
         QVERIFY(instrument.WaitForLine(QStringLiteral("line 2")));
-        QVERIFY(upload.Cancel() < 50);
+        QVERIFY(upload.Cancel() < 250);
         QCOMPARE(upload.outcome.load(), UploadOutcome::Cancelled);
         QVERIFY(!upload.port.IsOpen());
         QVERIFY(instrument.WaitForFinished());
@@ -225,7 +225,7 @@ private slots:
         QVERIFY(instrument.WaitForLine(QStringLiteral("port opened")));
         QTest::qWait(100);
         // Without the stop flag at every poll this would run to its four-second time-out.
-        QVERIFY(upload.Cancel() < 50);
+        QVERIFY(upload.Cancel() < 250);
         QCOMPARE(upload.outcome.load(), UploadOutcome::Cancelled);
         QVERIFY(instrument.WaitForFinished());
         QCOMPARE(instrument.Received(), Eot);
