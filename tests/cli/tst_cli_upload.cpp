@@ -38,48 +38,21 @@ private slots:
         QCOMPARE(instrument.Received(), QByteArray("P1,1234.500000,567.250000,10.000000\r\n\x04"));
     }
 
-    void handshakeOutcomesGiveTheirExitStatus()
+    void anInstrumentThatStopsTheUploadFailsIt()
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1234.5','567.25','10','TREE')",
                 "insert into CoorEdit values(2,'a','P2','1','2','3','')",
                 "insert into CoorEdit values(3,'a','P3','1','2','3','')"});
-        {
-            CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
-            const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "v2", "--device", instrument.DevicePath()});
-            QCOMPARE(run.exitCode, 0);
-            QCOMPARE(run.Err(), QStringLiteral("Upload Complete!\n"));
-            QVERIFY(instrument.WaitForFinished());
-            QCOMPARE(instrument.Received(), QByteArray("P1,1234.500,567.250,10.000,TREE,\r\n"
-                                                       "P2,1.000,2.000,3.000,,\r\nP3,1.000,2.000,3.000,,\r\n\x04"));
-        }
-        {
-            CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each", "--dc3-after", "2"}));
-            const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "v2", "--category", "coor", "--device",
-                                                  instrument.DevicePath()});
-            QCOMPARE(run.exitCode, 1);
-            QCOMPARE(run.Err(), QStringLiteral("Upload Timeout!\n"));
-            QVERIFY(instrument.WaitForFinished());
-            QCOMPARE(instrument.Received(),
-                     QByteArray("P1,1234.500,567.250,10.000,TREE,\r\nP2,1.000,2.000,3.000,,\r\n\x04"));
-        }
-    }
-
-    void alignmentByAscendingChainage()
-    {
-        CTestDatabase db;
-        db.Run({"insert into 520SurLine values(1,'a','1','1200','-500','3456789.100','512345.678')",
-                "insert into 520SurLine values(2,'a','0','300','','3456700','512300')"});
         CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
-        const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "v2", "--category", "alignment", "--device",
+        QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each", "--dc3-after", "2"}));
+        const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "v2", "--category", "coor", "--device",
                                               instrument.DevicePath()});
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.Err(), QStringLiteral("Upload Timeout!\n"));
         QVERIFY(instrument.WaitForFinished());
         QCOMPARE(instrument.Received(),
-                 QByteArray("0,300,,3456700,512300,\r\n1,1200,-500,3456789.100,512345.678,\r\n\x04"));
+                 QByteArray("P1,1234.500,567.250,10.000,TREE,\r\nP2,1.000,2.000,3.000,,\r\n\x04"));
     }
 
     void theStoredPortNumberNamesAMissingPort()

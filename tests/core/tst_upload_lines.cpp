@@ -16,21 +16,6 @@ class TestUploadLines : public QObject
     Q_OBJECT
 
 private slots:
-    void pointLinesInBothFormats()
-    {
-        CTestDatabase db;
-        db.Run({"insert into CoorEdit values(1,'Manual_Input_Data','P1','1234.5','567.25','10','TREE')"});
-
-        UploadLines paced = BuildUploadLines(db.Store(), Paced, 0, db.Reporter());
-        QVERIFY(!paced.failure);
-        QCOMPARE(paced.lines, QList<QByteArray>{"P1,1234.500000,567.250000,10.000000\r\n"});
-
-        UploadLines handshake = BuildUploadLines(db.Store(), Handshake, UploadCategory::Coordinates, db.Reporter());
-        QVERIFY(!handshake.failure);
-        QCOMPARE(handshake.lines, QList<QByteArray>{"P1,1234.500,567.250,10.000,TREE,\r\n"});
-        QVERIFY(db.Reporter().Messages().isEmpty());
-    }
-
     void pointsGoInTableOrderWithRoundingSignsAndEmptyCodes()
     {
         CTestDatabase db;
