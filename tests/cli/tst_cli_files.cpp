@@ -1,10 +1,10 @@
 #include "files/files_texts.h"
+#include "cli_runner.h"
 #include "file_bytes.h"
 #include "test_database.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTest>
 
 // merion-cli import, export and sdcard on a temporary project, files compared byte for byte.
@@ -13,40 +13,24 @@ class TestCliFiles : public QObject
     Q_OBJECT
 
 private:
-    struct Result
-    {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-
-    static Result Cli(CTestDatabase& db, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(MERION_CLI_PATH), QStringList{"--database", db.Path()} + arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-
+    static CliRun Cli(CTestDatabase& db, const QStringList& arguments) { return RunCli(db.Path(), arguments); }
     static QString Data(const char* name) { return QStringLiteral(MERION_TEST_DATA "/files/") + name; }
 
 private slots:
     void importAndShow()
     {
         CTestDatabase db;
-        Result result = Cli(db, {"import", "coor", Data("roundtrip_format5.txt"), "--format", "5"});
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, QString());
+        CliRun result = Cli(db, {"import", "coor", Data("roundtrip_format5.txt"), "--format", "5"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.Err(), QString());
         result = Cli(db, {"show", "coor"});
-        QCOMPARE(result.out.split('\n').value(2), QStringLiteral("2\tImport_Data\t测点\t3456789.100\t500123.456\t12.5\tROAD"));
+        QCOMPARE(result.Out().split('\n').value(2), QStringLiteral("2\tImport_Data\t测点\t3456789.100\t500123.456\t12.5\tROAD"));
 
         QFile codes(db.FilePath("codes.txt"));
         QVERIFY(codes.open(QIODevice::WriteOnly));
         codes.write("12\r\n13,KERB,x\r\n");
         codes.close();
-        QCOMPARE(Cli(db, {"import", "code", codes.fileName()}).status, 0);
+        QCOMPARE(Cli(db, {"import", "code", codes.fileName()}).exitCode, 0);
         QCOMPARE(db.Rows("select ID,ATTR,SN,CODE from CodeEdit order by ID"),
                  (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|13|KERB"}));
     }
@@ -54,24 +38,24 @@ private slots:
     void importFailures()
     {
         CTestDatabase db;
-        const Result missing = Cli(db, {"import", "coor", db.FilePath("absent.txt")});
-        QCOMPARE(missing.status, 1);
-        QCOMPARE(missing.err, FilesTexts::OpenFileFailed + '\n');
-        QCOMPARE(Cli(db, {"import", "coor", Data("gbk_points.txt"), "--format", "9"}).status, 2);
-        QCOMPARE(Cli(db, {"import", "code", Data("gbk_points.txt"), "--format", "1"}).status, 2);
-        QCOMPARE(Cli(db, {"import", "points", Data("gbk_points.txt")}).status, 2);
-        QCOMPARE(Cli(db, {"import", "coor"}).status, 2);
+        const CliRun missing = Cli(db, {"import", "coor", db.FilePath("absent.txt")});
+        QCOMPARE(missing.exitCode, 1);
+        QCOMPARE(missing.Err(), FilesTexts::OpenFileFailed + '\n');
+        QCOMPARE(Cli(db, {"import", "coor", Data("gbk_points.txt"), "--format", "9"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "code", Data("gbk_points.txt"), "--format", "1"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "points", Data("gbk_points.txt")}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "coor"}).exitCode, 2);
         QCOMPARE(db.Count("CoorEdit"), 0);
     }
 
     void roundTrip()
     {
         CTestDatabase db;
-        QCOMPARE(Cli(db, {"import", "coor", Data("roundtrip_format5.txt"), "--format", "5"}).status, 0);
+        QCOMPARE(Cli(db, {"import", "coor", Data("roundtrip_format5.txt"), "--format", "5"}).exitCode, 0);
         const QString out = db.FilePath("out.dat");
-        const Result result = Cli(db, {"export", "file", out, "--kind", "coor", "--format", "5"});
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, QString()); // the output file reports nothing on success
+        const CliRun result = Cli(db, {"export", "file", out, "--kind", "coor", "--format", "5"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.Err(), QString()); // the output file reports nothing on success
         QCOMPARE(FileBytes(out), FileBytes(Data("roundtrip_format5.txt")));
     }
 
@@ -81,40 +65,40 @@ private slots:
         db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (5,'Import_Data','P1','100.5','200.25','10','TREE')",
                 "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')"});
 
-        QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.txt"), "--kind", "coor", "--separator", "tab", "--format", "8"}).status, 0);
+        QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.txt"), "--kind", "coor", "--separator", "tab", "--format", "8"}).exitCode, 0);
         QCOMPARE(FileBytes(db.FilePath("t.txt")), FileBytes(Data("format8_tab.txt")));
-        QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.csv"), "--kind", "21", "--separator", "tab", "--format", "8"}).status, 0);
+        QCOMPARE(Cli(db, {"export", "file", db.FilePath("t.csv"), "--kind", "21", "--separator", "tab", "--format", "8"}).exitCode, 0);
         QCOMPARE(FileBytes(db.FilePath("t.csv")), QByteArray("5,P1,200.25,100.5,10,TREE\r\n"));
-        QCOMPARE(Cli(db, {"export", "file", db.FilePath("c.txt"), "--kind", "code", "--separator", "space"}).status, 0);
+        QCOMPARE(Cli(db, {"export", "file", db.FilePath("c.txt"), "--kind", "code", "--separator", "space"}).exitCode, 0);
         QCOMPARE(FileBytes(db.FilePath("c.txt")), QByteArray("12 KERB\r\n"));
 
-        Result result = Cli(db, {"export", "list", db.FilePath("l.csv"), "--kind", "code"});
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, FilesTexts::DataExportSuccess + '\n');
+        CliRun result = Cli(db, {"export", "list", db.FilePath("l.csv"), "--kind", "code"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.Err(), FilesTexts::DataExportSuccess + '\n');
         // 序号,列表属性,编号,编码 in GBK
         QCOMPARE(FileBytes(db.FilePath("l.csv")),
                  QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb1\xe0\xba\xc5,\xb1\xe0\xc2\xeb\r\n"
                             "1,Import_Code Data,12,KERB\r\n"));
 
         result = Cli(db, {"export", "data", db.FilePath("d.txt"), "--kind", "coor"});
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, FilesTexts::ExportSuccess + '\n');
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.Err(), FilesTexts::ExportSuccess + '\n');
         QCOMPARE(FileBytes(db.FilePath("d.txt")), QByteArray("P1,100.5,200.25,10,TREE\r\n"));
     }
 
     void exportUsage()
     {
         CTestDatabase db;
-        QCOMPARE(Cli(db, {"export", "data", db.FilePath("d.txt"), "--kind", "meas"}).status, 2);
-        QCOMPARE(Cli(db, {"export", "list", db.FilePath("d.txt")}).status, 2);
-        QCOMPARE(Cli(db, {"export", "list", db.FilePath("d.txt"), "--kind", "coor", "--format", "2"}).status, 2);
-        QCOMPARE(Cli(db, {"export", "file", db.FilePath("d.txt"), "--kind", "code", "--format", "2"}).status, 2);
-        QCOMPARE(Cli(db, {"export", "file", db.FilePath("d.txt"), "--kind", "coor", "--separator", "semicolon"}).status, 2);
-        QCOMPARE(Cli(db, {"export", "sheet", db.FilePath("d.txt"), "--kind", "coor"}).status, 2);
+        QCOMPARE(Cli(db, {"export", "data", db.FilePath("d.txt"), "--kind", "meas"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "list", db.FilePath("d.txt")}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "list", db.FilePath("d.txt"), "--kind", "coor", "--format", "2"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "file", db.FilePath("d.txt"), "--kind", "code", "--format", "2"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "file", db.FilePath("d.txt"), "--kind", "coor", "--separator", "semicolon"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "sheet", db.FilePath("d.txt"), "--kind", "coor"}).exitCode, 2);
         QVERIFY(!QFile::exists(db.FilePath("d.txt")));
-        const Result unwritable = Cli(db, {"export", "list", db.FilePath("none/d.csv"), "--kind", "coor"});
-        QCOMPARE(unwritable.status, 1);
-        QCOMPARE(unwritable.err, FilesTexts::OpenFileFailed + '\n');
+        const CliRun unwritable = Cli(db, {"export", "list", db.FilePath("none/d.csv"), "--kind", "coor"});
+        QCOMPARE(unwritable.exitCode, 1);
+        QCOMPARE(unwritable.Err(), FilesTexts::OpenFileFailed + '\n');
     }
 
     void sdCard()
@@ -123,20 +107,20 @@ private slots:
         db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'a','P1','100.5','200.25','10','')",
                 "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (2,'a','P2','3456789.1','500123.456','-2.5','')",
                 "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (3,'a','测点','1e2',' 7.5m','abc','')"});
-        Result result = Cli(db, {"sdcard", db.FilePath(""), "card"});
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, FilesTexts::Success + '\n');
+        CliRun result = Cli(db, {"sdcard", db.FilePath(""), "card"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.Err(), FilesTexts::Success + '\n');
         QCOMPARE(FileBytes(db.FilePath("card/JOB1.DAT")), FileBytes(Data("sdcard/JOB1.DAT")));
         QCOMPARE(FileBytes(db.FilePath("card/JOB1.INX")), FileBytes(Data("sdcard/JOB1.INX")));
 
-        QCOMPARE(Cli(db, {"sdcard", db.FilePath(""), "last", "--job", "20"}).status, 0);
+        QCOMPARE(Cli(db, {"sdcard", db.FilePath(""), "last", "--job", "20"}).exitCode, 0);
         QCOMPARE(QDir(db.FilePath("last")).entryList(QDir::Files), (QStringList{"JOB20.DAT", "JOB20.INX"}));
 
         result = Cli(db, {"sdcard", db.FilePath(""), "card", "--job", "2"});
-        QCOMPARE(result.status, 1);
-        QCOMPARE(result.err, FilesTexts::CannotCreatePath + '\n');
-        QCOMPARE(Cli(db, {"sdcard", db.FilePath(""), "more", "--job", "21"}).status, 2);
-        QCOMPARE(Cli(db, {"sdcard", db.FilePath("")}).status, 2);
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.Err(), FilesTexts::CannotCreatePath + '\n');
+        QCOMPARE(Cli(db, {"sdcard", db.FilePath(""), "more", "--job", "21"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"sdcard", db.FilePath("")}).exitCode, 2);
         QVERIFY(!QFileInfo::exists(db.FilePath("more")));
     }
 };

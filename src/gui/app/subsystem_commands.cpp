@@ -1,6 +1,7 @@
 #include "app/subsystem_commands.h"
 
 #include "edit/edit_commands.h"
+#include "files/file_commands.h"
 #include "link/link_commands.h"
 #include "upload/upload_commands.h"
 
@@ -8,6 +9,7 @@ void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
 {
     // One line per subsystem.
     RegisterEditCommands(app, view);
+    RegisterFileCommands(app, view);
     RegisterLinkCommands(app, view);
     RegisterUploadCommands(app, view);
 }

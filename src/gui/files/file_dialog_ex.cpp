@@ -1,0 +1,47 @@
+#include "files/file_dialog_ex.h"
+
+#include "files/file_dialog_panel.h"
+#include "files/files_texts.h"
+#include "files/text_import.h"
+
+#include <QComboBox>
+
+CFileDialogEx::CFileDialogEx(QWidget* parent) : QFileDialog(parent)
+{
+    setObjectName(QStringLiteral("importDialog"));
+    setAcceptMode(QFileDialog::AcceptOpen);
+    setFileMode(QFileDialog::ExistingFile);
+    setNameFilter(FilesTexts::ImportFilter);
+    setOption(QFileDialog::ReadOnly, false);
+    QGridLayout* panel = AddFileDialogPanel(this);
+    m_dataType = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("dataType"), FilesTexts::DataTypes);
+    m_format = AddPanelList(panel, FilesTexts::DataFormatLabel, QStringLiteral("format"), FilesTexts::CoorFormats);
+    connect(m_dataType, &QComboBox::currentIndexChanged, this, &CFileDialogEx::OnDataTypeChanged);
+}
+
+void CFileDialogEx::OnDataTypeChanged(int index)
+{
+    // Only coordinates come in several column orders; the other types show their one layout, greyed.
+    const bool coordinates = index == ImportType::Coor;
+    if (coordinates)
+        RefillList(m_format, FilesTexts::CoorFormats);
+    else
+        RefillList(m_format, {index == ImportType::Code ? FilesTexts::CodeFormat : FilesTexts::MeasFormat});
+    m_format->setEnabled(coordinates);
+}
+
+QString CFileDialogEx::SelectedPath() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+int CFileDialogEx::DataTypeIndex() const
+{
+    return m_dataType->currentIndex();
+}
+
+int CFileDialogEx::FormatIndex() const
+{
+    return m_format->isEnabled() ? m_format->currentIndex() : 0;
+}

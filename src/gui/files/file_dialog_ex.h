@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QFileDialog>
+
+class QComboBox;
+
+// The import's open dialog: the file, and under it what the file holds (data type) and, for
+// coordinates, the column order (format).
+class CFileDialogEx : public QFileDialog
+{
+    Q_OBJECT
+public:
+    explicit CFileDialogEx(QWidget* parent = nullptr);
+
+    QString SelectedPath() const;
+    int DataTypeIndex() const; // ImportType
+    int FormatIndex() const;   // 0 to 7 for coordinates, else 0
+
+private:
+    void OnDataTypeChanged(int index);
+
+    QComboBox* m_dataType;
+    QComboBox* m_format;
+};

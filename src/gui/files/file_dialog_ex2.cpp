@@ -1,0 +1,41 @@
+#include "files/file_dialog_ex2.h"
+
+#include "files/file_dialog_panel.h"
+#include "files/files_texts.h"
+#include "views/data_kind.h"
+
+#include <QComboBox>
+#include <QRegularExpression>
+
+CFileDialogEx2::CFileDialogEx2(int kind, QWidget* parent) : QFileDialog(parent)
+{
+    setObjectName(QStringLiteral("outputFileDialog"));
+    setAcceptMode(QFileDialog::AcceptSave);
+    setNameFilter(FilesTexts::OutputFileFilter);
+    setDefaultSuffix(QStringLiteral("txt"));
+    // A name typed without extension gets that of the chosen file type.
+    connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+        static const QRegularExpression extension(QStringLiteral(R"(\*\.(\w+))"));
+        setDefaultSuffix(extension.match(filter).captured(1));
+    });
+    QGridLayout* panel = AddFileDialogPanel(this);
+    m_separator = AddPanelList(panel, FilesTexts::SeparatorLabel, QStringLiteral("separator"), FilesTexts::Separators);
+    m_format = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("format"),
+                            kind == DataKind::Coor ? FilesTexts::CoorFormats : QStringList{FilesTexts::CurrentListData});
+}
+
+QString CFileDialogEx2::SelectedPath() const
+{
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+int CFileDialogEx2::SeparatorIndex() const
+{
+    return m_separator->currentIndex();
+}
+
+int CFileDialogEx2::FormatIndex() const
+{
+    return m_format->currentIndex();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFileDialog>
+
+class QComboBox;
+
+// The output file's save dialog: the file, the separator, and for coordinates the column order.
+class CFileDialogEx2 : public QFileDialog
+{
+    Q_OBJECT
+public:
+    CFileDialogEx2(int kind, QWidget* parent = nullptr);
+
+    QString SelectedPath() const;
+    int SeparatorIndex() const; // 0 comma, 1 blank, 2 tab
+    int FormatIndex() const;    // 0 to 7 for coordinates, else 0
+
+private:
+    QComboBox* m_separator;
+    QComboBox* m_format;
+};

@@ -1,0 +1,88 @@
+#include "files/sdcard_dlg.h"
+
+#include "app/merion_app.h"
+#include "files/files_texts.h"
+#include "files/sdcard_files.h"
+#include "report/reporter.h"
+#include "views/data_kind.h"
+#include "views/plx_view.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent) : QDialog(parent), m_app(app)
+{
+    setWindowTitle(FilesTexts::SdCardTitle);
+
+    m_instrument = new QComboBox(this);
+    m_instrument->setObjectName(QStringLiteral("instrument"));
+    m_instrument->addItems(FilesTexts::Instruments);
+    m_folderPath = new QLineEdit(this);
+    m_folderPath->setObjectName(QStringLiteral("folderPath"));
+    auto* browse = new QPushButton(FilesTexts::Browse, this);
+    browse->setObjectName(QStringLiteral("browse"));
+    m_folderName = new QLineEdit(this);
+    m_folderName->setObjectName(QStringLiteral("folderName"));
+    m_job = new QComboBox(this);
+    m_job->setObjectName(QStringLiteral("job"));
+    for (int index = 0; index < SdCard::JobCount; ++index)
+        m_job->addItem(SdCardJobName(index));
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(FilesTexts::InstrumentLabel, this), 0, 0);
+    grid->addWidget(m_instrument, 0, 1, 1, 2);
+    grid->addWidget(new QLabel(FilesTexts::FolderPathLabel, this), 1, 0);
+    grid->addWidget(m_folderPath, 1, 1);
+    grid->addWidget(browse, 1, 2);
+    grid->addWidget(new QLabel(FilesTexts::FolderNameLabel, this), 2, 0);
+    grid->addWidget(m_folderName, 2, 1, 1, 2);
+    grid->addWidget(new QLabel(FilesTexts::FileNameLabel, this), 3, 0);
+    grid->addWidget(m_job, 3, 1, 1, 2);
+    grid->setColumnMinimumWidth(1, 240);
+
+    auto* save = new QPushButton(FilesTexts::Save, this);
+    save->setObjectName(QStringLiteral("save"));
+    save->setDefault(true);
+    auto* cancel = new QPushButton(FilesTexts::Cancel, this);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+
+    // Both instruments take the same job files; the list shows what will be written.
+    connect(m_instrument, &QComboBox::currentIndexChanged, this, [this] {
+        if (CPlxView* view = m_app.View())
+            view->ShowTable(DataKind::Coor);
+    });
+    connect(browse, &QPushButton::clicked, this, &CSdCardDlg::OnBrowse);
+    connect(save, &QPushButton::clicked, this, &CSdCardDlg::OnSave);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CSdCardDlg::OnBrowse()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, FilesTexts::FolderPickerTitle, m_rememberedFolder);
+    if (folder.isEmpty())
+        m_app.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
+    else
+        m_rememberedFolder = folder;
+    m_folderPath->setText(m_rememberedFolder);
+}
+
+void CSdCardDlg::OnSave()
+{
+    const SdCardStatus status =
+        WriteSdCardJob(m_app.Store(), m_folderPath->text(), m_folderName->text(), m_job->currentIndex());
+    if (status == SdCardStatus::Done)
+        accept();
+}

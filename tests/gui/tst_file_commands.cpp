@@ -1,0 +1,259 @@
+#include "app/command_ids.h"
+#include "app/merion_app.h"
+#include "file_bytes.h"
+#include "files/file_dialog_ex.h"
+#include "files/file_dialog_ex2.h"
+#include "files/files_texts.h"
+#include "files/sdcard_dlg.h"
+#include "recording_reporter.h"
+#include "store/project_store.h"
+#include "views/plx_view.h"
+#include "visible_dialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+// Runs `act` on the modal dialog of class Dialog as soon as a command has opened it.
+template <class Dialog>
+void WhenShown(std::function<void(Dialog*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
+        {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start();
+}
+
+// Types the file name into the dialog and presses its OK button.
+void Choose(QFileDialog* dialog, const QString& path)
+{
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name);
+    name->setText(path);
+    static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name as its OK button does
+    QVERIFY(!dialog->isVisible());
+}
+
+QComboBox* List(const QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+}
+
+QStringList Entries(const QComboBox* list)
+{
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
+}
+
+QStringList ShownRows(const CPlxView& view)
+{
+    QStringList rows;
+    for (int row = 0; row < view.RowCount(); ++row)
+    {
+        QStringList cells;
+        for (int column = 0; column < view.model()->columnCount(); ++column)
+            cells << view.CellText(row, column);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    CRecordingReporter m_reporter;
+    std::unique_ptr<CMerionApp> m_app;
+
+    CPlxView& View() { return *m_app->View(); }
+    QString WriteInput(const QByteArray& bytes)
+    {
+        QFile file(m_dir.filePath("input.txt"));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return file.fileName();
+    }
+    void Import(int dataType, int format, const QString& path)
+    {
+        WhenShown<CFileDialogEx>([=](CFileDialogEx* dialog) {
+            List(dialog, "dataType")->setCurrentIndex(dataType);
+            List(dialog, "format")->setCurrentIndex(format);
+            Choose(dialog, path);
+        });
+        View().OnCommand(Command::Import);
+    }
+
+private slots:
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        m_reporter.Clear();
+        m_app = std::make_unique<CMerionApp>(AppOptions{m_dir.filePath("project.db"), &m_reporter, false});
+        QVERIFY(m_app->InitInstance());
+    }
+    void cleanup()
+    {
+        qDeleteAll(VisibleDialogs<CSdCardDlg>());
+        m_app->ExitInstance();
+        m_app.reset();
+    }
+
+    void importDialogLists()
+    {
+        QStringList seen;
+        WhenShown<CFileDialogEx>([&seen](CFileDialogEx* dialog) {
+            QComboBox* type = List(dialog, "dataType");
+            QComboBox* format = List(dialog, "format");
+            seen << Entries(type).join('/') << Entries(format).join('/') << QString::number(format->isEnabled());
+            type->setCurrentIndex(1);
+            seen << Entries(format).join('/') << QString::number(format->isEnabled());
+            type->setCurrentIndex(3);
+            seen << Entries(format).join('/') << QString::number(format->isEnabled());
+            type->setCurrentIndex(0);
+            seen << QString::number(format->count()) << QString::number(format->isEnabled());
+            dialog->reject();
+        });
+        View().OnCommand(Command::Import);
+        QCOMPARE(seen, (QStringList{"(1) 坐标数据/(2) 代码数据/(3) T5/T5+/(4) T8",
+                                    FilesTexts::CoorFormats.join('/'), "1", "(1) ID,Code ", "0", "(1) Meas_Data", "0",
+                                    "8", "1"}));
+        QCOMPARE(m_app->CurrentKind(), 21); // cancel changes nothing
+    }
+
+    void importShowsTheFileAsRead()
+    {
+        m_app->SetCurrentKind(22);
+        Import(0, 1, WriteInput("P1, 5 ,6,7, ABC\r\nP2,,,,X\r\n"));
+        QCOMPARE(m_app->CurrentKind(), 21);
+        // Format (2): the first number is east. The list keeps the code's blanks.
+        QCOMPARE(ShownRows(View()), (QStringList{"1|Import_Data|P1|6| 5 |7| ABC", "2|Import_Data|P2|0|0|0|X"}));
+        QCOMPARE(m_reporter.Messages(), QStringList{});
+
+        Import(1, 0, WriteInput("12\r\n12,KERB,extra\r\n"));
+        QCOMPARE(m_app->CurrentKind(), 22);
+        QCOMPARE(View().model()->columnCount(), 4);
+        QCOMPARE(ShownRows(View()), (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB"}));
+    }
+
+    void importOfAJobShowsItsTable()
+    {
+        Import(2, 0, WriteInput("A,P1,1.5,2.5,3,\r\n"));
+        QCOMPARE(m_app->CurrentKind(), 74001);
+        QCOMPARE(View().model()->columnCount(), 15);
+        QCOMPARE(ShownRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
+    }
+
+    void exports()
+    {
+        m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+                                  "values (5,'Import_Data','P1','100.5','200.25','10','TREE')");
+        View().ShowTable(21);
+
+        WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("list.csv")); });
+        View().OnCommand(Command::ListExport);
+        // 序号,列表属性,点名,北坐标(N),东坐标(E),高程(Z),代码 in GBK
+        QCOMPARE(FileBytes(m_dir.filePath("list.csv")),
+                 QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb5\xe3\xc3\xfb,\xb1\xb1\xd7\xf8\xb1\xea(N),"
+                            "\xb6\xab\xd7\xf8\xb1\xea(E),\xb8\xdf\xb3\xcc(Z),\xb4\xfa\xc2\xeb\r\n"
+                            "5,Import_Data,P1,100.5,200.25,10,TREE\r\n"));
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::DataExportSuccess});
+
+        for (const QString name : {"out.txt", "out.csv"})
+        {
+            WhenShown<CFileDialogEx2>([this, name](CFileDialogEx2* dialog) {
+                QCOMPARE(Entries(List(dialog, "separator")), FilesTexts::Separators);
+                QCOMPARE(List(dialog, "format")->count(), 8);
+                List(dialog, "separator")->setCurrentIndex(2);
+                List(dialog, "format")->setCurrentIndex(7);
+                Choose(dialog, m_dir.filePath(name));
+            });
+            View().OnCommand(Command::OutputFile);
+        }
+        QCOMPARE(FileBytes(m_dir.filePath("out.txt")), FileBytes(MERION_TEST_DATA "/files/format8_tab.txt"));
+        QCOMPARE(FileBytes(m_dir.filePath("out.csv")), QByteArray("5,P1,200.25,100.5,10,TREE\r\n"));
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{});
+
+        WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("data.txt")); });
+        View().OnCommand(Command::DataExport);
+        QCOMPARE(FileBytes(m_dir.filePath("data.txt")), QByteArray("P1,100.5,200.25,10,TREE\r\n"));
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::ExportSuccess});
+    }
+
+    void outputFileOfOtherLists()
+    {
+        m_app->Store().ExecuteSql("insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
+        View().ShowTable(22);
+        WhenShown<CFileDialogEx2>([this](CFileDialogEx2* dialog) {
+            QCOMPARE(Entries(List(dialog, "format")), QStringList{FilesTexts::CurrentListData});
+            List(dialog, "separator")->setCurrentIndex(1);
+            Choose(dialog, m_dir.filePath("codes.dat"));
+        });
+        View().OnCommand(Command::OutputFile);
+        QCOMPARE(FileBytes(m_dir.filePath("codes.dat")), QByteArray("12 KERB\r\n"));
+    }
+
+    void sdCardDialog()
+    {
+        m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+                                  "values (1,'Import_Data','A1','1','2','3','')");
+        m_app->SetCurrentKind(22);
+        View().OnCommand(Command::SdCard);
+        QCOMPARE(m_app->CurrentKind(), 21);
+        QCOMPARE(View().RowCount(), 1);
+        const QList<CSdCardDlg*> dialogs = VisibleDialogs<CSdCardDlg>();
+        QCOMPARE(dialogs.size(), 1);
+        CSdCardDlg* dialog = dialogs.first();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("SD卡文件保存路径"));
+        QCOMPARE(dialog->pos(), QPoint(350, 250));
+        QCOMPARE(Entries(List(dialog, "instrument")), (QStringList{"T5/T5+", "T8"}));
+        QCOMPARE(List(dialog, "job")->count(), 20);
+        QCOMPARE(List(dialog, "job")->currentText(), QStringLiteral("JOB1"));
+
+        // Browsing without choosing keeps the (empty) remembered folder.
+        WhenShown<QFileDialog>([](QFileDialog* picker) {
+            QCOMPARE(picker->windowTitle(), QStringLiteral("Folder Path"));
+            picker->reject();
+        });
+        QTest::mouseClick(dialog->findChild<QPushButton*>("browse"), Qt::LeftButton);
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::CannotSelectPath});
+
+        // No folder path: told, nothing written, the dialog stays.
+        dialog->findChild<QLineEdit*>("folderName")->setText("card");
+        QTest::mouseClick(dialog->findChild<QPushButton*>("save"), Qt::LeftButton);
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::CannotCreatePath});
+        QVERIFY(dialog->isVisible());
+
+        dialog->findChild<QLineEdit*>("folderPath")->setText(m_dir.path());
+        List(dialog, "job")->setCurrentIndex(19);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("save"), Qt::LeftButton);
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::Success});
+        QCOMPARE(QDir(m_dir.filePath("card")).entryList(QDir::Files), (QStringList{"JOB20.DAT", "JOB20.INX"}));
+        QTRY_VERIFY(VisibleDialogs<CSdCardDlg>().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_file_commands.moc"
