@@ -3,6 +3,7 @@
 #include "app/merion_app.h"
 #include "edit/record_edit_dlg.h"
 #include "recording_reporter.h"
+#include "shown_list_rows.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
 #include "views/data_kind.h"
@@ -55,19 +56,6 @@ void Type(const QWidget* dialog, const char* name, const QString& text)
 void Save(const QWidget* dialog)
 {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("save")), Qt::LeftButton);
-}
-
-QStringList ListRows(const CPlxView& view)
-{
-    QStringList rows;
-    for (int row = 0; row < view.RowCount(); ++row)
-    {
-        QStringList cells;
-        for (int column = 0; column < view.model()->columnCount(); ++column)
-            cells << view.CellText(row, column);
-        rows << cells.join('|');
-    }
-    return rows;
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "files/files_texts.h"
 #include "files/sdcard_dlg.h"
 #include "recording_reporter.h"
+#include "shown_list_rows.h"
 #include "store/project_store.h"
 #include "views/plx_view.h"
 #include "visible_dialogs.h"
@@ -62,19 +63,6 @@ QStringList Entries(const QComboBox* list)
     for (int i = 0; i < list->count(); ++i)
         entries << list->itemText(i);
     return entries;
-}
-
-QStringList ShownRows(const CPlxView& view)
-{
-    QStringList rows;
-    for (int row = 0; row < view.RowCount(); ++row)
-    {
-        QStringList cells;
-        for (int column = 0; column < view.model()->columnCount(); ++column)
-            cells << view.CellText(row, column);
-        rows << cells.join('|');
-    }
-    return rows;
 }
 } // namespace
 
@@ -149,13 +137,13 @@ private slots:
         Import(0, 1, WriteInput("P1, 5 ,6,7, ABC\r\nP2,,,,X\r\n"));
         QCOMPARE(m_app->CurrentKind(), 21);
         // Format (2): the first number is east. The list keeps the code's blanks.
-        QCOMPARE(ShownRows(View()), (QStringList{"1|Import_Data|P1|6| 5 |7| ABC", "2|Import_Data|P2|0|0|0|X"}));
+        QCOMPARE(ListRows(View()), (QStringList{"1|Import_Data|P1|6| 5 |7| ABC", "2|Import_Data|P2|0|0|0|X"}));
         QCOMPARE(m_reporter.Messages(), QStringList{});
 
         Import(1, 0, WriteInput("12\r\n12,KERB,extra\r\n"));
         QCOMPARE(m_app->CurrentKind(), 22);
         QCOMPARE(View().model()->columnCount(), 4);
-        QCOMPARE(ShownRows(View()), (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB"}));
+        QCOMPARE(ListRows(View()), (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB"}));
     }
 
     void importOfAJobShowsItsTable()
@@ -163,7 +151,7 @@ private slots:
         Import(2, 0, WriteInput("A,P1,1.5,2.5,3,\r\n"));
         QCOMPARE(m_app->CurrentKind(), 74001);
         QCOMPARE(View().model()->columnCount(), 15);
-        QCOMPARE(ShownRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
+        QCOMPARE(ListRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
     }
 
     void exports()
