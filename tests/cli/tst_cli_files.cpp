@@ -35,6 +35,23 @@ private slots:
                  (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|13|KERB"}));
     }
 
+    void importJobs()
+    {
+        CTestDatabase db;
+        QFile job(db.FilePath("job.txt"));
+        QVERIFY(job.open(QIODevice::WriteOnly));
+        job.write("A,P1,1.5,2.5,3,  \r\nD,P2,648000,324000,1.5,X,\r\n");
+        job.close();
+        for (const char* type : {"t5", "t8"})
+        {
+            const CliRun result = Cli(db, {"import", type, job.fileName()});
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(db.Rows("select ID,SN,NCOOR,VA,HA,CODE from \"740Meas\" order by ID"),
+                     (QStringList{"1|P1|1.5|||", "2|P2||90.0000|45.0000|X"}));
+        }
+        QCOMPARE(Cli(db, {"import", "t5", job.fileName(), "--format", "2"}).exitCode, 2);
+    }
+
     void importFailures()
     {
         CTestDatabase db;

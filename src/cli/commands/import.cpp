@@ -17,7 +17,9 @@ int RunImport(CliContext& context, const QStringList& arguments)
         return UsageError(QStringLiteral("import takes a data type and a file"), ImportUsage);
 
     static const QHash<QString, int> types = {{QStringLiteral("coor"), ImportType::Coor},
-                                              {QStringLiteral("code"), ImportType::Code}};
+                                              {QStringLiteral("code"), ImportType::Code},
+                                              {QStringLiteral("t5"), ImportType::T5},
+                                              {QStringLiteral("t8"), ImportType::T8}};
     const auto type = types.constFind(parsed.positional[0]);
     if (type == types.constEnd())
         return UsageError(QStringLiteral("unknown data type %1").arg(parsed.positional[0]), ImportUsage);
