@@ -24,4 +24,17 @@ inline const QString RawFileFilter = QStringLiteral("*.txt (*.txt);;*.* (*)");
 // The row attribute of a measurement row is this prefix and the kind name.
 inline const QString MeasAttrPrefix = QStringLiteral("T5(T8)_Meas_");
 inline const QString CoorAttr = QStringLiteral("T5(T8)_COOR");
+
+// The T8 version 2 records: the download types of its instrument entry, in download-type order,
+// and the row attributes of its parsers.
+inline const QString V2Instrument = QStringLiteral("T8 V2");
+inline const QStringList V2DownloadTypes = {QStringLiteral("Meas-Data"), QStringLiteral("Coor-Data"),
+                                            QStringLiteral("Road Stake Out"), QStringLiteral("X-Sect Measurement"),
+                                            QStringLiteral("Plane Alignment Element")};
+inline const QString V2MeasAttr = QStringLiteral("T8_V2_Meas");
+inline const QString V2CoorAttr = QStringLiteral("T8_V2_Coor"); // CoorEdit rows of measurements and stake-outs
+inline const QString V2CoorRecordAttr = QStringLiteral("T8_V2_COOR");
+inline const QString V2RoadStakeAttr = QStringLiteral("T8_V2_RoadStake");
+inline const QString V2XSectAttr = QStringLiteral("T8_V2_BreakerSurface");
+inline const QString V2SurfaceLineAttr = QStringLiteral("T8_V2_SurfaceLine");
 } // namespace DownloadTexts

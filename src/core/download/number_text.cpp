@@ -29,13 +29,20 @@ qsizetype SkipDigits(QStringView text, qsizetype at)
     return at;
 }
 
-} // namespace
-
-double LeadingNumber(QStringView text)
+// Blanks as C's number readers skip them: space, tab, line feed, vertical tab, form feed, CR.
+qsizetype SkipBlanks(QStringView text)
 {
     qsizetype at = 0;
     while (at < text.size() && (text[at] == QLatin1Char(' ') || (text[at] >= QLatin1Char('\t') && text[at] <= QLatin1Char('\r'))))
         ++at;
+    return at;
+}
+
+} // namespace
+
+double LeadingNumber(QStringView text)
+{
+    qsizetype at = SkipBlanks(text);
     const qsizetype start = at;
     if (at < text.size() && (text[at] == QLatin1Char('+') || text[at] == QLatin1Char('-')))
         ++at;
@@ -64,4 +71,18 @@ double LeadingNumber(QStringView text)
 QString HalfSecondsToDegrees(const QString& text)
 {
     return QString::asprintf("%.4f", LeadingNumber(text) * 0.0001388888888888889);
+}
+
+qlonglong LeadingInteger(QStringView text)
+{
+    qsizetype at = SkipBlanks(text);
+    const bool negative = at < text.size() && text[at] == QLatin1Char('-');
+    if (at < text.size() && (text[at] == QLatin1Char('+') || negative))
+        ++at;
+    // Far beyond any code an instrument writes; stopping there keeps a long digit run harmless.
+    constexpr qlonglong limit = 1'000'000'000'000LL;
+    qlonglong value = 0;
+    for (; at < text.size() && IsDigit(text[at]) && value < limit; ++at)
+        value = value * 10 + (text[at].unicode() - '0');
+    return negative ? -value : value;
 }

@@ -15,3 +15,7 @@ QString HalfSecondsToDegrees(const QString& text);
 // The leading decimal number of a text, as C's strtod reads one (without its hexadecimal,
 // infinity and NaN forms, which no instrument writes); 0 when the text starts with no number.
 double LeadingNumber(QStringView text);
+
+// The leading integer of a text, as C's atoi reads one: blanks skipped, an optional sign, the
+// decimal digits that follow; 0 when the text starts with no digits.
+qlonglong LeadingInteger(QStringView text);
