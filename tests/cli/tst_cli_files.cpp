@@ -52,6 +52,21 @@ private slots:
         QCOMPARE(Cli(db, {"import", "t5", job.fileName(), "--format", "2"}).exitCode, 2);
     }
 
+    void importVersionTwo()
+    {
+        CTestDatabase db;
+        QFile text(db.FilePath("v2.txt"));
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("X,P0,1,2,3,A,\r\nC,P1,100,200,10,TREE,\r\n");
+        text.close();
+        QCOMPARE(Cli(db, {"import", "v2", text.fileName(), "--record", "coor"}).exitCode, 0);
+        QCOMPARE(db.Rows("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit"),
+                 QStringList{"1|T8_V2_COOR|P1|100|200|10|TREE"});
+        QCOMPARE(Cli(db, {"import", "v2", text.fileName()}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "v2", text.fileName(), "--record", "points"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "coor", text.fileName(), "--record", "coor"}).exitCode, 2);
+    }
+
     void importFailures()
     {
         CTestDatabase db;

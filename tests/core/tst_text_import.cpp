@@ -228,12 +228,34 @@ private slots:
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"KEEP"});
     }
 
+    void versionTwoText()
+    {
+        CTestDatabase db;
+        db.Run({"insert into \"520RoadStake\" (ID,ATTR,DIST) values (1,'old','9')",
+                "insert into CoorEdit (ID,ATTR,SN) values (7,'Manual_Input_Data','OLD')"});
+        // The format index names the record kind (2: road stake-out); the file's last line needs no line end.
+        const QString path = WriteFile(db, "1,10.000,20,3000.000,5000.000,100.000,0012.5,  \n"
+                                           "2,5,20,1,2,3,m,");
+        QCOMPARE(ImportFile(db.Store(), ImportType::V2, 2, path), ImportStatus::Done);
+        QCOMPARE(db.Rows("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from \"520RoadStake\" order by ID"),
+                 (QStringList{"1|T8_V2_RoadStake|10.000|20|3000.000|5000.000|100.000|12.5",
+                              "2|T8_V2_RoadStake|5|20|1|2|3|m"}));
+        QCOMPARE(db.Rows("select ID,ATTR,NCOOR from CoorEdit order by ID"),
+                 (QStringList{"1|T8_V2_Coor|3000.000", "2|T8_V2_Coor|1"}));
+        QCOMPARE(db.Reporter().Messages(), QStringList{});
+    }
+
     void kindOfEachType()
     {
         QCOMPARE(ImportKindOf(ImportType::Coor), 21);
         QCOMPARE(ImportKindOf(ImportType::Code), 22);
         QCOMPARE(ImportKindOf(ImportType::T5), 74001);
         QCOMPARE(ImportKindOf(ImportType::T8), 74001);
+        QCOMPARE(ImportKindOf(ImportType::V2), 52001);
+        // After the import the list shows what the record kind filled.
+        QCOMPARE(ImportedKindOf(ImportType::V2, 1), 21);
+        QCOMPARE(ImportedKindOf(ImportType::V2, 4), 52004);
+        QCOMPARE(ImportedKindOf(ImportType::T8, 0), 74001);
     }
 };
 

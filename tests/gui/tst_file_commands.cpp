@@ -120,14 +120,18 @@ private slots:
             seen << Entries(format).join('/') << QString::number(format->isEnabled());
             type->setCurrentIndex(3);
             seen << Entries(format).join('/') << QString::number(format->isEnabled());
+            type->setCurrentIndex(4);
+            seen << Entries(format).join('/') << QString::number(format->isEnabled());
             type->setCurrentIndex(0);
             seen << QString::number(format->count()) << QString::number(format->isEnabled());
             dialog->reject();
         });
         View().OnCommand(Command::Import);
-        QCOMPARE(seen, (QStringList{"(1) 坐标数据/(2) 代码数据/(3) T5/T5+/(4) T8",
+        QCOMPARE(seen, (QStringList{"(1) 坐标数据/(2) 代码数据/(3) T5/T5+/(4) T8/(5) T8 V2",
                                     FilesTexts::CoorFormats.join('/'), "1", "(1) ID,Code ", "0", "(1) Meas_Data", "0",
-                                    "8", "1"}));
+                                    "(1) Meas_Data/(2) Coor_Data/(3) Road Stake Out/(4) X-Sect Measurement/"
+                                    "(5) Plain Alignment Element",
+                                    "1", "8", "1"}));
         QCOMPARE(m_app->CurrentKind(), 21); // cancel changes nothing
     }
 
@@ -152,6 +156,11 @@ private slots:
         QCOMPARE(m_app->CurrentKind(), 74001);
         QCOMPARE(View().model()->columnCount(), 15);
         QCOMPARE(ListRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
+
+        // A version 2 text shows the table of the record kind chosen in the panel.
+        Import(4, 3, WriteInput("9,10.5,2.0,-0.25,\r\n"));
+        QCOMPARE(m_app->CurrentKind(), 52003);
+        QCOMPARE(ListRows(View()), QStringList{"1|T8_V2_BreakerSurface|10.5|2.0|-0.25"});
     }
 
     void exports()

@@ -4,13 +4,14 @@
 #include "cli_reporter.h"
 #include "commands.h"
 #include "commands/format_option.h"
+#include "commands/record_option.h"
 #include "files/text_import.h"
 
 #include <QHash>
 
 int RunImport(CliContext& context, const QStringList& arguments)
 {
-    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("format")});
+    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("format"), QStringLiteral("record")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error, ImportUsage);
     if (parsed.positional.size() != 2)
@@ -19,7 +20,8 @@ int RunImport(CliContext& context, const QStringList& arguments)
     static const QHash<QString, int> types = {{QStringLiteral("coor"), ImportType::Coor},
                                               {QStringLiteral("code"), ImportType::Code},
                                               {QStringLiteral("t5"), ImportType::T5},
-                                              {QStringLiteral("t8"), ImportType::T8}};
+                                              {QStringLiteral("t8"), ImportType::T8},
+                                              {QStringLiteral("v2"), ImportType::V2}};
     const auto type = types.constFind(parsed.positional[0]);
     if (type == types.constEnd())
         return UsageError(QStringLiteral("unknown data type %1").arg(parsed.positional[0]), ImportUsage);
@@ -27,7 +29,12 @@ int RunImport(CliContext& context, const QStringList& arguments)
     const FormatOption format = ParseFormatOption(parsed, *type == ImportType::Coor);
     if (!format.problem.isEmpty())
         return UsageError(format.problem, ImportUsage);
-    const ImportStatus status = ImportFile(context.store, *type, format.format - 1, parsed.positional[1]);
+    const RecordOption record = ParseRecordOption(parsed, *type == ImportType::V2);
+    if (!record.problem.isEmpty())
+        return UsageError(record.problem, ImportUsage);
+    // A version 2 text takes its record kind where a coordinate file takes its column order.
+    const int formatIndex = record.record ? int(*record.record) : format.format - 1;
+    const ImportStatus status = ImportFile(context.store, *type, formatIndex, parsed.positional[1]);
     return status == ImportStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
                                                                                 : ExitStatus::Failure;
 }

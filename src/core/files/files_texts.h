@@ -25,7 +25,8 @@ inline const QString ImportFilter =
 inline const QString DataTypeLabel = QStringLiteral("数据类型(&D):");
 inline const QString DataFormatLabel = QStringLiteral("数据格式(&F):");
 inline const QStringList DataTypes = {QStringLiteral("(1) 坐标数据"), QStringLiteral("(2) 代码数据"),
-                                      QStringLiteral("(3) T5/T5+"), QStringLiteral("(4) T8")};
+                                      QStringLiteral("(3) T5/T5+"), QStringLiteral("(4) T8"),
+                                      QStringLiteral("(5) T8 V2")};
 inline const QStringList CoorFormats = {
     QStringLiteral("(1) PT#,N,E,Z,PCODE"),     QStringLiteral("(2) PT#,E,N,Z,PCODE"),
     QStringLiteral("(3) PT#,PCODE,N,E,Z"),     QStringLiteral("(4) PT#,PCODE,E,N,Z"),
@@ -33,6 +34,10 @@ inline const QStringList CoorFormats = {
     QStringLiteral("(7) SN,PT#,N,E,Z,PCODE"),  QStringLiteral("(8) SN,PT#,E,N,Z,PCODE")};
 inline const QString CodeFormat = QStringLiteral("(1) ID,Code ");
 inline const QString MeasFormat = QStringLiteral("(1) Meas_Data");
+// The record kinds of a T8 version 2 text, in V2Record order.
+inline const QStringList V2Formats = {QStringLiteral("(1) Meas_Data"), QStringLiteral("(2) Coor_Data"),
+                                      QStringLiteral("(3) Road Stake Out"), QStringLiteral("(4) X-Sect Measurement"),
+                                      QStringLiteral("(5) Plain Alignment Element")};
 
 // Export dialogs.
 inline const QString ListExportFilter = QStringLiteral("Excel File(*.csv)");

@@ -1,6 +1,7 @@
 #include "files/text_import.h"
 
 #include "download/meas_parser.h"
+#include "download/v2_records.h"
 #include "files/bulk_insert.h"
 #include "files/coordinate_formats.h"
 #include "files/files_texts.h"
@@ -103,10 +104,8 @@ bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QS
     }
     return insert.Finish() && transaction.Commit();
 }
-// A saved job: its lines without trailing blanks, each ended by CR LF, through the job parser.
-// The old job and the new one change in one transaction: a row the database refuses undoes
-// the whole import.
-bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
+// A saved job as its parser reads it: the lines without trailing blanks, each ended by CR LF.
+QString JobText(const QList<QStringView>& lines)
 {
     QString text;
     for (QStringView line : lines)
@@ -117,10 +116,36 @@ bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
         text += line.left(end);
         text += QLatin1String("\r\n");
     }
+    return text;
+}
+
+// The old job and the new one change in one transaction: a row the database refuses undoes
+// the whole import.
+bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
+{
+    const QString text = JobText(lines);
     CTransaction transaction(store);
     if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from 740Meas")))
         return false;
     const MeasParseOutcome outcome = ParseMeasJobFile(store, text);
+    if (!outcome.saved || outcome.failedRows > 0)
+        return false;
+    return transaction.Commit();
+}
+
+V2Record V2RecordOfFormat(int formatIndex)
+{
+    return V2RecordAt(formatIndex).value_or(V2Record::Meas);
+}
+
+bool ImportV2(CProjectStore& store, const QList<QStringView>& lines, int formatIndex)
+{
+    const QString text = JobText(lines);
+    const V2Record record = V2RecordOfFormat(formatIndex);
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !ClearV2Tables(store, record))
+        return false;
+    const V2ParseOutcome outcome = ParseV2(store, record, text);
     if (!outcome.saved || outcome.failedRows > 0)
         return false;
     return transaction.Commit();
@@ -136,9 +161,16 @@ int ImportKindOf(int dataType)
     case ImportType::T5:
     case ImportType::T8:
         return DataKind::Meas;
+    case ImportType::V2:
+        return DataKind::V2Meas;
     default:
         return DataKind::Coor;
     }
+}
+
+int ImportedKindOf(int dataType, int formatIndex)
+{
+    return dataType == ImportType::V2 ? KindOfV2Record(V2RecordOfFormat(formatIndex)) : ImportKindOf(dataType);
 }
 
 ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
@@ -161,6 +193,9 @@ ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, con
     case ImportType::T5:
     case ImportType::T8:
         stored = ImportJob(store, lines);
+        break;
+    case ImportType::V2:
+        stored = ImportV2(store, lines, formatIndex);
         break;
     default:
         stored = ImportCoordinates(store, lines, formatIndex, listRows ? &rows : nullptr);

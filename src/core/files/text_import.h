@@ -13,10 +13,13 @@ constexpr int Coor = 0; // point coordinates, in one of the eight column formats
 constexpr int Code = 1; // code list: number, text
 constexpr int T5 = 2;   // a saved T5/T5+ job
 constexpr int T8 = 3;   // a saved T8 job
+constexpr int V2 = 4;   // a saved T8 version 2 text; the format index is its record kind (V2Record)
 } // namespace ImportType
 
-// The data kind an import of that type fills (21, 22 or 74001).
+// The data kind the list takes before an import of that type reads the file (21, 22, 74001, 52001).
 int ImportKindOf(int dataType);
+// The data kind that shows what the import wrote: for version 2 texts that of the record kind.
+int ImportedKindOf(int dataType, int formatIndex);
 
 enum class ImportStatus
 {
@@ -28,7 +31,8 @@ enum class ImportStatus
 // Replaces the table of the data type with the contents of the file at `path` (GBK, or UTF-8
 // after a byte-order mark). Coordinates and codes: one row per line, the empty line included,
 // numbered from 1; `formatIndex` (0 to 7) chooses the coordinate column order. Jobs go through
-// the job parser. The table's old rows and the new ones change in one transaction.
+// the job parser, version 2 texts through the parser of the record kind `formatIndex` names
+// (after emptying that kind's tables); a row the database refuses undoes the whole job. The table's old rows and the new ones change in one transaction.
 //
 // For coordinates and codes `listRows`, when given, receives the list's cell texts as the
 // file gave them (the coordinate code untrimmed, unlike the stored one); a job leaves it empty,

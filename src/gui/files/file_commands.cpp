@@ -68,8 +68,10 @@ void Import(CMerionApp& app, CPlxView& view)
         ImportFile(app.Store(), dialog.DataTypeIndex(), dialog.FormatIndex(), dialog.SelectedPath(), &rows);
     // Points and codes show as the file gave them; a job, or a table the import left as it
     // was, shows what the table holds.
-    if (status == ImportStatus::Done && kind != DataKind::Meas)
+    if (status == ImportStatus::Done && !rows.isEmpty())
         view.Model().AppendRows(std::move(rows));
+    else if (status == ImportStatus::Done && dialog.DataTypeIndex() == ImportType::V2)
+        view.ShowTable(ImportedKindOf(dialog.DataTypeIndex(), dialog.FormatIndex()));
     else
         view.Fill(kind);
 }

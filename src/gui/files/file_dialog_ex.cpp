@@ -21,13 +21,15 @@ CFileDialogEx::CFileDialogEx(QWidget* parent) : QFileDialog(parent)
 
 void CFileDialogEx::OnDataTypeChanged(int index)
 {
-    // Only coordinates come in several column orders; the other types show their one layout, greyed.
-    const bool coordinates = index == ImportType::Coor;
-    if (coordinates)
+    // Coordinates come in several column orders and version 2 texts in several record kinds;
+    // the other types show their one layout, greyed.
+    if (index == ImportType::Coor)
         RefillList(m_format, FilesTexts::CoorFormats);
+    else if (index == ImportType::V2)
+        RefillList(m_format, FilesTexts::V2Formats);
     else
         RefillList(m_format, {index == ImportType::Code ? FilesTexts::CodeFormat : FilesTexts::MeasFormat});
-    m_format->setEnabled(coordinates);
+    m_format->setEnabled(index == ImportType::Coor || index == ImportType::V2);
 }
 
 QString CFileDialogEx::SelectedPath() const

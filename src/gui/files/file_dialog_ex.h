@@ -5,7 +5,7 @@
 class QComboBox;
 
 // The import's open dialog: the file, and under it what the file holds (data type) and, for
-// coordinates, the column order (format).
+// coordinates, the column order (format), for version 2 texts the record kind.
 class CFileDialogEx : public QFileDialog
 {
     Q_OBJECT
@@ -14,7 +14,7 @@ public:
 
     QString SelectedPath() const;
     int DataTypeIndex() const; // ImportType
-    int FormatIndex() const;   // 0 to 7 for coordinates, else 0
+    int FormatIndex() const;   // 0 to 7 for coordinates, the record kind (0 to 4) for version 2, else 0
 
 private:
     void OnDataTypeChanged(int index);
