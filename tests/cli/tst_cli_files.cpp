@@ -15,6 +15,13 @@ class TestCliFiles : public QObject
 private:
     static CliRun Cli(CTestDatabase& db, const QStringList& arguments) { return RunCli(db.Path(), arguments); }
     static QString Data(const char* name) { return QStringLiteral(MERION_TEST_DATA "/files/") + name; }
+    static QString Write(CTestDatabase& db, const char* name, const QByteArray& bytes)
+    {
+        QFile file(db.FilePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            QTest::qFail("cannot write the input file", __FILE__, __LINE__);
+        return file.fileName();
+    }
 
 private slots:
     void importAndShow()
@@ -26,11 +33,7 @@ private slots:
         result = Cli(db, {"show", "coor"});
         QCOMPARE(result.Out().split('\n').value(2), QStringLiteral("2\tImport_Data\t测点\t3456789.100\t500123.456\t12.5\tROAD"));
 
-        QFile codes(db.FilePath("codes.txt"));
-        QVERIFY(codes.open(QIODevice::WriteOnly));
-        codes.write("12\r\n13,KERB,x\r\n");
-        codes.close();
-        QCOMPARE(Cli(db, {"import", "code", codes.fileName()}).exitCode, 0);
+        QCOMPARE(Cli(db, {"import", "code", Write(db, "codes.txt", "12\r\n13,KERB,x\r\n")}).exitCode, 0);
         QCOMPARE(db.Rows("select ID,ATTR,SN,CODE from CodeEdit order by ID"),
                  (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|13|KERB"}));
     }
@@ -38,33 +41,27 @@ private slots:
     void importJobs()
     {
         CTestDatabase db;
-        QFile job(db.FilePath("job.txt"));
-        QVERIFY(job.open(QIODevice::WriteOnly));
-        job.write("A,P1,1.5,2.5,3,  \r\nD,P2,648000,324000,1.5,X,\r\n");
-        job.close();
+        const QString job = Write(db, "job.txt", "A,P1,1.5,2.5,3,  \r\nD,P2,648000,324000,1.5,X,\r\n");
         for (const char* type : {"t5", "t8"})
         {
-            const CliRun result = Cli(db, {"import", type, job.fileName()});
+            const CliRun result = Cli(db, {"import", type, job});
             QCOMPARE(result.exitCode, 0);
             QCOMPARE(db.Rows("select ID,SN,NCOOR,VA,HA,CODE from \"740Meas\" order by ID"),
                      (QStringList{"1|P1|1.5|||", "2|P2||90.0000|45.0000|X"}));
         }
-        QCOMPARE(Cli(db, {"import", "t5", job.fileName(), "--format", "2"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "t5", job, "--format", "2"}).exitCode, 2);
     }
 
     void importVersionTwo()
     {
         CTestDatabase db;
-        QFile text(db.FilePath("v2.txt"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("X,P0,1,2,3,A,\r\nC,P1,100,200,10,TREE,\r\n");
-        text.close();
-        QCOMPARE(Cli(db, {"import", "v2", text.fileName(), "--record", "coor"}).exitCode, 0);
+        const QString text = Write(db, "v2.txt", "X,P0,1,2,3,A,\r\nC,P1,100,200,10,TREE,\r\n");
+        QCOMPARE(Cli(db, {"import", "v2", text, "--record", "coor"}).exitCode, 0);
         QCOMPARE(db.Rows("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit"),
                  QStringList{"1|T8_V2_COOR|P1|100|200|10|TREE"});
-        QCOMPARE(Cli(db, {"import", "v2", text.fileName()}).exitCode, 2);
-        QCOMPARE(Cli(db, {"import", "v2", text.fileName(), "--record", "points"}).exitCode, 2);
-        QCOMPARE(Cli(db, {"import", "coor", text.fileName(), "--record", "coor"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "v2", text}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "v2", text, "--record", "points"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"import", "coor", text, "--record", "coor"}).exitCode, 2);
     }
 
     void importFailures()
