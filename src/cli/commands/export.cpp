@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
+#include "commands/export_meas.h"
 #include "commands/format_option.h"
 #include "files/list_export.h"
 #include "views/data_kind.h"
@@ -21,6 +22,8 @@ int Outcome(CliContext& context, bool written)
 
 int RunExport(CliContext& context, const QStringList& arguments)
 {
+    if (!arguments.isEmpty() && IsMeasExport(arguments.first()))
+        return RunMeasExport(context, arguments);
     const ParsedArguments parsed =
         ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("separator"), QStringLiteral("format")});
     if (!parsed.error.isEmpty())

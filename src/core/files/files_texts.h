@@ -14,6 +14,7 @@ inline const QString MemoryFull = QStringLiteral("Memory Full,Max Records is 299
 inline const QString CannotCreatePath = QStringLiteral("Can not create a file path!");
 inline const QString CannotSelectPath = QStringLiteral("Can not select a file path!");
 inline const QString Success = QStringLiteral("Success!");
+inline const QString ExportDataSuccess = QStringLiteral("Export Data Success!");
 
 // Row origins written by the import.
 inline const QString ImportCoorAttr = QStringLiteral("Import_Data");
@@ -47,6 +48,13 @@ inline const QString SeparatorLabel = QStringLiteral("分隔符号(&S):");
 inline const QStringList Separators = {QStringLiteral("(1) ','"), QStringLiteral("(2) 'Space'"),
                                        QStringLiteral("(3) 'Tab'")};
 inline const QString CurrentListData = QStringLiteral("(0) Current List Data");
+
+// Measurement exports: the short layouts use the data export's filter.
+inline const QString MeasExportFilter = QStringLiteral("CSV File(*.csv);;Text File(*.txt);;DAT File(*.dat)");
+inline const QString AngleTypeLabel = QStringLiteral("角度类型:");
+inline const QStringList AngleTypes = {QStringLiteral("ddd°mm′ss″"), QStringLiteral("ddd.dddd°")};
+inline const QString MeasHeaderEn = QStringLiteral("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
+inline const QString MeasHeaderNe = QStringLiteral("PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
 
 // SD-card dialog.
 inline const QString SdCardTitle = QStringLiteral("SD卡文件保存路径");

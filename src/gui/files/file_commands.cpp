@@ -7,6 +7,7 @@
 #include "files/files_texts.h"
 #include "files/list_export.h"
 #include "files/sdcard_dlg.h"
+#include "files/shown_list.h"
 #include "files/text_import.h"
 #include "toolkit/modeless.h"
 #include "views/data_kind.h"
@@ -14,44 +15,14 @@
 #include "views/plx_doc.h"
 #include "views/plx_view.h"
 
-#include <QFileDialog>
-
 namespace
 {
-// What the list shows, cell by cell: the exports write exactly this.
-QList<QStringList> ShownRows(const CPlxView& view)
-{
-    const int columns = int(view.Model().Layout().size());
-    QList<QStringList> rows;
-    rows.reserve(view.RowCount());
-    for (int row = 0; row < view.RowCount(); ++row)
-    {
-        QStringList cells;
-        for (int column = 0; column < columns; ++column)
-            cells << view.CellText(row, column);
-        rows << cells;
-    }
-    return rows;
-}
-
 QStringList ShownCaptions(const CPlxView& view)
 {
     QStringList captions;
     for (const ListColumn& column : view.Model().Layout())
         captions << column.caption;
     return captions;
-}
-
-// A plain save dialog; empty when cancelled.
-QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix)
-{
-    QFileDialog dialog(view.window());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
 }
 
 void Import(CMerionApp& app, CPlxView& view)

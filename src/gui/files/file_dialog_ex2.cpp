@@ -5,7 +5,6 @@
 #include "views/data_kind.h"
 
 #include <QComboBox>
-#include <QRegularExpression>
 
 CFileDialogEx2::CFileDialogEx2(int kind, QWidget* parent) : QFileDialog(parent)
 {
@@ -13,11 +12,7 @@ CFileDialogEx2::CFileDialogEx2(int kind, QWidget* parent) : QFileDialog(parent)
     setAcceptMode(QFileDialog::AcceptSave);
     setNameFilter(FilesTexts::OutputFileFilter);
     setDefaultSuffix(QStringLiteral("txt"));
-    // A name typed without extension gets that of the chosen file type.
-    connect(this, &QFileDialog::filterSelected, this, [this](const QString& filter) {
-        static const QRegularExpression extension(QStringLiteral(R"(\*\.(\w+))"));
-        setDefaultSuffix(extension.match(filter).captured(1));
-    });
+    SuffixFromFileType(this);
     QGridLayout* panel = AddFileDialogPanel(this);
     m_separator = AddPanelList(panel, FilesTexts::SeparatorLabel, QStringLiteral("separator"), FilesTexts::Separators);
     m_format = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("format"),

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QRegularExpression>
 
 QGridLayout* AddFileDialogPanel(QFileDialog* dialog)
 {
@@ -16,6 +17,14 @@ QGridLayout* AddFileDialogPanel(QFileDialog* dialog)
     if (auto* layout = qobject_cast<QGridLayout*>(dialog->layout()))
         layout->addWidget(panel, layout->rowCount(), 0, 1, layout->columnCount());
     return grid;
+}
+
+void SuffixFromFileType(QFileDialog* dialog)
+{
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
+        static const QRegularExpression extension(QStringLiteral(R"(\*\.(\w+))"));
+        dialog->setDefaultSuffix(extension.match(filter).captured(1));
+    });
 }
 
 QComboBox* AddPanelList(QGridLayout* panel, const QString& label, const QString& objectName,

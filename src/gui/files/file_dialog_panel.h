@@ -11,6 +11,9 @@ class QWidget;
 // Makes `dialog` non-native (the native dialogs take no panel) and returns the panel's grid.
 QGridLayout* AddFileDialogPanel(QFileDialog* dialog);
 
+// From now on a name typed without extension gets that of the file type chosen in `dialog`.
+void SuffixFromFileType(QFileDialog* dialog);
+
 // Adds a labelled list as the next row of the panel; its first entry is selected.
 QComboBox* AddPanelList(QGridLayout* panel, const QString& label, const QString& objectName,
                         const QStringList& entries);

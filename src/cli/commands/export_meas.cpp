@@ -1,0 +1,70 @@
+#include "commands/export_meas.h"
+
+#include "arguments.h"
+#include "cli_reporter.h"
+#include "commands.h"
+#include "commands/export.h"
+#include "files/meas_export.h"
+#include "views/data_kind.h"
+#include "views/list_rows.h"
+
+#include <QHash>
+
+namespace
+{
+const QHash<QString, ShortMeasLayout>& ShortLayouts()
+{
+    static const QHash<QString, ShortMeasLayout> layouts = {{QStringLiteral("angle"), ShortMeasLayout::Angle},
+                                                            {QStringLiteral("hd"), ShortMeasLayout::Hd},
+                                                            {QStringLiteral("sd"), ShortMeasLayout::Sd}};
+    return layouts;
+}
+} // namespace
+
+bool IsMeasExport(const QString& what)
+{
+    return ShortLayouts().contains(what) || what == QLatin1String("full");
+}
+
+int RunMeasExport(CliContext& context, const QStringList& arguments)
+{
+    const ParsedArguments parsed =
+        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("order"), QStringLiteral("angles")});
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, ExportUsage);
+    if (parsed.positional.size() != 2)
+        return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
+    const QString what = parsed.positional[0];
+    const QString path = parsed.positional[1];
+    QStringList lines;
+
+    if (what != QLatin1String("full"))
+    {
+        if (!parsed.options.isEmpty())
+            return UsageError(QStringLiteral("export %1 takes no options").arg(what), ExportUsage);
+        lines = ShortMeasLines(ShortLayouts().value(what), ReadListRows(context.store, DataKind::Meas));
+    }
+    else
+    {
+        const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));
+        if (kind != DataKind::Meas && kind != DataKind::V2Meas)
+            return UsageError(QStringLiteral("export full needs --kind meas or v2meas"), ExportUsage);
+        const QString order = parsed.Value(QStringLiteral("order"), QStringLiteral("en"));
+        if (order != QLatin1String("en") && order != QLatin1String("ne"))
+            return UsageError(QStringLiteral("--order must be en or ne"), ExportUsage);
+        const QString angles = parsed.Value(QStringLiteral("angles"), QStringLiteral("dms"));
+        if (angles != QLatin1String("dms") && angles != QLatin1String("deg"))
+            return UsageError(QStringLiteral("--angles must be dms or deg"), ExportUsage);
+        const CoordinateOrder coordinateOrder =
+            order == QLatin1String("en") ? CoordinateOrder::EastNorth : CoordinateOrder::NorthEast;
+        const AngleStyle angleStyle = angles == QLatin1String("dms") ? AngleStyle::Dms : AngleStyle::Degrees;
+        lines = kind == DataKind::Meas
+                    ? FullMeasLines(ReadListRows(context.store, DataKind::Meas), coordinateOrder, angleStyle)
+                    : FullV2MeasLines(ReadListRows(context.store, DataKind::V2Meas), coordinateOrder, angleStyle);
+    }
+    // A failed read of the list has been reported already; an empty file would hide it.
+    if (context.reporter.FailureReported())
+        return ExitStatus::Failure;
+    const bool written = ExportMeasLines(path, lines, context.reporter);
+    return written ? ExitStatus::Success : ExitStatus::Failure;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "cli_context.h"
+
+// Whether `what` names one of the measurement exports (angle, hd, sd, full).
+bool IsMeasExport(const QString& what);
+
+// export angle|hd|sd FILE, export full FILE --kind meas|v2meas [--order en|ne] [--angles dms|deg]
+int RunMeasExport(CliContext& context, const QStringList& arguments);

@@ -1,0 +1,250 @@
+#include "files/meas_export.h"
+
+#include "download/number_text.h"
+#include "files/files_texts.h"
+#include "files/gbk_text.h"
+#include "report/reporter.h"
+
+#include <cmath>
+
+namespace
+{
+// Columns of the 740Meas list.
+namespace Meas
+{
+constexpr int Attr = 1, Sn = 2, North = 3, East = 4, Height = 5, Code = 6, Ph = 7, Hd = 9, Ih = 10, Ha = 11,
+              Va = 12, Sd = 13;
+}
+
+// Column of DATAn in the 520Meas list; the type mark stands before DATA1.
+constexpr int V2Mark = 2;
+constexpr int V2Data(int n)
+{
+    return n + 2;
+}
+
+// The instrument's angles are in half arc-seconds.
+constexpr double HalfSecondsInDegrees = 0.0001388888888888889;
+// Degrees to radians as the surveyors' older files were computed (π taken as 3.1415926); kept
+// so that distances match those files to the last decimal.
+constexpr double RadiansPerDegree = 0.017453292222222222;
+
+// A negative angle keeps its sign in front of the whole text ("-12.3000"), never in the middle.
+QString DmsText(bool negative, double degrees, int minutes, int seconds)
+{
+    QString text = QString::asprintf("%.0f.%02d%02d", degrees, minutes, seconds);
+    if (negative && (degrees != 0 || minutes != 0 || seconds != 0))
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+QString Cell(const QStringList& row, int column)
+{
+    return row.value(column);
+}
+
+double Number(const QString& text)
+{
+    return LeadingNumber(QStringView(text).trimmed());
+}
+
+// √(a² − b²), or no number when b is the longer distance.
+double Leg(double a, double b)
+{
+    return std::sqrt(a * a - b * b);
+}
+
+// East, north and height of a row in the chosen order.
+QStringList Position(const QString& east, const QString& north, const QString& height, CoordinateOrder order)
+{
+    return order == CoordinateOrder::EastNorth ? QStringList{east, north, height} : QStringList{north, east, height};
+}
+
+QString Header(CoordinateOrder order)
+{
+    return order == CoordinateOrder::EastNorth ? FilesTexts::MeasHeaderEn : FilesTexts::MeasHeaderNe;
+}
+
+QString Comma()
+{
+    return QStringLiteral(",");
+}
+
+// A 740Meas observation: its own texts, and the coordinates of the "Measure" row after it.
+QString MeasurementLine(const QStringList& row, const QStringList& next, const QString& instrumentHeight,
+                        CoordinateOrder order, AngleStyle angles)
+{
+    const QString va = Cell(row, Meas::Va).trimmed();
+    const QString sd = Cell(row, Meas::Sd).trimmed();
+    const double zenith = LeadingNumber(va) * RadiansPerDegree;
+    const double slope = LeadingNumber(sd);
+    const bool dms = angles == AngleStyle::Dms;
+    QStringList fields{Cell(row, Meas::Sn)};
+    fields << Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order);
+    fields << instrumentHeight << Cell(row, Meas::Ph)
+           << (dms ? DegreesToDmsRounded(Number(Cell(row, Meas::Ha))) : Cell(row, Meas::Ha))
+           << (dms ? DegreesToDmsRounded(LeadingNumber(va)) : va) << sd
+           << FormatComputed(std::fabs(slope * std::sin(zenith))) << FormatComputed(std::fabs(slope * std::cos(zenith)))
+           << Cell(row, Meas::Code);
+    return fields.join(Comma());
+}
+
+QString V2Angle(const QString& halfSeconds, AngleStyle angles)
+{
+    const double degrees = Number(halfSeconds) * HalfSecondsInDegrees;
+    return angles == AngleStyle::Dms ? DegreesToDmsTruncated(degrees) : FormatComputed(degrees);
+}
+} // namespace
+
+QString DegreesToDmsRounded(double degrees)
+{
+    if (!std::isfinite(degrees))
+        return {};
+    const double x = std::fabs(degrees);
+    double d = std::trunc(x);
+    int m = int(std::trunc((x - d) * 60));
+    int s = int(std::trunc(x * 3600 - d * 3600 - m * 60 + 0.5));
+    if (s >= 60)
+    {
+        ++m;
+        s = 0;
+    }
+    if (m >= 60)
+    {
+        d += 1;
+        m = 0;
+    }
+    return DmsText(degrees < 0, d, m, s);
+}
+
+QString DegreesToDmsTruncated(double degrees)
+{
+    if (!std::isfinite(degrees))
+        return {};
+    const double x = std::fabs(degrees);
+    const double d = std::trunc(x);
+    const double r = (x - d) * 60;
+    const int m = int(std::trunc(r));
+    const int s = int(std::trunc((r - m) * 60));
+    return DmsText(degrees < 0, d, m, s);
+}
+
+QString FormatComputed(double value)
+{
+    if (!std::isfinite(value))
+        return {};
+    QString text = QString::asprintf("%.4f", value);
+    if (text == QLatin1String("-0.0000"))
+        text.remove(0, 1);
+    return text;
+}
+
+QStringList ShortMeasLines(ShortMeasLayout layout, const QList<QStringList>& rows)
+{
+    QStringList lines;
+    lines.reserve(rows.size());
+    for (const QStringList& row : rows)
+    {
+        QStringList fields{Cell(row, Meas::Sn)};
+        switch (layout)
+        {
+        case ShortMeasLayout::Angle:
+            fields << Cell(row, Meas::Code) << Cell(row, Meas::Va) << Cell(row, Meas::Ha);
+            break;
+        case ShortMeasLayout::Hd:
+        {
+            const QString hd = Cell(row, Meas::Hd).trimmed();
+            fields << Cell(row, Meas::Ha) << hd << FormatComputed(Leg(Number(Cell(row, Meas::Sd)), LeadingNumber(hd)));
+            break;
+        }
+        case ShortMeasLayout::Sd:
+            fields << Cell(row, Meas::Ha) << Cell(row, Meas::Va) << Cell(row, Meas::Sd);
+            break;
+        }
+        fields << Cell(row, Meas::Ph);
+        lines << fields.join(Comma());
+    }
+    return lines;
+}
+
+QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+{
+    QStringList lines{Header(order)};
+    QString instrumentHeight;
+    // Every line takes the coordinates of the row after it, so the last row writes nothing.
+    qsizetype i = 0;
+    while (i + 1 < rows.size())
+    {
+        const QStringList& row = rows[i];
+        const QStringList& next = rows[i + 1];
+        qsizetype step = 1;
+        const QString attr = Cell(row, Meas::Attr);
+        if (attr.contains(QLatin1String("Station")))
+        {
+            instrumentHeight = Cell(row, Meas::Ih).trimmed();
+            lines << (QStringList{Cell(row, Meas::Sn)} +
+                      Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order) +
+                      QStringList{instrumentHeight})
+                         .join(Comma());
+        }
+        if (attr.contains(QLatin1String("Dist")) && Cell(next, Meas::Attr).contains(QLatin1String("Measure")))
+        {
+            lines << MeasurementLine(row, next, instrumentHeight, order, angles);
+            step = 2;
+        }
+        i += step;
+    }
+    return lines;
+}
+
+QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+{
+    QStringList lines{Header(order)};
+    QString instrumentHeight;
+    for (const QStringList& row : rows)
+    {
+        const auto data = [&row](int n) { return Cell(row, V2Data(n)); };
+        const QString mark = Cell(row, V2Mark);
+        // Station: name, north, east, height, instrument height.
+        if (mark.contains(QLatin1String("Station")))
+        {
+            instrumentHeight = data(5).trimmed();
+            lines << (QStringList{data(1)} + Position(data(3), data(2), data(4), order) + QStringList{instrumentHeight})
+                         .join(Comma());
+        }
+        // Stake point: name, north, east, height.
+        if (mark.contains(QLatin1String("Stake Point")))
+            lines << (QStringList{data(1)} + Position(data(4), data(3), data(5), order)).join(Comma());
+        // Angle and distance: the point's name and position, the heights, angles and distances, its code.
+        if (mark.contains(QLatin1String("Angle,Dist")))
+        {
+            const QString hd = data(4).trimmed();
+            const QString sd = data(5).trimmed();
+            QStringList fields{data(1)};
+            fields << Position(data(9), data(8), data(10), order) << instrumentHeight << data(7)
+                   << V2Angle(data(2), angles) << V2Angle(data(3), angles) << sd << hd
+                   << FormatComputed(Leg(LeadingNumber(sd), LeadingNumber(hd))) << data(19);
+            lines << fields.join(Comma());
+        }
+    }
+    return lines;
+}
+
+bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter)
+{
+    CTextFileWriter writer(path);
+    if (!writer.Open())
+    {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return false;
+    }
+    for (const QString& line : lines)
+        writer.WriteLine(line);
+    if (!writer.Commit())
+    {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return false;
+    }
+    reporter.Message(FilesTexts::ExportDataSuccess, MessageIcon::Information);
+    return true;
+}

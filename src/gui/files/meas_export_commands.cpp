@@ -1,0 +1,54 @@
+#include "files/meas_export_commands.h"
+
+#include "app/command_ids.h"
+#include "app/merion_app.h"
+#include "files/file_dialog_ex3.h"
+#include "files/files_texts.h"
+#include "files/meas_export.h"
+#include "files/shown_list.h"
+#include "views/data_kind.h"
+#include "views/plx_view.h"
+
+namespace
+{
+void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
+{
+    // Only the job list has these columns; the commands are offered for nothing else.
+    if (app.CurrentKind() != DataKind::Meas)
+        return;
+    const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));
+    if (!path.isEmpty())
+        ExportMeasLines(path, ShortMeasLines(layout, ShownRows(view)), app.Reporter());
+}
+
+void FullExport(CMerionApp& app, CPlxView& view, int kind, CoordinateOrder order)
+{
+    if (app.CurrentKind() != kind)
+        return;
+    CFileDialogEx3 dialog(view.window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QList<QStringList> rows = ShownRows(view);
+    const QStringList lines = kind == DataKind::Meas ? FullMeasLines(rows, order, dialog.Angles())
+                                                     : FullV2MeasLines(rows, order, dialog.Angles());
+    ExportMeasLines(dialog.SelectedPath(), lines, app.Reporter());
+}
+} // namespace
+
+void RegisterMeasExportCommands(CMerionApp& app, CPlxView& view)
+{
+    const auto shortExport = [&app, &view](int command, ShortMeasLayout layout) {
+        view.RegisterCommand(command, [&app, &view, layout] { ShortExport(app, view, layout); });
+    };
+    shortExport(Command::ExportAngle, ShortMeasLayout::Angle);
+    shortExport(Command::ExportHd, ShortMeasLayout::Hd);
+    shortExport(Command::ExportSd, ShortMeasLayout::Sd);
+
+    const auto fullExport = [&app, &view](int command, int kind, CoordinateOrder order) {
+        view.RegisterCommand(command, [&app, &view, kind, order] { FullExport(app, view, kind, order); });
+    };
+    fullExport(Command::ExportMeasEn, DataKind::Meas, CoordinateOrder::EastNorth);
+    fullExport(Command::ExportMeasNe, DataKind::Meas, CoordinateOrder::NorthEast);
+    fullExport(Command::ExportV2MeasEn, DataKind::V2Meas, CoordinateOrder::EastNorth);
+    fullExport(Command::ExportV2MeasNe, DataKind::V2Meas, CoordinateOrder::NorthEast);
+}

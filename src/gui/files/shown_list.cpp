@@ -1,0 +1,32 @@
+#include "files/shown_list.h"
+
+#include "views/list_model.h"
+#include "views/plx_view.h"
+
+#include <QFileDialog>
+
+QList<QStringList> ShownRows(const CPlxView& view)
+{
+    const int columns = int(view.Model().Layout().size());
+    QList<QStringList> rows;
+    rows.reserve(view.RowCount());
+    for (int row = 0; row < view.RowCount(); ++row)
+    {
+        QStringList cells;
+        for (int column = 0; column < columns; ++column)
+            cells << view.CellText(row, column);
+        rows << cells;
+    }
+    return rows;
+}
+
+QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix)
+{
+    QFileDialog dialog(view.window());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
