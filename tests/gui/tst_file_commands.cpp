@@ -3,6 +3,7 @@
 #include "file_bytes.h"
 #include "files/file_dialog_ex.h"
 #include "files/file_dialog_ex2.h"
+#include "files/file_dialog_ex3.h"
 #include "files/files_texts.h"
 #include "files/sdcard_dlg.h"
 #include "recording_reporter.h"
@@ -210,6 +211,27 @@ private slots:
         });
         View().OnCommand(Command::OutputFile);
         QCOMPARE(FileBytes(m_dir.filePath("codes.dat")), QByteArray("12 KERB\r\n"));
+    }
+
+    void measurementExport()
+    {
+        const QString head = "insert into 740Meas (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
+        m_app->Store().ExecuteSql(head + "(1,'T5(T8)_Meas_Dist','P1','','','','TREE','1.5','','','',' 90.5','90','100','')");
+        m_app->Store().ExecuteSql(head + "(2,'T5(T8)_Meas_Measure-Coor','P1','10','20','30','','','','','','','','','')");
+        View().ShowTable(74001);
+        WhenShown<CFileDialogEx3>([this](CFileDialogEx3* dialog) {
+            QCOMPARE(dialog->nameFilters(), (QStringList{"CSV File(*.csv)", "Text File(*.txt)", "DAT File(*.dat)"}));
+            QComboBox* angles = List(dialog, "angleType");
+            QCOMPARE(Entries(angles), (QStringList{"ddd°mm′ss″", "ddd.dddd°"}));
+            QCOMPARE(angles->currentIndex(), 0);
+            angles->setCurrentIndex(1);
+            Choose(dialog, m_dir.filePath("meas.csv"));
+        });
+        View().OnCommand(Command::ExportMeasEn);
+        // Decimal degrees: the angles as the list shows them.
+        QCOMPARE(FileBytes(m_dir.filePath("meas.csv")),
+                 QByteArray("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE\r\nP1,20,10,30,,1.5, 90.5,90,100,100.0000,0.0000,TREE\r\n"));
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::ExportDataSuccess});
     }
 
     void sdCardDialog()
