@@ -49,6 +49,8 @@ private slots:
         QCOMPARE(Cli(db, {"export", "full", out}).exitCode, 2);
         QCOMPARE(Cli(db, {"export", "full", out, "--kind", "meas", "--order", "nz"}).exitCode, 2);
         QCOMPARE(Cli(db, {"export", "full", out, "--kind", "meas", "--angles", "rad"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "full", out, "--kind", "meas", "--format", "2"}).exitCode, 2);
+        QCOMPARE(Cli(db, {"export", "list", out, "--kind", "meas", "--order", "ne"}).exitCode, 2);
         QCOMPARE(Cli(db, {"export", "angle", out, "--kind", "meas"}).exitCode, 2);
         QCOMPARE(Cli(db, {"export", "sd"}).exitCode, 2);
         QVERIFY(!QFile::exists(out));

@@ -22,16 +22,19 @@ int Outcome(CliContext& context, bool written)
 
 int RunExport(CliContext& context, const QStringList& arguments)
 {
-    if (!arguments.isEmpty() && IsMeasExport(arguments.first()))
-        return RunMeasExport(context, arguments);
     const ParsedArguments parsed =
-        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("separator"), QStringLiteral("format")});
+        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("separator"), QStringLiteral("format"),
+                                   QStringLiteral("order"), QStringLiteral("angles")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error, ExportUsage);
     if (parsed.positional.size() != 2)
         return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
     const QString what = parsed.positional[0];
     const QString path = parsed.positional[1];
+    if (IsMeasExport(what))
+        return RunMeasExport(context, parsed);
+    if (parsed.Has(QStringLiteral("order")) || parsed.Has(QStringLiteral("angles")))
+        return UsageError(QStringLiteral("--order and --angles apply to export full only"), ExportUsage);
     if (!parsed.Has(QStringLiteral("kind")))
         return UsageError(QStringLiteral("export needs --kind"), ExportUsage);
     const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));

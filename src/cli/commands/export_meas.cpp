@@ -1,6 +1,5 @@
 #include "commands/export_meas.h"
 
-#include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
 #include "commands/export.h"
@@ -26,14 +25,8 @@ bool IsMeasExport(const QString& what)
     return ShortLayouts().contains(what) || what == QLatin1String("full");
 }
 
-int RunMeasExport(CliContext& context, const QStringList& arguments)
+int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
 {
-    const ParsedArguments parsed =
-        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("order"), QStringLiteral("angles")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, ExportUsage);
-    if (parsed.positional.size() != 2)
-        return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
     const QString what = parsed.positional[0];
     const QString path = parsed.positional[1];
     QStringList lines;
@@ -46,6 +39,8 @@ int RunMeasExport(CliContext& context, const QStringList& arguments)
     }
     else
     {
+        if (parsed.Has(QStringLiteral("separator")) || parsed.Has(QStringLiteral("format")))
+            return UsageError(QStringLiteral("export full takes no --separator or --format"), ExportUsage);
         const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));
         if (kind != DataKind::Meas && kind != DataKind::V2Meas)
             return UsageError(QStringLiteral("export full needs --kind meas or v2meas"), ExportUsage);
