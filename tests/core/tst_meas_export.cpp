@@ -54,6 +54,8 @@ private slots:
         QTest::newRow("carries into minutes") << 0.0166 << "0.0100" << "0.0059";
         QTest::newRow("ninety and a half") << 90.5 << "90.3000" << "90.3000";
         QTest::newRow("almost 46") << 45.999999 << "46.0000" << "45.5959";
+        // 154 half-seconds are 0°01′17″; 154/7200 in floating point lies a hair below that.
+        QTest::newRow("whole seconds from half-seconds") << 154 * 0.0001388888888888889 << "0.0117" << "0.0117";
         QTest::newRow("negative keeps its sign in front") << -12.5 << "-12.3000" << "-12.3000";
         QTest::newRow("tiny negative is zero") << -0.00001 << "0.0000" << "0.0000";
     }

@@ -121,7 +121,10 @@ QString DegreesToDmsTruncated(double degrees)
 {
     if (!std::isfinite(degrees))
         return {};
-    const double x = std::fabs(degrees);
+    // Angles arrive as whole half-seconds times 1/7200, which floating point can leave a hair
+    // below the second they stand for (327600 gives 45.4999…): truncating that would lose a
+    // whole second, so values within a few microseconds of the next second count as it.
+    const double x = std::fabs(degrees) + 1e-9;
     const double d = std::trunc(x);
     const double r = (x - d) * 60;
     const int m = int(std::trunc(r));
