@@ -1,0 +1,86 @@
+#include "download/download_worker.h"
+
+#include "download/receive_loop.h"
+#include "link/com_config.h"
+#include "link/link_texts.h"
+#include "link/serial_port.h"
+#include "store/project_store.h"
+#include "views/data_kind.h"
+
+#include <QSaveFile>
+#include <QStringDecoder>
+
+void PrepareParseDownload(CProjectStore& store, int kind)
+{
+    QStringList tables;
+    switch (kind)
+    {
+    case DataKind::Meas: tables << QStringLiteral("740Meas"); break;
+    case DataKind::V2Meas: tables << QStringLiteral("520Meas") << QStringLiteral("CoorEdit"); break;
+    case DataKind::RoadStake: tables << QStringLiteral("520RoadStake") << QStringLiteral("CoorEdit"); break;
+    case DataKind::XSect: tables << QStringLiteral("520BreakerSur"); break;
+    case DataKind::Alignment: tables << QStringLiteral("520SurLine"); break;
+    case DataKind::Coor: tables << QStringLiteral("CoorEdit"); break;
+    default: break;
+    }
+    for (const QString& table : tables)
+        store.ExecuteSql(QStringLiteral("delete from ") + table);
+}
+
+DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const DownloadRequest& request,
+                               const std::atomic<bool>& stop)
+{
+    DownloadOutcome outcome;
+    const ComConfig config = ReadComConfig(store);
+    if (!OpenPort(port, config, request.devicePath))
+    {
+        outcome.status = DownloadStatus::PortNotOpened;
+        outcome.message = LinkTexts::PortUnavailable(config.comPort);
+        return outcome;
+    }
+
+    ReceiveResult result;
+    const std::optional<ReceiveLoop> loop = LoopForKind(request.dataKind);
+    if (loop)
+        result = ReceiveUntilEot(port, *loop, stop);
+    port.Purge();
+    port.Close();
+
+    switch (result.status)
+    {
+    case ReceiveStatus::TimedOut:
+        outcome.status = DownloadStatus::TimedOut;
+        outcome.message = loop->timeoutMessage;
+        return outcome;
+    case ReceiveStatus::Stopped: outcome.status = DownloadStatus::Stopped; return outcome;
+    case ReceiveStatus::Done: break;
+    }
+    outcome.received = result.text;
+    if (!request.raw)
+        outcome.parse = FinishParse(store, request.dataKind, request.downloadType, outcome.received);
+    return outcome;
+}
+
+std::optional<MeasParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
+                                            const QByteArray& received)
+{
+    (void)downloadType; // chooses among the version 2 parsers
+    QStringDecoder decode("GBK");
+    const QString text = decode(received);
+    if (kind == DataKind::Meas)
+        return ParseMeasJob(store, text);
+    return std::nullopt;
+}
+
+bool SaveRawDownload(const QString& path, const QByteArray& received)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(received) != received.size())
+    {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

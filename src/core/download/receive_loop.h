@@ -1,0 +1,47 @@
+#pragma once
+
+#include "link/serial_port.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+
+// How a download polls the port: the chunk it asks for, the pause after each poll, how many
+// empty polls in a row it waits (for the first byte as for a silence in the middle) and what
+// it says when they run out.
+struct ReceiveLoop
+{
+    int chunkSize;
+    int pauseMs;
+    int idleLimit;
+    QString timeoutMessage;
+};
+
+ReceiveLoop RecordLoop();      // coordinates and the version 2 records
+ReceiveLoop MeasurementLoop(); // T5/T8 measurement jobs
+// The loop that receives a data kind; nothing for kinds that receive nothing.
+std::optional<ReceiveLoop> LoopForKind(int kind);
+
+enum class ReceiveStatus { Done, TimedOut, Stopped };
+
+struct ReceiveResult
+{
+    ReceiveStatus status = ReceiveStatus::Done;
+    QByteArray text; // everything before the end byte (EOT); empty unless Done
+};
+
+// Takes at most `maximum` of the bytes waiting, without waiting; gives how many.
+using ByteReader = std::function<int(char* buffer, int maximum)>;
+
+// Collects bytes until the EOT that follows the first data. Zero bytes are dropped (the
+// instrument pads with them); an EOT before any data means nothing; the bytes after the
+// ending EOT are not kept. `stop` ends the loop at its next poll.
+ReceiveResult ReceiveUntilEot(const ByteReader& read, const ReceiveLoop& loop, const std::atomic<bool>& stop);
+inline ReceiveResult ReceiveUntilEot(CSerialPort& port, const ReceiveLoop& loop, const std::atomic<bool>& stop)
+{
+    return ReceiveUntilEot([&port](char* buffer, int maximum) { return port.Read(buffer, maximum); }, loop, stop);
+}
