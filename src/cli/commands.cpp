@@ -2,6 +2,7 @@
 
 #include "commands/alignment.h"
 #include "commands/code.h"
+#include "commands/download.h"
 #include "commands/point.h"
 #include "commands/settings.h"
 #include "commands/export.h"
@@ -24,6 +25,7 @@ const QList<CliCommand>& Commands()
         {"export", RunExport, ExportUsage},
         {"sdcard", RunSdCard, SdCardUsage},
         {"upload", RunUpload, UploadUsage},
+        {"download", RunDownload, DownloadUsage},
     };
     return commands;
 }

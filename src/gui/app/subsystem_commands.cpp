@@ -1,5 +1,6 @@
 #include "app/subsystem_commands.h"
 
+#include "download/download_commands.h"
 #include "edit/edit_commands.h"
 #include "files/file_commands.h"
 #include "files/meas_export_commands.h"
@@ -14,4 +15,5 @@ void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
     RegisterMeasExportCommands(app, view);
     RegisterLinkCommands(app, view);
     RegisterUploadCommands(app, view);
+    RegisterDownloadCommands(app, view);
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "cli_context.h"
+
+inline constexpr const char* DownloadUsage = "download --instrument t5|t8 [--raw FILE] [--device PATH]";
+
+int RunDownload(CliContext& context, const QStringList& arguments);

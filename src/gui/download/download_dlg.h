@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class CDownloadThread;
+class CMerionApp;
+class CSerialPort;
+class QComboBox;
+class QPushButton;
+
+// The download dialog: the instrument, and the two ways to take a job from it. The transfer
+// runs on a thread of its own; whatever it shows or changes in the windows happens here,
+// on the user-interface thread, once it has finished.
+class CDownloadDlg : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDownloadDlg(CMerionApp& app, QWidget* parent = nullptr);
+    ~CDownloadDlg() override;
+
+    void StartParseDownload();
+    void StartRawDownload();
+
+private:
+    void OnInstrumentChanged(int position);
+    void Start(bool raw);
+    void OnTransferFinished();
+    void FinishRawDownload(const QByteArray& received);
+    void EnableTransfers(bool enabled);
+
+    CMerionApp& m_app;
+    std::shared_ptr<CSerialPort> m_port;
+    QPushButton* m_parseButton;
+    QPushButton* m_rawButton;
+    QComboBox* m_instrumentList;
+    QComboBox* m_downloadTypeList;
+    int m_instrument = 0;
+    CDownloadThread* m_thread = nullptr;
+};
