@@ -1,0 +1,157 @@
+#include "link/com_config.h"
+#include "recording_reporter.h"
+#include "simulated_instrument.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList ExpectedRows(const QString& name)
+{
+    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
+}
+
+struct CliRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+} // namespace
+
+class TestCliDownload : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString Database() const { return m_dir.filePath(QStringLiteral("p.db")); }
+
+    CliRun Cli(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(MERION_CLI_PATH), QStringList{QStringLiteral("--database"), Database()} + arguments);
+        if (!process.waitForFinished(60000))
+            return {};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QStringList Rows(const QString& sql)
+    {
+        CRecordingReporter reporter;
+        CProjectStore store(Database(), &reporter);
+        store.Connect();
+        QStringList rows;
+        {
+            for (auto set = store.GetRecordSet(sql); !set->IsEOF(); set->MoveNext())
+            {
+                QStringList cells;
+                for (int i = 0; i < set->ColumnCount(); ++i)
+                    cells << set->GetText(i);
+                rows << cells.join(QLatin1Char('|'));
+            }
+        }
+        store.Disconnect();
+        return rows;
+    }
+
+private slots:
+    void init() { QFile::remove(Database()); }
+
+    void parsingDownloadFromTheInstrument()
+    {
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 115200));
+        const CliRun run = Cli({"download", "--instrument", "t5", "--device", instrument.DevicePath()});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(Rows(QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
+        QCOMPARE(Rows(QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
+
+        const CliRun show = Cli({"show", "meas"});
+        const QStringList lines = show.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 7);
+        QCOMPARE(lines.first().split('\t').size(), 15);
+
+        // A second job replaces the first.
+        CSimulatedInstrument again;
+        QVERIFY(again.StartSending(QByteArray("A,P9,1.0,2.0,3.0\r\n"), 0));
+        QCOMPARE(Cli({"download", "--instrument", "t8", "--device", again.DevicePath()}).status, 0);
+        QCOMPARE(Rows(QStringLiteral("select ID,SN from 740Meas")), QStringList{"1|P9"});
+        QCOMPARE(Rows(QStringLiteral("select ID,SN from CoorEdit")), QStringList{"1|P9"});
+    }
+
+    void rawDownloadWritesTheBytesBeforeTheEndByte()
+    {
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 115200));
+        const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
+        const CliRun run = Cli({"download", "--instrument", "t5", "--raw", path, "--device", instrument.DevicePath()});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(ReadFile(path), ReadFile(JobFile));
+        QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+
+        CSimulatedInstrument second;
+        QVERIFY(second.StartSending(JobFile, 0));
+        const CliRun unwritable = Cli({"download", "--instrument", "t5", "--raw",
+                                       m_dir.filePath(QStringLiteral("missing/raw.txt")), "--device", second.DevicePath()});
+        QCOMPARE(unwritable.status, 1);
+        QCOMPARE(unwritable.err, QStringLiteral("Open file failed!\n"));
+    }
+
+    void missingPortIsAFailure()
+    {
+        {
+            CRecordingReporter reporter;
+            CProjectStore store(Database(), &reporter);
+            store.Connect();
+            ComConfig config;
+            config.comPort = 2;
+            QVERIFY(SaveComConfig(store, config));
+            store.Disconnect();
+        }
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MERION_COM2"), m_dir.filePath(QStringLiteral("no-such-tty")));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(MERION_CLI_PATH),
+                      {QStringLiteral("--database"), Database(), "download", "--instrument", "t5"});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("COM2 doesn't exist or be\nopened by another program!\n"));
+    }
+
+    void badWordsAreUsageErrors_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("no instrument") << QStringList{"download"};
+        QTest::newRow("unknown instrument") << QStringList{"download", "--instrument", "t6"};
+        QTest::newRow("unknown option") << QStringList{"download", "--instrument", "t5", "--speed", "9600"};
+        QTest::newRow("stray word") << QStringList{"download", "now", "--instrument", "t5"};
+    }
+    void badWordsAreUsageErrors()
+    {
+        QFETCH(QStringList, words);
+        const CliRun run = Cli(words);
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains(QStringLiteral("download --instrument t5|t8")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliDownload)
+#include "tst_cli_download.moc"

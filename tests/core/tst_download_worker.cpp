@@ -1,0 +1,160 @@
+#include "download/download_worker.h"
+#include "download/meas_parser.h"
+#include "link/com_config.h"
+#include "link/serial_port.h"
+#include "simulated_instrument.h"
+#include "test_database.h"
+#include "views/data_kind.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <QTest>
+
+namespace
+{
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList ExpectedRows(const QString& name)
+{
+    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
+}
+
+const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
+} // namespace
+
+// Transfers through the simulated instrument on a pseudo-terminal, as the dialog and the
+// command line run them.
+class TestDownloadWorker : public QObject
+{
+    Q_OBJECT
+
+    static DownloadOutcome Download(CTestDatabase& db, const QString& device, int kind, bool raw)
+    {
+        CSerialPort port;
+        std::atomic<bool> stop{false};
+        DownloadRequest request;
+        request.dataKind = kind;
+        request.raw = raw;
+        request.devicePath = device;
+        const DownloadOutcome outcome = DownloadWorker(db.Store(), port, request, stop);
+        // Every ending leaves the port closed.
+        if (port.IsOpen())
+            QTest::qFail("the port stayed open", __FILE__, __LINE__);
+        return outcome;
+    }
+    static QStringList MeasRows(CTestDatabase& db)
+    {
+        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES "
+                                      "from 740Meas order by ID"));
+    }
+    static QStringList CoorRows(CTestDatabase& db)
+    {
+        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"));
+    }
+
+private slots:
+    void parsingDownloadOfAJob()
+    {
+        CTestDatabase db;
+        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')"});
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 115200));
+        PrepareParseDownload(db.Store(), DataKind::Meas);
+        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, false);
+        QCOMPARE(outcome.status, DownloadStatus::Received);
+        QCOMPARE(outcome.received, ReadFile(JobFile));
+        QVERIFY(outcome.parse.has_value());
+        QCOMPARE(outcome.parse->rows, 7);
+        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
+        QCOMPARE(CoorRows(db), ExpectedRows(QStringLiteral("t5_job.coor")));
+        QCOMPARE(db.Reporter().Messages(), QStringList());
+    }
+
+    void theSavedJobFileGivesTheSameRows()
+    {
+        CTestDatabase db;
+        QStringDecoder decode("GBK");
+        ParseMeasJobFile(db.Store(), decode(ReadFile(QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"))));
+        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
+        QCOMPARE(CoorRows(db), ExpectedRows(QStringLiteral("t5_job.coor")));
+    }
+
+    void leadingEndByteAndZeroBytesOnTheLine()
+    {
+        CTestDatabase db;
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0, {"--leading-eot", "--nul-at", "5", "--nul-at", "200"}));
+        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, false);
+        QCOMPARE(outcome.status, DownloadStatus::Received);
+        QCOMPARE(outcome.received, ReadFile(JobFile));
+        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
+    }
+
+    void rawDownloadKeepsTheBytes()
+    {
+        CTestDatabase db;
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0));
+        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, true);
+        QCOMPARE(outcome.status, DownloadStatus::Received);
+        QVERIFY(!outcome.parse.has_value());
+        QCOMPARE(db.Count(QStringLiteral("740Meas")), 0);
+
+        const QString path = db.FilePath(QStringLiteral("raw.txt"));
+        QVERIFY(SaveRawDownload(path, outcome.received));
+        // CR LF stays CR LF and the GBK note stays GBK.
+        QCOMPARE(ReadFile(path), ReadFile(JobFile));
+        QVERIFY(!SaveRawDownload(db.FilePath(QStringLiteral("no/such/folder/raw.txt")), outcome.received));
+    }
+
+    void aKindWithoutALoopReceivesNothing()
+    {
+        CTestDatabase db;
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0));
+        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Code, true);
+        QCOMPARE(outcome.status, DownloadStatus::Received);
+        QVERIFY(outcome.received.isEmpty());
+    }
+
+    void missingPortNamesItsNumber()
+    {
+        CTestDatabase db;
+        ComConfig config;
+        config.comPort = 4;
+        QVERIFY(SaveComConfig(db.Store(), config));
+        qputenv("MERION_COM4", db.FilePath(QStringLiteral("no-such-tty")).toLocal8Bit());
+        const DownloadOutcome outcome = Download(db, QString(), DataKind::Meas, false);
+        qunsetenv("MERION_COM4");
+        QCOMPARE(outcome.status, DownloadStatus::PortNotOpened);
+        QCOMPARE(outcome.message, QStringLiteral("COM4 doesn't exist or be\nopened by another program!"));
+    }
+
+    void silenceTimesOut_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("coordinates: record loop") << DataKind::Coor << "Connect Timeout!";
+        QTest::newRow("measurements: measurement loop") << DataKind::Meas << "Wait Timeout";
+    }
+    void silenceTimesOut()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, message);
+        CTestDatabase db;
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
+        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), kind, false);
+        QCOMPARE(outcome.status, DownloadStatus::TimedOut);
+        QCOMPARE(outcome.message, message);
+        QVERIFY(outcome.received.isEmpty());
+        QCOMPARE(db.Count(QStringLiteral("740Meas")), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDownloadWorker)
+#include "tst_download_worker.moc"

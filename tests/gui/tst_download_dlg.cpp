@@ -1,0 +1,260 @@
+#include "app/command_ids.h"
+#include "app/merion_app.h"
+#include "download/download_dlg.h"
+#include "link/link_texts.h"
+#include "recording_reporter.h"
+#include "simulated_instrument.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "views/data_kind.h"
+#include "views/plx_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Rows(CProjectStore& store, const QString& sql)
+{
+    QStringList rows;
+    for (auto set = store.GetRecordSet(sql); !set->IsEOF(); set->MoveNext())
+    {
+        QStringList cells;
+        for (int i = 0; i < set->ColumnCount(); ++i)
+            cells << set->GetText(i);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QStringList ExpectedRows(const QString& name)
+{
+    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
+}
+
+CDownloadDlg* OpenDialog(CMerionApp& app)
+{
+    app.View()->OnCommand(Command::Download);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<CDownloadDlg*>(window); dialog && dialog->isVisible())
+            return dialog;
+    return nullptr;
+}
+
+QPushButton* Button(CDownloadDlg* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Answers the save dialog as soon as it shows, again until it has gone: with a path typed
+// into its name box, or by cancelling it. The timer goes when the dialog has.
+QPointer<QTimer> AnswerSaveDialog(const QString& path)
+{
+    auto* timer = new QTimer;
+    auto answered = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, path, answered] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+        {
+            auto* chooser = qobject_cast<QFileDialog*>(window);
+            if (!chooser || !chooser->isVisible())
+                continue;
+            *answered = true;
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (path.isEmpty() || !name)
+                chooser->reject();
+            else
+            {
+                name->setText(path);
+                static_cast<QDialog*>(chooser)->accept();
+            }
+            return;
+        }
+        if (*answered)
+            timer->deleteLater();
+    });
+    timer->start(50);
+    return timer;
+}
+} // namespace
+
+class TestDownloadDlg : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    int m_run = 0;
+
+    // Each test on a project of its own.
+    AppOptions Options(CRecordingReporter& reporter)
+    {
+        return AppOptions{m_dir.filePath(QStringLiteral("project%1.db").arg(++m_run)), &reporter, false};
+    }
+
+private slots:
+    void cleanup()
+    {
+        qunsetenv("MERION_COM1");
+    }
+
+    void commandOpensTheDialog()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        CDownloadDlg* dialog = OpenDialog(app);
+        QVERIFY(dialog);
+        QCOMPARE(app.CurrentKind(), DataKind::Meas);
+        QCOMPARE(app.View()->model()->columnCount(), 15);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("下载数据"));
+        QCOMPARE(dialog->pos(), QPoint(350, 250));
+        QCOMPARE(app.DownloadDialog(), dialog);
+
+        auto* instruments = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList"));
+        QCOMPARE(instruments->count(), 2);
+        QCOMPARE(instruments->itemText(0), QStringLiteral("T5/T5+"));
+        QCOMPARE(instruments->itemText(1), QStringLiteral("T8"));
+        QCOMPARE(instruments->currentIndex(), 0);
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("downloadTypeList"));
+        QVERIFY(!types->isEnabled());
+        QCOMPARE(types->count(), 0);
+        QCOMPARE(Button(dialog, "parseButton")->text(), QStringLiteral("解析下载"));
+        QCOMPARE(Button(dialog, "rawButton")->text(), QStringLiteral("下载原始数据"));
+        QCOMPARE(Button(dialog, "cancelButton")->text(), QStringLiteral("取消"));
+        QStringList labels;
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            labels << label->text();
+        QCOMPARE(labels, QStringList({"仪器类型:", "下载类型:", "注：数据下载时，请勿做其它操作!"}));
+
+        // A second command makes a new dialog, which becomes the download dialog.
+        QPointer<CDownloadDlg> first = dialog;
+        first->close();
+        QTRY_VERIFY(!first);
+        CDownloadDlg* second = OpenDialog(app);
+        QVERIFY(second);
+        QCOMPARE(app.DownloadDialog(), second);
+        app.ExitInstance();
+    }
+
+    void parsingDownloadFillsTheList()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        CSimulatedInstrument instrument;
+        // A moment before the job, so the list can be switched while the transfer runs.
+        QVERIFY(instrument.StartSending(JobFile, 115200, {"--delay-ms", "300"}));
+        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+
+        QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QVERIFY(!Button(dialog, "parseButton")->isEnabled());
+        QVERIFY(!Button(dialog, "rawButton")->isEnabled());
+        QCOMPARE(app.View()->RowCount(), 0);
+        // The transfer took its data kind when it started: showing the points now changes nothing.
+        app.View()->OnCommand(Command::ShowCoor);
+        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog, 15000);
+        QCOMPARE(reporter.Messages(), QStringList());
+        QCOMPARE(app.CurrentKind(), DataKind::Meas);
+        QCOMPARE(Rows(app.Store(), QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
+        QCOMPARE(Rows(app.Store(), QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
+        CPlxView* view = app.View();
+        QCOMPARE(view->model()->columnCount(), 15);
+        QCOMPARE(view->RowCount(), 7);
+        QCOMPARE(view->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("点名"));
+        QCOMPARE(view->CellText(1, 2), QStringLiteral("BS1"));
+        QCOMPARE(view->CellText(6, 14), QStringLiteral("测站一, 晴"));
+        app.ExitInstance();
+    }
+
+    void missingPortLeavesBothButtonsUsable()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        qputenv("MERION_COM1", m_dir.filePath(QStringLiteral("no-such-tty")).toLocal8Bit());
+        CDownloadDlg* dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QTRY_COMPARE(reporter.Messages(), QStringList{LinkTexts::PortUnavailable(1)});
+        QCOMPARE(reporter.Messages().first(), QStringLiteral("COM1 doesn't exist or be\nopened by another program!"));
+        QCOMPARE(reporter.Icons().first(), MessageIcon::Exclamation);
+        QVERIFY(Button(dialog, "parseButton")->isEnabled());
+        QVERIFY(Button(dialog, "rawButton")->isEnabled());
+        app.ExitInstance();
+    }
+
+    void rawDownloadTimesOutWhileThePointsShow()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
+        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        CDownloadDlg* dialog = OpenDialog(app);
+        app.View()->OnCommand(Command::ShowCoor);
+
+        Button(dialog, "rawButton")->click();
+        QVERIFY(!Button(dialog, "parseButton")->isEnabled());
+        QVERIFY(!Button(dialog, "rawButton")->isEnabled());
+        // The record loop: 801 polls of 5 ms.
+        QTRY_COMPARE_WITH_TIMEOUT(reporter.Messages(), QStringList{"Connect Timeout!"}, 15000);
+        QVERIFY(Button(dialog, "parseButton")->isEnabled());
+        QVERIFY(Button(dialog, "rawButton")->isEnabled());
+        app.ExitInstance();
+    }
+
+    void rawDownloadIsSavedUnchanged()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        CDownloadDlg* dialog = OpenDialog(app);
+        const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
+        {
+            CSimulatedInstrument instrument;
+            QVERIFY(instrument.StartSending(JobFile, 115200));
+            qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+            QPointer<QTimer> answer = AnswerSaveDialog(path);
+            Button(dialog, "rawButton")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
+            QCOMPARE(ReadFile(path), ReadFile(JobFile));
+            QCOMPARE(reporter.Messages(), QStringList());
+            QVERIFY(Button(dialog, "parseButton")->isEnabled());
+            QVERIFY(Button(dialog, "rawButton")->isEnabled());
+        }
+        {
+            CSimulatedInstrument instrument;
+            QVERIFY(instrument.StartSending(JobFile, 115200));
+            qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+            QPointer<QTimer> answer = AnswerSaveDialog(QString());
+            Button(dialog, "rawButton")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
+            QCOMPARE(reporter.Messages(), QStringList{"Can not Create a file dialog!"});
+        }
+        // A raw download neither clears nor fills the measurement table.
+        QCOMPARE(Rows(app.Store(), QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+        app.ExitInstance();
+    }
+};
+
+QTEST_MAIN(TestDownloadDlg)
+#include "tst_download_dlg.moc"
