@@ -1,6 +1,7 @@
 #include "app/command_ids.h"
 #include "app/merion_app.h"
 #include "download/download_dlg.h"
+#include "link/serial_port.h"
 #include "link/link_texts.h"
 #include "recording_reporter.h"
 #include "simulated_instrument.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -219,6 +221,28 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(reporter.Messages(), QStringList{"Connect Timeout!"}, 15000);
         QVERIFY(Button(dialog, "parseButton")->isEnabled());
         QVERIFY(Button(dialog, "rawButton")->isEnabled());
+        app.ExitInstance();
+    }
+
+    void closingTheDialogEndsItsTransfer()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
+        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QTRY_VERIFY(app.SerialPort().IsOpen());
+        QElapsedTimer clock;
+        clock.start();
+        Button(dialog, "cancelButton")->click();
+        QTRY_VERIFY(!dialog);
+        // Well before the 8 s of the time-out, without its message, the port closed.
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!app.SerialPort().IsOpen());
+        QCOMPARE(reporter.Messages(), QStringList());
         app.ExitInstance();
     }
 

@@ -17,7 +17,7 @@
 #include <QPushButton>
 
 CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
-    : QDialog(parent), m_app(app), m_port(std::make_shared<CSerialPort>())
+    : QDialog(parent), m_app(app)
 {
     setWindowTitle(DownloadTexts::Title);
     m_instrumentList = new QComboBox(this);
@@ -55,16 +55,15 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
 
 CDownloadDlg::~CDownloadDlg()
 {
-    if (m_thread)
-    {
-        m_thread->RequestStop();
-        // The worker may be waiting for a message box of the user-interface thread (a row the
-        // database refused): serve those while waiting, or neither side would go on.
-        while (!m_thread->wait(20))
-            QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
-    }
-    m_port->Purge();
-    m_port->Close();
+    // Every transfer purges and closes the port when it ends, a stopped one too. The port is the
+    // application's, so a dialog without a transfer leaves it alone (an upload may use it).
+    if (!m_thread)
+        return;
+    m_thread->RequestStop();
+    // The worker may be waiting for a message box of the user-interface thread (a row the
+    // database refused): serve those while waiting, or neither side would go on.
+    while (!m_thread->wait(20))
+        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
 }
 
 void CDownloadDlg::OnInstrumentChanged(int position)
@@ -98,7 +97,7 @@ void CDownloadDlg::Start(bool raw)
     request.dataKind = m_app.CurrentKind();
     request.downloadType = m_app.DownloadTypeIndex();
     request.raw = raw;
-    m_thread = new CDownloadThread(m_app.Store(), m_port, request, this);
+    m_thread = new CDownloadThread(m_app.Store(), m_app.SerialPort(), request, this);
     connect(m_thread, &QThread::finished, this, &CDownloadDlg::OnTransferFinished);
     m_thread->start(raw ? QThread::NormalPriority : QThread::TimeCriticalPriority);
 }

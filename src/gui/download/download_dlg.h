@@ -2,11 +2,8 @@
 
 #include <QDialog>
 
-#include <memory>
-
 class CDownloadThread;
 class CMerionApp;
-class CSerialPort;
 class QComboBox;
 class QPushButton;
 
@@ -31,7 +28,6 @@ private:
     void EnableTransfers(bool enabled);
 
     CMerionApp& m_app;
-    std::shared_ptr<CSerialPort> m_port;
     QPushButton* m_parseButton;
     QPushButton* m_rawButton;
     QComboBox* m_instrumentList;

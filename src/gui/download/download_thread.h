@@ -5,7 +5,6 @@
 #include <QThread>
 
 #include <atomic>
-#include <memory>
 
 // Runs one transfer off the user-interface thread. It works only on what it was given when
 // it was made; when it has finished, Outcome() tells what happened (read it after finished()).
@@ -13,7 +12,7 @@ class CDownloadThread : public QThread
 {
     Q_OBJECT
 public:
-    CDownloadThread(CProjectStore& store, std::shared_ptr<CSerialPort> port, DownloadRequest request,
+    CDownloadThread(CProjectStore& store, CSerialPort& port, DownloadRequest request,
                     QObject* parent = nullptr);
 
     const DownloadRequest& Request() const { return m_request; }
@@ -26,7 +25,7 @@ protected:
 
 private:
     CProjectStore& m_store;
-    std::shared_ptr<CSerialPort> m_port;
+    CSerialPort& m_port;
     const DownloadRequest m_request;
     std::atomic<bool> m_stop{false};
     DownloadOutcome m_outcome;
