@@ -1,8 +1,9 @@
 #include "link/com_config.h"
+#include "cli_runner.h"
 #include "recording_reporter.h"
 #include "simulated_instrument.h"
 #include "store/project_store.h"
-#include "store/record_set.h"
+#include "table_rows.h"
 
 #include <QFile>
 #include <QProcess>
@@ -12,24 +13,6 @@
 namespace
 {
 const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList ExpectedRows(const QString& name)
-{
-    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
-}
-
-struct CliRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
 } // namespace
 
 class TestCliDownload : public QObject
@@ -40,31 +23,14 @@ class TestCliDownload : public QObject
 
     QString Database() const { return m_dir.filePath(QStringLiteral("p.db")); }
 
-    CliRun Cli(const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(QStringLiteral(MERION_CLI_PATH), QStringList{QStringLiteral("--database"), Database()} + arguments);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    CliRun Cli(const QStringList& words) { return RunCli(Database(), words); }
 
     QStringList Rows(const QString& sql)
     {
         CRecordingReporter reporter;
         CProjectStore store(Database(), &reporter);
         store.Connect();
-        QStringList rows;
-        {
-            for (auto set = store.GetRecordSet(sql); !set->IsEOF(); set->MoveNext())
-            {
-                QStringList cells;
-                for (int i = 0; i < set->ColumnCount(); ++i)
-                    cells << set->GetText(i);
-                rows << cells.join(QLatin1Char('|'));
-            }
-        }
+        const QStringList rows = TableRows(store, sql);
         store.Disconnect();
         return rows;
     }
@@ -77,20 +43,20 @@ private slots:
         CSimulatedInstrument instrument;
         QVERIFY(instrument.StartSending(JobFile, 115200));
         const CliRun run = Cli({"download", "--instrument", "t5", "--device", instrument.DevicePath()});
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.status, 0);
+        QCOMPARE(run.Err(), QString());
+        QCOMPARE(run.exitCode, 0);
         QCOMPARE(Rows(QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
         QCOMPARE(Rows(QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
 
         const CliRun show = Cli({"show", "meas"});
-        const QStringList lines = show.out.split('\n', Qt::SkipEmptyParts);
+        const QStringList lines = show.Out().split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 1 + 7);
         QCOMPARE(lines.first().split('\t').size(), 15);
 
         // A second job replaces the first.
         CSimulatedInstrument again;
         QVERIFY(again.StartSending(QByteArray("A,P9,1.0,2.0,3.0\r\n"), 0));
-        QCOMPARE(Cli({"download", "--instrument", "t8", "--device", again.DevicePath()}).status, 0);
+        QCOMPARE(Cli({"download", "--instrument", "t8", "--device", again.DevicePath()}).exitCode, 0);
         QCOMPARE(Rows(QStringLiteral("select ID,SN from 740Meas")), QStringList{"1|P9"});
         QCOMPARE(Rows(QStringLiteral("select ID,SN from CoorEdit")), QStringList{"1|P9"});
     }
@@ -101,16 +67,16 @@ private slots:
         QVERIFY(instrument.StartSending(JobFile, 115200));
         const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
         const CliRun run = Cli({"download", "--instrument", "t5", "--raw", path, "--device", instrument.DevicePath()});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(ReadFile(path), ReadFile(JobFile));
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(FileBytes(path), FileBytes(JobFile));
         QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
 
         CSimulatedInstrument second;
         QVERIFY(second.StartSending(JobFile, 0));
         const CliRun unwritable = Cli({"download", "--instrument", "t5", "--raw",
                                        m_dir.filePath(QStringLiteral("missing/raw.txt")), "--device", second.DevicePath()});
-        QCOMPARE(unwritable.status, 1);
-        QCOMPARE(unwritable.err, QStringLiteral("Open file failed!\n"));
+        QCOMPARE(unwritable.exitCode, 1);
+        QCOMPARE(unwritable.Err(), QStringLiteral("Open file failed!\n"));
     }
 
     void missingPortIsAFailure()
@@ -148,8 +114,8 @@ private slots:
     {
         QFETCH(QStringList, words);
         const CliRun run = Cli(words);
-        QCOMPARE(run.status, 2);
-        QVERIFY(run.err.contains(QStringLiteral("download --instrument t5|t8")));
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.Err().contains(QStringLiteral("download --instrument t5|t8")));
     }
 };
 

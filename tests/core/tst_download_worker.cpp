@@ -3,26 +3,15 @@
 #include "link/com_config.h"
 #include "link/serial_port.h"
 #include "simulated_instrument.h"
+#include "table_rows.h"
 #include "test_database.h"
 #include "views/data_kind.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QTest>
 
 namespace
 {
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList ExpectedRows(const QString& name)
-{
-    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
-}
-
 const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
 } // namespace
 
@@ -46,6 +35,14 @@ class TestDownloadWorker : public QObject
             QTest::qFail("the port stayed open", __FILE__, __LINE__);
         return outcome;
     }
+    // The instrument sends the job (with the simulator's options) while the worker receives it.
+    static DownloadOutcome DownloadJob(CTestDatabase& db, int kind, bool raw, const QStringList& options)
+    {
+        CSimulatedInstrument instrument;
+        if (!instrument.StartSending(JobFile, 0, options))
+            QTest::qFail("the simulated instrument did not start", __FILE__, __LINE__);
+        return Download(db, instrument.DevicePath(), kind, raw);
+    }
     static QStringList MeasRows(CTestDatabase& db)
     {
         return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES "
@@ -66,7 +63,7 @@ private slots:
         PrepareParseDownload(db.Store(), DataKind::Meas);
         const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, false);
         QCOMPARE(outcome.status, DownloadStatus::Received);
-        QCOMPARE(outcome.received, ReadFile(JobFile));
+        QCOMPARE(outcome.received, FileBytes(JobFile));
         QVERIFY(outcome.parse.has_value());
         QCOMPARE(outcome.parse->rows, 7);
         QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
@@ -78,7 +75,7 @@ private slots:
     {
         CTestDatabase db;
         QStringDecoder decode("GBK");
-        ParseMeasJobFile(db.Store(), decode(ReadFile(QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"))));
+        ParseMeasJobFile(db.Store(), decode(FileBytes(QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"))));
         QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
         QCOMPARE(CoorRows(db), ExpectedRows(QStringLiteral("t5_job.coor")));
     }
@@ -86,20 +83,17 @@ private slots:
     void leadingEndByteAndZeroBytesOnTheLine()
     {
         CTestDatabase db;
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0, {"--leading-eot", "--nul-at", "5", "--nul-at", "200"}));
-        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, false);
+        const DownloadOutcome outcome =
+            DownloadJob(db, DataKind::Meas, false, {"--leading-eot", "--nul-at", "5", "--nul-at", "200"});
         QCOMPARE(outcome.status, DownloadStatus::Received);
-        QCOMPARE(outcome.received, ReadFile(JobFile));
+        QCOMPARE(outcome.received, FileBytes(JobFile));
         QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
     }
 
     void rawDownloadKeepsTheBytes()
     {
         CTestDatabase db;
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0));
-        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Meas, true);
+        const DownloadOutcome outcome = DownloadJob(db, DataKind::Meas, true, {});
         QCOMPARE(outcome.status, DownloadStatus::Received);
         QVERIFY(!outcome.parse.has_value());
         QCOMPARE(db.Count(QStringLiteral("740Meas")), 0);
@@ -107,16 +101,14 @@ private slots:
         const QString path = db.FilePath(QStringLiteral("raw.txt"));
         QVERIFY(SaveRawDownload(path, outcome.received));
         // CR LF stays CR LF and the GBK note stays GBK.
-        QCOMPARE(ReadFile(path), ReadFile(JobFile));
+        QCOMPARE(FileBytes(path), FileBytes(JobFile));
         QVERIFY(!SaveRawDownload(db.FilePath(QStringLiteral("no/such/folder/raw.txt")), outcome.received));
     }
 
     void aKindWithoutALoopReceivesNothing()
     {
         CTestDatabase db;
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0));
-        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), DataKind::Code, true);
+        const DownloadOutcome outcome = DownloadJob(db, DataKind::Code, true, {});
         QCOMPARE(outcome.status, DownloadStatus::Received);
         QVERIFY(outcome.received.isEmpty());
     }
@@ -146,9 +138,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, message);
         CTestDatabase db;
-        CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
-        const DownloadOutcome outcome = Download(db, instrument.DevicePath(), kind, false);
+        const DownloadOutcome outcome = DownloadJob(db, kind, false, {"--delay-ms", "60000"});
         QCOMPARE(outcome.status, DownloadStatus::TimedOut);
         QCOMPARE(outcome.message, message);
         QVERIFY(outcome.received.isEmpty());

@@ -5,6 +5,8 @@
 #include "link/link_texts.h"
 #include "recording_reporter.h"
 #include "simulated_instrument.h"
+#include "table_rows.h"
+#include "visible_dialogs.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
 #include "views/data_kind.h"
@@ -13,7 +15,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,37 +28,11 @@ namespace
 {
 const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QStringList Rows(CProjectStore& store, const QString& sql)
-{
-    QStringList rows;
-    for (auto set = store.GetRecordSet(sql); !set->IsEOF(); set->MoveNext())
-    {
-        QStringList cells;
-        for (int i = 0; i < set->ColumnCount(); ++i)
-            cells << set->GetText(i);
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
-}
-
-QStringList ExpectedRows(const QString& name)
-{
-    return QString::fromUtf8(ReadFile(QStringLiteral(MERION_TEST_DATA "/") + name)).split('\n', Qt::SkipEmptyParts);
-}
-
 CDownloadDlg* OpenDialog(CMerionApp& app)
 {
     app.View()->OnCommand(Command::Download);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<CDownloadDlg*>(window); dialog && dialog->isVisible())
-            return dialog;
-    return nullptr;
+    const QList<CDownloadDlg*> dialogs = VisibleDialogs<CDownloadDlg>();
+    return dialogs.isEmpty() ? nullptr : dialogs.last();
 }
 
 QPushButton* Button(CDownloadDlg* dialog, const char* name)
@@ -107,6 +82,15 @@ class TestDownloadDlg : public QObject
     AppOptions Options(CRecordingReporter& reporter)
     {
         return AppOptions{m_dir.filePath(QStringLiteral("project%1.db").arg(++m_run)), &reporter, false};
+    }
+
+    // Starts the instrument sending the job on the port the default settings name (COM1).
+    static bool StartInstrument(CSimulatedInstrument& instrument, int baud, const QStringList& options = {})
+    {
+        if (!instrument.StartSending(JobFile, baud, options))
+            return false;
+        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        return true;
     }
 
 private slots:
@@ -161,8 +145,7 @@ private slots:
         QVERIFY(app.InitInstance());
         CSimulatedInstrument instrument;
         // A moment before the job, so the list can be switched while the transfer runs.
-        QVERIFY(instrument.StartSending(JobFile, 115200, {"--delay-ms", "300"}));
-        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        QVERIFY(StartInstrument(instrument, 115200, {"--delay-ms", "300"}));
 
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
         Button(dialog, "parseButton")->click();
@@ -176,8 +159,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, 15000);
         QCOMPARE(reporter.Messages(), QStringList());
         QCOMPARE(app.CurrentKind(), DataKind::Meas);
-        QCOMPARE(Rows(app.Store(), QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
-        QCOMPARE(Rows(app.Store(), QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
         CPlxView* view = app.View();
         QCOMPARE(view->model()->columnCount(), 15);
         QCOMPARE(view->RowCount(), 7);
@@ -209,8 +192,7 @@ private slots:
         CMerionApp app(Options(reporter));
         QVERIFY(app.InitInstance());
         CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
-        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        QVERIFY(StartInstrument(instrument, 0, {"--delay-ms", "60000"}));
         CDownloadDlg* dialog = OpenDialog(app);
         app.View()->OnCommand(Command::ShowCoor);
 
@@ -230,8 +212,7 @@ private slots:
         CMerionApp app(Options(reporter));
         QVERIFY(app.InitInstance());
         CSimulatedInstrument instrument;
-        QVERIFY(instrument.StartSending(JobFile, 0, {"--delay-ms", "60000"}));
-        qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+        QVERIFY(StartInstrument(instrument, 0, {"--delay-ms", "60000"}));
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
         Button(dialog, "parseButton")->click();
         QTRY_VERIFY(app.SerialPort().IsOpen());
@@ -255,27 +236,25 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
         {
             CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartSending(JobFile, 115200));
-            qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+            QVERIFY(StartInstrument(instrument, 115200));
             QPointer<QTimer> answer = AnswerSaveDialog(path);
             Button(dialog, "rawButton")->click();
             QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
-            QCOMPARE(ReadFile(path), ReadFile(JobFile));
+            QCOMPARE(FileBytes(path), FileBytes(JobFile));
             QCOMPARE(reporter.Messages(), QStringList());
             QVERIFY(Button(dialog, "parseButton")->isEnabled());
             QVERIFY(Button(dialog, "rawButton")->isEnabled());
         }
         {
             CSimulatedInstrument instrument;
-            QVERIFY(instrument.StartSending(JobFile, 115200));
-            qputenv("MERION_COM1", instrument.DevicePath().toLocal8Bit());
+            QVERIFY(StartInstrument(instrument, 115200));
             QPointer<QTimer> answer = AnswerSaveDialog(QString());
             Button(dialog, "rawButton")->click();
             QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
             QCOMPARE(reporter.Messages(), QStringList{"Can not Create a file dialog!"});
         }
         // A raw download neither clears nor fills the measurement table.
-        QCOMPARE(Rows(app.Store(), QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
         app.ExitInstance();
     }
 };
