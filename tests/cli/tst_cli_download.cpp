@@ -61,6 +61,32 @@ private slots:
         QCOMPARE(Rows(QStringLiteral("select ID,SN from CoorEdit")), QStringList{"1|P9"});
     }
 
+    void versionTwoRecordsReplaceTheirTables()
+    {
+        {
+            CRecordingReporter reporter;
+            CProjectStore store(Database(), &reporter);
+            store.Connect();
+            store.ExecuteSql(QStringLiteral("insert into 520RoadStake (ID,ATTR,DIST) values (1,'old','9')"));
+            store.ExecuteSql(QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (5,'old','OLD')"));
+            store.Disconnect();
+        }
+        CSimulatedInstrument instrument;
+        // The second note is 桩号 in GBK.
+        QVERIFY(instrument.StartSending(QByteArray("1,10.000,20,3000.000,5000.000,100.000,0012.5,\r\n"
+                                                   "2,30.000,20,3010.000,5010.000,101.000,\xd7\xae\xba\xc5,\r\n"),
+                                        9600));
+        const CliRun run = Cli({"download", "--instrument", "v2", "--record", "roadstake", "--device",
+                                instrument.DevicePath()});
+        QCOMPARE(run.Err(), QString());
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(Rows(QStringLiteral("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from 520RoadStake order by ID")),
+                 (QStringList{"1|T8_V2_RoadStake|10.000|20|3000.000|5000.000|100.000|12.5",
+                              "2|T8_V2_RoadStake|30.000|20|3010.000|5010.000|101.000|桩号"}));
+        QCOMPARE(Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID")),
+                 (QStringList{"1|T8_V2_Coor||3000.000|5000.000|100.000|", "2|T8_V2_Coor||3010.000|5010.000|101.000|"}));
+    }
+
     void rawDownloadWritesTheBytesBeforeTheEndByte()
     {
         CSimulatedInstrument instrument;
@@ -109,6 +135,9 @@ private slots:
         QTest::newRow("unknown instrument") << QStringList{"download", "--instrument", "t6"};
         QTest::newRow("unknown option") << QStringList{"download", "--instrument", "t5", "--speed", "9600"};
         QTest::newRow("stray word") << QStringList{"download", "now", "--instrument", "t5"};
+        QTest::newRow("v2 without its record kind") << QStringList{"download", "--instrument", "v2"};
+        QTest::newRow("unknown record kind") << QStringList{"download", "--instrument", "v2", "--record", "points"};
+        QTest::newRow("record kind for t5") << QStringList{"download", "--instrument", "t5", "--record", "coor"};
     }
     void badWordsAreUsageErrors()
     {

@@ -113,9 +113,10 @@ private slots:
         QCOMPARE(app.DownloadDialog(), dialog);
 
         auto* instruments = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList"));
-        QCOMPARE(instruments->count(), 2);
+        QCOMPARE(instruments->count(), 3);
         QCOMPARE(instruments->itemText(0), QStringLiteral("T5/T5+"));
         QCOMPARE(instruments->itemText(1), QStringLiteral("T8"));
+        QCOMPARE(instruments->itemText(2), QStringLiteral("T8 V2"));
         QCOMPARE(instruments->currentIndex(), 0);
         auto* types = dialog->findChild<QComboBox*>(QStringLiteral("downloadTypeList"));
         QVERIFY(!types->isEnabled());
@@ -135,6 +136,41 @@ private slots:
         CDownloadDlg* second = OpenDialog(app);
         QVERIFY(second);
         QCOMPARE(app.DownloadDialog(), second);
+        app.ExitInstance();
+    }
+
+    void versionTwoEntryChoosesTheRecordKind()
+    {
+        CRecordingReporter reporter;
+        CMerionApp app(Options(reporter));
+        QVERIFY(app.InitInstance());
+        app.SetDownloadTypeIndex(3); // left by an earlier dialog
+        CDownloadDlg* dialog = OpenDialog(app);
+        auto* instruments = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList"));
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("downloadTypeList"));
+
+        instruments->setCurrentIndex(2);
+        QVERIFY(types->isEnabled());
+        QStringList entries;
+        for (int i = 0; i < types->count(); ++i)
+            entries << types->itemText(i);
+        QCOMPARE(entries, QStringList({"Meas-Data", "Coor-Data", "Road Stake Out", "X-Sect Measurement",
+                                       "Plane Alignment Element"}));
+        // The shown first type is the one a download parses, not the one left over.
+        QCOMPARE(types->currentIndex(), 0);
+        QCOMPARE(app.DownloadTypeIndex(), 0);
+        QCOMPARE(app.CurrentKind(), DataKind::V2Meas);
+        QCOMPARE(app.View()->model()->columnCount(), 23);
+
+        types->setCurrentIndex(1);
+        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        types->setCurrentIndex(4);
+        QCOMPARE(app.CurrentKind(), DataKind::Alignment);
+        QCOMPARE(app.DownloadTypeIndex(), 4);
+
+        instruments->setCurrentIndex(1);
+        QVERIFY(!types->isEnabled());
+        QCOMPARE(types->count(), 0);
         app.ExitInstance();
     }
 

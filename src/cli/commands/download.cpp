@@ -3,6 +3,7 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
+#include "commands/record_option.h"
 #include "download/download_texts.h"
 #include "download/download_worker.h"
 #include "link/serial_port.h"
@@ -11,19 +12,25 @@
 int RunDownload(CliContext& context, const QStringList& arguments)
 {
     const ParsedArguments parsed = ParseArguments(
-        arguments, {QStringLiteral("instrument"), QStringLiteral("raw"), QStringLiteral("device")});
+        arguments, {QStringLiteral("instrument"), QStringLiteral("raw"), QStringLiteral("device"),
+                    QStringLiteral("record")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error, DownloadUsage);
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("unexpected %1").arg(parsed.positional.first()), DownloadUsage);
     const QString instrument = parsed.Value(QStringLiteral("instrument"));
-    if (instrument != QLatin1String("t5") && instrument != QLatin1String("t8"))
+    const bool versionTwo = instrument == QLatin1String("v2");
+    if (instrument != QLatin1String("t5") && instrument != QLatin1String("t8") && !versionTwo)
         return UsageError(instrument.isEmpty() ? QStringLiteral("--instrument is needed")
                                                : QStringLiteral("unknown instrument %1").arg(instrument),
                           DownloadUsage);
+    const RecordOption record = ParseRecordOption(parsed, versionTwo);
+    if (!record.problem.isEmpty())
+        return UsageError(record.problem, DownloadUsage);
 
     DownloadRequest request;
-    request.dataKind = DataKind::Meas;
+    request.dataKind = record.record ? KindOfV2Record(*record.record) : DataKind::Meas;
+    request.downloadType = record.record ? int(*record.record) : 0;
     request.raw = parsed.Has(QStringLiteral("raw"));
     request.devicePath = parsed.Value(QStringLiteral("device"));
     if (!request.raw)

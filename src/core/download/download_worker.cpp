@@ -1,6 +1,8 @@
 #include "download/download_worker.h"
 
+#include "download/meas_parser.h"
 #include "download/receive_loop.h"
+#include "download/v2_records.h"
 #include "link/com_config.h"
 #include "link/link_texts.h"
 #include "link/serial_port.h"
@@ -12,19 +14,10 @@
 
 void PrepareParseDownload(CProjectStore& store, int kind)
 {
-    QStringList tables;
-    switch (kind)
-    {
-    case DataKind::Meas: tables << QStringLiteral("740Meas"); break;
-    case DataKind::V2Meas: tables << QStringLiteral("520Meas") << QStringLiteral("CoorEdit"); break;
-    case DataKind::RoadStake: tables << QStringLiteral("520RoadStake") << QStringLiteral("CoorEdit"); break;
-    case DataKind::XSect: tables << QStringLiteral("520BreakerSur"); break;
-    case DataKind::Alignment: tables << QStringLiteral("520SurLine"); break;
-    case DataKind::Coor: tables << QStringLiteral("CoorEdit"); break;
-    default: break;
-    }
-    for (const QString& table : tables)
-        store.ExecuteSql(QStringLiteral("delete from ") + table);
+    if (kind == DataKind::Meas)
+        store.ExecuteSql(QStringLiteral("delete from 740Meas"));
+    else if (const std::optional<V2Record> record = V2RecordOfKind(kind))
+        ClearV2Tables(store, *record);
 }
 
 DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const DownloadRequest& request,
@@ -61,14 +54,16 @@ DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const Do
     return outcome;
 }
 
-std::optional<MeasParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
-                                            const QByteArray& received)
+std::optional<ParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
+                                        const QByteArray& received)
 {
-    (void)downloadType; // chooses among the version 2 parsers
     QStringDecoder decode("GBK");
     const QString text = decode(received);
     if (kind == DataKind::Meas)
         return ParseMeasJob(store, text);
+    const std::optional<V2Record> record = V2RecordAt(downloadType);
+    if (record && V2RecordOfKind(kind))
+        return ParseV2(store, *record, text);
     return std::nullopt;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/meas_parser.h"
+#include "download/parse_outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +15,7 @@ class CSerialPort;
 struct DownloadRequest
 {
     int dataKind = 0;      // chooses the receive loop and, for a parsing download, the parser
-    int downloadType = 0;  // the version 2 record type (kinds 21, 52001 to 52004)
+    int downloadType = 0;  // the version 2 record type (V2Record) for the kinds 21, 52001 to 52004
     bool raw = false;      // keep the bytes for a file instead of parsing them
     QString devicePath;    // empty: the port the settings name
 };
@@ -27,7 +27,7 @@ struct DownloadOutcome
     DownloadStatus status = DownloadStatus::Received;
     QString message;     // what to tell the user for PortNotOpened and TimedOut
     QByteArray received; // the bytes before the end byte, exactly as they came
-    std::optional<MeasParseOutcome> parse; // set when a parsing download ran a parser
+    std::optional<ParseOutcome> parse; // set when a parsing download ran a parser
 };
 
 // Empties the tables a parsing download of `kind` fills, before it starts receiving.
@@ -38,9 +38,10 @@ void PrepareParseDownload(CProjectStore& store, int kind);
 DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const DownloadRequest& request,
                                const std::atomic<bool>& stop);
 
-// Hands a received text to the parser of the data kind; nothing when the kind has none here.
-std::optional<MeasParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
-                                            const QByteArray& received);
+// Hands a received text to its parser: the T5/T8 job parser for 74001; for the version 2 kinds
+// (21, 52001 to 52004) the parser of the record kind at `downloadType`. Nothing for other kinds.
+std::optional<ParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
+                                        const QByteArray& received);
 
 // Saves a raw download byte for byte (a failed save leaves no half-written file).
 bool SaveRawDownload(const QString& path, const QByteArray& received);

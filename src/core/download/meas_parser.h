@@ -1,16 +1,15 @@
 #pragma once
 
+#include "download/parse_outcome.h"
+
 #include <QString>
 
 class CProjectStore;
 
 // What a parse of a measurement job did.
-struct MeasParseOutcome
+struct MeasParseOutcome : ParseOutcome
 {
-    int rows = 0;          // rows written to 740Meas
-    int failedRows = 0;    // recognised lines whose row the database refused (each reported)
     bool rebuiltCoor = false; // CoorEdit now holds the job's coordinates
-    bool saved = true;     // false when the whole parse was rolled back (reported)
 };
 
 // A job as the instrument sends it over the link: lines ended by CR LF, the last field of a

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "download/parse_outcome.h"
+
 #include <QString>
 
 class CProjectStore;
 
-// What a parse of a T8 version 2 text did.
-struct V2ParseOutcome
-{
-    int rows = 0;       // records stored (a record's CoorEdit companion row is not counted apart)
-    int failedRows = 0; // records the database refused (each reported, the rest went on)
-    bool saved = true;  // false when the whole parse was rolled back (reported)
-};
+using V2ParseOutcome = ParseOutcome; // a record's CoorEdit companion row is not counted apart
 
 // Each parser appends the rows of one kind of version 2 text; the caller empties the tables
 // first. Lines end with CR LF and every field with a comma; a line without a comma holds no

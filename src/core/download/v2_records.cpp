@@ -32,6 +32,14 @@ std::optional<V2Record> V2RecordAt(int downloadType)
     return V2Record(downloadType);
 }
 
+std::optional<V2Record> V2RecordOfKind(int kind)
+{
+    for (int i = 0; i < V2RecordNames().size(); ++i)
+        if (EntryOf(V2Record(i)).kind == kind)
+            return V2Record(i);
+    return std::nullopt;
+}
+
 const QStringList& V2RecordNames()
 {
     static const QStringList names = {"meas", "coor", "roadstake", "xsect", "alignment"};

@@ -14,6 +14,8 @@ class CProjectStore;
 enum class V2Record { Meas, Coor, RoadStake, XSect, Alignment };
 
 std::optional<V2Record> V2RecordAt(int downloadType);
+// The record kind whose parse a data kind shows (21, 52001 to 52004); nothing for the others.
+std::optional<V2Record> V2RecordOfKind(int kind);
 // By its command-line word: meas, coor, roadstake, xsect, alignment.
 std::optional<V2Record> V2RecordFromName(const QString& word);
 const QStringList& V2RecordNames();

@@ -3,6 +3,7 @@
 #include "app/merion_app.h"
 #include "download/download_texts.h"
 #include "download/download_thread.h"
+#include "download/v2_records.h"
 #include "link/serial_port.h"
 #include "report/reporter.h"
 #include "views/data_kind.h"
@@ -15,6 +16,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     : QDialog(parent), m_app(app)
@@ -23,6 +25,7 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     m_instrumentList = new QComboBox(this);
     m_instrumentList->setObjectName(QStringLiteral("instrumentList"));
     m_instrumentList->addItems(DownloadTexts::Instruments);
+    m_instrumentList->addItem(DownloadTexts::V2Instrument);
     m_downloadTypeList = new QComboBox(this);
     m_downloadTypeList->setObjectName(QStringLiteral("downloadTypeList"));
     m_downloadTypeList->setEnabled(false);
@@ -46,6 +49,7 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     layout->addWidget(new QLabel(DownloadTexts::Note, this), 3, 0, 1, 3);
 
     connect(m_instrumentList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnInstrumentChanged);
+    connect(m_downloadTypeList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnDownloadTypeChanged);
     connect(m_parseButton, &QPushButton::clicked, this, &CDownloadDlg::StartParseDownload);
     connect(m_rawButton, &QPushButton::clicked, this, &CDownloadDlg::StartRawDownload);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -69,15 +73,41 @@ CDownloadDlg::~CDownloadDlg()
 void CDownloadDlg::OnInstrumentChanged(int position)
 {
     m_instrument = position;
-    m_downloadTypeList->setEnabled(false);
-    m_downloadTypeList->clear();
+    const bool versionTwo = position == V2InstrumentPosition;
+    {
+        const QSignalBlocker refilling(m_downloadTypeList);
+        m_downloadTypeList->clear();
+        if (versionTwo)
+            m_downloadTypeList->addItems(DownloadTexts::V2DownloadTypes);
+    }
+    m_downloadTypeList->setEnabled(versionTwo);
+    if (versionTwo)
+    {
+        // The type the list shows is the type a download parses.
+        OnDownloadTypeChanged(0);
+        return;
+    }
+    m_app.Document().UpdateAllViews();
+}
+
+void CDownloadDlg::OnDownloadTypeChanged(int position)
+{
+    const std::optional<V2Record> record = V2RecordAt(position);
+    if (!record)
+        return;
+    m_app.SetDownloadTypeIndex(position);
+    m_app.SetCurrentKind(KindOfV2Record(*record));
     m_app.Document().UpdateAllViews();
 }
 
 void CDownloadDlg::StartParseDownload()
 {
-    // Both entries are T5/T8 measurement jobs.
-    m_app.SetCurrentKind(DataKind::Meas);
+    // T5/T5+ and T8 send measurement jobs; the version 2 entry sends the record kind its list
+    // shows, whatever the list view was switched to meanwhile.
+    if (m_instrument == V2InstrumentPosition)
+        m_app.SetCurrentKind(KindOfV2Record(V2RecordAt(m_app.DownloadTypeIndex()).value_or(V2Record::Meas)));
+    else
+        m_app.SetCurrentKind(DataKind::Meas);
     PrepareParseDownload(m_app.Store(), m_app.CurrentKind());
     if (CPlxView* view = m_app.View())
         view->ClearRows();

@@ -21,7 +21,11 @@ public:
     void StartRawDownload();
 
 private:
+    // Positions 0 and 1 are T5/T5+ and T8; position 2 the T8 with its version 2 records.
+    static constexpr int V2InstrumentPosition = 2;
+
     void OnInstrumentChanged(int position);
+    void OnDownloadTypeChanged(int position);
     void Start(bool raw);
     void OnTransferFinished();
     void FinishRawDownload(const QByteArray& received);
