@@ -12,6 +12,9 @@ inline QString PortUnavailable(int port)
     return QStringLiteral("COM%1 doesn't exist or be\nopened by another program!").arg(port);
 }
 
+// A second transfer asked for the port while one is running (download and upload share it).
+inline const QString PortBusy = QStringLiteral("The serial port is busy with another transfer!");
+
 // The settings dialog.
 inline const QString SettingsCaption = QStringLiteral("通讯配置");
 inline const QString ProtocolGroup = QStringLiteral("协议");

@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/main_frame.h"
+#include "link/link_texts.h"
 #include "link/serial_port.h"
 #include "report/reporter.h"
 #include "store/database_location.h"
@@ -104,4 +105,21 @@ void CMerionApp::ExitInstance()
         m_store->ExecuteSql(QStringLiteral("delete from ") + table);
     m_store->Disconnect();
     m_instanceLock.reset();
+}
+
+bool CMerionApp::ClaimSerialPort(QObject* transfer)
+{
+    if (m_portHolder && m_portHolder != transfer)
+    {
+        m_reporter->Message(LinkTexts::PortBusy, MessageIcon::Exclamation);
+        return false;
+    }
+    m_portHolder = transfer;
+    return true;
+}
+
+void CMerionApp::ReleaseSerialPort(QObject* transfer)
+{
+    if (m_portHolder == transfer)
+        m_portHolder = nullptr;
 }

@@ -47,6 +47,11 @@ public:
     // The one serial port: the download and upload dialogs open it for a transfer, and it
     // closes when the application object goes.
     CSerialPort& SerialPort() { return *m_serialPort; }
+    // The one port carries one transfer at a time, whichever dialog starts it: a claim while
+    // another transfer holds the port tells the user and gives false. A claim ends with its
+    // release or when the claiming object is destroyed.
+    bool ClaimSerialPort(QObject* transfer);
+    void ReleaseSerialPort(QObject* transfer);
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPlxView* View() const;
 
@@ -69,6 +74,7 @@ private:
     IReporter* m_reporter;
     std::unique_ptr<CProjectStore> m_store;
     std::unique_ptr<CSerialPort> m_serialPort;
+    QPointer<QObject> m_portHolder;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<CPlxDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

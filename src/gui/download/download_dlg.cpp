@@ -102,6 +102,8 @@ void CDownloadDlg::OnDownloadTypeChanged(int position)
 
 void CDownloadDlg::StartParseDownload()
 {
+    if (!m_app.ClaimSerialPort(this))
+        return;
     // T5/T5+ and T8 send measurement jobs; the version 2 entry sends the record kind its list
     // shows, whatever the list view was switched to meanwhile.
     if (m_instrument == V2InstrumentPosition)
@@ -116,6 +118,8 @@ void CDownloadDlg::StartParseDownload()
 
 void CDownloadDlg::StartRawDownload()
 {
+    if (!m_app.ClaimSerialPort(this))
+        return;
     Start(true);
 }
 
@@ -137,6 +141,7 @@ void CDownloadDlg::OnTransferFinished()
     CDownloadThread* thread = std::exchange(m_thread, nullptr);
     if (!thread)
         return;
+    m_app.ReleaseSerialPort(this);
     thread->deleteLater();
     const DownloadRequest& request = thread->Request();
     const DownloadOutcome& outcome = thread->Outcome();

@@ -123,7 +123,7 @@ void CUploadDlg::OnUpload()
     // The rows are read here, on the thread that owns the store's main connection; a row that
     // cannot be sent is reported before the port is touched.
     const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category, m_app.Reporter());
-    if (lines.failure)
+    if (lines.failure || !m_app.ClaimSerialPort(this))
         return;
 
     m_upload->setEnabled(false);
@@ -151,6 +151,7 @@ void CUploadDlg::reject()
 
 void CUploadDlg::OnFinished(int outcome)
 {
+    m_app.ReleaseSerialPort(this);
     if (UploadOutcome(outcome) != UploadOutcome::Cancelled)
         m_upload->setEnabled(true);
 }

@@ -1,0 +1,75 @@
+#include "app/command_ids.h"
+#include "app/merion_app.h"
+#include "download/download_dlg.h"
+#include "recording_reporter.h"
+#include "store/project_store.h"
+#include "store/record_set.h"
+#include "upload/upload_dlg.h"
+#include "views/plx_view.h"
+#include "visible_dialogs.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+const QString PortBusy = QStringLiteral("The serial port is busy with another transfer!");
+
+int Count(CMerionApp& app, const QString& table)
+{
+    return app.Store().GetRecordSet(QStringLiteral("select count(*) from ") + table)->GetValue(0).toInt();
+}
+} // namespace
+
+// Download and upload share the one serial port: while one transfer holds it, the other is
+// refused before it changes anything.
+class TestTransferPort : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aSecondTransferIsRefusedUntilTheFirstLetsGo()
+    {
+        QTemporaryDir dir;
+        CRecordingReporter reporter;
+        CMerionApp app(AppOptions{dir.filePath(QStringLiteral("project.db")), &reporter, false});
+        QVERIFY(app.InitInstance());
+        QVERIFY(app.Store().ExecuteSql("insert into 740Meas(ID,SN) values(1,'OLD')"));
+        QVERIFY(app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','')"));
+
+        auto running = std::make_unique<QObject>();
+        QVERIFY(app.ClaimSerialPort(running.get()));
+        QVERIFY(app.ClaimSerialPort(running.get())); // the holder itself may ask again
+
+        app.View()->OnCommand(Command::Download);
+        CDownloadDlg* download = VisibleDialogs<CDownloadDlg>().value(0);
+        QVERIFY(download);
+        auto* parse = download->findChild<QPushButton*>(QStringLiteral("parseButton"));
+        parse->click();
+        QCOMPARE(reporter.TakeMessages(), QStringList({PortBusy}));
+        QCOMPARE(Count(app, "740Meas"), 1); // the refused download emptied nothing
+        QVERIFY(parse->isEnabled());
+        download->findChild<QPushButton*>(QStringLiteral("rawButton"))->click();
+        QCOMPARE(reporter.TakeMessages(), QStringList({PortBusy}));
+
+        app.View()->OnCommand(Command::Upload);
+        CUploadDlg* upload = VisibleDialogs<CUploadDlg>().value(0);
+        QVERIFY(upload);
+        auto* send = upload->findChild<QPushButton*>(QStringLiteral("uploadButton"));
+        send->click();
+        QCOMPARE(reporter.TakeMessages(), QStringList({PortBusy}));
+        QVERIFY(send->isEnabled());
+
+        // A transfer that ends (or whose window goes) lets the port go.
+        running.reset();
+        QObject next;
+        QVERIFY(app.ClaimSerialPort(&next));
+        app.ReleaseSerialPort(&next);
+        QVERIFY(reporter.Messages().isEmpty());
+        app.ExitInstance();
+    }
+};
+
+QTEST_MAIN(TestTransferPort)
+#include "tst_transfer_port.moc"
