@@ -43,15 +43,6 @@ class TestDownloadWorker : public QObject
             QTest::qFail("the simulated instrument did not start", __FILE__, __LINE__);
         return Download(db, instrument.DevicePath(), kind, raw);
     }
-    static QStringList MeasRows(CTestDatabase& db)
-    {
-        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES "
-                                      "from 740Meas order by ID"));
-    }
-    static QStringList CoorRows(CTestDatabase& db)
-    {
-        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"));
-    }
 
 private slots:
     void parsingDownloadOfAJob()
@@ -66,8 +57,8 @@ private slots:
         QCOMPARE(outcome.received, FileBytes(JobFile));
         QVERIFY(outcome.parse.has_value());
         QCOMPARE(outcome.parse->rows, 7);
-        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
-        QCOMPARE(CoorRows(db), ExpectedRows(QStringLiteral("t5_job.coor")));
+        QCOMPARE(db.MeasRows(), ExpectedRows(QStringLiteral("t5_job.meas")));
+        QCOMPARE(db.CoorRows(), ExpectedRows(QStringLiteral("t5_job.coor")));
         QCOMPARE(db.Reporter().Messages(), QStringList());
     }
 
@@ -76,8 +67,8 @@ private slots:
         CTestDatabase db;
         QStringDecoder decode("GBK");
         ParseMeasJobFile(db.Store(), decode(FileBytes(QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"))));
-        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
-        QCOMPARE(CoorRows(db), ExpectedRows(QStringLiteral("t5_job.coor")));
+        QCOMPARE(db.MeasRows(), ExpectedRows(QStringLiteral("t5_job.meas")));
+        QCOMPARE(db.CoorRows(), ExpectedRows(QStringLiteral("t5_job.coor")));
     }
 
     void leadingEndByteAndZeroBytesOnTheLine()
@@ -87,7 +78,7 @@ private slots:
             DownloadJob(db, DataKind::Meas, false, {"--leading-eot", "--nul-at", "5", "--nul-at", "200"});
         QCOMPARE(outcome.status, DownloadStatus::Received);
         QCOMPARE(outcome.received, FileBytes(JobFile));
-        QCOMPARE(MeasRows(db), ExpectedRows(QStringLiteral("t5_job.meas")));
+        QCOMPARE(db.MeasRows(), ExpectedRows(QStringLiteral("t5_job.meas")));
     }
 
     void rawDownloadKeepsTheBytes()

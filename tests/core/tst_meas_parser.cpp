@@ -10,17 +10,6 @@ class TestMeasParser : public QObject
 {
     Q_OBJECT
 
-private:
-    static QStringList MeasRows(CTestDatabase& db)
-    {
-        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES "
-                                      "from 740Meas order by ID"));
-    }
-    static QStringList CoorRows(CTestDatabase& db)
-    {
-        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"));
-    }
-
 private slots:
     void trimLeadingZeros_data()
     {
@@ -94,7 +83,7 @@ private slots:
         QFETCH(QString, expected);
         CTestDatabase db;
         const MeasParseOutcome outcome = ParseMeasJob(db.Store(), line + QStringLiteral("\r\n"));
-        QCOMPARE(MeasRows(db), QStringList{expected});
+        QCOMPARE(db.MeasRows(), QStringList{expected});
         QCOMPARE(outcome.rows, 1);
         QCOMPARE(db.Reporter().Messages(), QStringList());
     }
@@ -128,7 +117,7 @@ private slots:
         QFETCH(QString, expected);
         CTestDatabase db;
         ParseMeasJobFile(db.Store(), line + QStringLiteral("\r\n"));
-        QCOMPARE(MeasRows(db), QStringList{expected});
+        QCOMPARE(db.MeasRows(), QStringList{expected});
         QCOMPARE(db.Reporter().Messages(), QStringList());
     }
 
@@ -188,7 +177,7 @@ private slots:
                                                 "A,P5,400.0,,10.0\r\n"
                                                 "F,done\r\n"
                                                 "A,P6,500.0,600.0,\r\n"));
-        QCOMPARE(CoorRows(db), QStringList({"1|T5(T8)_COOR|ST1|100.0|200.0|50.0|PT",
+        QCOMPARE(db.CoorRows(), QStringList({"1|T5(T8)_COOR|ST1|100.0|200.0|50.0|PT",
                                             "4|T5(T8)_COOR|P3|110.0|210.0|51.0|TREE",
                                             "8|T5(T8)_COOR|P6|500.0|600.0||"}));
     }

@@ -16,16 +16,12 @@ private:
             data << QString();
         return QStringList({QString::number(id), QStringLiteral("T8_V2_Meas"), mark}).join('|') + '|' + data.join('|');
     }
-    static QStringList MeasRows(CTestDatabase& db)
+    static QStringList V2MeasRows(CTestDatabase& db)
     {
         QString columns = QStringLiteral("ID,ATTR,MARK");
         for (int i = 1; i <= 23; ++i)
             columns += QStringLiteral(",DATA%1").arg(i);
         return db.Rows(QStringLiteral("select %1 from 520Meas order by ID").arg(columns));
-    }
-    static QStringList CoorRows(CTestDatabase& db)
-    {
-        return db.Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"));
     }
     static QStringList StakeRows(CTestDatabase& db)
     {
@@ -60,7 +56,7 @@ private slots:
         CTestDatabase db;
         const V2ParseOutcome outcome = ParseV2RoadStake(db.Store(), line + QStringLiteral("\r\n"));
         QCOMPARE(StakeRows(db), QStringList{stake});
-        QCOMPARE(CoorRows(db), QStringList{coor});
+        QCOMPARE(db.CoorRows(), QStringList{coor});
         QCOMPARE(outcome.rows, 1);
         QCOMPARE(db.Reporter().Messages(), QStringList());
     }
@@ -71,7 +67,7 @@ private slots:
         const V2ParseOutcome outcome = ParseV2Coor(db.Store(), QStringLiteral("X,P1,100,200,10,TREE,\r\n"
                                                                               "C,P1,100,200,10,TREE,\r\n"
                                                                               " C ,P2,1,2,3,007.5,\r\n"));
-        QCOMPARE(CoorRows(db), QStringList({"1|T8_V2_COOR|P1|100|200|10|TREE", "2|T8_V2_COOR|P2|1|2|3|7.5"}));
+        QCOMPARE(db.CoorRows(), QStringList({"1|T8_V2_COOR|P1|100|200|10|TREE", "2|T8_V2_COOR|P2|1|2|3|7.5"}));
         QCOMPARE(outcome.rows, 2);
     }
 
@@ -95,7 +91,7 @@ private slots:
                                                                               " K ,a,b,c,d,1,\r\n"
                                                                               "A,P4,1,2,3,\r\n"
                                                                               "Z,a,b,tail\r\n"));
-        QCOMPARE(MeasRows(db),
+        QCOMPARE(V2MeasRows(db),
                  QStringList({MeasRow(1, "Station", {"P1", "100", "200", "10", "0", "Free Station"}),
                               MeasRow(2, "Stake Point", {"P2", "x", "10", "20", "30", "Dist", "Measurement"}),
                               MeasRow(3, "Stake Result", {"P3", "1", "2", "3", "4", "5", "6", "Angle", "COGO"}),
@@ -104,7 +100,7 @@ private slots:
                               MeasRow(5, "Station", {"P4", "1", "2", "3"}),
                               MeasRow(6, "", {"a", "b"})}));
         // Only records with a point give coordinates, numbered on their own.
-        QCOMPARE(CoorRows(db), QStringList({"1|T8_V2_Coor|P1|100|200|10|", "2|T8_V2_Coor|P2|10|20|30|",
+        QCOMPARE(db.CoorRows(), QStringList({"1|T8_V2_Coor|P1|100|200|10|", "2|T8_V2_Coor|P2|10|20|30|",
                                             "3|T8_V2_Coor|P4|1|2|3|"}));
         QCOMPARE(outcome.rows, 6);
     }
@@ -116,7 +112,7 @@ private slots:
         for (int i = 1; i <= 24; ++i)
             fields << QStringLiteral("f%1").arg(i);
         ParseV2Meas(db.Store(), QStringLiteral("Z,") + fields.join(',') + QStringLiteral(",\r\n"));
-        QCOMPARE(MeasRows(db), QStringList{MeasRow(1, "", fields.mid(0, 23))});
+        QCOMPARE(V2MeasRows(db), QStringList{MeasRow(1, "", fields.mid(0, 23))});
     }
 
     void recordTypeNames_data()
@@ -194,7 +190,7 @@ private slots:
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
         // The refused record gives no stake point either; its number stays used.
         QCOMPARE(StakeRows(db), QStringList{"2|T8_V2_RoadStake|5|20|7|8|9|n"});
-        QCOMPARE(CoorRows(db), QStringList{"2|T8_V2_Coor||7|8|9|"});
+        QCOMPARE(db.CoorRows(), QStringList{"2|T8_V2_Coor||7|8|9|"});
     }
 };
 

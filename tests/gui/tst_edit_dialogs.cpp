@@ -3,6 +3,7 @@
 #include "app/merion_app.h"
 #include "edit/record_edit_dlg.h"
 #include "recording_reporter.h"
+#include "visible_dialogs.h"
 #include "shown_list_rows.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
@@ -20,11 +21,7 @@ namespace
 {
 QList<CRecordEditDlg*> OpenDialogs()
 {
-    QList<CRecordEditDlg*> dialogs;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<CRecordEditDlg*>(widget); dialog && dialog->isVisible())
-            dialogs << dialog;
-    return dialogs;
+    return VisibleDialogs<CRecordEditDlg>();
 }
 
 CRecordEditDlg* TheDialog()

@@ -1,6 +1,7 @@
 #include "test_database.h"
 
 #include "store/record_set.h"
+#include "table_rows.h"
 
 #include <QTest>
 
@@ -24,16 +25,17 @@ void CTestDatabase::Run(const QStringList& statements)
 
 QStringList CTestDatabase::Rows(const QString& sql)
 {
-    QStringList rows;
-    auto recordSet = m_store->GetRecordSet(sql);
-    for (; !recordSet->IsEOF(); recordSet->MoveNext())
-    {
-        QStringList cells;
-        for (int i = 0; i < recordSet->ColumnCount(); ++i)
-            cells << recordSet->GetText(i);
-        rows << cells.join(QLatin1Char('|'));
-    }
-    return rows;
+    return TableRows(*m_store, sql);
+}
+
+QStringList CTestDatabase::MeasRows()
+{
+    return Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES from 740Meas order by ID"));
+}
+
+QStringList CTestDatabase::CoorRows()
+{
+    return Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID"));
 }
 
 int CTestDatabase::Count(const QString& table)

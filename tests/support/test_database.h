@@ -25,6 +25,9 @@ public:
     // Every row of a query as its column texts joined by '|', in the order returned.
     QStringList Rows(const QString& sql);
     int Count(const QString& table);
+    // Every column of 740Meas and of CoorEdit, in ID order.
+    QStringList MeasRows();
+    QStringList CoorRows();
 
 private:
     QTemporaryDir m_dir;
