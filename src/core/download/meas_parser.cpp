@@ -4,6 +4,7 @@
 #include "download/meas_layout.h"
 #include "download/number_text.h"
 #include "store/project_store.h"
+#include "store/statement.h"
 #include "store/record_set.h"
 #include "store/transaction.h"
 
@@ -77,9 +78,7 @@ bool RebuildCoor(CProjectStore& store)
     ok = store.ExecuteSql(QStringLiteral("Insert into CoorEdit(ID,SN,ECOOR,NCOOR,ZCOOR,CODE) select "
                                          "ID,SN,ECOOR,NCOOR,ZCOOR,CODE from 740Meas where ECOOR<>'' AND NCOOR<>''")) &&
          ok;
-    ok = store.ExecuteSql(QStringLiteral("Update CoorEdit set ATTR=") + QLatin1Char('\'') + DownloadTexts::CoorAttr +
-                          QLatin1Char('\'')) &&
-         ok;
+    ok = store.ExecuteSql(QStringLiteral("Update CoorEdit set ATTR=") + SqlText(DownloadTexts::CoorAttr)) && ok;
     return ok;
 }
 
