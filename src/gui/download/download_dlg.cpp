@@ -6,6 +6,7 @@
 #include "download/v2_records.h"
 #include "link/serial_port.h"
 #include "report/reporter.h"
+#include "toolkit/combo_width.h"
 #include "views/data_kind.h"
 #include "views/plx_doc.h"
 #include "views/plx_view.h"
@@ -29,6 +30,7 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     m_downloadTypeList = new QComboBox(this);
     m_downloadTypeList->setObjectName(QStringLiteral("downloadTypeList"));
     m_downloadTypeList->setEnabled(false);
+    ReserveWidthFor(m_downloadTypeList, DownloadTexts::V2DownloadTypes);
     m_parseButton = new QPushButton(DownloadTexts::ParseButton, this);
     m_parseButton->setObjectName(QStringLiteral("parseButton"));
     m_rawButton = new QPushButton(DownloadTexts::RawButton, this);

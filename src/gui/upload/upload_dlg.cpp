@@ -4,6 +4,7 @@
 #include "link/com_config.h"
 #include "link/serial_port.h"
 #include "store/project_store.h"
+#include "toolkit/combo_width.h"
 #include "upload/upload_lines.h"
 #include "upload/upload_signals.h"
 #include "upload/upload_texts.h"
@@ -26,6 +27,7 @@ CUploadDlg::CUploadDlg(CMerionApp& app, CSerialPort& port)
     setWindowTitle(UploadTexts::DialogTitle);
     m_instrument->setObjectName(QStringLiteral("instrumentList"));
     m_category->setObjectName(QStringLiteral("categoryList"));
+    ReserveWidthFor(m_category, {UploadTexts::CoordinateCategory, UploadTexts::AlignmentCategory});
     m_upload->setObjectName(QStringLiteral("uploadButton"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_upload->setAutoDefault(false);
