@@ -4,6 +4,7 @@
 #include "app/main_frame.h"
 #include "app/merion_app.h"
 #include "recording_reporter.h"
+#include "toolkit/cool_button_list.h"
 #include "store/project_store.h"
 #include "store/record_set.h"
 #include "views/data_kind.h"
@@ -23,8 +24,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QToolBox>
-#include <QToolButton>
 
 namespace
 {
@@ -101,39 +100,59 @@ private slots:
         CRecordingReporter reporter;
         CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
         QVERIFY(app.InitInstance());
+        app.MainFrame()->show();
         CCommandPanel* panel = app.MainFrame()->CommandPanel();
-        QCOMPARE(panel->count(), 3);
-        QCOMPARE(panel->itemText(0), QStringLiteral("文件管理"));
-        QCOMPARE(panel->itemText(1), QStringLiteral("数据编辑"));
-        QCOMPARE(panel->itemText(2), QStringLiteral("串口通讯"));
+        QCOMPARE(panel->PageCount(), 3);
+        QCOMPARE(panel->PageTitle(0), QStringLiteral("文件管理"));
+        QCOMPARE(panel->PageTitle(1), QStringLiteral("数据编辑"));
+        QCOMPARE(panel->PageTitle(2), QStringLiteral("串口通讯"));
 
-        const QList<std::tuple<int, int, QString, QString>> buttons = {
-            {0, Command::Import, "输入文件", "选择您要读取的文件"},
-            {0, Command::OutputFile, "输出文件", "输出文件到磁盘"},
-            {0, Command::SdCard, "输出SD卡文件", "保存为SD卡文件"},
-            {1, Command::ShowCoor, "常规坐标", "用户自定义坐标输入"},
-            {1, Command::ShowCode, "常规编码", "用户自定义编码输入"},
-            {2, Command::CommSettings, "通讯设置", "通讯设置"},
-            {2, Command::Upload, "上传", "上传"},
-            {2, Command::Download, "下载", "下载"},
+        const QList<std::tuple<int, int, int, QString, QString>> buttons = {
+            {0, 0, Command::Import, "输入文件", "选择您要读取的文件"},
+            {0, 1, Command::OutputFile, "输出文件", "输出文件到磁盘"},
+            {0, 2, Command::SdCard, "输出SD卡文件", "保存为SD卡文件"},
+            {1, 0, Command::ShowCoor, "常规坐标", "用户自定义坐标输入"},
+            {1, 1, Command::ShowCode, "常规编码", "用户自定义编码输入"},
+            {2, 0, Command::CommSettings, "通讯设置", "通讯设置"},
+            {2, 1, Command::Upload, "上传", "上传"},
+            {2, 2, Command::Download, "下载", "下载"},
         };
         QList<int> sent;
-        for (const auto& [page, command, label, tip] : buttons)
+        for (const auto& [page, position, command, label, tip] : buttons)
             app.View()->RegisterCommand(command, [&sent, command = command] { sent << command; });
+        app.View()->RegisterCommand(0, [&sent] { sent << 0; });
         QList<int> expected;
-        for (const auto& [page, command, label, tip] : buttons)
+        for (const auto& [page, position, command, label, tip] : buttons)
         {
-            auto* button = panel->widget(page)->findChild<QToolButton*>(QStringLiteral("cmd_%1").arg(command));
-            QVERIFY2(button, qPrintable(label));
-            QCOMPARE(button->text(), label);
-            QCOMPARE(button->toolTip(), tip);
-            QCOMPARE(button->iconSize(), QSize(30, 30));
-            panel->setCurrentIndex(page);
-            button->click();
+            CCoolButtonList* list = panel->ButtonList(page);
+            QCOMPARE(list->IndexOfCommand(command), position);
+            QCOMPARE(list->Label(position), label);
+            QCOMPARE(list->ToolTipOf(position), tip);
+            QCOMPARE(list->IconOf(position).size(), QSize(30, 30));
+            if (page != panel->CurrentPage())
+            {
+                // Clicking the header opens the page.
+                QTest::mouseClick(panel, Qt::LeftButton, {}, panel->HeaderRect(page).center());
+                QCOMPARE(panel->CurrentPage(), page);
+            }
+            QVERIFY(list->isVisible());
+            QTest::mouseClick(list, Qt::LeftButton, {}, list->ItemRect(position).center());
             expected << command;
         }
+        // Each page ends with an empty entry that sends command 0, which the view ignores.
+        for (int page = 0; page < 3; ++page)
+        {
+            CCoolButtonList* list = panel->ButtonList(page);
+            QCOMPARE(list->Count(), page == 1 ? 3 : 4);
+            QCOMPARE(list->Label(list->Count() - 1), QString());
+            QCOMPARE(list->CommandOf(list->Count() - 1), 0);
+        }
+        CCoolButtonList* serial = panel->ButtonList(2);
+        QTest::mouseClick(serial, Qt::LeftButton, {}, serial->ItemRect(serial->Count() - 1).center());
+        expected << 0;
         QCOMPARE(sent, expected);
         app.ExitInstance();
+        QVERIFY(reporter.Messages().isEmpty());
     }
 
     void switchingKindsReplacesTheColumns()

@@ -2,7 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/command_ids.h"
-#include "toolkit/button_list.h"
+#include "toolkit/cool_button_list.h"
 
 #include <QStyle>
 
@@ -19,12 +19,13 @@ struct PanelButton
 
 QIcon CCommandPanel::PanelIcon(QStyle::StandardPixmap which) const
 {
-    // The style's icons come in different sizes; every button shows a full 30 × 30 picture.
+    // The style's icons come in different sizes; every button shows a full-size picture, and
+    // the tip shows it a little larger.
     const QPixmap largest = style()->standardIcon(which).pixmap(QSize(64, 64));
-    return QIcon(largest.scaled(QSize(30, 30), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return QIcon(largest.scaled(QSize(32, 32), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
-CCommandPanel::CCommandPanel(QWidget* parent) : QToolBox(parent)
+CCommandPanel::CCommandPanel(QWidget* parent) : CCoolTabCtrl(parent)
 {
     setObjectName(QStringLiteral("commandPanel"));
     const QList<QPair<QString, QList<PanelButton>>> pages = {
@@ -42,11 +43,23 @@ CCommandPanel::CCommandPanel(QWidget* parent) : QToolBox(parent)
     };
     for (const auto& [title, buttons] : pages)
     {
-        auto* list = new CButtonList(this);
+        auto* list = new CCoolButtonList(this);
+        QList<QIcon> images;
         for (const PanelButton& button : buttons)
-            list->AddButton(PanelIcon(button.icon), QString::fromUtf8(button.label), button.command,
-                            QString::fromUtf8(button.toolTip), AppTexts::StatusPrompt(button.command));
-        connect(list, &CButtonList::CommandRequested, this, &CCommandPanel::CommandRequested);
-        addItem(list, title);
+        {
+            list->AddButton(int(images.size()), QString::fromUtf8(button.label), button.command,
+                            QString::fromUtf8(button.toolTip));
+            images << PanelIcon(button.icon);
+        }
+        list->SetImageList(images);
+        // Every page ends with an empty entry; clicking it sends command 0, which nothing handles.
+        list->AddButton(-1, QString(), 0, QString());
+        connect(list, &CCoolButtonList::CommandRequested, this, &CCommandPanel::CommandRequested);
+        AddPage(list, title);
     }
+}
+
+CCoolButtonList* CCommandPanel::ButtonList(int page) const
+{
+    return qobject_cast<CCoolButtonList*>(Page(page));
 }

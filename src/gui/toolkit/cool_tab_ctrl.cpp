@@ -1,0 +1,148 @@
+#include "toolkit/cool_tab_ctrl.h"
+
+#include "toolkit/toolkit_font.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace
+{
+// Raised 3-D border: the first colour along the top and left, the second along the bottom and right.
+void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft, const QColor& bottomRight)
+{
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+} // namespace
+
+CCoolTabCtrl::CCoolTabCtrl(QWidget* parent)
+    : QWidget(parent), m_headerFont(ToolkitChineseFont(12, QFont::Normal))
+{
+    setCursor(Qt::ArrowCursor);
+}
+
+bool CCoolTabCtrl::AddPage(QWidget* page, const QString& title, const QIcon& icon)
+{
+    if (!page)
+        return false;
+    page->setParent(this);
+    m_pages.append(PageRecord{page, title, icon, false, QRect()});
+    LayOut();
+    return true;
+}
+
+void CCoolTabCtrl::SelectPage(int index)
+{
+    if (index < 0 || index >= PageCount())
+        return;
+    m_current = index;
+    LayOut();
+}
+
+void CCoolTabCtrl::LayOut()
+{
+    if (m_pages.isEmpty())
+        return;
+    const QRect frame = rect().adjusted(1, 1, -1, -1);
+    const int n = PageCount();
+    const int frameBottom = frame.top() + frame.height(); // one past the last row
+    for (int i = 0; i < n; ++i)
+    {
+        const int top = i <= m_current ? frame.top() + HeaderHeight * i : frameBottom - HeaderHeight * (n - i);
+        m_pages[i].header = QRect(frame.left(), top, frame.width(), HeaderHeight);
+    }
+    m_client = frame.adjusted(0, HeaderHeight * (m_current + 1), 0, -HeaderHeight * (n - m_current - 1));
+    for (int i = 0; i < n; ++i)
+    {
+        if (i == m_current)
+            continue;
+        m_pages[i].window->hide();
+    }
+    QWidget* current = m_pages[m_current].window;
+    current->setGeometry(m_client);
+    current->show();
+    current->repaint();
+    update();
+}
+
+void CCoolTabCtrl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void CCoolTabCtrl::paintEvent(QPaintEvent*)
+{
+    // Qt paints double-buffered already; the open page's own widget covers the client area.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().button());
+    DrawEdge(painter, rect(), QColor(157, 157, 155), Qt::white);
+    painter.setFont(m_headerFont);
+    for (int i = 0; i < PageCount(); ++i)
+        if (i != m_current)
+            PaintHeader(painter, m_pages[i]);
+    if (!m_pages.isEmpty())
+        PaintHeader(painter, m_pages[m_current]);
+}
+
+void CCoolTabCtrl::PaintHeader(QPainter& painter, const PageRecord& page) const
+{
+    painter.fillRect(page.header, palette().button());
+    if (page.pressed)
+        DrawEdge(painter, page.header, palette().button().color(), palette().button().color());
+    else
+        DrawEdge(painter, page.header, Qt::white, palette().dark().color());
+    if (!page.icon.isNull())
+        painter.drawPixmap(page.header.left() + 3, page.header.top() + 1, page.icon.pixmap(QSize(16, 16)));
+    painter.setPen(Qt::black);
+    painter.drawText(page.header, Qt::AlignCenter | Qt::TextSingleLine, page.title);
+}
+
+int CCoolTabCtrl::HeaderAt(const QPoint& point) const
+{
+    for (int i = 0; i < PageCount(); ++i)
+        if (m_pages[i].header.contains(point))
+            return i;
+    return -1;
+}
+
+void CCoolTabCtrl::mousePressEvent(QMouseEvent* event)
+{
+    // Qt grabs the mouse for this widget until the button is released.
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_pressedHeader = HeaderAt(event->position().toPoint());
+    if (m_pressedHeader < 0)
+        return;
+    m_pages[m_pressedHeader].pressed = true;
+    update();
+}
+
+void CCoolTabCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressedHeader < 0)
+        return;
+    PageRecord& page = m_pages[m_pressedHeader];
+    const bool over = page.header.contains(event->position().toPoint());
+    if (over != page.pressed)
+    {
+        page.pressed = over;
+        update();
+    }
+}
+
+void CCoolTabCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || m_pressedHeader < 0)
+        return;
+    const int released = m_pressedHeader;
+    m_pressedHeader = -1;
+    m_pages[released].pressed = false;
+    update();
+    if (released != m_current && m_pages[released].header.contains(event->position().toPoint()))
+        SelectPage(released);
+}
