@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-exec build/src/gui/merion "$@"
+exec build/bin/merion "$@"
