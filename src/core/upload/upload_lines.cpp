@@ -81,7 +81,8 @@ UploadLines PointLines(CProjectStore& store, int kind, IReporter& reporter)
 UploadLines AlignmentLines(CProjectStore& store, IReporter& reporter)
 {
     UploadLines result;
-    auto rows = store.GetRecordSet(QStringLiteral("select * from 520SurLine order by STARTDIST ASC"));
+    // The instrument takes the elements in the order of the chain, as the list shows them.
+    auto rows = store.GetRecordSet(DataKind::FillStatementOf(DataKind::Alignment));
     if (!rows->IsValid())
     {
         result.failure = UploadOutcome::DatabaseError;
