@@ -63,6 +63,12 @@ private slots:
         const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "t5"});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.Err(), QStringLiteral("COM7 doesn't exist or be\nopened by another program!\n"));
+
+        // A device named on the command line is the one the message names.
+        const QString device = db.FilePath(QStringLiteral("no-such-device"));
+        const CliRun named = RunCli(db.Path(), {"upload", "--instrument", "t5", "--device", device});
+        QCOMPARE(named.exitCode, 1);
+        QCOMPARE(named.Err(), device + QStringLiteral(" doesn't exist or be\nopened by another program!\n"));
     }
 };
 

@@ -28,7 +28,7 @@ DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const Do
     if (!OpenPort(port, config, request.devicePath))
     {
         outcome.status = DownloadStatus::PortNotOpened;
-        outcome.message = LinkTexts::PortUnavailable(config.comPort);
+        outcome.message = LinkTexts::PortUnavailable(config.comPort, request.devicePath);
         return outcome;
     }
 

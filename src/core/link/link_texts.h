@@ -12,6 +12,15 @@ inline QString PortUnavailable(int port)
     return QStringLiteral("COM%1 doesn't exist or be\nopened by another program!").arg(port);
 }
 
+// A device named directly (the command line's --device) is named in the message instead of
+// a port number the user never chose.
+inline QString PortUnavailable(int port, const QString& devicePath)
+{
+    if (devicePath.isEmpty())
+        return PortUnavailable(port);
+    return QStringLiteral("%1 doesn't exist or be\nopened by another program!").arg(devicePath);
+}
+
 // A second transfer asked for the port while one is running (download and upload share it).
 inline const QString PortBusy = QStringLiteral("The serial port is busy with another transfer!");
 

@@ -162,7 +162,7 @@ UploadOutcome SendUpload(CSerialPort& port, const UploadRequest& request, const 
     {
         if (stop)
             return UploadOutcome::Cancelled;
-        reporter.Message(LinkTexts::PortUnavailable(request.config.comPort), MessageIcon::Exclamation);
+        reporter.Message(LinkTexts::PortUnavailable(request.config.comPort, request.devicePath), MessageIcon::Exclamation);
         return UploadOutcome::PortNotOpened;
     }
     return request.kind == DataKind::UploadT5 ? SendPaced(port, lines, stop, reporter)
