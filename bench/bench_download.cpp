@@ -5,13 +5,13 @@
 //
 // usage: bench_download [POINTS] [MERION-SIM]   (default 3000, the merion-sim of this build)
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "download/download_dlg.h"
-#include "link/com_config.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/download/download_dlg.h"
+#include "core/link/com_config.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "gui/views/plx_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

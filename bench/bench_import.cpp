@@ -1,8 +1,8 @@
 // Imports a coordinate file into a project database, as the import command does, and prints
 // the time it took. bench/import_vs_sqlite.sh runs it beside sqlite3's own .import.
-#include "files/text_import.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
+#include "core/files/text_import.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

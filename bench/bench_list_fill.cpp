@@ -1,13 +1,13 @@
 // Fills the coordinate list with 100,000 rows and reports how long the show command takes
 // (query, cell texts, model, first paint) and the process's peak memory.
 //   build/bench/bench_list_fill [rows]
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/merion_app.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/transaction.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/merion_app.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/transaction.h"
+#include "gui/views/plx_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,15 +4,15 @@
 //
 // usage: bench_upload [N ...]   (default 10 50 200)
 
-#include "link/com_config.h"
-#include "link/serial_port.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/statement.h"
-#include "store/transaction.h"
-#include "upload/upload_lines.h"
-#include "upload/upload_transfer.h"
-#include "views/data_kind.h"
+#include "core/link/com_config.h"
+#include "core/link/serial_port.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/store/transaction.h"
+#include "core/upload/upload_lines.h"
+#include "core/upload/upload_transfer.h"
+#include "core/views/data_kind.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "cli_context.h"
 #include "cli_reporter.h"
 #include "commands.h"
-#include "store/database_location.h"
-#include "store/project_store.h"
+#include "core/store/database_location.h"
+#include "core/store/project_store.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

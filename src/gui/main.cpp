@@ -1,5 +1,5 @@
-#include "app/app_texts.h"
-#include "app/merion_app.h"
+#include "gui/app/app_texts.h"
+#include "gui/app/merion_app.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,8 +1,8 @@
-#include "link/com_config.h"
+#include "core/link/com_config.h"
 #include "cli_runner.h"
 #include "recording_reporter.h"
 #include "simulated_instrument.h"
-#include "store/project_store.h"
+#include "core/store/project_store.h"
 #include "table_rows.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/files_texts.h"
+#include "core/files/files_texts.h"
 #include "cli_runner.h"
 #include "file_bytes.h"
 #include "test_database.h"

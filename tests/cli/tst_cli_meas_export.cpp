@@ -1,6 +1,6 @@
 #include "cli_runner.h"
 #include "file_bytes.h"
-#include "files/files_texts.h"
+#include "core/files/files_texts.h"
 #include "test_database.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "link/com_config.h"
-#include "link/serial_port.h"
+#include "core/link/com_config.h"
+#include "core/link/serial_port.h"
 #include "simulated_instrument.h"
 #include "test_database.h"
 

@@ -1,11 +1,11 @@
-#include "download/download_worker.h"
-#include "download/meas_parser.h"
-#include "link/com_config.h"
-#include "link/serial_port.h"
+#include "core/download/download_worker.h"
+#include "core/download/meas_parser.h"
+#include "core/link/com_config.h"
+#include "core/link/serial_port.h"
 #include "simulated_instrument.h"
 #include "table_rows.h"
 #include "test_database.h"
-#include "views/data_kind.h"
+#include "core/views/data_kind.h"
 
 #include <QStringDecoder>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "files/files_texts.h"
-#include "files/list_export.h"
-#include "files/text_import.h"
+#include "core/files/files_texts.h"
+#include "core/files/list_export.h"
+#include "core/files/text_import.h"
 #include "file_bytes.h"
 #include "test_database.h"
-#include "views/list_rows.h"
+#include "core/views/list_rows.h"
 
 #include <QFile>
 #include <QTemporaryDir>

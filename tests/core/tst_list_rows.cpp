@@ -1,7 +1,7 @@
 #include "test_database.h"
-#include "views/data_kind.h"
-#include "views/list_layout.h"
-#include "views/list_rows.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_layout.h"
+#include "core/views/list_rows.h"
 
 #include <QTest>
 

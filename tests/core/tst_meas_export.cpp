@@ -1,4 +1,4 @@
-#include "files/meas_export.h"
+#include "core/files/meas_export.h"
 
 #include <QTest>
 

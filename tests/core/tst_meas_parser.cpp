@@ -1,5 +1,5 @@
-#include "download/meas_parser.h"
-#include "download/number_text.h"
+#include "core/download/meas_parser.h"
+#include "core/download/number_text.h"
 #include "test_database.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "download/download_texts.h"
-#include "download/receive_loop.h"
-#include "views/data_kind.h"
+#include "core/download/download_texts.h"
+#include "core/download/receive_loop.h"
+#include "core/views/data_kind.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
-#include "edit/alignment_edit.h"
-#include "edit/code_edit.h"
-#include "edit/coor_edit.h"
-#include "edit/edit_texts.h"
-#include "edit/record_delete.h"
+#include "core/edit/alignment_edit.h"
+#include "core/edit/code_edit.h"
+#include "core/edit/coor_edit.h"
+#include "core/edit/edit_texts.h"
+#include "core/edit/record_delete.h"
 #include "test_database.h"
-#include "views/data_kind.h"
-#include "views/list_rows.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "files/files_texts.h"
-#include "files/sdcard_files.h"
+#include "core/files/files_texts.h"
+#include "core/files/sdcard_files.h"
 #include "file_bytes.h"
 #include "test_database.h"
 

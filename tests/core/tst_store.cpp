@@ -1,8 +1,8 @@
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "store/schema.h"
-#include "store/statement.h"
-#include "store/transaction.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/statement.h"
+#include "core/store/transaction.h"
 #include "test_database.h"
 
 #include <QSqlRecord>

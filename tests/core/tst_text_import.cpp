@@ -1,5 +1,5 @@
-#include "files/files_texts.h"
-#include "files/text_import.h"
+#include "core/files/files_texts.h"
+#include "core/files/text_import.h"
 #include "test_database.h"
 
 #include <QFile>

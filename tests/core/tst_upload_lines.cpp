@@ -1,6 +1,6 @@
 #include "test_database.h"
-#include "upload/upload_lines.h"
-#include "views/data_kind.h"
+#include "core/upload/upload_lines.h"
+#include "core/views/data_kind.h"
 
 #include <QTest>
 

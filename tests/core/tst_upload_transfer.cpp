@@ -1,9 +1,9 @@
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 #include "simulated_instrument.h"
 #include "test_database.h"
-#include "upload/upload_lines.h"
-#include "upload/upload_transfer.h"
-#include "views/data_kind.h"
+#include "core/upload/upload_lines.h"
+#include "core/upload/upload_transfer.h"
+#include "core/views/data_kind.h"
 
 #include <QElapsedTimer>
 #include <QTest>

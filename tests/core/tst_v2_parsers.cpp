@@ -1,5 +1,5 @@
-#include "download/v2_parsers.h"
-#include "download/v2_record_names.h"
+#include "core/download/v2_parsers.h"
+#include "core/download/v2_record_names.h"
 #include "test_database.h"
 
 #include <QTest>

@@ -1,11 +1,11 @@
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "link/com_config_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/link/com_config_dlg.h"
 #include "recording_reporter.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
 #include "visible_dialogs.h"
-#include "views/plx_view.h"
+#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,14 +1,14 @@
-#include "app/command_ids.h"
-#include "app/main_frame.h"
-#include "app/merion_app.h"
-#include "edit/record_edit_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/merion_app.h"
+#include "gui/edit/record_edit_dlg.h"
 #include "recording_reporter.h"
 #include "visible_dialogs.h"
 #include "shown_list_rows.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "download/download_dlg.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/download/download_dlg.h"
 #include "recording_reporter.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "upload/upload_dlg.h"
-#include "views/plx_view.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "gui/upload/upload_dlg.h"
+#include "gui/views/plx_view.h"
 #include "visible_dialogs.h"
 
 #include <QPushButton>

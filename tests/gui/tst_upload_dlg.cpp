@@ -1,11 +1,11 @@
-#include "app/command_ids.h"
-#include "app/merion_app.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
 #include "recording_reporter.h"
 #include "simulated_instrument.h"
-#include "store/project_store.h"
-#include "upload/upload_dlg.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "core/store/project_store.h"
+#include "gui/upload/upload_dlg.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 #include "visible_dialogs.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/plx_view.h"
+#include "gui/views/plx_view.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "file_bytes.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "test_database.h"
 
-#include "store/record_set.h"
+#include "core/store/record_set.h"
 #include "table_rows.h"
 
 #include <QTest>

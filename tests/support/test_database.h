@@ -1,7 +1,7 @@
 #pragma once
 
 #include "recording_reporter.h"
-#include "store/project_store.h"
+#include "core/store/project_store.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

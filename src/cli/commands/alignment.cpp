@@ -2,9 +2,9 @@
 
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
-#include "edit/alignment_edit.h"
-#include "edit/record_delete.h"
-#include "views/data_kind.h"
+#include "core/edit/alignment_edit.h"
+#include "core/edit/record_delete.h"
+#include "core/views/data_kind.h"
 
 int RunAlignment(CliContext& context, const QStringList& arguments)
 {

@@ -2,9 +2,9 @@
 
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
-#include "edit/code_edit.h"
-#include "edit/record_delete.h"
-#include "views/data_kind.h"
+#include "core/edit/code_edit.h"
+#include "core/edit/record_delete.h"
+#include "core/views/data_kind.h"
 
 int RunCode(CliContext& context, const QStringList& arguments)
 {

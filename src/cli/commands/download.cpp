@@ -4,10 +4,10 @@
 #include "cli_reporter.h"
 #include "commands.h"
 #include "commands/record_option.h"
-#include "download/download_texts.h"
-#include "download/download_worker.h"
-#include "link/serial_port.h"
-#include "views/data_kind.h"
+#include "core/download/download_texts.h"
+#include "core/download/download_worker.h"
+#include "core/link/serial_port.h"
+#include "core/views/data_kind.h"
 
 int RunDownload(CliContext& context, const QStringList& arguments)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli_context.h"
-#include "edit/edit_outcome.h"
+#include "core/edit/edit_outcome.h"
 
 #include <QList>
 

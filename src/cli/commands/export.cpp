@@ -5,10 +5,10 @@
 #include "commands.h"
 #include "commands/export_meas.h"
 #include "commands/format_option.h"
-#include "files/list_export.h"
-#include "views/data_kind.h"
-#include "views/list_layout.h"
-#include "views/list_rows.h"
+#include "core/files/list_export.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_layout.h"
+#include "core/views/list_rows.h"
 
 #include <QHash>
 

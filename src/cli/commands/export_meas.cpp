@@ -3,9 +3,9 @@
 #include "cli_reporter.h"
 #include "commands.h"
 #include "commands/export.h"
-#include "files/meas_export.h"
-#include "views/data_kind.h"
-#include "views/list_rows.h"
+#include "core/files/meas_export.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 
 #include <QHash>
 

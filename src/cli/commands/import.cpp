@@ -5,7 +5,7 @@
 #include "commands.h"
 #include "commands/format_option.h"
 #include "commands/record_option.h"
-#include "files/text_import.h"
+#include "core/files/text_import.h"
 
 #include <QHash>
 

@@ -2,9 +2,9 @@
 
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
-#include "edit/coor_edit.h"
-#include "edit/record_delete.h"
-#include "views/data_kind.h"
+#include "core/edit/coor_edit.h"
+#include "core/edit/record_delete.h"
+#include "core/views/data_kind.h"
 
 namespace
 {

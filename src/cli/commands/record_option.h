@@ -1,7 +1,7 @@
 #pragma once
 
 #include "arguments.h"
-#include "download/v2_records.h"
+#include "core/download/v2_records.h"
 
 #include <QString>
 

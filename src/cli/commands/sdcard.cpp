@@ -3,7 +3,7 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
-#include "files/sdcard_files.h"
+#include "core/files/sdcard_files.h"
 
 int RunSdCard(CliContext& context, const QStringList& arguments)
 {

@@ -3,9 +3,9 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
-#include "link/com_config.h"
-#include "link/link_texts.h"
-#include "link/serial_port.h"
+#include "core/link/com_config.h"
+#include "core/link/link_texts.h"
+#include "core/link/serial_port.h"
 
 #include <optional>
 

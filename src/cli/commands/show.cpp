@@ -2,8 +2,8 @@
 
 #include "cli_reporter.h"
 #include "commands.h"
-#include "views/data_kind.h"
-#include "views/list_rows.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 
 int RunShow(CliContext& context, const QStringList& arguments)
 {

@@ -3,11 +3,11 @@
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "commands.h"
-#include "link/com_config.h"
-#include "link/serial_port.h"
-#include "upload/upload_lines.h"
-#include "upload/upload_transfer.h"
-#include "views/data_kind.h"
+#include "core/link/com_config.h"
+#include "core/link/serial_port.h"
+#include "core/upload/upload_lines.h"
+#include "core/upload/upload_transfer.h"
+#include "core/views/data_kind.h"
 
 #include <atomic>
 

@@ -1,13 +1,13 @@
-#include "download/download_worker.h"
+#include "core/download/download_worker.h"
 
-#include "download/meas_parser.h"
-#include "download/receive_loop.h"
-#include "download/v2_records.h"
-#include "link/com_config.h"
-#include "link/link_texts.h"
-#include "link/serial_port.h"
-#include "store/project_store.h"
-#include "views/data_kind.h"
+#include "core/download/meas_parser.h"
+#include "core/download/receive_loop.h"
+#include "core/download/v2_records.h"
+#include "core/link/com_config.h"
+#include "core/link/link_texts.h"
+#include "core/link/serial_port.h"
+#include "core/store/project_store.h"
+#include "core/views/data_kind.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "download/meas_layout.h"
+#include "core/download/meas_layout.h"
 
 namespace MeasLayout
 {

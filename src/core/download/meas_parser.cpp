@@ -1,12 +1,12 @@
-#include "download/meas_parser.h"
+#include "core/download/meas_parser.h"
 
-#include "download/download_texts.h"
-#include "download/meas_layout.h"
-#include "download/number_text.h"
-#include "store/project_store.h"
-#include "store/statement.h"
-#include "store/record_set.h"
-#include "store/transaction.h"
+#include "core/download/download_texts.h"
+#include "core/download/meas_layout.h"
+#include "core/download/number_text.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/store/record_set.h"
+#include "core/store/transaction.h"
 
 #include <array>
 

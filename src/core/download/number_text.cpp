@@ -1,4 +1,4 @@
-#include "download/number_text.h"
+#include "core/download/number_text.h"
 
 QString TrimLeadingZeros(const QString& text)
 {

@@ -1,7 +1,7 @@
-#include "download/receive_loop.h"
+#include "core/download/receive_loop.h"
 
-#include "download/download_texts.h"
-#include "views/data_kind.h"
+#include "core/download/download_texts.h"
+#include "core/views/data_kind.h"
 
 #include <chrono>
 #include <thread>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 #include <QByteArray>
 #include <QString>

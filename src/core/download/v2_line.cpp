@@ -1,4 +1,4 @@
-#include "download/v2_line.h"
+#include "core/download/v2_line.h"
 
 #include <QStringView>
 

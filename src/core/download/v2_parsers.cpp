@@ -1,12 +1,12 @@
-#include "download/v2_parsers.h"
+#include "core/download/v2_parsers.h"
 
-#include "download/download_texts.h"
-#include "download/number_text.h"
-#include "download/v2_line.h"
-#include "download/v2_record_names.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "store/transaction.h"
+#include "core/download/download_texts.h"
+#include "core/download/number_text.h"
+#include "core/download/v2_line.h"
+#include "core/download/v2_record_names.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/store/transaction.h"
 
 #include <array>
 #include <functional>

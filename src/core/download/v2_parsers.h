@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/parse_outcome.h"
+#include "core/download/parse_outcome.h"
 
 #include <QString>
 

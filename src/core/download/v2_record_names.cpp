@@ -1,6 +1,6 @@
-#include "download/v2_record_names.h"
+#include "core/download/v2_record_names.h"
 
-#include "download/number_text.h"
+#include "core/download/number_text.h"
 
 #include <QHash>
 #include <QStringList>

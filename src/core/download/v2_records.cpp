@@ -1,7 +1,7 @@
-#include "download/v2_records.h"
+#include "core/download/v2_records.h"
 
-#include "store/project_store.h"
-#include "views/data_kind.h"
+#include "core/store/project_store.h"
+#include "core/views/data_kind.h"
 
 namespace
 {

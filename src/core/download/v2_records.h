@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/v2_parsers.h"
+#include "core/download/v2_parsers.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "edit/code_edit.h"
+#include "core/edit/code_edit.h"
 
-#include "edit/table_rows.h"
-#include "store/statement.h"
+#include "core/edit/table_rows.h"
+#include "core/store/statement.h"
 
 EditOutcome AddCode(CProjectStore& store, const CodeFields& code)
 {

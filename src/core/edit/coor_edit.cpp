@@ -1,8 +1,8 @@
-#include "edit/coor_edit.h"
+#include "core/edit/coor_edit.h"
 
-#include "edit/edit_texts.h"
-#include "edit/table_rows.h"
-#include "store/statement.h"
+#include "core/edit/edit_texts.h"
+#include "core/edit/table_rows.h"
+#include "core/store/statement.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/edit_outcome.h"
+#include "core/edit/edit_outcome.h"
 
 #include <QString>
 

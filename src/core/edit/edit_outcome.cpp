@@ -1,7 +1,7 @@
-#include "edit/edit_outcome.h"
+#include "core/edit/edit_outcome.h"
 
-#include "edit/edit_texts.h"
-#include "report/reporter.h"
+#include "core/edit/edit_texts.h"
+#include "core/report/reporter.h"
 
 #include <QRegularExpression>
 

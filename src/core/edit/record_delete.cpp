@@ -1,12 +1,12 @@
-#include "edit/record_delete.h"
+#include "core/edit/record_delete.h"
 
-#include "edit/edit_texts.h"
-#include "edit/table_rows.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/statement.h"
-#include "store/transaction.h"
-#include "views/data_kind.h"
+#include "core/edit/edit_texts.h"
+#include "core/edit/table_rows.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/store/transaction.h"
+#include "core/views/data_kind.h"
 
 bool IsEditableKind(int kind)
 {

@@ -1,10 +1,10 @@
-#include "edit/table_rows.h"
+#include "core/edit/table_rows.h"
 
-#include "edit/edit_texts.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "store/statement.h"
-#include "store/transaction.h"
+#include "core/edit/edit_texts.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/store/statement.h"
+#include "core/store/transaction.h"
 
 namespace
 {

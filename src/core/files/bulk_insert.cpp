@@ -1,7 +1,7 @@
-#include "files/bulk_insert.h"
+#include "core/files/bulk_insert.h"
 
-#include "report/reporter.h"
-#include "store/project_store.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
 
 #include <QSqlError>
 #include <QVariant>

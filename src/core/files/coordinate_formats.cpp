@@ -1,4 +1,4 @@
-#include "files/coordinate_formats.h"
+#include "core/files/coordinate_formats.h"
 
 const QList<int>& CoordinateFormat(int index)
 {

@@ -1,4 +1,4 @@
-#include "files/gbk_text.h"
+#include "core/files/gbk_text.h"
 
 #include <QFile>
 #include <QStringDecoder>

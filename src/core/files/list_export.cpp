@@ -1,10 +1,10 @@
-#include "files/list_export.h"
+#include "core/files/list_export.h"
 
-#include "files/coordinate_formats.h"
-#include "files/files_texts.h"
-#include "files/gbk_text.h"
-#include "report/reporter.h"
-#include "views/data_kind.h"
+#include "core/files/coordinate_formats.h"
+#include "core/files/files_texts.h"
+#include "core/files/gbk_text.h"
+#include "core/report/reporter.h"
+#include "core/views/data_kind.h"
 
 #include <QFileInfo>
 

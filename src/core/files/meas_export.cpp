@@ -1,9 +1,9 @@
-#include "files/meas_export.h"
+#include "core/files/meas_export.h"
 
-#include "download/number_text.h"
-#include "files/files_texts.h"
-#include "files/gbk_text.h"
-#include "report/reporter.h"
+#include "core/download/number_text.h"
+#include "core/files/files_texts.h"
+#include "core/files/gbk_text.h"
+#include "core/report/reporter.h"
 
 #include <cmath>
 

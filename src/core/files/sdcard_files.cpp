@@ -1,11 +1,11 @@
-#include "files/sdcard_files.h"
+#include "core/files/sdcard_files.h"
 
-#include "download/number_text.h"
-#include "files/files_texts.h"
-#include "files/gbk_text.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
+#include "core/download/number_text.h"
+#include "core/files/files_texts.h"
+#include "core/files/gbk_text.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
 
 #include <QDir>
 #include <QFileInfo>

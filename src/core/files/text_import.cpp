@@ -1,15 +1,15 @@
-#include "files/text_import.h"
+#include "core/files/text_import.h"
 
-#include "download/meas_parser.h"
-#include "download/v2_records.h"
-#include "files/bulk_insert.h"
-#include "files/coordinate_formats.h"
-#include "files/files_texts.h"
-#include "files/gbk_text.h"
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/transaction.h"
-#include "views/data_kind.h"
+#include "core/download/meas_parser.h"
+#include "core/download/v2_records.h"
+#include "core/files/bulk_insert.h"
+#include "core/files/coordinate_formats.h"
+#include "core/files/files_texts.h"
+#include "core/files/gbk_text.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/transaction.h"
+#include "core/views/data_kind.h"
 
 #include <array>
 

@@ -1,9 +1,9 @@
-#include "link/com_config.h"
+#include "core/link/com_config.h"
 
-#include "link/serial_port.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "store/transaction.h"
+#include "core/link/serial_port.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/store/transaction.h"
 
 namespace
 {

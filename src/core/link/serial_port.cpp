@@ -1,4 +1,4 @@
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #ifndef _WIN32
 
-#include "link/serial_port.h"
+#include "core/link/serial_port.h"
 
 #include <QFile>
 

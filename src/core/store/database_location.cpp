@@ -1,4 +1,4 @@
-#include "store/database_location.h"
+#include "core/store/database_location.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "store/project_store.h"
+#include "core/store/project_store.h"
 
-#include "report/reporter.h"
-#include "store/record_set.h"
-#include "store/schema.h"
-#include "store/statement.h"
-#include "store/store_texts.h"
+#include "core/report/reporter.h"
+#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/statement.h"
+#include "core/store/store_texts.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

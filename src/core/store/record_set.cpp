@@ -1,9 +1,9 @@
-#include "store/record_set.h"
+#include "core/store/record_set.h"
 
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/statement.h"
-#include "store/store_texts.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/store/store_texts.h"
 
 #include <QRegularExpression>
 #include <QSqlError>

@@ -1,6 +1,6 @@
-#include "store/statement.h"
+#include "core/store/statement.h"
 
-#include "store/schema.h"
+#include "core/store/schema.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
-#include "store/transaction.h"
+#include "core/store/transaction.h"
 
-#include "report/reporter.h"
-#include "store/project_store.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

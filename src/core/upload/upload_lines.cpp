@@ -1,10 +1,10 @@
-#include "upload/upload_lines.h"
+#include "core/upload/upload_lines.h"
 
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/record_set.h"
-#include "upload/upload_texts.h"
-#include "views/data_kind.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/upload/upload_texts.h"
+#include "core/views/data_kind.h"
 
 #include <QLocale>
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "upload/upload_outcome.h"
+#include "core/upload/upload_outcome.h"
 
 #include <QByteArray>
 #include <QList>

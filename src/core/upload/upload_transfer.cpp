@@ -1,11 +1,11 @@
-#include "upload/upload_transfer.h"
+#include "core/upload/upload_transfer.h"
 
-#include "link/link_texts.h"
-#include "link/serial_port.h"
-#include "report/reporter.h"
-#include "upload/upload_lines.h"
-#include "upload/upload_texts.h"
-#include "views/data_kind.h"
+#include "core/link/link_texts.h"
+#include "core/link/serial_port.h"
+#include "core/report/reporter.h"
+#include "core/upload/upload_lines.h"
+#include "core/upload/upload_texts.h"
+#include "core/views/data_kind.h"
 
 #include <chrono>
 #include <thread>

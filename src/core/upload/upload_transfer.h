@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/com_config.h"
-#include "upload/upload_outcome.h"
+#include "core/link/com_config.h"
+#include "core/upload/upload_outcome.h"
 
 #include <QByteArray>
 #include <QList>

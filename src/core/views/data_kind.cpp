@@ -1,4 +1,4 @@
-#include "views/data_kind.h"
+#include "core/views/data_kind.h"
 
 #include <QList>
 

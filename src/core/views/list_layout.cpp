@@ -1,6 +1,6 @@
-#include "views/list_layout.h"
+#include "core/views/list_layout.h"
 
-#include "views/data_kind.h"
+#include "core/views/data_kind.h"
 
 #include <QHash>
 

@@ -1,10 +1,10 @@
-#include "views/list_rows.h"
+#include "core/views/list_rows.h"
 
-#include "report/reporter.h"
-#include "store/project_store.h"
-#include "store/statement.h"
-#include "views/data_kind.h"
-#include "views/list_layout.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_layout.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

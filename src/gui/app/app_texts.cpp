@@ -1,6 +1,6 @@
-#include "app/app_texts.h"
+#include "gui/app/app_texts.h"
 
-#include "app/command_ids.h"
+#include "gui/app/command_ids.h"
 
 #include <QHash>
 

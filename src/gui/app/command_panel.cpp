@@ -1,8 +1,8 @@
-#include "app/command_panel.h"
+#include "gui/app/command_panel.h"
 
-#include "app/app_texts.h"
-#include "app/command_ids.h"
-#include "toolkit/cool_button_list.h"
+#include "gui/app/app_texts.h"
+#include "gui/app/command_ids.h"
+#include "gui/toolkit/cool_button_list.h"
 
 #include <QStyle>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/cool_tab_ctrl.h"
+#include "gui/toolkit/cool_tab_ctrl.h"
 
 #include <QStyle>
 

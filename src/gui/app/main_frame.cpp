@@ -1,12 +1,12 @@
-#include "app/main_frame.h"
+#include "gui/app/main_frame.h"
 
-#include "app/app_texts.h"
-#include "app/command_ids.h"
-#include "app/command_panel.h"
-#include "app/merion_app.h"
-#include "app/subsystem_commands.h"
-#include "views/plx_doc.h"
-#include "views/plx_view.h"
+#include "gui/app/app_texts.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/command_panel.h"
+#include "gui/app/merion_app.h"
+#include "gui/app/subsystem_commands.h"
+#include "gui/views/plx_doc.h"
+#include "gui/views/plx_view.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,16 +1,16 @@
-#include "app/merion_app.h"
+#include "gui/app/merion_app.h"
 
-#include "app/app_texts.h"
-#include "app/main_frame.h"
-#include "link/link_texts.h"
-#include "link/serial_port.h"
-#include "report/reporter.h"
-#include "store/database_location.h"
-#include "store/project_store.h"
-#include "store/schema.h"
-#include "toolkit/message_box_reporter.h"
-#include "views/data_kind.h"
-#include "views/plx_doc.h"
+#include "gui/app/app_texts.h"
+#include "gui/app/main_frame.h"
+#include "core/link/link_texts.h"
+#include "core/link/serial_port.h"
+#include "core/report/reporter.h"
+#include "core/store/database_location.h"
+#include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "gui/toolkit/message_box_reporter.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_doc.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,11 +1,11 @@
-#include "app/subsystem_commands.h"
+#include "gui/app/subsystem_commands.h"
 
-#include "download/download_commands.h"
-#include "edit/edit_commands.h"
-#include "files/file_commands.h"
-#include "files/meas_export_commands.h"
-#include "link/link_commands.h"
-#include "upload/upload_commands.h"
+#include "gui/download/download_commands.h"
+#include "gui/edit/edit_commands.h"
+#include "gui/files/file_commands.h"
+#include "gui/files/meas_export_commands.h"
+#include "gui/link/link_commands.h"
+#include "gui/upload/upload_commands.h"
 
 void RegisterSubsystemCommands(CMerionApp& app, CPlxView& view)
 {

@@ -1,12 +1,12 @@
-#include "download/download_commands.h"
+#include "gui/download/download_commands.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "download/download_dlg.h"
-#include "toolkit/modeless.h"
-#include "views/data_kind.h"
-#include "views/plx_doc.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/download/download_dlg.h"
+#include "gui/toolkit/modeless.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_doc.h"
+#include "gui/views/plx_view.h"
 
 void RegisterDownloadCommands(CMerionApp& app, CPlxView& view)
 {

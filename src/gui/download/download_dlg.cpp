@@ -1,15 +1,15 @@
-#include "download/download_dlg.h"
+#include "gui/download/download_dlg.h"
 
-#include "app/merion_app.h"
-#include "download/download_texts.h"
-#include "download/download_thread.h"
-#include "download/v2_records.h"
-#include "link/serial_port.h"
-#include "report/reporter.h"
-#include "toolkit/combo_width.h"
-#include "views/data_kind.h"
-#include "views/plx_doc.h"
-#include "views/plx_view.h"
+#include "gui/app/merion_app.h"
+#include "core/download/download_texts.h"
+#include "gui/download/download_thread.h"
+#include "core/download/v2_records.h"
+#include "core/link/serial_port.h"
+#include "core/report/reporter.h"
+#include "gui/toolkit/combo_width.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_doc.h"
+#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "download/download_thread.h"
+#include "gui/download/download_thread.h"
 
-#include "store/project_store.h"
+#include "core/store/project_store.h"
 
 CDownloadThread::CDownloadThread(CProjectStore& store, CSerialPort& port, DownloadRequest request,
                                  QObject* parent)

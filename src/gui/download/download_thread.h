@@ -1,6 +1,6 @@
 #pragma once
 
-#include "download/download_worker.h"
+#include "core/download/download_worker.h"
 
 #include <QThread>
 

@@ -1,9 +1,9 @@
-#include "edit/code_edit_dlg.h"
+#include "gui/edit/code_edit_dlg.h"
 
-#include "app/merion_app.h"
-#include "edit/code_edit.h"
-#include "edit/edit_texts.h"
-#include "views/data_kind.h"
+#include "gui/app/merion_app.h"
+#include "core/edit/code_edit.h"
+#include "core/edit/edit_texts.h"
+#include "core/views/data_kind.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/record_edit_dlg.h"
+#include "gui/edit/record_edit_dlg.h"
 
 class QLineEdit;
 

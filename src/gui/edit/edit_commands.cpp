@@ -1,15 +1,15 @@
-#include "edit/edit_commands.h"
+#include "gui/edit/edit_commands.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "edit/alignment_edit_dlg.h"
-#include "edit/code_edit_dlg.h"
-#include "edit/coor_edit_dlg.h"
-#include "edit/record_delete.h"
-#include "toolkit/modeless.h"
-#include "views/data_kind.h"
-#include "views/list_layout.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/edit/alignment_edit_dlg.h"
+#include "gui/edit/code_edit_dlg.h"
+#include "gui/edit/coor_edit_dlg.h"
+#include "core/edit/record_delete.h"
+#include "gui/toolkit/modeless.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_layout.h"
+#include "gui/views/plx_view.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
-#include "edit/record_edit_dlg.h"
+#include "gui/edit/record_edit_dlg.h"
 
-#include "app/merion_app.h"
-#include "edit/edit_texts.h"
-#include "views/plx_view.h"
+#include "gui/app/merion_app.h"
+#include "core/edit/edit_texts.h"
+#include "gui/views/plx_view.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

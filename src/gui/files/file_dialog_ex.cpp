@@ -1,8 +1,8 @@
-#include "files/file_dialog_ex.h"
+#include "gui/files/file_dialog_ex.h"
 
-#include "files/file_dialog_panel.h"
-#include "files/files_texts.h"
-#include "files/text_import.h"
+#include "gui/files/file_dialog_panel.h"
+#include "core/files/files_texts.h"
+#include "core/files/text_import.h"
 
 #include <QComboBox>
 

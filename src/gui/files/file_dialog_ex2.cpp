@@ -1,8 +1,8 @@
-#include "files/file_dialog_ex2.h"
+#include "gui/files/file_dialog_ex2.h"
 
-#include "files/file_dialog_panel.h"
-#include "files/files_texts.h"
-#include "views/data_kind.h"
+#include "gui/files/file_dialog_panel.h"
+#include "core/files/files_texts.h"
+#include "core/views/data_kind.h"
 
 #include <QComboBox>
 

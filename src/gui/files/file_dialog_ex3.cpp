@@ -1,7 +1,7 @@
-#include "files/file_dialog_ex3.h"
+#include "gui/files/file_dialog_ex3.h"
 
-#include "files/file_dialog_panel.h"
-#include "files/files_texts.h"
+#include "gui/files/file_dialog_panel.h"
+#include "core/files/files_texts.h"
 
 #include <QComboBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/meas_export.h"
+#include "core/files/meas_export.h"
 
 #include <QFileDialog>
 

@@ -1,4 +1,4 @@
-#include "files/file_dialog_panel.h"
+#include "gui/files/file_dialog_panel.h"
 
 #include <QComboBox>
 #include <QFileDialog>

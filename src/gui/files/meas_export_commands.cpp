@@ -1,13 +1,13 @@
-#include "files/meas_export_commands.h"
+#include "gui/files/meas_export_commands.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "files/file_dialog_ex3.h"
-#include "files/files_texts.h"
-#include "files/meas_export.h"
-#include "files/shown_list.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/files/file_dialog_ex3.h"
+#include "core/files/files_texts.h"
+#include "core/files/meas_export.h"
+#include "gui/files/shown_list.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 
 namespace
 {

@@ -1,11 +1,11 @@
-#include "files/sdcard_dlg.h"
+#include "gui/files/sdcard_dlg.h"
 
-#include "app/merion_app.h"
-#include "files/files_texts.h"
-#include "files/sdcard_files.h"
-#include "report/reporter.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "gui/app/merion_app.h"
+#include "core/files/files_texts.h"
+#include "core/files/sdcard_files.h"
+#include "core/report/reporter.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QFileDialog>

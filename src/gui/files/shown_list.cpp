@@ -1,7 +1,7 @@
-#include "files/shown_list.h"
+#include "gui/files/shown_list.h"
 
-#include "views/list_model.h"
-#include "views/plx_view.h"
+#include "gui/views/list_model.h"
+#include "gui/views/plx_view.h"
 
 #include <QFileDialog>
 

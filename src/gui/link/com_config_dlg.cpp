@@ -1,7 +1,7 @@
-#include "link/com_config_dlg.h"
+#include "gui/link/com_config_dlg.h"
 
-#include "link/link_texts.h"
-#include "link/serial_port.h"
+#include "core/link/link_texts.h"
+#include "core/link/serial_port.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

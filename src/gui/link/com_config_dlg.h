@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/com_config.h"
+#include "core/link/com_config.h"
 
 #include <QDialog>
 

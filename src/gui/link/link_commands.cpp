@@ -1,10 +1,10 @@
-#include "link/link_commands.h"
+#include "gui/link/link_commands.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "link/com_config_dlg.h"
-#include "toolkit/modeless.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/link/com_config_dlg.h"
+#include "gui/toolkit/modeless.h"
+#include "gui/views/plx_view.h"
 
 void RegisterLinkCommands(CMerionApp& app, CPlxView& view)
 {

@@ -1,4 +1,4 @@
-#include "toolkit/combo_width.h"
+#include "gui/toolkit/combo_width.h"
 
 #include <QComboBox>
 #include <QStyle>

@@ -1,6 +1,6 @@
-#include "toolkit/cool_button_list.h"
+#include "gui/toolkit/cool_button_list.h"
 
-#include "toolkit/cool_tip_ctrl.h"
+#include "gui/toolkit/cool_tip_ctrl.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "toolkit/cool_tab_ctrl.h"
+#include "gui/toolkit/cool_tab_ctrl.h"
 
-#include "toolkit/toolkit_font.h"
+#include "gui/toolkit/toolkit_font.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "toolkit/cool_tip_ctrl.h"
+#include "gui/toolkit/cool_tip_ctrl.h"
 
-#include "toolkit/toolkit_font.h"
+#include "gui/toolkit/toolkit_font.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "toolkit/message_box_reporter.h"
+#include "gui/toolkit/message_box_reporter.h"
 
-#include "app/app_texts.h"
+#include "gui/app/app_texts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/reporter.h"
+#include "core/report/reporter.h"
 
 // Shows messages and questions in message boxes captioned "MERION". Calls from a worker
 // thread are carried to the user-interface thread and wait there, so messages appear in the

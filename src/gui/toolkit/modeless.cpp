@@ -1,4 +1,4 @@
-#include "toolkit/modeless.h"
+#include "gui/toolkit/modeless.h"
 
 #include <QWidget>
 

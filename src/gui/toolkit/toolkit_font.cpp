@@ -1,4 +1,4 @@
-#include "toolkit/toolkit_font.h"
+#include "gui/toolkit/toolkit_font.h"
 
 #include <QApplication>
 #include <QFontDatabase>

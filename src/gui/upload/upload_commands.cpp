@@ -1,11 +1,11 @@
-#include "upload/upload_commands.h"
+#include "gui/upload/upload_commands.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "toolkit/modeless.h"
-#include "upload/upload_dlg.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "gui/toolkit/modeless.h"
+#include "gui/upload/upload_dlg.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 
 void RegisterUploadCommands(CMerionApp& app, CPlxView& view)
 {

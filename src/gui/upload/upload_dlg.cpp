@@ -1,16 +1,16 @@
-#include "upload/upload_dlg.h"
+#include "gui/upload/upload_dlg.h"
 
-#include "app/merion_app.h"
-#include "link/com_config.h"
-#include "link/serial_port.h"
-#include "store/project_store.h"
-#include "toolkit/combo_width.h"
-#include "upload/upload_lines.h"
-#include "upload/upload_signals.h"
-#include "upload/upload_texts.h"
-#include "upload/upload_transfer.h"
-#include "views/data_kind.h"
-#include "views/plx_view.h"
+#include "gui/app/merion_app.h"
+#include "core/link/com_config.h"
+#include "core/link/serial_port.h"
+#include "core/store/project_store.h"
+#include "gui/toolkit/combo_width.h"
+#include "core/upload/upload_lines.h"
+#include "gui/upload/upload_signals.h"
+#include "core/upload/upload_texts.h"
+#include "core/upload/upload_transfer.h"
+#include "core/views/data_kind.h"
+#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QGridLayout>

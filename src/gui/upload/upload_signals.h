@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/reporter.h"
+#include "core/report/reporter.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "views/list_model.h"
+#include "gui/views/list_model.h"
 
 void CListModel::SetLayout(const QList<ListColumn>& layout)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/list_layout.h"
+#include "core/views/list_layout.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

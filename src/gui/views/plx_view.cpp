@@ -1,12 +1,12 @@
-#include "views/plx_view.h"
+#include "gui/views/plx_view.h"
 
-#include "app/command_ids.h"
-#include "app/merion_app.h"
-#include "views/data_kind.h"
-#include "views/list_model.h"
-#include "views/list_rows.h"
-#include "views/plx_doc.h"
-#include "views/view_texts.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/merion_app.h"
+#include "core/views/data_kind.h"
+#include "gui/views/list_model.h"
+#include "core/views/list_rows.h"
+#include "gui/views/plx_doc.h"
+#include "gui/views/view_texts.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
