@@ -1,9 +1,9 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
 #include "file_bytes.h"
-#include "gui/files/file_dialog_ex.h"
-#include "gui/files/file_dialog_ex2.h"
-#include "gui/files/file_dialog_ex3.h"
+#include "gui/files/import_file_dialog.h"
+#include "gui/files/output_file_dialog.h"
+#include "gui/files/meas_export_file_dialog.h"
 #include "core/files/files_texts.h"
 #include "gui/files/sdcard_dlg.h"
 #include "recording_reporter.h"
@@ -86,7 +86,7 @@ private:
     }
     void Import(int dataType, int format, const QString& path)
     {
-        WhenShown<CFileDialogEx>([=](CFileDialogEx* dialog) {
+        WhenShown<CImportFileDialog>([=](CImportFileDialog* dialog) {
             List(dialog, "dataType")->setCurrentIndex(dataType);
             List(dialog, "format")->setCurrentIndex(format);
             Choose(dialog, path);
@@ -113,7 +113,7 @@ private slots:
     void importDialogLists()
     {
         QStringList seen;
-        WhenShown<CFileDialogEx>([&seen](CFileDialogEx* dialog) {
+        WhenShown<CImportFileDialog>([&seen](CImportFileDialog* dialog) {
             QComboBox* type = List(dialog, "dataType");
             QComboBox* format = List(dialog, "format");
             seen << Entries(type).join('/') << Entries(format).join('/') << QString::number(format->isEnabled());
@@ -181,7 +181,7 @@ private slots:
 
         for (const QString name : {"out.txt", "out.csv"})
         {
-            WhenShown<CFileDialogEx2>([this, name](CFileDialogEx2* dialog) {
+            WhenShown<COutputFileDialog>([this, name](COutputFileDialog* dialog) {
                 QCOMPARE(Entries(List(dialog, "separator")), FilesTexts::Separators);
                 QCOMPARE(List(dialog, "format")->count(), 8);
                 List(dialog, "separator")->setCurrentIndex(2);
@@ -204,7 +204,7 @@ private slots:
     {
         m_app->Store().ExecuteSql("insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
         View().ShowTable(22);
-        WhenShown<CFileDialogEx2>([this](CFileDialogEx2* dialog) {
+        WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
             QCOMPARE(Entries(List(dialog, "format")), QStringList{FilesTexts::CurrentListData});
             List(dialog, "separator")->setCurrentIndex(1);
             Choose(dialog, m_dir.filePath("codes.dat"));
@@ -219,7 +219,7 @@ private slots:
         m_app->Store().ExecuteSql(head + "(1,'T5(T8)_Meas_Dist','P1','','','','TREE','1.5','','','',' 90.5','90','100','')");
         m_app->Store().ExecuteSql(head + "(2,'T5(T8)_Meas_Measure-Coor','P1','10','20','30','','','','','','','','','')");
         View().ShowTable(74001);
-        WhenShown<CFileDialogEx3>([this](CFileDialogEx3* dialog) {
+        WhenShown<CMeasExportFileDialog>([this](CMeasExportFileDialog* dialog) {
             QCOMPARE(dialog->nameFilters(), (QStringList{"CSV File(*.csv)", "Text File(*.txt)", "DAT File(*.dat)"}));
             QComboBox* angles = List(dialog, "angleType");
             QCOMPARE(Entries(angles), (QStringList{"ddd°mm′ss″", "ddd.dddd°"}));

@@ -17,11 +17,6 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace
-{
-CMerionApp* g_instance = nullptr;
-}
-
 CMerionApp::CMerionApp(AppOptions options)
     : m_showWindow(options.showWindow), m_currentKind(DataKind::Coor)
 {
@@ -35,20 +30,12 @@ CMerionApp::CMerionApp(AppOptions options)
     const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
     m_store = std::make_unique<CProjectStore>(path, m_reporter);
     m_serialPort = std::make_unique<CSerialPort>();
-    g_instance = this;
 }
 
 CMerionApp::~CMerionApp()
 {
     m_frame.reset();
     m_document.reset();
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-CMerionApp* CMerionApp::Instance()
-{
-    return g_instance;
 }
 
 CPlxView* CMerionApp::View() const

@@ -33,8 +33,6 @@ public:
     explicit CMerionApp(AppOptions options);
     ~CMerionApp() override;
 
-    static CMerionApp* Instance();
-
     // Start-up: connect the store, refuse a second copy, build and show the main window.
     // False when the program must not run; a refused start leaves the store untouched.
     bool InitInstance();

@@ -28,7 +28,6 @@ void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
     const int kind = app.CurrentKind();
     if (!IsEditableKind(kind))
         return;
-    view.SetEditModes(mode == Mode::Add ? 0 : 1);
     // Editing below the last row finds no cells: the dialog opens empty and cannot save.
     const QStringList cells = mode == Mode::Edit ? CellsOf(view, view.RememberedRow(), kind) : QStringList();
     CRecordEditDlg* dialog = nullptr;

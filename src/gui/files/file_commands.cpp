@@ -2,8 +2,8 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
-#include "gui/files/file_dialog_ex.h"
-#include "gui/files/file_dialog_ex2.h"
+#include "gui/files/import_file_dialog.h"
+#include "gui/files/output_file_dialog.h"
 #include "core/files/files_texts.h"
 #include "core/files/list_export.h"
 #include "gui/files/sdcard_dlg.h"
@@ -27,7 +27,7 @@ QStringList ShownCaptions(const CPlxView& view)
 
 void Import(CMerionApp& app, CPlxView& view)
 {
-    CFileDialogEx dialog(view.window());
+    CImportFileDialog dialog(view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int kind = ImportKindOf(dialog.DataTypeIndex());
@@ -59,7 +59,7 @@ void OutputFile(CMerionApp& app, CPlxView& view)
     const int kind = app.CurrentKind();
     if (kind == DataKind::Coor)
         view.ShowTable(DataKind::Coor);
-    CFileDialogEx2 dialog(kind, view.window());
+    COutputFileDialog dialog(kind, view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()), ShownRows(view),

@@ -2,7 +2,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
-#include "gui/files/file_dialog_ex3.h"
+#include "gui/files/meas_export_file_dialog.h"
 #include "core/files/files_texts.h"
 #include "core/files/meas_export.h"
 #include "gui/files/shown_list.h"
@@ -25,7 +25,7 @@ void FullExport(CMerionApp& app, CPlxView& view, int kind, CoordinateOrder order
 {
     if (app.CurrentKind() != kind)
         return;
-    CFileDialogEx3 dialog(view.window());
+    CMeasExportFileDialog dialog(view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QList<QStringList> rows = ShownRows(view);

@@ -33,10 +33,6 @@ public:
     // The row under the cursor at the last right-click or double-click, −1 for none.
     int RememberedRow() const { return m_rememberedRow; }
     void SetRememberedRow(int row) { m_rememberedRow = row; }
-    // Dialog modes of the record editing: 0 add, 1 edit.
-    int CoorMode() const { return m_coorMode; }
-    int CodeMode() const { return m_codeMode; }
-    void SetEditModes(int mode) { m_coorMode = m_codeMode = mode; }
     // The key of the row last offered for deletion.
     const QString& DeleteKey() const { return m_deleteKey; }
     void SetDeleteKey(const QString& key) { m_deleteKey = key; }
@@ -60,7 +56,5 @@ private:
     CListModel* m_model;
     QHash<int, std::function<void()>> m_handlers;
     int m_rememberedRow = -1;
-    int m_coorMode = 0;
-    int m_codeMode = 0;
     QString m_deleteKey;
 };

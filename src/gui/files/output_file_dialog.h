@@ -5,11 +5,11 @@
 class QComboBox;
 
 // The output file's save dialog: the file, the separator, and for coordinates the column order.
-class CFileDialogEx2 : public QFileDialog
+class COutputFileDialog : public QFileDialog
 {
     Q_OBJECT
 public:
-    CFileDialogEx2(int kind, QWidget* parent = nullptr);
+    COutputFileDialog(int kind, QWidget* parent = nullptr);
 
     QString SelectedPath() const;
     int SeparatorIndex() const; // 0 comma, 1 blank, 2 tab

@@ -1,4 +1,4 @@
-#include "gui/files/file_dialog_ex2.h"
+#include "gui/files/output_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
 #include "core/files/files_texts.h"
@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-CFileDialogEx2::CFileDialogEx2(int kind, QWidget* parent) : QFileDialog(parent)
+COutputFileDialog::COutputFileDialog(int kind, QWidget* parent) : QFileDialog(parent)
 {
     setObjectName(QStringLiteral("outputFileDialog"));
     setAcceptMode(QFileDialog::AcceptSave);
@@ -19,18 +19,18 @@ CFileDialogEx2::CFileDialogEx2(int kind, QWidget* parent) : QFileDialog(parent)
                             kind == DataKind::Coor ? FilesTexts::CoorFormats : QStringList{FilesTexts::CurrentListData});
 }
 
-QString CFileDialogEx2::SelectedPath() const
+QString COutputFileDialog::SelectedPath() const
 {
     const QStringList files = selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
 
-int CFileDialogEx2::SeparatorIndex() const
+int COutputFileDialog::SeparatorIndex() const
 {
     return m_separator->currentIndex();
 }
 
-int CFileDialogEx2::FormatIndex() const
+int COutputFileDialog::FormatIndex() const
 {
     return m_format->currentIndex();
 }

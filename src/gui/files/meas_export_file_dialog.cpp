@@ -1,11 +1,11 @@
-#include "gui/files/file_dialog_ex3.h"
+#include "gui/files/meas_export_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
 #include "core/files/files_texts.h"
 
 #include <QComboBox>
 
-CFileDialogEx3::CFileDialogEx3(QWidget* parent) : QFileDialog(parent)
+CMeasExportFileDialog::CMeasExportFileDialog(QWidget* parent) : QFileDialog(parent)
 {
     setObjectName(QStringLiteral("measExportDialog"));
     setAcceptMode(QFileDialog::AcceptSave);
@@ -16,13 +16,13 @@ CFileDialogEx3::CFileDialogEx3(QWidget* parent) : QFileDialog(parent)
                                FilesTexts::AngleTypes);
 }
 
-QString CFileDialogEx3::SelectedPath() const
+QString CMeasExportFileDialog::SelectedPath() const
 {
     const QStringList files = selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
 
-AngleStyle CFileDialogEx3::Angles() const
+AngleStyle CMeasExportFileDialog::Angles() const
 {
     return m_angleType->currentIndex() == 1 ? AngleStyle::Degrees : AngleStyle::Dms;
 }

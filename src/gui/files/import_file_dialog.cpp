@@ -1,4 +1,4 @@
-#include "gui/files/file_dialog_ex.h"
+#include "gui/files/import_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
 #include "core/files/files_texts.h"
@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-CFileDialogEx::CFileDialogEx(QWidget* parent) : QFileDialog(parent)
+CImportFileDialog::CImportFileDialog(QWidget* parent) : QFileDialog(parent)
 {
     setObjectName(QStringLiteral("importDialog"));
     setAcceptMode(QFileDialog::AcceptOpen);
@@ -16,10 +16,10 @@ CFileDialogEx::CFileDialogEx(QWidget* parent) : QFileDialog(parent)
     QGridLayout* panel = AddFileDialogPanel(this);
     m_dataType = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("dataType"), FilesTexts::DataTypes);
     m_format = AddPanelList(panel, FilesTexts::DataFormatLabel, QStringLiteral("format"), FilesTexts::CoorFormats);
-    connect(m_dataType, &QComboBox::currentIndexChanged, this, &CFileDialogEx::OnDataTypeChanged);
+    connect(m_dataType, &QComboBox::currentIndexChanged, this, &CImportFileDialog::OnDataTypeChanged);
 }
 
-void CFileDialogEx::OnDataTypeChanged(int index)
+void CImportFileDialog::OnDataTypeChanged(int index)
 {
     // Coordinates come in several column orders and version 2 texts in several record kinds;
     // the other types show their one layout, greyed.
@@ -32,18 +32,18 @@ void CFileDialogEx::OnDataTypeChanged(int index)
     m_format->setEnabled(index == ImportType::Coor || index == ImportType::V2);
 }
 
-QString CFileDialogEx::SelectedPath() const
+QString CImportFileDialog::SelectedPath() const
 {
     const QStringList files = selectedFiles();
     return files.isEmpty() ? QString() : files.first();
 }
 
-int CFileDialogEx::DataTypeIndex() const
+int CImportFileDialog::DataTypeIndex() const
 {
     return m_dataType->currentIndex();
 }
 
-int CFileDialogEx::FormatIndex() const
+int CImportFileDialog::FormatIndex() const
 {
     return m_format->isEnabled() ? m_format->currentIndex() : 0;
 }

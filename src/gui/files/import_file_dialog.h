@@ -6,11 +6,11 @@ class QComboBox;
 
 // The import's open dialog: the file, and under it what the file holds (data type) and, for
 // coordinates, the column order (format), for version 2 texts the record kind.
-class CFileDialogEx : public QFileDialog
+class CImportFileDialog : public QFileDialog
 {
     Q_OBJECT
 public:
-    explicit CFileDialogEx(QWidget* parent = nullptr);
+    explicit CImportFileDialog(QWidget* parent = nullptr);
 
     QString SelectedPath() const;
     int DataTypeIndex() const; // ImportType

@@ -7,11 +7,11 @@
 class QComboBox;
 
 // The save dialog of the full measurement layouts: the file and how angles are written.
-class CFileDialogEx3 : public QFileDialog
+class CMeasExportFileDialog : public QFileDialog
 {
     Q_OBJECT
 public:
-    explicit CFileDialogEx3(QWidget* parent = nullptr);
+    explicit CMeasExportFileDialog(QWidget* parent = nullptr);
 
     QString SelectedPath() const;
     AngleStyle Angles() const; // the angle list's index 0 is ddd.mmss, 1 decimal degrees
