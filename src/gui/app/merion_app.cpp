@@ -45,21 +45,22 @@ CPlxView* CMerionApp::View() const
 
 bool CMerionApp::InitInstance()
 {
-    m_store->Connect();
-
     // A lock file beside the database keeps a second copy off the same project; a lock left
-    // by a crashed run names a process that no longer lives and does not block.
+    // by a crashed run names a process that no longer lives and does not block. The lock comes
+    // before the store: a refused copy must not so much as open the database file, since
+    // closing it would drop the running copy's locks and let its journal be deleted.
     m_instanceLock = std::make_unique<QLockFile>(m_store->DatabasePath() + QStringLiteral(".lock"));
     m_instanceLock->setStaleLockTime(0);
     // Only a lock held by a living copy refuses the start; a folder where no lock can be made
-    // (the store has already said so) does not keep the surveyor from the window.
+    // (a read-only one) does not keep the surveyor from the window.
     if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError)
     {
         m_instanceLock.reset();
         m_reporter->Message(AppTexts::AlreadyRunning, MessageIcon::Exclamation);
-        m_store->Disconnect();
         return false;
     }
+
+    m_store->Connect();
 
     m_document = std::make_unique<CPlxDoc>();
     m_frame = std::make_unique<CMainFrame>(*this);

@@ -3,6 +3,7 @@
 #include "gui/app/merion_app.h"
 #include "core/download/download_texts.h"
 #include "gui/download/download_thread.h"
+#include "gui/files/content_blind_listing.h"
 #include "core/download/v2_records.h"
 #include "core/link/serial_port.h"
 #include "core/report/reporter.h"
@@ -178,7 +179,7 @@ void CDownloadDlg::FinishRawDownload(const QByteArray& received)
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilter(DownloadTexts::RawFileFilter);
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    UseContentBlindListing(&chooser);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
     {
         m_app.Reporter().Message(DownloadTexts::NoFileChosen, MessageIcon::Exclamation);

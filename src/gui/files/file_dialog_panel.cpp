@@ -1,5 +1,7 @@
 #include "gui/files/file_dialog_panel.h"
 
+#include "gui/files/content_blind_listing.h"
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -8,7 +10,7 @@
 
 QGridLayout* AddFileDialogPanel(QFileDialog* dialog)
 {
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    UseContentBlindListing(dialog);
     auto* panel = new QWidget(dialog);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -8,7 +8,8 @@ class QGridLayout;
 class QWidget;
 
 // The extra panel under Qt's own file dialog: rows of a label and a drop-down list.
-// Makes `dialog` non-native (the native dialogs take no panel) and returns the panel's grid.
+// Makes `dialog` Qt's own, content-blind one (the native dialogs take no panel) and returns
+// the panel's grid.
 QGridLayout* AddFileDialogPanel(QFileDialog* dialog);
 
 // From now on a name typed without extension gets that of the file type chosen in `dialog`.

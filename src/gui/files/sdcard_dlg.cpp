@@ -3,6 +3,7 @@
 #include "gui/app/merion_app.h"
 #include "core/files/files_texts.h"
 #include "core/files/sdcard_files.h"
+#include "gui/files/content_blind_listing.h"
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
@@ -71,7 +72,12 @@ CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent) : QDialog(parent), m_ap
 
 void CSdCardDlg::OnBrowse()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, FilesTexts::FolderPickerTitle, m_rememberedFolder);
+    QFileDialog picker(this, FilesTexts::FolderPickerTitle, m_rememberedFolder);
+    picker.setFileMode(QFileDialog::Directory);
+    picker.setOption(QFileDialog::ShowDirsOnly);
+    UseContentBlindListing(&picker);
+    const QString folder =
+        picker.exec() == QDialog::Accepted && !picker.selectedFiles().isEmpty() ? picker.selectedFiles().first() : QString();
     if (folder.isEmpty())
         m_app.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
     else

@@ -1,5 +1,7 @@
 #include "gui/files/shown_list.h"
 
+#include "gui/files/content_blind_listing.h"
+
 #include "gui/views/list_model.h"
 #include "gui/views/plx_view.h"
 
@@ -26,6 +28,7 @@ QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
+    UseContentBlindListing(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
