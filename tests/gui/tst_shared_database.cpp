@@ -5,7 +5,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
-#include "gui/files/file_dialog_ex.h"
+#include "gui/files/import_file_dialog.h"
 #include "gui/views/plx_view.h"
 #include "recording_reporter.h"
 #include "table_rows.h"
@@ -68,7 +68,7 @@ void BrowseAndCancelImport(CPlxView& view)
     auto* timer = new QTimer;
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, &listed] {
-        auto* dialog = qobject_cast<CFileDialogEx*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<CImportFileDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         timer->stop();
