@@ -7,6 +7,7 @@
 #include "commands/settings.h"
 #include "commands/export.h"
 #include "commands/import.h"
+#include "commands/plot.h"
 #include "commands/sdcard.h"
 #include "commands/show.h"
 #include "commands/upload.h"
@@ -26,6 +27,7 @@ const QList<CliCommand>& Commands()
         {"sdcard", RunSdCard, SdCardUsage},
         {"upload", RunUpload, UploadUsage},
         {"download", RunDownload, DownloadUsage},
+        {"plot", RunPlot, PlotUsage},
     };
     return commands;
 }

@@ -1,6 +1,7 @@
 #include "cli_context.h"
 #include "cli_reporter.h"
 #include "commands.h"
+#include "commands/plot.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
 
@@ -22,7 +23,7 @@ QString ProgramUsage()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("MERION"));
 
     QStringList words = QCoreApplication::arguments().mid(1);

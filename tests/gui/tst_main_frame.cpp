@@ -85,9 +85,10 @@ private slots:
         QCOMPARE(frame->CommandAction(Command::ToggleStatusBar)->toolTip(), QStringLiteral("状态栏"));
 
         auto* tabs = frame->findChild<QTabWidget*>(QStringLiteral("clientTabs"));
-        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->count(), 2);
         QCOMPARE(tabs->tabText(0), QStringLiteral("列表显示"));
         QCOMPARE(tabs->widget(0), app.View());
+        QCOMPARE(tabs->tabText(1), QStringLiteral("平面图"));
         // The first update shows the seven coordinate columns and no rows.
         QCOMPARE(Captions(*app.View()).size(), 7);
         QCOMPARE(app.View()->RowCount(), 0);

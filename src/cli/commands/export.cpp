@@ -6,6 +6,8 @@
 #include "commands/export_meas.h"
 #include "commands/format_option.h"
 #include "core/files/list_export.h"
+#include "core/plan/dxf_export.h"
+#include "core/plan/plan_data.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
@@ -53,6 +55,13 @@ int RunExport(CliContext& context, const QStringList& arguments)
         if (!HasDataExport(*kind))
             return UsageError(QStringLiteral("export data takes coor, code or alignment"), ExportUsage);
         return Outcome(context, ExportData(path, *kind, ReadListRows(context.store, *kind), context.reporter));
+    }
+
+    if (what == QLatin1String("dxf"))
+    {
+        if (*kind != DataKind::Coor)
+            return UsageError(QStringLiteral("export dxf takes coor"), ExportUsage);
+        return Outcome(context, ExportDxf(path, ReadPlanData(context.store, DataKind::Coor), context.reporter));
     }
 
     if (what != QLatin1String("file"))

@@ -43,6 +43,8 @@ inline const QStringList V2Formats = {QStringLiteral("(1) Meas_Data"), QStringLi
 // Export dialogs.
 inline const QString ListExportFilter = QStringLiteral("Excel File(*.csv)");
 inline const QString OutputFileFilter = QStringLiteral("Text Files(*.txt);;Data Files(*.dat);;Excel Files(*.csv)");
+// The point list can also go to CAD as a drawing.
+inline const QString DxfFileFilter = QStringLiteral("DXF Files(*.dxf)");
 inline const QString DataExportFilter = QStringLiteral("Text File(*.txt);;DAT File(*.dat)");
 inline const QString SeparatorLabel = QStringLiteral("分隔符号(&S):");
 inline const QStringList Separators = {QStringLiteral("(1) ','"), QStringLiteral("(2) 'Space'"),

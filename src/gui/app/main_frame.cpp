@@ -5,6 +5,8 @@
 #include "gui/app/command_panel.h"
 #include "gui/app/merion_app.h"
 #include "gui/app/subsystem_commands.h"
+#include "gui/plan/plan_tab.h"
+#include "gui/plan/plan_view_texts.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
 
@@ -148,6 +150,8 @@ void CMainFrame::CreateClientArea()
     m_view = new CPlxView(m_app, m_tabs);
     m_view->setObjectName(QStringLiteral("listView"));
     m_tabs->addTab(m_view, AppTexts::ListTab);
+    m_plan = new CPlanTab(m_app, *m_view, m_tabs);
+    m_tabs->addTab(m_plan, PlanViewTexts::Tab);
     setCentralWidget(m_tabs);
 }
 

@@ -4,6 +4,7 @@
 
 class CCommandPanel;
 class CMerionApp;
+class CPlanTab;
 class CPlxView;
 class QAction;
 class QDockWidget;
@@ -21,6 +22,8 @@ public:
 
     CPlxView* View() const { return m_view; }
     CCommandPanel* CommandPanel() const { return m_panel; }
+    CPlanTab* PlanTab() const { return m_plan; }
+    QTabWidget* ClientTabs() const { return m_tabs; }
     QAction* CommandAction(int command) const; // the menu or tool bar action of a command
 
     void SendCommand(int command);
@@ -39,6 +42,7 @@ private:
 
     CMerionApp& m_app;
     CPlxView* m_view = nullptr;
+    CPlanTab* m_plan = nullptr;
     CCommandPanel* m_panel = nullptr;
     QDockWidget* m_leftBar = nullptr;
     QToolBar* m_toolBar = nullptr;

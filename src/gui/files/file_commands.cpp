@@ -6,6 +6,8 @@
 #include "gui/files/output_file_dialog.h"
 #include "core/files/files_texts.h"
 #include "core/files/list_export.h"
+#include "core/plan/dxf_export.h"
+#include "core/plan/plan_data.h"
 #include "gui/files/sdcard_dlg.h"
 #include "gui/files/shown_list.h"
 #include "core/files/text_import.h"
@@ -62,6 +64,11 @@ void OutputFile(CMerionApp& app, CPlxView& view)
     COutputFileDialog dialog(kind, view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
+    {
+        ExportDxf(dialog.SelectedPath(), ReadPlanData(app.Store(), DataKind::Coor), app.Reporter());
+        return;
+    }
     ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()), ShownRows(view),
                      dialog.SeparatorIndex(), dialog.FormatIndex(), app.Reporter());
 }

@@ -10,7 +10,8 @@ COutputFileDialog::COutputFileDialog(int kind, QWidget* parent) : QFileDialog(pa
 {
     setObjectName(QStringLiteral("outputFileDialog"));
     setAcceptMode(QFileDialog::AcceptSave);
-    setNameFilter(FilesTexts::OutputFileFilter);
+    setNameFilter(kind == DataKind::Coor ? FilesTexts::OutputFileFilter + QStringLiteral(";;") + FilesTexts::DxfFileFilter
+                                         : FilesTexts::OutputFileFilter);
     setDefaultSuffix(QStringLiteral("txt"));
     SuffixFromFileType(this);
     QGridLayout* panel = AddFileDialogPanel(this);

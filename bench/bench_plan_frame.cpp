@@ -1,0 +1,97 @@
+// Puts a million points (a 2 km by 1 km survey) into CoorEdit, shows them in the plan tab
+// and reports how long reading them takes and how long one frame takes: everything in view,
+// zoomed in step by step, and panning at each zoom.
+//   build/bench/bench_plan_frame [points]
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/transaction.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/merion_app.h"
+#include "gui/plan/plan_canvas.h"
+#include "gui/plan/plan_tab.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSqlQuery>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace
+{
+// The median and the worst of `frames` repaints, each after `move` changed the picture.
+template <typename Move>
+void MeasureFrames(CPlanCanvas& canvas, const char* what, int frames, Move move)
+{
+    std::vector<double> times;
+    for (int i = 0; i < frames; ++i)
+    {
+        move(i);
+        canvas.repaint();
+        times.push_back(canvas.LastFrameMilliseconds());
+    }
+    std::sort(times.begin(), times.end());
+    std::printf("%-34s median %7.2f ms   worst %7.2f ms   (%zu dots, %zu labels)\n", what, times[times.size() / 2],
+                times.back(), canvas.LastScene().dots.size(), canvas.LastScene().labels.size());
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const int points = argc > 1 ? QByteArray(argv[1]).toInt() : 1000000;
+
+    QTemporaryDir dir;
+    CSilentReporter reporter;
+    CMerionApp app(AppOptions{dir.filePath(QStringLiteral("bench.db")), &reporter, false});
+    if (!app.InitInstance())
+        return 1;
+    {
+        CTransaction tx(app.Store());
+        QSqlQuery insert(app.Store().Database());
+        insert.prepare(QStringLiteral("insert into CoorEdit values(?,?,?,?,?,?,?)"));
+        QRandomGenerator random(1);
+        for (int i = 1; i <= points; ++i)
+        {
+            insert.addBindValue(i);
+            insert.addBindValue(QStringLiteral("Import_Data"));
+            insert.addBindValue(QStringLiteral("P%1").arg(i));
+            insert.addBindValue(QString::number(3456000 + random.bounded(1000.0), 'f', 3));
+            insert.addBindValue(QString::number(512000 + random.bounded(2000.0), 'f', 3));
+            insert.addBindValue(QStringLiteral("10.000"));
+            insert.addBindValue(QStringLiteral("PT"));
+            insert.exec();
+        }
+        tx.Commit();
+    }
+
+    CMainFrame& frame = *app.MainFrame();
+    frame.resize(1600, 1000);
+    frame.show();
+    CPlanTab& tab = *frame.PlanTab();
+    frame.ClientTabs()->setCurrentWidget(&tab);
+    QElapsedTimer timer;
+    timer.start();
+    tab.Reload();
+    std::printf("%d points read and indexed: %lld ms\n", points, timer.elapsed());
+
+    CPlanCanvas& canvas = tab.Canvas();
+    std::printf("canvas %dx%d\n", canvas.width(), canvas.height());
+    const QPointF middle(canvas.width() / 2.0, canvas.height() / 2.0);
+    for (const double zoom : {1.0, 8.0, 64.0, 512.0})
+    {
+        canvas.FitAll();
+        canvas.ZoomAround(middle, zoom);
+        char what[64];
+        std::snprintf(what, sizeof what, "zoom x%g, still", zoom);
+        MeasureFrames(canvas, what, 9, [](int) {});
+        std::snprintf(what, sizeof what, "zoom x%g, panning", zoom);
+        MeasureFrames(canvas, what, 9, [&canvas](int i) { canvas.PanBy(QPointF(i % 2 ? 37 : -29, 23)); });
+    }
+    app.ExitInstance();
+    return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "cli_context.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+inline constexpr const char* PlotUsage = "plot FILE --kind coor [--size WxH] [--no-labels]";
+
+int RunPlot(CliContext& context, const QStringList& arguments);
+
+// The application object for a run: a plot draws text, which needs a GUI application (on the
+// offscreen platform: nothing is shown); every other command does with a core one.
+std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv);

@@ -1,0 +1,280 @@
+#include "core/plan/dxf_export.h"
+
+#include "core/files/files_texts.h"
+#include "core/plan/plan_texts.h"
+#include "core/report/reporter.h"
+
+#include <QSaveFile>
+#include <QSet>
+#include <QTextStream>
+
+namespace
+{
+// The height of the labels in drawing units (metres): 2 mm at 1:500, the usual survey plot.
+constexpr double TextHeight = 1.0;
+constexpr double TextOffset = 0.5;
+
+// Group codes and values, one per line, as ASCII DXF has them; every object gets a handle.
+class CDxfOut
+{
+public:
+    explicit CDxfOut(QTextStream& out) : m_out(out) {}
+
+    void Pair(int code, const QString& value) { m_out << code << '\n' << value << '\n'; }
+    void Pair(int code, int value) { Pair(code, QString::number(value)); }
+    void Number(int code, double value) { Pair(code, QString::number(value, 'g', 15)); }
+    // A new handle, written with code 5 (or 105 for a dimension style), and given back.
+    QString Handle(int code = 5)
+    {
+        const QString handle = QString::number(m_nextHandle++, 16).toUpper();
+        Pair(code, handle);
+        return handle;
+    }
+    int NextHandle() const { return m_nextHandle; }
+
+    void Section(const char* name)
+    {
+        Pair(0, QStringLiteral("SECTION"));
+        Pair(2, QString::fromLatin1(name));
+    }
+    void EndSection() { Pair(0, QStringLiteral("ENDSEC")); }
+    // A symbol table with its entries written by `entries`.
+    template <typename Entries>
+    void Table(const char* name, int count, Entries entries)
+    {
+        Pair(0, QStringLiteral("TABLE"));
+        Pair(2, QString::fromLatin1(name));
+        const QString table = Handle();
+        Pair(330, QStringLiteral("0"));
+        Pair(100, QStringLiteral("AcDbSymbolTable"));
+        Pair(70, count);
+        entries(table);
+        Pair(0, QStringLiteral("ENDTAB"));
+    }
+    // The start of an object that belongs to a block (an entity, a block's begin or end).
+    void Entity(const char* type, const QString& owner, const QString& layer, const char* subclass)
+    {
+        Pair(0, QString::fromLatin1(type));
+        Handle();
+        Pair(330, owner);
+        Pair(100, QStringLiteral("AcDbEntity"));
+        Pair(8, layer);
+        Pair(100, QString::fromLatin1(subclass));
+    }
+    void TableEntry(const char* type, const QString& owner, const char* subclass)
+    {
+        Pair(0, QString::fromLatin1(type));
+        Handle();
+        Pair(330, owner);
+        Pair(100, QStringLiteral("AcDbSymbolTableRecord"));
+        Pair(100, QString::fromLatin1(subclass));
+    }
+
+private:
+    QTextStream& m_out;
+    int m_nextHandle = 0x20;
+};
+
+void WriteHeader(CDxfOut& dxf, const PlanBounds& bounds, int handleSeed)
+{
+    dxf.Section("HEADER");
+    dxf.Pair(9, QStringLiteral("$ACADVER"));
+    dxf.Pair(1, QStringLiteral("AC1021")); // AutoCAD 2007: the first version whose text is UTF-8
+    // CAD programs read a 2007 drawing as UTF-8 whatever its code page says, but some readers
+    // (GDAL among them) decode by the declared code page: 65001 is UTF-8's, so both agree.
+    dxf.Pair(9, QStringLiteral("$DWGCODEPAGE"));
+    dxf.Pair(3, QStringLiteral("ANSI_65001"));
+    dxf.Pair(9, QStringLiteral("$INSUNITS"));
+    dxf.Pair(70, 6); // metres
+    dxf.Pair(9, QStringLiteral("$EXTMIN"));
+    dxf.Number(10, bounds.empty ? 0 : bounds.minEast);
+    dxf.Number(20, bounds.empty ? 0 : bounds.minNorth);
+    dxf.Number(30, 0);
+    dxf.Pair(9, QStringLiteral("$EXTMAX"));
+    dxf.Number(10, bounds.empty ? 0 : bounds.maxEast);
+    dxf.Number(20, bounds.empty ? 0 : bounds.maxNorth);
+    dxf.Number(30, 0);
+    dxf.Pair(9, QStringLiteral("$HANDSEED"));
+    dxf.Pair(5, QString::number(handleSeed, 16).toUpper());
+    dxf.EndSection();
+}
+
+struct BlockRecords
+{
+    QString modelSpace;
+    QString paperSpace;
+};
+
+BlockRecords WriteTables(CDxfOut& dxf, const QStringList& layers)
+{
+    BlockRecords records;
+    dxf.Section("TABLES");
+    dxf.Table("VPORT", 0, [](const QString&) {});
+    dxf.Table("LTYPE", 1, [&dxf](const QString& table) {
+        dxf.TableEntry("LTYPE", table, "AcDbLinetypeTableRecord");
+        dxf.Pair(2, QStringLiteral("CONTINUOUS"));
+        dxf.Pair(70, 0);
+        dxf.Pair(3, QStringLiteral("Solid line"));
+        dxf.Pair(72, 65);
+        dxf.Pair(73, 0);
+        dxf.Number(40, 0);
+    });
+    dxf.Table("LAYER", int(layers.size()), [&dxf, &layers](const QString& table) {
+        for (const QString& layer : layers)
+        {
+            dxf.TableEntry("LAYER", table, "AcDbLayerTableRecord");
+            dxf.Pair(2, layer);
+            dxf.Pair(70, 0);
+            dxf.Pair(62, 7);
+            dxf.Pair(6, QStringLiteral("CONTINUOUS"));
+        }
+    });
+    dxf.Table("STYLE", 1, [&dxf](const QString& table) {
+        dxf.TableEntry("STYLE", table, "AcDbTextStyleTableRecord");
+        dxf.Pair(2, QStringLiteral("Standard"));
+        dxf.Pair(70, 0);
+        dxf.Number(40, 0);
+        dxf.Number(41, 1);
+        dxf.Number(50, 0);
+        dxf.Pair(71, 0);
+        dxf.Number(42, TextHeight);
+        dxf.Pair(3, QStringLiteral("txt"));
+        dxf.Pair(4, QString());
+    });
+    dxf.Table("VIEW", 0, [](const QString&) {});
+    dxf.Table("UCS", 0, [](const QString&) {});
+    dxf.Table("APPID", 1, [&dxf](const QString& table) {
+        dxf.TableEntry("APPID", table, "AcDbRegAppTableRecord");
+        dxf.Pair(2, QStringLiteral("ACAD"));
+        dxf.Pair(70, 0);
+    });
+    dxf.Table("DIMSTYLE", 0, [&dxf](const QString&) { dxf.Pair(100, QStringLiteral("AcDbDimStyleTable")); });
+    dxf.Table("BLOCK_RECORD", 2, [&dxf, &records](const QString& table) {
+        for (QString* record : {&records.modelSpace, &records.paperSpace})
+        {
+            dxf.Pair(0, QStringLiteral("BLOCK_RECORD"));
+            *record = dxf.Handle();
+            dxf.Pair(330, table);
+            dxf.Pair(100, QStringLiteral("AcDbSymbolTableRecord"));
+            dxf.Pair(100, QStringLiteral("AcDbBlockTableRecord"));
+            dxf.Pair(2, record == &records.modelSpace ? QStringLiteral("*Model_Space") : QStringLiteral("*Paper_Space"));
+        }
+    });
+    dxf.EndSection();
+    return records;
+}
+
+void WriteBlocks(CDxfOut& dxf, const BlockRecords& records)
+{
+    dxf.Section("BLOCKS");
+    for (const bool model : {true, false})
+    {
+        const QString owner = model ? records.modelSpace : records.paperSpace;
+        const QString name = model ? QStringLiteral("*Model_Space") : QStringLiteral("*Paper_Space");
+        dxf.Entity("BLOCK", owner, QStringLiteral("0"), "AcDbBlockBegin");
+        dxf.Pair(2, name);
+        dxf.Pair(70, 0);
+        dxf.Number(10, 0);
+        dxf.Number(20, 0);
+        dxf.Number(30, 0);
+        dxf.Pair(3, name);
+        dxf.Pair(1, QString());
+        dxf.Entity("ENDBLK", owner, QStringLiteral("0"), "AcDbBlockEnd");
+    }
+    dxf.EndSection();
+}
+
+void WriteEntities(CDxfOut& dxf, const PlanData& data, const QString& modelSpace)
+{
+    dxf.Section("ENTITIES");
+    for (const PlanPoint& point : data.points)
+    {
+        const QString layer = DxfLayerName(point.code);
+        dxf.Entity("POINT", modelSpace, layer, "AcDbPoint");
+        dxf.Number(10, point.east);
+        dxf.Number(20, point.north);
+        dxf.Number(30, point.height);
+        if (point.name.isEmpty())
+            continue;
+        dxf.Entity("TEXT", modelSpace, layer, "AcDbText");
+        dxf.Number(10, point.east + TextOffset);
+        dxf.Number(20, point.north + TextOffset);
+        dxf.Number(30, point.height);
+        dxf.Number(40, TextHeight);
+        dxf.Pair(1, point.name);
+        dxf.Pair(7, QStringLiteral("Standard"));
+        dxf.Pair(100, QStringLiteral("AcDbText"));
+    }
+    dxf.EndSection();
+}
+
+void WriteObjects(CDxfOut& dxf)
+{
+    dxf.Section("OBJECTS");
+    dxf.Pair(0, QStringLiteral("DICTIONARY"));
+    const QString root = dxf.Handle();
+    dxf.Pair(330, QStringLiteral("0"));
+    dxf.Pair(100, QStringLiteral("AcDbDictionary"));
+    dxf.Pair(281, 1);
+    dxf.Pair(3, QStringLiteral("ACAD_GROUP"));
+    const QString group = QString::number(dxf.NextHandle(), 16).toUpper();
+    dxf.Pair(350, group);
+    dxf.Pair(0, QStringLiteral("DICTIONARY"));
+    dxf.Handle();
+    dxf.Pair(330, root);
+    dxf.Pair(100, QStringLiteral("AcDbDictionary"));
+    dxf.Pair(281, 1);
+    dxf.EndSection();
+}
+
+} // namespace
+
+QString DxfLayerName(const QString& code)
+{
+    static const QString forbidden = QStringLiteral("<>/\\\":;?*|=`,");
+    QString name = code.trimmed();
+    for (QChar& c : name)
+        if (forbidden.contains(c) || c.unicode() < 0x20)
+            c = QLatin1Char('_');
+    return name.isEmpty() ? QStringLiteral("0") : name.left(255);
+}
+
+bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
+{
+    QStringList layers{QStringLiteral("0")};
+    QSet<QString> known{QStringLiteral("0")};
+    for (const PlanPoint& point : data.points)
+    {
+        const QString layer = DxfLayerName(point.code);
+        if (!known.contains(layer))
+        {
+            known.insert(layer);
+            layers << layer;
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+    {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return false;
+    }
+    QTextStream out(&file); // UTF-8, as the 2007 format wants it
+    CDxfOut dxf(out);
+    // The header names a handle above every one in the file: a few for the tables, blocks
+    // and dictionaries, one per layer, and two per point.
+    WriteHeader(dxf, data.bounds, dxf.NextHandle() + 64 + int(layers.size()) + 2 * int(data.points.size()));
+    const BlockRecords records = WriteTables(dxf, layers);
+    WriteBlocks(dxf, records);
+    WriteEntities(dxf, data, records.modelSpace);
+    WriteObjects(dxf);
+    dxf.Pair(0, QStringLiteral("EOF"));
+    out.flush();
+    if (out.status() != QTextStream::Ok || !file.commit())
+    {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return false;
+    }
+    if (data.skipped > 0)
+        reporter.Message(PlanTexts::SkippedPoints(data.skipped), MessageIcon::Information);
+    return true;
+}

@@ -1,0 +1,194 @@
+#include "core/plan/plan_data.h"
+
+#include "core/download/download_texts.h"
+#include "core/download/meas_layout.h"
+#include "core/download/v2_record_names.h"
+#include "core/report/reporter.h"
+#include "core/store/project_store.h"
+#include "core/store/statement.h"
+#include "core/views/data_kind.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <cmath>
+
+namespace
+{
+// Far beyond any grid coordinate; a larger value is a typing slip that would squash the plan.
+constexpr double LargestCoordinate = 1e9;
+
+// Where a row of a table keeps a point: the columns of name, north, east, height and code
+// (code may be empty: the 520Meas rows carry none).
+struct PointColumns
+{
+    QString name, north, east, height, code;
+};
+
+// Reads the rows of a kind's list in list order and hands each row with its list position to
+// `take`. False when the query failed (reported).
+template <typename Take>
+bool ReadRows(CProjectStore& store, int kind, Take take)
+{
+    QSqlQuery query(store.Database());
+    query.setForwardOnly(true);
+    if (!query.exec(AdaptStatement(DataKind::FillStatementOf(kind))))
+    {
+        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
+        return false;
+    }
+    int row = 0;
+    while (query.next())
+        take(query, row++);
+    return true;
+}
+
+QString Text(const QSqlQuery& query, const QString& column)
+{
+    if (column.isEmpty())
+        return {};
+    const QVariant value = query.value(column);
+    return value.isNull() ? QString() : value.toString();
+}
+
+// Adds the point a row holds; a row whose east or north is no number is counted as skipped.
+// Gives the new point's index or −1.
+int AddRowPoint(PlanData& data, const QSqlQuery& query, const PointColumns& columns, PlanRole role, int listRow)
+{
+    const QString eastText = Text(query, columns.east).trimmed();
+    const QString northText = Text(query, columns.north).trimmed();
+    // In a job, a row without a position is an observation; in the point list it is a point
+    // that cannot be drawn.
+    if (eastText.isEmpty() && northText.isEmpty() && role != PlanRole::Point)
+        return -1;
+    const std::optional<double> east = CoordinateValue(eastText);
+    const std::optional<double> north = CoordinateValue(northText);
+    if (!east || !north)
+    {
+        ++data.skipped;
+        return -1;
+    }
+    PlanPoint point;
+    point.east = *east;
+    point.north = *north;
+    point.height = CoordinateValue(Text(query, columns.height)).value_or(0.0);
+    point.name = Text(query, columns.name).trimmed();
+    point.code = Text(query, columns.code).trimmed();
+    point.role = role;
+    point.listRow = listRow;
+    data.Add(std::move(point));
+    return int(data.points.size()) - 1;
+}
+
+// Follows the job: every observed point after a station is sighted from it.
+struct SightTracker
+{
+    int station = -1;
+    void Take(PlanData& data, PlanRole role, int index)
+    {
+        if (index < 0)
+            return;
+        if (role == PlanRole::Station)
+            station = index;
+        else if (role == PlanRole::Observed && station >= 0)
+            data.sights.push_back({station, index});
+    }
+};
+
+void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
+{
+    // The roles by the row attribute the parser gave each record kind.
+    QHash<QString, PlanRole> roles;
+    const auto roleOf = [&roles](const char* code, PlanRole role) {
+        if (const MeasLayout::Record* record = MeasLayout::Find(MeasLayout::Variant::Link, QString::fromLatin1(code)))
+            roles.insert(DownloadTexts::MeasAttrPrefix + record->kindName, role);
+    };
+    roleOf("C", PlanRole::Station);
+    roleOf("B", PlanRole::Observed);
+    roleOf("L", PlanRole::Observed);
+    roleOf("K", PlanRole::Observed);
+    roleOf("A", PlanRole::Entered);
+    const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    SightTracker sights;
+    ReadRows(store, DataKind::Meas, [&](const QSqlQuery& query, int row) {
+        const auto role = roles.constFind(Text(query, QStringLiteral("ATTR")).trimmed());
+        if (role == roles.constEnd())
+            return;
+        sights.Take(data, *role, AddRowPoint(data, query, columns, *role, listed ? row : -1));
+    });
+}
+
+void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
+{
+    struct V2Kind
+    {
+        PlanRole role;
+        PointColumns columns;
+    };
+    // The records that carry a point, by the type name in MARK, and where they keep it.
+    const PointColumns early{"DATA1", "DATA2", "DATA3", "DATA4", {}};
+    const PointColumns shifted{"DATA1", "DATA3", "DATA4", "DATA5", {}};
+    const PointColumns late{"DATA1", "DATA8", "DATA9", "DATA10", {}};
+    const QHash<QString, V2Kind> kinds = {
+        {RecordTypeName("A", {}), {PlanRole::Station, early}},
+        {RecordTypeName("B", {}), {PlanRole::Entered, shifted}},
+        {RecordTypeName("C", {}), {PlanRole::Observed, late}},
+        {RecordTypeName("F", {}), {PlanRole::Observed, late}},
+        {RecordTypeName("H", {}), {PlanRole::Observed, shifted}},
+    };
+    SightTracker sights;
+    ReadRows(store, DataKind::V2Meas, [&](const QSqlQuery& query, int row) {
+        const auto kind = kinds.constFind(Text(query, QStringLiteral("MARK")).trimmed());
+        if (kind == kinds.constEnd())
+            return;
+        sights.Take(data, kind->role, AddRowPoint(data, query, kind->columns, kind->role, listed ? row : -1));
+    });
+}
+} // namespace
+
+void PlanBounds::Include(double east, double north)
+{
+    if (empty)
+    {
+        minEast = maxEast = east;
+        minNorth = maxNorth = north;
+        empty = false;
+        return;
+    }
+    minEast = std::min(minEast, east);
+    maxEast = std::max(maxEast, east);
+    minNorth = std::min(minNorth, north);
+    maxNorth = std::max(maxNorth, north);
+}
+
+void PlanData::Add(PlanPoint point)
+{
+    bounds.Include(point.east, point.north);
+    points.push_back(std::move(point));
+}
+
+std::optional<double> CoordinateValue(const QString& text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || std::abs(value) > LargestCoordinate)
+        return std::nullopt;
+    return value;
+}
+
+PlanData ReadPlanData(CProjectStore& store, int listKind)
+{
+    PlanData data;
+    const bool coorListed = listKind == DataKind::Coor;
+    const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    ReadRows(store, DataKind::Coor, [&](const QSqlQuery& query, int row) {
+        AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
+    });
+    if (listKind == DataKind::Meas)
+        ReadMeasJob(store, data, true);
+    else if (listKind == DataKind::V2Meas)
+        ReadV2MeasJob(store, data, true);
+    return data;
+}

@@ -1,0 +1,49 @@
+#include "core/plan/plan_marks.h"
+
+namespace PlanLook
+{
+const char* ColourOf(PlanRole role)
+{
+    switch (role)
+    {
+    case PlanRole::Station:
+        return Station;
+    case PlanRole::Observed:
+        return Observed;
+    case PlanRole::Entered:
+        return Entered;
+    case PlanRole::Point:
+        break;
+    }
+    return Dot;
+}
+
+QList<QPointF> NorthArrow(QSizeF size)
+{
+    const double x = size.width() - 30;
+    const double y = 22;
+    return {{x, y}, {x + 9, y + 30}, {x, y + 23}, {x - 9, y + 30}};
+}
+
+QPointF NorthLetter(QSizeF size)
+{
+    return {size.width() - 34, 18};
+}
+
+QLineF ScaleBarLine(QSizeF size, double pixels)
+{
+    const double y = size.height() - 20;
+    return {20, y, 20 + pixels, y};
+}
+
+QPointF ScaleBarText(QSizeF size)
+{
+    return {20, size.height() - 28};
+}
+
+QList<QPointF> StationTriangle(QPointF at)
+{
+    const double r = SymbolRadius + 1;
+    return {at + QPointF(0, -r), at + QPointF(r, r * 0.75), at + QPointF(-r, r * 0.75)};
+}
+} // namespace PlanLook

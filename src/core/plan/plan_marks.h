@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/plan/plan_data.h"
+
+#include <QLineF>
+#include <QList>
+#include <QPointF>
+#include <QSizeF>
+
+// The look of the plan, shared by the screen, the image files and the SVG writer.
+namespace PlanLook
+{
+inline constexpr const char* Background = "#ffffff";
+inline constexpr const char* Dot = "#1f4e9c";
+inline constexpr const char* Sight = "#9a9a9a";
+inline constexpr const char* Station = "#c62828";
+inline constexpr const char* Observed = "#2e7d32";
+inline constexpr const char* Entered = "#6a1b9a";
+inline constexpr const char* Selected = "#ff8f00";
+inline constexpr const char* Ink = "#202020";
+inline constexpr double DotRadius = 1.5;
+inline constexpr double SymbolRadius = 4.5;
+
+const char* ColourOf(PlanRole role);
+
+// The north arrow in the top right corner: the arrow's outline and where its letter stands.
+QList<QPointF> NorthArrow(QSizeF size);
+QPointF NorthLetter(QSizeF size);
+// The scale bar at the bottom left, `pixels` long: the bar and where its text starts.
+QLineF ScaleBarLine(QSizeF size, double pixels);
+QPointF ScaleBarText(QSizeF size);
+// A station's triangle around a point.
+QList<QPointF> StationTriangle(QPointF at);
+} // namespace PlanLook

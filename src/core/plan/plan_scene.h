@@ -1,0 +1,66 @@
+#pragma once
+
+#include "core/plan/plan_data.h"
+#include "core/plan/plan_frame.h"
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class CPointGrid;
+
+// What a picture of the plan shows besides the points.
+struct PlanStyle
+{
+    bool names = true;   // point names beside the points, where they fit
+    bool codes = false;  // the code after the name
+    double fontPixels = 12;
+};
+
+struct SceneSymbol
+{
+    QPointF at;
+    PlanRole role;
+};
+
+struct SceneLabel
+{
+    QPointF at; // left end of the text's base line
+    QString text;
+};
+
+struct SceneLine
+{
+    QPointF from;
+    QPointF to;
+};
+
+// One picture of the plan in screen pixels, ready for any painter: the ordinary points as
+// dots (at most one per pixel), the job's stations and points as symbols, the sights, the
+// labels that fit without touching each other, the scale bar, and the notes to show.
+struct PlanScene
+{
+    QSizeF size;
+    double fontPixels = 12;
+    std::vector<QPointF> dots;
+    std::vector<SceneSymbol> symbols;
+    std::vector<SceneLine> sights;
+    std::vector<SceneLabel> labels;
+    std::optional<QPointF> selected;
+    ScaleBar scaleBar;
+    QString centreMessage; // in the middle of an empty plan
+    QStringList notes;     // at the top left, one per line
+};
+
+PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanFrame& frame, const PlanStyle& style,
+                      int selected = -1);
+
+// About how wide a label is drawn: ideographs take a full em, other characters a little
+// over half. Good enough to keep labels apart without asking a font.
+double LabelWidth(const QString& text, double fontPixels);
+
+// The label of a point: its name, and its code when asked for; empty when there is nothing.
+QString LabelOf(const PlanPoint& point, bool withCode);

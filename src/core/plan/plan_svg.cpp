@@ -1,0 +1,134 @@
+#include "core/plan/plan_svg.h"
+
+#include "core/plan/plan_marks.h"
+#include "core/plan/plan_texts.h"
+
+#include <QIODevice>
+#include <QXmlStreamWriter>
+
+namespace
+{
+QString Number(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+QString PointList(const QList<QPointF>& points)
+{
+    QStringList pairs;
+    for (const QPointF& p : points)
+        pairs << Number(p.x()) + QLatin1Char(',') + Number(p.y());
+    return pairs.join(QLatin1Char(' '));
+}
+
+class CSvgOut
+{
+public:
+    explicit CSvgOut(QIODevice& device) : m_xml(&device) { m_xml.setAutoFormatting(true); }
+
+    QXmlStreamWriter& Xml() { return m_xml; }
+
+    void Circle(QPointF at, double radius, const char* fill, const char* stroke = nullptr)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("circle"));
+        m_xml.writeAttribute(QStringLiteral("cx"), Number(at.x()));
+        m_xml.writeAttribute(QStringLiteral("cy"), Number(at.y()));
+        m_xml.writeAttribute(QStringLiteral("r"), Number(radius));
+        m_xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(fill));
+        if (stroke)
+        {
+            m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
+            m_xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("2"));
+        }
+    }
+
+    void Line(QPointF from, QPointF to, const char* stroke, double width)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("line"));
+        m_xml.writeAttribute(QStringLiteral("x1"), Number(from.x()));
+        m_xml.writeAttribute(QStringLiteral("y1"), Number(from.y()));
+        m_xml.writeAttribute(QStringLiteral("x2"), Number(to.x()));
+        m_xml.writeAttribute(QStringLiteral("y2"), Number(to.y()));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
+        m_xml.writeAttribute(QStringLiteral("stroke-width"), Number(width));
+    }
+
+    void Polygon(const QList<QPointF>& points, const char* fill)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("polygon"));
+        m_xml.writeAttribute(QStringLiteral("points"), PointList(points));
+        m_xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(fill));
+    }
+
+    void Text(QPointF at, const QString& text, const QString& anchor = {})
+    {
+        m_xml.writeStartElement(QStringLiteral("text"));
+        m_xml.writeAttribute(QStringLiteral("x"), Number(at.x()));
+        m_xml.writeAttribute(QStringLiteral("y"), Number(at.y()));
+        if (!anchor.isEmpty())
+            m_xml.writeAttribute(QStringLiteral("text-anchor"), anchor);
+        m_xml.writeCharacters(text);
+        m_xml.writeEndElement();
+    }
+
+private:
+    QXmlStreamWriter m_xml;
+};
+} // namespace
+
+void WritePlanSvg(const PlanScene& scene, QIODevice& device)
+{
+    using namespace PlanLook;
+    CSvgOut out(device);
+    QXmlStreamWriter& xml = out.Xml();
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("width"), Number(scene.size.width()));
+    xml.writeAttribute(QStringLiteral("height"), Number(scene.size.height()));
+    xml.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("0 0 %1 %2").arg(Number(scene.size.width()), Number(scene.size.height())));
+    xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("sans-serif"));
+    xml.writeAttribute(QStringLiteral("font-size"), Number(scene.fontPixels));
+
+    xml.writeEmptyElement(QStringLiteral("rect"));
+    xml.writeAttribute(QStringLiteral("width"), QStringLiteral("100%"));
+    xml.writeAttribute(QStringLiteral("height"), QStringLiteral("100%"));
+    xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(Background));
+
+    for (const SceneLine& sight : scene.sights)
+        out.Line(sight.from, sight.to, Sight, 1);
+    for (const QPointF& dot : scene.dots)
+        out.Circle(dot, DotRadius, Dot);
+    for (const SceneSymbol& symbol : scene.symbols)
+    {
+        if (symbol.role == PlanRole::Station)
+            out.Polygon(StationTriangle(symbol.at), Station);
+        else
+            out.Circle(symbol.at, SymbolRadius, ColourOf(symbol.role));
+    }
+    if (scene.selected)
+        out.Circle(*scene.selected, SymbolRadius + 3, "none", Selected);
+
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(Ink));
+    for (const SceneLabel& label : scene.labels)
+        out.Text(label.at, label.text);
+    for (qsizetype i = 0; i < scene.notes.size(); ++i)
+        out.Text(QPointF(10, 20 + double(i) * scene.fontPixels * 1.4), scene.notes[i]);
+    if (!scene.centreMessage.isEmpty())
+        out.Text(QPointF(scene.size.width() / 2, scene.size.height() / 2), scene.centreMessage,
+                 QStringLiteral("middle"));
+    xml.writeEndElement();
+
+    out.Polygon(NorthArrow(scene.size), Ink);
+    out.Text(NorthLetter(scene.size), PlanTexts::North);
+    if (scene.scaleBar.pixels > 0)
+    {
+        const QLineF bar = ScaleBarLine(scene.size, scene.scaleBar.pixels);
+        out.Line(bar.p1(), bar.p2(), Ink, 3);
+        out.Text(ScaleBarText(scene.size), scene.scaleBar.Text());
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+class CMerionApp;
+class CPlanCanvas;
+class CPlxView;
+class QAction;
+class QTimer;
+
+// The "平面图" tab: the plan of the points beside the list, with its tool row and context
+// menu. It reads the store again whenever the list is refreshed, and keeps the selection
+// in step with the list's.
+class CPlanTab : public QWidget
+{
+    Q_OBJECT
+public:
+    CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent = nullptr);
+
+    CPlanCanvas& Canvas() const { return *m_canvas; }
+    // Reads the points now (otherwise they are read when the tab is next shown).
+    void Reload();
+    bool ReloadPending() const { return m_dirty; }
+    QAction* FitAction() const { return m_fit; }
+
+    void ExportImage();
+    void ExportDxf();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ScheduleReload();
+    void ShowContextMenu(const QPoint& at);
+    void SelectListRow(int row);
+    void SelectPointRow(int index);
+    void ShowCursor(double east, double north);
+
+    CMerionApp& m_app;
+    CPlxView& m_view;
+    CPlanCanvas* m_canvas;
+    QAction* m_fit;
+    QAction* m_names;
+    QAction* m_codes;
+    QTimer* m_reloadTimer;
+    bool m_dirty = true;
+    int m_loadedKind = -1;
+    std::vector<int> m_pointOfRow; // the point of each list row, −1 where none
+    bool m_syncing = false;
+};

@@ -1,0 +1,95 @@
+#include "plot/plan_image.h"
+
+#include "core/files/files_texts.h"
+#include "core/plan/plan_svg.h"
+#include "core/plan/plan_texts.h"
+#include "core/plan/point_grid.h"
+#include "core/report/reporter.h"
+#include "plot/plan_painter.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace
+{
+constexpr int PdfResolution = 96; // one picture pixel is one screen pixel on the page
+
+bool WritePng(const QString& path, const PlanScene& scene)
+{
+    QImage image(scene.size.toSize(), QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        PaintPlan(painter, scene);
+    }
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+}
+
+bool WriteSvg(const QString& path, const PlanScene& scene)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    WritePlanSvg(scene, file);
+    return file.commit();
+}
+
+bool WritePdf(const QString& path, const PlanScene& scene)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(PdfResolution);
+        writer.setPageSize(QPageSize(scene.size * 72.0 / PdfResolution, QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setCreator(QStringLiteral("MERION"));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        PaintPlan(painter, scene);
+        painter.end();
+    }
+    return file.commit();
+}
+} // namespace
+
+PlanImageType PlanImageTypeOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return PlanImageType::Png;
+    if (suffix == QLatin1String("svg"))
+        return PlanImageType::Svg;
+    if (suffix == QLatin1String("pdf"))
+        return PlanImageType::Pdf;
+    return PlanImageType::Unknown;
+}
+
+bool ExportPlanImage(const QString& path, const PlanData& data, const CPlanFrame& frame, const PlanStyle& style,
+                     IReporter& reporter)
+{
+    const PlanImageType type = PlanImageTypeOf(path);
+    if (type == PlanImageType::Unknown)
+    {
+        reporter.Message(PlanTexts::UnknownImageType, MessageIcon::Exclamation);
+        return false;
+    }
+    const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, style);
+    const bool written = type == PlanImageType::Png   ? WritePng(path, scene)
+                         : type == PlanImageType::Svg ? WriteSvg(path, scene)
+                                                      : WritePdf(path, scene);
+    if (!written)
+    {
+        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
+        return false;
+    }
+    if (data.skipped > 0)
+        reporter.Message(PlanTexts::SkippedPoints(data.skipped), MessageIcon::Information);
+    return true;
+}

@@ -1,0 +1,192 @@
+#include "cli_runner.h"
+#include "core/plan/plan_texts.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Runs a tool of the system and gives its standard output (UTF-8).
+QString Tool(const QString& program, const QStringList& arguments)
+{
+    const QString path = QStandardPaths::findExecutable(program);
+    if (path.isEmpty())
+    {
+        QTest::qFail(qPrintable(program + QStringLiteral(" is missing: run scripts/setup-debian.sh")), __FILE__, __LINE__);
+        return {};
+    }
+    QProcess process;
+    process.start(path, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Writes rows straight into the database, as a hand-edited table would hold them.
+void Insert(const QString& database, const QStringList& statements)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("direct"));
+        db.setDatabaseName(database);
+        QVERIFY(db.open());
+        for (const QString& statement : statements)
+            QVERIFY2(QSqlQuery(db).exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("direct"));
+}
+
+bool IsDotColour(QRgb pixel)
+{
+    return qBlue(pixel) > 110 && qRed(pixel) < 110 && qGreen(pixel) < 140;
+}
+} // namespace
+
+class TestCliPlot : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_db;
+
+    QString File(const QString& name) const { return m_dir.filePath(name); }
+
+private slots:
+    void init()
+    {
+        m_db = File(QStringLiteral("plot.db"));
+        QFile::remove(m_db);
+    }
+
+    // Two points 400 m by 200 m apart in a 400 × 300 image: the picture keeps 40 px of margin,
+    // so 320 × 220 px hold them at min(320/400, 220/200) = 0.8 px/m about the middle
+    // (E 400, N 200): P1 (E 200, N 100) at (40, 230), P2 (E 600, N 300) at (360, 70).
+    void pngIsTheSizeAskedWithThePointsWhereTheScaleSays()
+    {
+        QCOMPARE(RunCli(m_db, {"point", "add", "P1", "100", "200", "10"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "300", "600", "12"}).exitCode, 0);
+        const CliRun run = RunCli(m_db, {"plot", File("plan.png"), "--kind", "coor", "--size", "400x300"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        const QImage image(File("plan.png"));
+        QCOMPARE(image.size(), QSize(400, 300));
+        QVERIFY(IsDotColour(image.pixel(40, 230)));
+        QVERIFY(IsDotColour(image.pixel(360, 70)));
+        QCOMPARE(image.pixel(200, 150), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(120, 110), qRgb(255, 255, 255));
+
+        // The default size, and the smallest sensible one.
+        QCOMPARE(RunCli(m_db, {"plot", File("default.png"), "--kind", "coor"}).exitCode, 0);
+        QCOMPARE(QImage(File("default.png")).size(), QSize(1600, 1200));
+        QCOMPARE(RunCli(m_db, {"plot", File("small.png"), "--kind", "coor", "--size", "64x48"}).exitCode, 0);
+        QCOMPARE(QImage(File("small.png")).size(), QSize(64, 48));
+    }
+
+    void svgNamesThePointsUnlessLabelsAreOff()
+    {
+        QCOMPARE(RunCli(m_db, {"point", "add", "北门", "100", "200", "10", "树"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "300", "600", "12"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"plot", File("plan.svg"), "--kind", "coor", "--size", "800x600"}).exitCode, 0);
+        const QString svg = ReadText(File("plan.svg"));
+        QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
+        QVERIFY(svg.contains(QStringLiteral("width=\"800.00\" height=\"600.00\"")));
+        QVERIFY(svg.contains(QStringLiteral(">北门</text>")));
+        QVERIFY(svg.contains(QStringLiteral(">P2</text>")));
+        QCOMPARE(svg.count(QStringLiteral("<circle")), 2);
+        // At the fitted min(720/400, 520/200) = 1.8 px/m the bar's 800/4 = 200 px hold 111 m: a 100 m bar.
+        QVERIFY(svg.contains(QStringLiteral(">100 m</text>")));
+
+        QCOMPARE(RunCli(m_db, {"plot", File("bare.svg"), "--kind", "coor", "--no-labels"}).exitCode, 0);
+        const QString bare = ReadText(File("bare.svg"));
+        QVERIFY(!bare.contains(QStringLiteral("北门")));
+        QCOMPARE(bare.count(QStringLiteral("<circle")), 2);
+    }
+
+    void pdfIsOnePageOfThePictureSize()
+    {
+        QCOMPARE(RunCli(m_db, {"point", "add", "P1", "100", "200", "10"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"plot", File("plan.pdf"), "--kind", "coor", "--size", "400x300"}).exitCode, 0);
+        QVERIFY(ReadText(File("plan.pdf")).startsWith(QStringLiteral("%PDF-")));
+        const QString info = Tool(QStringLiteral("pdfinfo"), {File("plan.pdf")});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
+        // 400 × 300 pixels at 96 per inch are 300 × 225 points.
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+300 x 225 pts"))), qPrintable(info));
+    }
+
+    void emptyAndUndrawableListsSayWhy()
+    {
+        QCOMPARE(RunCli(m_db, {"plot", File("empty.svg"), "--kind", "coor"}).exitCode, 0);
+        QVERIFY(ReadText(File("empty.svg")).contains(PlanTexts::NoPoints));
+
+        Insert(m_db, {"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values('1','x','P1','100','200','0','')",
+                      "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values('2','x','BAD','north','0','0','')"});
+        const CliRun run = RunCli(m_db, {"plot", File("one.svg"), "--kind", "coor"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.Err(), PlanTexts::SkippedPoints(1) + '\n');
+        const QString svg = ReadText(File("one.svg"));
+        QCOMPARE(svg.count(QStringLiteral("<circle")), 1); // not a second one at 0,0
+        QVERIFY(!svg.contains(QStringLiteral(">BAD<")));
+    }
+
+    void usageErrors()
+    {
+        for (const QStringList& words : {QStringList{"plot", File("a.png")}, QStringList{"plot", File("a.png"), "--kind", "code"},
+                                         QStringList{"plot", File("a.bmp"), "--kind", "coor"},
+                                         QStringList{"plot", File("a.png"), "--kind", "coor", "--size", "10x10"},
+                                         QStringList{"plot", File("a.png"), "--kind", "coor", "--size", "wide"},
+                                         QStringList{"export", "dxf", File("a.dxf"), "--kind", "meas"}})
+        {
+            const CliRun run = RunCli(m_db, words);
+            QVERIFY2(run.exitCode == 2, qPrintable(words.join(' ')));
+            QVERIFY(run.Err().contains(QStringLiteral("usage: merion-cli")));
+        }
+        QVERIFY(!QFile::exists(File("a.png")));
+    }
+
+    // GDAL's DXF driver reads every POINT and TEXT as a feature with its layer and text.
+    void dxfReadsBackWithGdal()
+    {
+        QCOMPARE(RunCli(m_db, {"point", "add", "北门", "3456789.125", "512345.5", "10.25", "树"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "3456800", "512400", "12", "WALL/A"}).exitCode, 0);
+        Insert(m_db, {"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values('3','x','P3','3456810','512410','','')"});
+        const CliRun run = RunCli(m_db, {"export", "dxf", File("plan.dxf"), "--kind", "coor"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        QVERIFY(ReadText(File("plan.dxf")).contains(QStringLiteral("AC1021")));
+
+        const QString info = Tool(QStringLiteral("ogrinfo"), {QStringLiteral("-al"), QStringLiteral("-nomd"), File("plan.dxf")});
+        QVERIFY2(info.contains(QStringLiteral("Feature Count: 6")), qPrintable(info));
+        QVERIFY2(info.contains(QStringLiteral("POINT Z (512345.5 3456789.125 10.25)")), qPrintable(info));
+        QVERIFY(info.contains(QStringLiteral("POINT Z (512400 3456800 12)")));
+        QVERIFY(info.contains(QStringLiteral("POINT Z (512410 3456810 0)")));
+        QVERIFY(info.contains(QStringLiteral("Layer (String) = 树")));
+        QVERIFY(info.contains(QStringLiteral("Layer (String) = WALL_A")));
+        QVERIFY(info.contains(QStringLiteral("Layer (String) = 0")));
+        QVERIFY(info.contains(QStringLiteral("Text (String) = 北门")));
+        QVERIFY(info.contains(QStringLiteral("Text (String) = P3")));
+        // The label stands half a metre north-east of its point.
+        QVERIFY(info.contains(QStringLiteral("POINT Z (512346.0 3456789.625 10.25)")));
+    }
+
+    void emptyDxfIsStillADrawing()
+    {
+        QCOMPARE(RunCli(m_db, {"export", "dxf", File("empty.dxf"), "--kind", "coor"}).exitCode, 0);
+        const QString info = Tool(QStringLiteral("ogrinfo"), {QStringLiteral("-al"), QStringLiteral("-so"), File("empty.dxf")});
+        QVERIFY2(info.contains(QStringLiteral("Feature Count: 0")), qPrintable(info));
+        QCOMPARE(RunCli(m_db, {"export", "dxf", File("no/such/folder/x.dxf"), "--kind", "coor"}).exitCode, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliPlot)
+#include "tst_cli_plot.moc"
