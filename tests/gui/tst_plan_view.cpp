@@ -4,7 +4,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
-#include "gui/files/file_dialog_ex.h"
+#include "gui/files/import_file_dialog.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
@@ -171,7 +171,7 @@ private slots:
         file.close();
         auto* timer = new QTimer(this);
         connect(timer, &QTimer::timeout, this, [timer, &file] {
-            if (auto* dialog = qobject_cast<CFileDialogEx*>(QApplication::activeModalWidget()))
+            if (auto* dialog = qobject_cast<CImportFileDialog*>(QApplication::activeModalWidget()))
             {
                 timer->stop();
                 dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file.fileName());
