@@ -21,7 +21,7 @@ class TestDownloadWorker : public QObject
 {
     Q_OBJECT
 
-    static DownloadOutcome Download(CTestDatabase& db, const QString& device, int kind, bool raw)
+    static DownloadOutcome Download(CTestDatabase& db, const QString& device, DataKind kind, bool raw)
     {
         CSerialPort port;
         std::atomic<bool> stop{false};
@@ -36,7 +36,7 @@ class TestDownloadWorker : public QObject
         return outcome;
     }
     // The instrument sends the job (with the simulator's options) while the worker receives it.
-    static DownloadOutcome DownloadJob(CTestDatabase& db, int kind, bool raw, const QStringList& options)
+    static DownloadOutcome DownloadJob(CTestDatabase& db, DataKind kind, bool raw, const QStringList& options)
     {
         CSimulatedInstrument instrument;
         if (!instrument.StartSending(JobFile, 0, options))
@@ -119,14 +119,14 @@ private slots:
 
     void silenceTimesOut_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DataKind>("kind");
         QTest::addColumn<QString>("message");
         QTest::newRow("coordinates: record loop") << DataKind::Coor << "Connect Timeout!";
         QTest::newRow("measurements: measurement loop") << DataKind::Meas << "Wait Timeout";
     }
     void silenceTimesOut()
     {
-        QFETCH(int, kind);
+        QFETCH(DataKind, kind);
         QFETCH(QString, message);
         CTestDatabase db;
         const DownloadOutcome outcome = DownloadJob(db, kind, false, {"--delay-ms", "60000"});

@@ -29,7 +29,7 @@ private slots:
     {
         CRecordingReporter reporter;
         const QString path = m_dir.filePath("format8.txt");
-        QVERIFY(ExportOutputFile(path, 21, 7, CoorRows(), 2, 7, reporter));
+        QVERIFY(ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 2, 7, reporter));
         QCOMPARE(FileBytes(path), Expected("format8_tab.txt"));
         QCOMPARE(reporter.Messages(), QStringList{}); // no message on success
     }
@@ -52,7 +52,7 @@ private slots:
         QFETCH(int, separator);
         QFETCH(QByteArray, line);
         CRecordingReporter reporter;
-        QVERIFY(ExportOutputFile(m_dir.filePath(name), 21, 7, CoorRows(), separator, 7, reporter));
+        QVERIFY(ExportOutputFile(m_dir.filePath(name), DataKind::Coor, 7, CoorRows(), separator, 7, reporter));
         QCOMPARE(FileBytes(m_dir.filePath(name)), line);
     }
 
@@ -67,7 +67,7 @@ private slots:
         for (int format = 0; format < 8; ++format)
         {
             const QString path = m_dir.filePath(QStringLiteral("format%1.dat").arg(format));
-            QVERIFY(ExportOutputFile(path, 21, 7, CoorRows(), 0, format, reporter));
+            QVERIFY(ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, format, reporter));
             QCOMPARE(FileBytes(path), lines[format]);
         }
     }
@@ -77,7 +77,7 @@ private slots:
         // The number and the origin are left out, every further column is written.
         CRecordingReporter reporter;
         const QString path = m_dir.filePath("codes.txt");
-        QVERIFY(ExportOutputFile(path, 22, 4, {{"1", "Import_Code Data", "12", "KERB"}, {"2", "x", "13", ""}}, 1, 0,
+        QVERIFY(ExportOutputFile(path, DataKind::Code, 4, {{"1", "Import_Code Data", "12", "KERB"}, {"2", "x", "13", ""}}, 1, 0,
                                  reporter));
         QCOMPARE(FileBytes(path), QByteArray("12 KERB\r\n13 \r\n"));
     }
@@ -96,19 +96,19 @@ private slots:
         CRecordingReporter reporter;
         QVERIFY(ExportList(m_dir.filePath("empty.csv"), {"A", "B"}, {}, reporter));
         QCOMPARE(FileBytes(m_dir.filePath("empty.csv")), QByteArray("A,B\r\n"));
-        QVERIFY(ExportData(m_dir.filePath("empty.txt"), 21, {}, reporter));
+        QVERIFY(ExportData(m_dir.filePath("empty.txt"), DataKind::Coor, {}, reporter));
         QCOMPARE(FileBytes(m_dir.filePath("empty.txt")), QByteArray());
     }
 
     void dataExport_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DataKind>("kind");
         QTest::addColumn<QList<QStringList>>("rows");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("coordinates") << 21 << CoorRows() << QByteArray("P1,100.5,200.25,10,TREE\r\n");
-        QTest::newRow("codes") << 22 << QList<QStringList>{{"1", "Import_Code Data", "12", "KERB"}}
+        QTest::newRow("coordinates") << DataKind::Coor << CoorRows() << QByteArray("P1,100.5,200.25,10,TREE\r\n");
+        QTest::newRow("codes") << DataKind::Code << QList<QStringList>{{"1", "Import_Code Data", "12", "KERB"}}
                                << QByteArray("12,KERB\r\n");
-        QTest::newRow("alignment") << 52004
+        QTest::newRow("alignment") << DataKind::Alignment
                                    << QList<QStringList>{{"1", "Manual_Input_Data", "1", "0", "500", "100.5", "200.5"},
                                                          {"2", "Manual_Input_Data", "2", "150.25", "", "7", "8"}}
                                    << QByteArray("1,0,500,100.5,200.5\r\n2,150.25,,7,8\r\n");
@@ -116,11 +116,11 @@ private slots:
 
     void dataExport()
     {
-        QFETCH(int, kind);
+        QFETCH(DataKind, kind);
         QFETCH(QList<QStringList>, rows);
         QFETCH(QByteArray, file);
         CRecordingReporter reporter;
-        const QString path = m_dir.filePath(QStringLiteral("data%1.txt").arg(kind));
+        const QString path = m_dir.filePath(QStringLiteral("data%1.txt").arg(NumberOf(kind)));
         QVERIFY(ExportData(path, kind, rows, reporter));
         QCOMPARE(FileBytes(path), file);
         QCOMPARE(reporter.Messages(), QStringList{FilesTexts::ExportSuccess});
@@ -131,8 +131,8 @@ private slots:
         CRecordingReporter reporter;
         const QString path = m_dir.filePath("no/such/folder/out.csv");
         QVERIFY(!ExportList(path, {"A"}, {{"1"}}, reporter));
-        QVERIFY(!ExportOutputFile(path, 21, 7, CoorRows(), 0, 0, reporter));
-        QVERIFY(!ExportData(path, 22, {{"1", "a", "b", "c"}}, reporter));
+        QVERIFY(!ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, 0, reporter));
+        QVERIFY(!ExportData(path, DataKind::Code, {{"1", "a", "b", "c"}}, reporter));
         QCOMPARE(reporter.Messages(), QStringList(3, FilesTexts::OpenFileFailed));
         QCOMPARE(reporter.Icons(), QList<MessageIcon>(3, MessageIcon::Exclamation));
         QVERIFY(!QFile::exists(path));
@@ -145,7 +145,7 @@ private slots:
         const QString input = QStringLiteral(MERION_TEST_DATA "/files/roundtrip_format5.txt");
         QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 4, input), ImportStatus::Done);
         const QString output = db.FilePath("out.txt");
-        QVERIFY(ExportOutputFile(output, 21, 7, ReadListRows(db.Store(), 21), 0, 4, db.Reporter()));
+        QVERIFY(ExportOutputFile(output, DataKind::Coor, 7, ReadListRows(db.Store(), DataKind::Coor), 0, 4, db.Reporter()));
         QCOMPARE(FileBytes(output), FileBytes(input));
         QCOMPARE(db.Reporter().Messages(), QStringList{});
     }

@@ -29,7 +29,7 @@ private slots:
         QCOMPARE(meas[1].width, 190);
         QCOMPARE(ListLayoutOf(DataKind::V2Meas)[1].width, 100);
         QCOMPARE(ListLayoutOf(DataKind::Coor)[2].width, 50);
-        for (const int kind : {DataKind::Coor, DataKind::Code, DataKind::Meas, DataKind::Alignment})
+        for (const DataKind kind : {DataKind::Coor, DataKind::Code, DataKind::Meas, DataKind::Alignment})
         {
             const QList<ListColumn>& layout = ListLayoutOf(kind);
             for (int i = 0; i < layout.size(); ++i)
@@ -39,12 +39,12 @@ private slots:
 
     void kindsByWordOrNumber()
     {
-        QCOMPARE(DataKind::FromName("coor"), std::optional<int>(21));
-        QCOMPARE(DataKind::FromName("alignment"), std::optional<int>(52004));
-        QCOMPARE(DataKind::FromName("74001"), std::optional<int>(74001));
-        QCOMPARE(DataKind::FromName("74002"), std::nullopt);
-        QCOMPARE(DataKind::FromName("Coor"), std::nullopt);
-        QCOMPARE(DataKind::FromName(""), std::nullopt);
+        QCOMPARE(DataKindFromName("coor"), std::optional(DataKind::Coor));
+        QCOMPARE(DataKindFromName("alignment"), std::optional(DataKind::Alignment));
+        QCOMPARE(DataKindFromName("74001"), std::optional(DataKind::Meas));
+        QCOMPARE(DataKindFromName("74002"), std::nullopt);
+        QCOMPARE(DataKindFromName("Coor"), std::nullopt);
+        QCOMPARE(DataKindFromName(""), std::nullopt);
     }
 
     void cellsAreStoredTextsTrimmedWhereTheLayoutSays()

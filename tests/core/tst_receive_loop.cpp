@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(record.timeoutMessage, QStringLiteral("Connect Timeout!"));
 
         QCOMPARE(LoopForKind(DataKind::Meas)->chunkSize, 1028);
-        for (int kind : {DataKind::Coor, DataKind::V2Meas, DataKind::RoadStake, DataKind::XSect, DataKind::Alignment})
+        for (DataKind kind : {DataKind::Coor, DataKind::V2Meas, DataKind::RoadStake, DataKind::XSect, DataKind::Alignment})
             QCOMPARE(LoopForKind(kind)->chunkSize, 127);
         QVERIFY(!LoopForKind(DataKind::Code));
         QVERIFY(!LoopForKind(DataKind::UploadT5));

@@ -247,15 +247,15 @@ private slots:
 
     void kindOfEachType()
     {
-        QCOMPARE(ImportKindOf(ImportType::Coor), 21);
-        QCOMPARE(ImportKindOf(ImportType::Code), 22);
-        QCOMPARE(ImportKindOf(ImportType::T5), 74001);
-        QCOMPARE(ImportKindOf(ImportType::T8), 74001);
-        QCOMPARE(ImportKindOf(ImportType::V2), 52001);
+        QCOMPARE(NumberOf(ImportKindOf(ImportType::Coor)), 21);
+        QCOMPARE(NumberOf(ImportKindOf(ImportType::Code)), 22);
+        QCOMPARE(NumberOf(ImportKindOf(ImportType::T5)), 74001);
+        QCOMPARE(NumberOf(ImportKindOf(ImportType::T8)), 74001);
+        QCOMPARE(NumberOf(ImportKindOf(ImportType::V2)), 52001);
         // After the import the list shows what the record kind filled.
-        QCOMPARE(ImportedKindOf(ImportType::V2, 1), 21);
-        QCOMPARE(ImportedKindOf(ImportType::V2, 4), 52004);
-        QCOMPARE(ImportedKindOf(ImportType::T8, 0), 74001);
+        QCOMPARE(NumberOf(ImportedKindOf(ImportType::V2, 1)), 21);
+        QCOMPARE(NumberOf(ImportedKindOf(ImportType::V2, 4)), 52004);
+        QCOMPARE(NumberOf(ImportedKindOf(ImportType::T8, 0)), 74001);
     }
 };
 

@@ -6,8 +6,8 @@
 
 namespace
 {
-constexpr int Paced = DataKind::UploadT5;
-constexpr int Handshake = DataKind::UploadV2;
+constexpr DataKind Paced = DataKind::UploadT5;
+constexpr DataKind Handshake = DataKind::UploadV2;
 } // namespace
 
 // What each protocol puts on the wire for the rows of the project, before any port is opened.
@@ -80,7 +80,7 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')", row,
                 "insert into CoorEdit values(3,'a','P3','1','2','3','C')"});
-        for (const int kind : {Paced, Handshake})
+        for (const DataKind kind : {Paced, Handshake})
         {
             const UploadLines result = BuildUploadLines(db.Store(), kind, 0, db.Reporter());
             QCOMPARE(result.failure, std::optional(UploadOutcome::BadRow));

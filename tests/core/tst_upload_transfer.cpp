@@ -14,7 +14,7 @@ namespace
 {
 const QByteArray Eot("\x04");
 
-UploadRequest RequestFor(int kind, const QString& device, int category = UploadCategory::Coordinates)
+UploadRequest RequestFor(DataKind kind, const QString& device, int category = UploadCategory::Coordinates)
 {
     UploadRequest request;
     request.kind = kind;
@@ -41,7 +41,7 @@ struct Transfer
 };
 
 // Uploads the rows of `db` to a simulated instrument started with `instrumentWords`.
-Transfer UploadTo(CTestDatabase& db, int kind, const QStringList& instrumentWords,
+Transfer UploadTo(CTestDatabase& db, DataKind kind, const QStringList& instrumentWords,
                   int category = UploadCategory::Coordinates)
 {
     Transfer transfer;

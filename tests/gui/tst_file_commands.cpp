@@ -133,20 +133,20 @@ private slots:
                                     "(1) Meas_Data/(2) Coor_Data/(3) Road Stake Out/(4) X-Sect Measurement/"
                                     "(5) Plain Alignment Element",
                                     "1", "8", "1"}));
-        QCOMPARE(m_app->CurrentKind(), 21); // cancel changes nothing
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 21); // cancel changes nothing
     }
 
     void importShowsTheFileAsRead()
     {
-        m_app->SetCurrentKind(22);
+        m_app->SetCurrentKind(DataKind::Code);
         Import(0, 1, WriteInput("P1, 5 ,6,7, ABC\r\nP2,,,,X\r\n"));
-        QCOMPARE(m_app->CurrentKind(), 21);
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 21);
         // Format (2): the first number is east. The list keeps the code's blanks.
         QCOMPARE(ListRows(View()), (QStringList{"1|Import_Data|P1|6| 5 |7| ABC", "2|Import_Data|P2|0|0|0|X"}));
         QCOMPARE(m_reporter.Messages(), QStringList{});
 
         Import(1, 0, WriteInput("12\r\n12,KERB,extra\r\n"));
-        QCOMPARE(m_app->CurrentKind(), 22);
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 22);
         QCOMPARE(View().model()->columnCount(), 4);
         QCOMPARE(ListRows(View()), (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB"}));
     }
@@ -154,13 +154,13 @@ private slots:
     void importOfAJobShowsItsTable()
     {
         Import(2, 0, WriteInput("A,P1,1.5,2.5,3,\r\n"));
-        QCOMPARE(m_app->CurrentKind(), 74001);
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 74001);
         QCOMPARE(View().model()->columnCount(), 15);
         QCOMPARE(ListRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
 
         // A version 2 text shows the table of the record kind chosen in the panel.
         Import(4, 3, WriteInput("9,10.5,2.0,-0.25,\r\n"));
-        QCOMPARE(m_app->CurrentKind(), 52003);
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 52003);
         QCOMPARE(ListRows(View()), QStringList{"1|T8_V2_BreakerSurface|10.5|2.0|-0.25"});
     }
 
@@ -168,7 +168,7 @@ private slots:
     {
         m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                   "values (5,'Import_Data','P1','100.5','200.25','10','TREE')");
-        View().ShowTable(21);
+        View().ShowTable(DataKind::Coor);
 
         WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("list.csv")); });
         View().OnCommand(Command::ListExport);
@@ -203,7 +203,7 @@ private slots:
     void outputFileOfOtherLists()
     {
         m_app->Store().ExecuteSql("insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
-        View().ShowTable(22);
+        View().ShowTable(DataKind::Code);
         WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
             QCOMPARE(Entries(List(dialog, "format")), QStringList{FilesTexts::CurrentListData});
             List(dialog, "separator")->setCurrentIndex(1);
@@ -218,7 +218,7 @@ private slots:
         const QString head = "insert into 740Meas (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
         m_app->Store().ExecuteSql(head + "(1,'T5(T8)_Meas_Dist','P1','','','','TREE','1.5','','','',' 90.5','90','100','')");
         m_app->Store().ExecuteSql(head + "(2,'T5(T8)_Meas_Measure-Coor','P1','10','20','30','','','','','','','','','')");
-        View().ShowTable(74001);
+        View().ShowTable(DataKind::Meas);
         WhenShown<CMeasExportFileDialog>([this](CMeasExportFileDialog* dialog) {
             QCOMPARE(dialog->nameFilters(), (QStringList{"CSV File(*.csv)", "Text File(*.txt)", "DAT File(*.dat)"}));
             QComboBox* angles = List(dialog, "angleType");
@@ -238,9 +238,9 @@ private slots:
     {
         m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                   "values (1,'Import_Data','A1','1','2','3','')");
-        m_app->SetCurrentKind(22);
+        m_app->SetCurrentKind(DataKind::Code);
         View().OnCommand(Command::SdCard);
-        QCOMPARE(m_app->CurrentKind(), 21);
+        QCOMPARE(NumberOf(m_app->CurrentKind()), 21);
         QCOMPARE(View().RowCount(), 1);
         const QList<CSdCardDlg*> dialogs = VisibleDialogs<CSdCardDlg>();
         QCOMPARE(dialogs.size(), 1);

@@ -39,7 +39,7 @@ int RunExport(CliContext& context, const QStringList& arguments)
         return UsageError(QStringLiteral("--order and --angles apply to export full only"), ExportUsage);
     if (!parsed.Has(QStringLiteral("kind")))
         return UsageError(QStringLiteral("export needs --kind"), ExportUsage);
-    const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));
+    const std::optional<DataKind> kind = DataKindFromName(parsed.Value(QStringLiteral("kind")));
     if (!kind)
         return UsageError(QStringLiteral("unknown kind %1").arg(parsed.Value(QStringLiteral("kind"))), ExportUsage);
     const bool fileOptions = parsed.Has(QStringLiteral("separator")) || parsed.Has(QStringLiteral("format"));

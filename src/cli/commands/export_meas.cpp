@@ -41,7 +41,7 @@ int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
     {
         if (parsed.Has(QStringLiteral("separator")) || parsed.Has(QStringLiteral("format")))
             return UsageError(QStringLiteral("export full takes no --separator or --format"), ExportUsage);
-        const std::optional<int> kind = DataKind::FromName(parsed.Value(QStringLiteral("kind")));
+        const std::optional<DataKind> kind = DataKindFromName(parsed.Value(QStringLiteral("kind")));
         if (kind != DataKind::Meas && kind != DataKind::V2Meas)
             return UsageError(QStringLiteral("export full needs --kind meas or v2meas"), ExportUsage);
         const QString order = parsed.Value(QStringLiteral("order"), QStringLiteral("en"));

@@ -17,7 +17,7 @@ int RunImport(CliContext& context, const QStringList& arguments)
     if (parsed.positional.size() != 2)
         return UsageError(QStringLiteral("import takes a data type and a file"), ImportUsage);
 
-    static const QHash<QString, int> types = {{QStringLiteral("coor"), ImportType::Coor},
+    static const QHash<QString, ImportType> types = {{QStringLiteral("coor"), ImportType::Coor},
                                               {QStringLiteral("code"), ImportType::Code},
                                               {QStringLiteral("t5"), ImportType::T5},
                                               {QStringLiteral("t8"), ImportType::T8},

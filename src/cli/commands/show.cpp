@@ -9,7 +9,7 @@ int RunShow(CliContext& context, const QStringList& arguments)
 {
     if (arguments.size() != 1)
         return UsageError(QStringLiteral("show takes one kind"), ShowUsage);
-    const std::optional<int> kind = DataKind::FromName(arguments.first());
+    const std::optional<DataKind> kind = DataKindFromName(arguments.first());
     if (!kind)
         return UsageError(QStringLiteral("unknown kind %1").arg(arguments.first()), ShowUsage);
 

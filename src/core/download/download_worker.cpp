@@ -12,7 +12,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-void PrepareParseDownload(CProjectStore& store, int kind)
+void PrepareParseDownload(CProjectStore& store, DataKind kind)
 {
     if (kind == DataKind::Meas)
         store.ExecuteSql(QStringLiteral("delete from 740Meas"));
@@ -54,7 +54,7 @@ DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const Do
     return outcome;
 }
 
-std::optional<ParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
+std::optional<ParseOutcome> FinishParse(CProjectStore& store, DataKind kind, int downloadType,
                                         const QByteArray& received)
 {
     QStringDecoder decode("GBK");

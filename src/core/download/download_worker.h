@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/download/parse_outcome.h"
+#include "core/views/data_kind.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,7 +15,7 @@ class CSerialPort;
 // What a transfer needs, copied when it starts: switching the list meanwhile changes nothing.
 struct DownloadRequest
 {
-    int dataKind = 0;      // chooses the receive loop and, for a parsing download, the parser
+    DataKind dataKind = DataKind::None;      // chooses the receive loop and, for a parsing download, the parser
     int downloadType = 0;  // the version 2 record type (V2Record) for the kinds 21, 52001 to 52004
     bool raw = false;      // keep the bytes for a file instead of parsing them
     QString devicePath;    // empty: the port the settings name
@@ -31,7 +32,7 @@ struct DownloadOutcome
 };
 
 // Empties the tables a parsing download of `kind` fills, before it starts receiving.
-void PrepareParseDownload(CProjectStore& store, int kind);
+void PrepareParseDownload(CProjectStore& store, DataKind kind);
 
 // One transfer: reads the serial settings, opens the port, receives until the end byte or
 // the time-out, purges and closes the port and, unless raw, parses what came.
@@ -40,7 +41,7 @@ DownloadOutcome DownloadWorker(CProjectStore& store, CSerialPort& port, const Do
 
 // Hands a received text to its parser: the T5/T8 job parser for 74001; for the version 2 kinds
 // (21, 52001 to 52004) the parser of the record kind at `downloadType`. Nothing for other kinds.
-std::optional<ParseOutcome> FinishParse(CProjectStore& store, int kind, int downloadType,
+std::optional<ParseOutcome> FinishParse(CProjectStore& store, DataKind kind, int downloadType,
                                         const QByteArray& received);
 
 // Saves a raw download byte for byte (a failed save leaves no half-written file).

@@ -23,7 +23,7 @@ ReceiveLoop MeasurementLoop()
     return {1028, 10, IdleLimit, DownloadTexts::WaitTimeout};
 }
 
-std::optional<ReceiveLoop> LoopForKind(int kind)
+std::optional<ReceiveLoop> LoopForKind(DataKind kind)
 {
     switch (kind)
     {

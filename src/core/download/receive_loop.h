@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/link/serial_port.h"
+#include "core/views/data_kind.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,7 +25,7 @@ struct ReceiveLoop
 ReceiveLoop RecordLoop();      // coordinates and the version 2 records
 ReceiveLoop MeasurementLoop(); // T5/T8 measurement jobs
 // The loop that receives a data kind; nothing for kinds that receive nothing.
-std::optional<ReceiveLoop> LoopForKind(int kind);
+std::optional<ReceiveLoop> LoopForKind(DataKind kind);
 
 enum class ReceiveStatus { Done, TimedOut, Stopped };
 

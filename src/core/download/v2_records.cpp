@@ -7,7 +7,7 @@ namespace
 {
 struct RecordEntry
 {
-    int kind;
+    DataKind kind;
     QStringList tables; // emptied before a parse
     V2ParseOutcome (*parse)(CProjectStore&, const QString&);
 };
@@ -32,7 +32,7 @@ std::optional<V2Record> V2RecordAt(int downloadType)
     return V2Record(downloadType);
 }
 
-std::optional<V2Record> V2RecordOfKind(int kind)
+std::optional<V2Record> V2RecordOfKind(DataKind kind)
 {
     for (int i = 0; i < V2RecordNames().size(); ++i)
         if (EntryOf(V2Record(i)).kind == kind)
@@ -51,7 +51,7 @@ std::optional<V2Record> V2RecordFromName(const QString& word)
     return V2RecordAt(int(V2RecordNames().indexOf(word)));
 }
 
-int KindOfV2Record(V2Record record)
+DataKind KindOfV2Record(V2Record record)
 {
     return EntryOf(record).kind;
 }

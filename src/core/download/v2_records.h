@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/download/v2_parsers.h"
+#include "core/views/data_kind.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,12 +16,12 @@ enum class V2Record { Meas, Coor, RoadStake, XSect, Alignment };
 
 std::optional<V2Record> V2RecordAt(int downloadType);
 // The record kind whose parse a data kind shows (21, 52001 to 52004); nothing for the others.
-std::optional<V2Record> V2RecordOfKind(int kind);
+std::optional<V2Record> V2RecordOfKind(DataKind kind);
 // By its command-line word: meas, coor, roadstake, xsect, alignment.
 std::optional<V2Record> V2RecordFromName(const QString& word);
 const QStringList& V2RecordNames();
 // The data kind that shows what a parse of that record kind wrote (52001, 21, 52002, 52003, 52004).
-int KindOfV2Record(V2Record record);
+DataKind KindOfV2Record(V2Record record);
 
 // Empties the tables a parse of that record kind fills; each delete runs, a failure is reported.
 bool ClearV2Tables(CProjectStore& store, V2Record record);

@@ -8,16 +8,16 @@
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
 
-bool IsEditableKind(int kind)
+bool IsEditableKind(DataKind kind)
 {
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-EditOutcome DeleteRecord(CProjectStore& store, int kind, const QString& key, IReporter& asker)
+EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker)
 {
     if (!IsEditableKind(kind))
         return {EditStatus::Cancelled, {}};
-    const QString table = DataKind::TableOf(kind);
+    const QString table = TableOf(kind);
     QString condition;
     if (kind == DataKind::Alignment)
     {
@@ -42,13 +42,13 @@ EditOutcome DeleteRecord(CProjectStore& store, int kind, const QString& key, IRe
     return {};
 }
 
-EditOutcome DeleteAllRecords(CProjectStore& store, int kind, IReporter& asker)
+EditOutcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker)
 {
     if (!IsEditableKind(kind))
         return {EditStatus::Cancelled, {}};
     if (!asker.Confirm(EditTexts::DeleteAllQuestion))
         return {EditStatus::Cancelled, {}};
-    if (!store.ExecuteSql(QStringLiteral("delete from ") + DataKind::TableOf(kind)))
+    if (!store.ExecuteSql(QStringLiteral("delete from ") + TableOf(kind)))
         return {EditStatus::DatabaseError, {}};
     return {};
 }

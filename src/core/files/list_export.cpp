@@ -80,7 +80,7 @@ QString OutputSeparator(const QString& path, int separatorIndex)
     }
 }
 
-bool ExportOutputFile(const QString& path, int kind, int columnCount, const QList<QStringList>& rows,
+bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
                       int separatorIndex, int formatIndex, IReporter& reporter)
 {
     const QList<int> columns =
@@ -88,12 +88,12 @@ bool ExportOutputFile(const QString& path, int kind, int columnCount, const QLis
     return WriteColumns(path, nullptr, rows, columns, OutputSeparator(path, separatorIndex), reporter);
 }
 
-bool HasDataExport(int kind)
+bool HasDataExport(DataKind kind)
 {
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-bool ExportData(const QString& path, int kind, const QList<QStringList>& rows, IReporter& reporter)
+bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows, IReporter& reporter)
 {
     if (!HasDataExport(kind))
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/views/data_kind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,12 +23,12 @@ QString OutputSeparator(const QString& path, int separatorIndex);
 
 // The output file: coordinates (kind 21) in the column format `formatIndex` (0 to 7); any
 // other kind the cells from column 2 up to column `columnCount` − 1. No message on success.
-bool ExportOutputFile(const QString& path, int kind, int columnCount, const QList<QStringList>& rows,
+bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
                       int separatorIndex, int formatIndex, IReporter& reporter);
 
 // The kinds the data export serves: coordinates, codes and alignment elements.
-bool HasDataExport(int kind);
+bool HasDataExport(DataKind kind);
 
 // Fixed comma-separated columns of kinds 21, 22 and 52004 (the list without its number and
 // origin). Reports "Export Success!".
-bool ExportData(const QString& path, int kind, const QList<QStringList>& rows, IReporter& reporter);
+bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows, IReporter& reporter);

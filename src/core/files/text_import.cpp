@@ -152,7 +152,7 @@ bool ImportV2(CProjectStore& store, const QList<QStringView>& lines, int formatI
 }
 } // namespace
 
-int ImportKindOf(int dataType)
+DataKind ImportKindOf(ImportType dataType)
 {
     switch (dataType)
     {
@@ -168,12 +168,12 @@ int ImportKindOf(int dataType)
     }
 }
 
-int ImportedKindOf(int dataType, int formatIndex)
+DataKind ImportedKindOf(ImportType dataType, int formatIndex)
 {
     return dataType == ImportType::V2 ? KindOfV2Record(V2RecordOfFormat(formatIndex)) : ImportKindOf(dataType);
 }
 
-ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
+ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
                         QList<QStringList>* listRows)
 {
     const std::optional<QString> text = ReadTextFile(path);

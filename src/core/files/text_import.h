@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/views/data_kind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,19 +9,20 @@
 class CProjectStore;
 
 // What a text file holds, as the import dialog offers it.
-namespace ImportType
+// What an import reads; the order is that of the import dialog's data-type list.
+enum class ImportType
 {
-constexpr int Coor = 0; // point coordinates, in one of the eight column formats
-constexpr int Code = 1; // code list: number, text
-constexpr int T5 = 2;   // a saved T5/T5+ job
-constexpr int T8 = 3;   // a saved T8 job
-constexpr int V2 = 4;   // a saved T8 version 2 text; the format index is its record kind (V2Record)
-} // namespace ImportType
+    Coor, // point coordinates, in one of the eight column formats
+    Code, // code list: number, text
+    T5,   // a saved T5/T5+ job
+    T8,   // a saved T8 job
+    V2,   // a saved T8 version 2 text; the format index is its record kind (V2Record)
+};
 
 // The data kind the list takes before an import of that type reads the file (21, 22, 74001, 52001).
-int ImportKindOf(int dataType);
+DataKind ImportKindOf(ImportType dataType);
 // The data kind that shows what the import wrote: for version 2 texts that of the record kind.
-int ImportedKindOf(int dataType, int formatIndex);
+DataKind ImportedKindOf(ImportType dataType, int formatIndex);
 
 enum class ImportStatus
 {
@@ -37,5 +40,5 @@ enum class ImportStatus
 // For coordinates and codes `listRows`, when given, receives the list's cell texts as the
 // file gave them (the coordinate code untrimmed, unlike the stored one); a job leaves it empty,
 // its list is read from 740Meas.
-ImportStatus ImportFile(CProjectStore& store, int dataType, int formatIndex, const QString& path,
+ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
                         QList<QStringList>* listRows = nullptr);

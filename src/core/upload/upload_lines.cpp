@@ -39,7 +39,7 @@ constexpr CoordinateColumn CoordinateColumns[] = {{"NCOOR", "north coordinate (N
                                                   {"ECOOR", "east coordinate (E)"},
                                                   {"ZCOOR", "height (Z)"}};
 
-UploadLines PointLines(CProjectStore& store, int kind, IReporter& reporter)
+UploadLines PointLines(CProjectStore& store, DataKind kind, IReporter& reporter)
 {
     UploadLines result;
     auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
@@ -82,7 +82,7 @@ UploadLines AlignmentLines(CProjectStore& store, IReporter& reporter)
 {
     UploadLines result;
     // The instrument takes the elements in the order of the chain, as the list shows them.
-    auto rows = store.GetRecordSet(DataKind::FillStatementOf(DataKind::Alignment));
+    auto rows = store.GetRecordSet(FillStatementOf(DataKind::Alignment));
     if (!rows->IsValid())
     {
         result.failure = UploadOutcome::DatabaseError;
@@ -133,7 +133,7 @@ QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, 
     return Encode(QStringList{lineType, startChainage, radius, north, east, QString()}.join(QLatin1Char(',')));
 }
 
-UploadLines BuildUploadLines(CProjectStore& store, int kind, int category, IReporter& reporter)
+UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category, IReporter& reporter)
 {
     if (kind == DataKind::UploadT5)
         return PointLines(store, kind, reporter);

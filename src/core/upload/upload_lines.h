@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/upload/upload_outcome.h"
+#include "core/views/data_kind.h"
 
 #include <QByteArray>
 #include <QList>
@@ -34,4 +35,4 @@ struct UploadLines
 // Reads the rows that an upload of data kind `kind` (74002 or 52000) and `category` sends, in
 // sending order, and turns them into lines. A row that has no name or no usable coordinate
 // stops it all: a made-up coordinate must never reach a stake-out.
-UploadLines BuildUploadLines(CProjectStore& store, int kind, int category, IReporter& reporter);
+UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category, IReporter& reporter);

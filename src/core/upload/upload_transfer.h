@@ -2,6 +2,7 @@
 
 #include "core/link/com_config.h"
 #include "core/upload/upload_outcome.h"
+#include "core/views/data_kind.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,7 +17,7 @@ class IReporter;
 // What one upload needs, copied when it starts: the worker reads no shared state.
 struct UploadRequest
 {
-    int kind = 0;     // 74002 paced, 52000 handshake; any other sends nothing
+    DataKind kind = DataKind::None;     // 74002 paced, 52000 handshake; any other sends nothing
     int category = 0; // handshake only: 0 points, 1 plane alignment
     ComConfig config;
     QString devicePath; // empty: the port that config.comPort names

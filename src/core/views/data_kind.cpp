@@ -2,13 +2,11 @@
 
 #include <QList>
 
-namespace DataKind
-{
 namespace
 {
 struct KindEntry
 {
-    int kind;
+    DataKind kind;
     const char* word;
     const char* table;
 };
@@ -16,16 +14,19 @@ struct KindEntry
 const QList<KindEntry>& Entries()
 {
     static const QList<KindEntry> entries = {
-        {Coor, "coor", "CoorEdit"},          {Code, "code", "CodeEdit"},
-        {Meas, "meas", "740Meas"},           {V2Meas, "v2meas", "520Meas"},
-        {RoadStake, "roadstake", "520RoadStake"}, {XSect, "xsect", "520BreakerSur"},
-        {Alignment, "alignment", "520SurLine"},
+        {DataKind::Coor, "coor", "CoorEdit"},
+        {DataKind::Code, "code", "CodeEdit"},
+        {DataKind::Meas, "meas", "740Meas"},
+        {DataKind::V2Meas, "v2meas", "520Meas"},
+        {DataKind::RoadStake, "roadstake", "520RoadStake"},
+        {DataKind::XSect, "xsect", "520BreakerSur"},
+        {DataKind::Alignment, "alignment", "520SurLine"},
     };
     return entries;
 }
 } // namespace
 
-QString TableOf(int kind)
+QString TableOf(DataKind kind)
 {
     for (const KindEntry& entry : Entries())
         if (entry.kind == kind)
@@ -33,24 +34,23 @@ QString TableOf(int kind)
     return {};
 }
 
-QString FillStatementOf(int kind)
+QString FillStatementOf(DataKind kind)
 {
     // The alignment is a chain of elements: it reads in the order of its start chainages.
-    if (kind == Alignment)
+    if (kind == DataKind::Alignment)
         return QStringLiteral("select * from 520SurLine order by STARTDIST ASC");
     const QString table = TableOf(kind);
     return table.isEmpty() ? QString() : QStringLiteral("select * from ") + table;
 }
 
-std::optional<int> FromName(const QString& name)
+std::optional<DataKind> DataKindFromName(const QString& name)
 {
     bool isNumber = false;
     const int number = name.toInt(&isNumber);
     for (const KindEntry& entry : Entries())
     {
-        if (isNumber ? entry.kind == number : name == QLatin1String(entry.word))
+        if (isNumber ? NumberOf(entry.kind) == number : name == QLatin1String(entry.word))
             return entry.kind;
     }
     return std::nullopt;
 }
-} // namespace DataKind

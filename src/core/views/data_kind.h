@@ -4,26 +4,33 @@
 
 #include <optional>
 
-// What the list shows and the commands act on.
-namespace DataKind
+// What the list shows and the commands act on. The numbers are the ones the old program
+// stored and the command line still accepts.
+enum class DataKind
 {
-constexpr int Coor = 21;          // CoorEdit
-constexpr int Code = 22;          // CodeEdit
-constexpr int V2Meas = 52001;     // 520Meas
-constexpr int RoadStake = 52002;  // 520RoadStake
-constexpr int XSect = 52003;      // 520BreakerSur
-constexpr int Alignment = 52004;  // 520SurLine
-constexpr int Meas = 74001;       // 740Meas
-constexpr int UploadT5 = 74002;   // set by the upload; no list layout
-constexpr int UploadV2 = 52000;   // set by the upload; no list layout
+    None = 0,
+    Coor = 21,          // CoorEdit
+    Code = 22,          // CodeEdit
+    UploadV2 = 52000,   // set by the upload; no list layout
+    V2Meas = 52001,     // 520Meas
+    RoadStake = 52002,  // 520RoadStake
+    XSect = 52003,      // 520BreakerSur
+    Alignment = 52004,  // 520SurLine
+    Meas = 74001,       // 740Meas
+    UploadT5 = 74002,   // set by the upload; no list layout
+};
+
+constexpr int NumberOf(DataKind kind)
+{
+    return static_cast<int>(kind);
+}
 
 // The table a kind shows; empty for the upload kinds.
-QString TableOf(int kind);
+QString TableOf(DataKind kind);
 
 // The query that fills the list of a kind, in list order.
-QString FillStatementOf(int kind);
+QString FillStatementOf(DataKind kind);
 
 // A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment)
 // or its number; nothing when it names no listed kind.
-std::optional<int> FromName(const QString& name);
-} // namespace DataKind
+std::optional<DataKind> DataKindFromName(const QString& name);

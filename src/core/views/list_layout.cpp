@@ -95,9 +95,9 @@ QList<ListColumn> MeasLayout()
 }
 } // namespace
 
-const QList<ListColumn>& ListLayoutOf(int kind)
+const QList<ListColumn>& ListLayoutOf(DataKind kind)
 {
-    static const QHash<int, QList<ListColumn>> layouts = {
+    static const QHash<DataKind, QList<ListColumn>> layouts = {
         {DataKind::Coor, CoorLayout()},           {DataKind::Code, CodeLayout()},
         {DataKind::V2Meas, V2MeasLayout()},       {DataKind::RoadStake, RoadStakeLayout()},
         {DataKind::XSect, XSectLayout()},         {DataKind::Alignment, AlignmentLayout()},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/views/data_kind.h"
+
 #include <QList>
 #include <QString>
 
@@ -16,4 +18,4 @@ struct ListColumn
 };
 
 // The columns of a kind's list; empty for kinds that show no list (the upload kinds).
-const QList<ListColumn>& ListLayoutOf(int kind);
+const QList<ListColumn>& ListLayoutOf(DataKind kind);

@@ -10,10 +10,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-QList<QStringList> ReadListRows(CProjectStore& store, int kind)
+QList<QStringList> ReadListRows(CProjectStore& store, DataKind kind)
 {
     const QList<ListColumn>& layout = ListLayoutOf(kind);
-    const QString sql = DataKind::FillStatementOf(kind);
+    const QString sql = FillStatementOf(kind);
     QList<QStringList> rows;
     if (layout.isEmpty() || sql.isEmpty())
         return rows;
@@ -49,7 +49,7 @@ QList<QStringList> ReadListRows(CProjectStore& store, int kind)
     return rows;
 }
 
-QStringList ListCaptionsOf(int kind)
+QStringList ListCaptionsOf(DataKind kind)
 {
     QStringList captions;
     for (const ListColumn& column : ListLayoutOf(kind))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/views/data_kind.h"
 #include <QLockFile>
 #include <QObject>
 #include <QPointer>
@@ -53,8 +54,8 @@ public:
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPlxView* View() const;
 
-    int CurrentKind() const { return m_currentKind; }
-    void SetCurrentKind(int kind) { m_currentKind = kind; }
+    DataKind CurrentKind() const { return m_currentKind; }
+    void SetCurrentKind(DataKind kind) { m_currentKind = kind; }
     int DownloadTypeIndex() const { return m_downloadTypeIndex; }
     void SetDownloadTypeIndex(int index) { m_downloadTypeIndex = index; }
     int UploadInstrument() const { return m_uploadInstrument; }
@@ -79,7 +80,7 @@ private:
     bool m_started = false;
     bool m_showWindow;
 
-    int m_currentKind;
+    DataKind m_currentKind;
     int m_downloadTypeIndex = 0;
     int m_uploadInstrument = 0;
     int m_uploadCategory = 0;

@@ -15,7 +15,7 @@ namespace
 {
 using Mode = CRecordEditDlg::Mode;
 
-QStringList CellsOf(const CPlxView& view, int row, int kind)
+QStringList CellsOf(const CPlxView& view, int row, DataKind kind)
 {
     QStringList cells;
     for (int column = 0; column < ListLayoutOf(kind).size(); ++column)
@@ -25,7 +25,7 @@ QStringList CellsOf(const CPlxView& view, int row, int kind)
 
 void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
 {
-    const int kind = app.CurrentKind();
+    const DataKind kind = app.CurrentKind();
     if (!IsEditableKind(kind))
         return;
     // Editing below the last row finds no cells: the dialog opens empty and cannot save.
@@ -42,7 +42,7 @@ void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
 
 void DeleteRemembered(CMerionApp& app, CPlxView& view)
 {
-    const int kind = app.CurrentKind();
+    const DataKind kind = app.CurrentKind();
     const int row = view.RememberedRow();
     if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
         return;
@@ -55,7 +55,7 @@ void DeleteRemembered(CMerionApp& app, CPlxView& view)
 
 void DeleteEverything(CMerionApp& app, CPlxView& view)
 {
-    const int kind = app.CurrentKind();
+    const DataKind kind = app.CurrentKind();
     if (DeleteAllRecords(app.Store(), kind, app.Reporter()).status != EditStatus::Cancelled)
         view.ShowTable(kind);
 }

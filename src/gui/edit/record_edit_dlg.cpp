@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CRecordEditDlg::CRecordEditDlg(CMerionApp& app, int kind, Mode mode, const QString& caption, QWidget* parent)
+CRecordEditDlg::CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent)
     : QDialog(parent), m_app(app), m_kind(kind), m_mode(mode), m_layout(new QVBoxLayout(this)),
       m_fields(new QFormLayout), m_save(new QPushButton(EditTexts::SaveLabel, this))
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/views/data_kind.h"
 #include "core/edit/edit_outcome.h"
 
 #include <QDialog>
@@ -27,7 +28,7 @@ public slots:
 
 protected:
     // `kind` is the list shown after a successful save.
-    CRecordEditDlg(CMerionApp& app, int kind, Mode mode, const QString& caption, QWidget* parent);
+    CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent);
 
     // A labelled text box, named `objectName`; its label is the field name and a colon.
     QLineEdit* AddField(const QString& objectName, const QString& fieldName, const QString& text);
@@ -40,7 +41,7 @@ protected:
 
 private:
     CMerionApp& m_app;
-    int m_kind;
+    DataKind m_kind;
     Mode m_mode;
     QVBoxLayout* m_layout;
     QFormLayout* m_fields;

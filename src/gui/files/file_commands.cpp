@@ -32,19 +32,19 @@ void Import(CMerionApp& app, CPlxView& view)
     CImportFileDialog dialog(view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const int kind = ImportKindOf(dialog.DataTypeIndex());
+    const DataKind kind = ImportKindOf(dialog.DataType());
     view.ClearRows();
     app.SetCurrentKind(kind);
     app.Document().UpdateAllViews();
     QList<QStringList> rows;
     const ImportStatus status =
-        ImportFile(app.Store(), dialog.DataTypeIndex(), dialog.FormatIndex(), dialog.SelectedPath(), &rows);
+        ImportFile(app.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &rows);
     // Points and codes show as the file gave them; a job, or a table the import left as it
     // was, shows what the table holds.
     if (status == ImportStatus::Done && !rows.isEmpty())
         view.Model().AppendRows(std::move(rows));
-    else if (status == ImportStatus::Done && dialog.DataTypeIndex() == ImportType::V2)
-        view.ShowTable(ImportedKindOf(dialog.DataTypeIndex(), dialog.FormatIndex()));
+    else if (status == ImportStatus::Done && dialog.DataType() == ImportType::V2)
+        view.ShowTable(ImportedKindOf(dialog.DataType(), dialog.FormatIndex()));
     else
         view.Fill(kind);
 }
@@ -58,7 +58,7 @@ void ListExport(CMerionApp& app, CPlxView& view)
 
 void OutputFile(CMerionApp& app, CPlxView& view)
 {
-    const int kind = app.CurrentKind();
+    const DataKind kind = app.CurrentKind();
     if (kind == DataKind::Coor)
         view.ShowTable(DataKind::Coor);
     COutputFileDialog dialog(kind, view.window());
@@ -75,7 +75,7 @@ void OutputFile(CMerionApp& app, CPlxView& view)
 
 void DataExport(CMerionApp& app, CPlxView& view)
 {
-    const int kind = app.CurrentKind();
+    const DataKind kind = app.CurrentKind();
     if (!HasDataExport(kind))
         return;
     const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));

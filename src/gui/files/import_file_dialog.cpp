@@ -21,15 +21,16 @@ CImportFileDialog::CImportFileDialog(QWidget* parent) : QFileDialog(parent)
 
 void CImportFileDialog::OnDataTypeChanged(int index)
 {
+    const auto type = ImportType(index);
     // Coordinates come in several column orders and version 2 texts in several record kinds;
     // the other types show their one layout, greyed.
-    if (index == ImportType::Coor)
+    if (type == ImportType::Coor)
         RefillList(m_format, FilesTexts::CoorFormats);
-    else if (index == ImportType::V2)
+    else if (type == ImportType::V2)
         RefillList(m_format, FilesTexts::V2Formats);
     else
-        RefillList(m_format, {index == ImportType::Code ? FilesTexts::CodeFormat : FilesTexts::MeasFormat});
-    m_format->setEnabled(index == ImportType::Coor || index == ImportType::V2);
+        RefillList(m_format, {type == ImportType::Code ? FilesTexts::CodeFormat : FilesTexts::MeasFormat});
+    m_format->setEnabled(type == ImportType::Coor || type == ImportType::V2);
 }
 
 QString CImportFileDialog::SelectedPath() const
@@ -38,9 +39,10 @@ QString CImportFileDialog::SelectedPath() const
     return files.isEmpty() ? QString() : files.first();
 }
 
-int CImportFileDialog::DataTypeIndex() const
+ImportType CImportFileDialog::DataType() const
 {
-    return m_dataType->currentIndex();
+    // The list holds the types in the enumeration's order.
+    return ImportType(m_dataType->currentIndex());
 }
 
 int CImportFileDialog::FormatIndex() const

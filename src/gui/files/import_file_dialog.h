@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/text_import.h"
+
 #include <QFileDialog>
 
 class QComboBox;
@@ -13,7 +15,7 @@ public:
     explicit CImportFileDialog(QWidget* parent = nullptr);
 
     QString SelectedPath() const;
-    int DataTypeIndex() const; // ImportType
+    ImportType DataType() const;
     int FormatIndex() const;   // 0 to 7 for coordinates, the record kind (0 to 4) for version 2, else 0
 
 private:

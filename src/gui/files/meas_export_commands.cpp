@@ -21,7 +21,7 @@ void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
         ExportMeasLines(path, ShortMeasLines(layout, ShownRows(view)), app.Reporter());
 }
 
-void FullExport(CMerionApp& app, CPlxView& view, int kind, CoordinateOrder order)
+void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder order)
 {
     if (app.CurrentKind() != kind)
         return;
@@ -44,7 +44,7 @@ void RegisterMeasExportCommands(CMerionApp& app, CPlxView& view)
     shortExport(Command::ExportHd, ShortMeasLayout::Hd);
     shortExport(Command::ExportSd, ShortMeasLayout::Sd);
 
-    const auto fullExport = [&app, &view](int command, int kind, CoordinateOrder order) {
+    const auto fullExport = [&app, &view](int command, DataKind kind, CoordinateOrder order) {
         view.RegisterCommand(command, [&app, &view, kind, order] { FullExport(app, view, kind, order); });
     };
     fullExport(Command::ExportMeasEn, DataKind::Meas, CoordinateOrder::EastNorth);

@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-COutputFileDialog::COutputFileDialog(int kind, QWidget* parent) : QFileDialog(parent)
+COutputFileDialog::COutputFileDialog(DataKind kind, QWidget* parent) : QFileDialog(parent)
 {
     setObjectName(QStringLiteral("outputFileDialog"));
     setAcceptMode(QFileDialog::AcceptSave);

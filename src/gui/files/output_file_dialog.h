@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/views/data_kind.h"
 #include <QFileDialog>
 
 class QComboBox;
@@ -9,7 +10,7 @@ class COutputFileDialog : public QFileDialog
 {
     Q_OBJECT
 public:
-    COutputFileDialog(int kind, QWidget* parent = nullptr);
+    COutputFileDialog(DataKind kind, QWidget* parent = nullptr);
 
     QString SelectedPath() const;
     int SeparatorIndex() const; // 0 comma, 1 blank, 2 tab

@@ -52,7 +52,7 @@ void CPlxView::OnUpdate()
         setColumnWidth(i, layout[i].width);
 }
 
-void CPlxView::Fill(int kind)
+void CPlxView::Fill(DataKind kind)
 {
     m_model->AppendRows(ReadListRows(m_app.Store(), kind));
 }
@@ -62,7 +62,7 @@ void CPlxView::ClearRows()
     m_model->ClearRows();
 }
 
-void CPlxView::ShowTable(int kind)
+void CPlxView::ShowTable(DataKind kind)
 {
     m_app.SetCurrentKind(kind);
     ClearRows();

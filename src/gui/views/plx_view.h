@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/views/data_kind.h"
+
 #include <QHash>
 #include <QTableView>
 
@@ -25,10 +27,10 @@ public:
     // Drops every row and column and sets up the columns of the current data kind.
     void OnUpdate();
     // Appends the rows of a kind's table (the caller has updated the view first).
-    void Fill(int kind);
+    void Fill(DataKind kind);
     void ClearRows();
     // Sets the kind, empties the list, updates the views and fills: the three show commands.
-    void ShowTable(int kind);
+    void ShowTable(DataKind kind);
 
     // The row under the cursor at the last right-click or double-click, −1 for none.
     int RememberedRow() const { return m_rememberedRow; }
