@@ -27,10 +27,23 @@ struct PointColumns
     QString name, north, east, height, code;
 };
 
+// The same columns as positions in a query's rows (−1: not there), looked up once per query:
+// by name they would be looked up again for every row of a million.
+struct ColumnPositions
+{
+    int name = -1, north = -1, east = -1, height = -1, code = -1;
+    ColumnPositions() = default;
+    ColumnPositions(const QSqlRecord& record, const PointColumns& columns)
+        : name(record.indexOf(columns.name)), north(record.indexOf(columns.north)), east(record.indexOf(columns.east)),
+          height(record.indexOf(columns.height)), code(columns.code.isEmpty() ? -1 : record.indexOf(columns.code))
+    {
+    }
+};
+
 // Reads the rows of a kind's list in list order and hands each row with its list position to
-// `take`. False when the query failed (reported).
-template <typename Take>
-bool ReadRows(CProjectStore& store, int kind, Take take)
+// `take`, after `prepare` has seen the query's columns. False when the query failed (reported).
+template <typename Prepare, typename Take>
+bool ReadRows(CProjectStore& store, int kind, Prepare prepare, Take take)
 {
     QSqlQuery query(store.Database());
     query.setForwardOnly(true);
@@ -39,29 +52,30 @@ bool ReadRows(CProjectStore& store, int kind, Take take)
         store.Reporter().Message(CProjectStore::Describe(query.lastError()));
         return false;
     }
+    prepare(query.record());
     int row = 0;
     while (query.next())
         take(query, row++);
     return true;
 }
 
-QString Text(const QSqlQuery& query, const QString& column)
+QString Text(const QSqlQuery& query, int position)
 {
-    if (column.isEmpty())
+    if (position < 0)
         return {};
-    const QVariant value = query.value(column);
+    const QVariant value = query.value(position);
     return value.isNull() ? QString() : value.toString();
 }
 
 // Adds the point a row holds; a row whose east or north is no number is counted as skipped.
 // Gives the new point's index or −1.
-int AddRowPoint(PlanData& data, const QSqlQuery& query, const PointColumns& columns, PlanRole role, int listRow)
+int AddRowPoint(PlanData& data, const QSqlQuery& query, const ColumnPositions& columns, PlanRole role, int listRow)
 {
-    const QString eastText = Text(query, columns.east).trimmed();
-    const QString northText = Text(query, columns.north).trimmed();
+    const QString eastText = Text(query, columns.east);
+    const QString northText = Text(query, columns.north);
     // In a job, a row without a position is an observation; in the point list it is a point
     // that cannot be drawn.
-    if (eastText.isEmpty() && northText.isEmpty() && role != PlanRole::Point)
+    if (eastText.trimmed().isEmpty() && northText.trimmed().isEmpty() && role != PlanRole::Point)
         return -1;
     const std::optional<double> east = CoordinateValue(eastText);
     const std::optional<double> north = CoordinateValue(northText);
@@ -80,6 +94,13 @@ int AddRowPoint(PlanData& data, const QSqlQuery& query, const PointColumns& colu
     point.listRow = listRow;
     data.Add(std::move(point));
     return int(data.points.size()) - 1;
+}
+
+// CoorEdit and 740Meas keep a point in the same columns.
+const PointColumns& ListedPointColumns()
+{
+    static const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    return columns;
 }
 
 // Follows the job: every observed point after a station is sighted from it.
@@ -110,14 +131,21 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
     roleOf("L", PlanRole::Observed);
     roleOf("K", PlanRole::Observed);
     roleOf("A", PlanRole::Entered);
-    const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    ColumnPositions columns;
+    int attr = -1;
     SightTracker sights;
-    ReadRows(store, DataKind::Meas, [&](const QSqlQuery& query, int row) {
-        const auto role = roles.constFind(Text(query, QStringLiteral("ATTR")).trimmed());
-        if (role == roles.constEnd())
-            return;
-        sights.Take(data, *role, AddRowPoint(data, query, columns, *role, listed ? row : -1));
-    });
+    ReadRows(
+        store, DataKind::Meas,
+        [&](const QSqlRecord& record) {
+            columns = ColumnPositions(record, ListedPointColumns());
+            attr = record.indexOf(QStringLiteral("ATTR"));
+        },
+        [&](const QSqlQuery& query, int row) {
+            const auto role = roles.constFind(Text(query, attr).trimmed());
+            if (role == roles.constEnd())
+                return;
+            sights.Take(data, *role, AddRowPoint(data, query, columns, *role, listed ? row : -1));
+        });
 }
 
 void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
@@ -126,25 +154,34 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
     {
         PlanRole role;
         PointColumns columns;
+        ColumnPositions positions;
     };
     // The records that carry a point, by the type name in MARK, and where they keep it.
     const PointColumns early{"DATA1", "DATA2", "DATA3", "DATA4", {}};
     const PointColumns shifted{"DATA1", "DATA3", "DATA4", "DATA5", {}};
     const PointColumns late{"DATA1", "DATA8", "DATA9", "DATA10", {}};
-    const QHash<QString, V2Kind> kinds = {
-        {RecordTypeName("A", {}), {PlanRole::Station, early}},
-        {RecordTypeName("B", {}), {PlanRole::Entered, shifted}},
-        {RecordTypeName("C", {}), {PlanRole::Observed, late}},
-        {RecordTypeName("F", {}), {PlanRole::Observed, late}},
-        {RecordTypeName("H", {}), {PlanRole::Observed, shifted}},
+    QHash<QString, V2Kind> kinds = {
+        {RecordTypeName("A", {}), {PlanRole::Station, early, {}}},
+        {RecordTypeName("B", {}), {PlanRole::Entered, shifted, {}}},
+        {RecordTypeName("C", {}), {PlanRole::Observed, late, {}}},
+        {RecordTypeName("F", {}), {PlanRole::Observed, late, {}}},
+        {RecordTypeName("H", {}), {PlanRole::Observed, shifted, {}}},
     };
+    int mark = -1;
     SightTracker sights;
-    ReadRows(store, DataKind::V2Meas, [&](const QSqlQuery& query, int row) {
-        const auto kind = kinds.constFind(Text(query, QStringLiteral("MARK")).trimmed());
-        if (kind == kinds.constEnd())
-            return;
-        sights.Take(data, kind->role, AddRowPoint(data, query, kind->columns, kind->role, listed ? row : -1));
-    });
+    ReadRows(
+        store, DataKind::V2Meas,
+        [&](const QSqlRecord& record) {
+            mark = record.indexOf(QStringLiteral("MARK"));
+            for (V2Kind& kind : kinds)
+                kind.positions = ColumnPositions(record, kind.columns);
+        },
+        [&](const QSqlQuery& query, int row) {
+            const auto kind = kinds.constFind(Text(query, mark).trimmed());
+            if (kind == kinds.constEnd())
+                return;
+            sights.Take(data, kind->role, AddRowPoint(data, query, kind->positions, kind->role, listed ? row : -1));
+        });
 }
 } // namespace
 
@@ -172,7 +209,7 @@ void PlanData::Add(PlanPoint point)
 std::optional<double> CoordinateValue(const QString& text)
 {
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = text.toDouble(&ok); // blanks around the number are allowed
     if (!ok || !std::isfinite(value) || std::abs(value) > LargestCoordinate)
         return std::nullopt;
     return value;
@@ -182,10 +219,13 @@ PlanData ReadPlanData(CProjectStore& store, int listKind)
 {
     PlanData data;
     const bool coorListed = listKind == DataKind::Coor;
-    const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
-    ReadRows(store, DataKind::Coor, [&](const QSqlQuery& query, int row) {
-        AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
-    });
+    ColumnPositions columns;
+    ReadRows(
+        store, DataKind::Coor,
+        [&](const QSqlRecord& record) { columns = ColumnPositions(record, ListedPointColumns()); },
+        [&](const QSqlQuery& query, int row) {
+            AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
+        });
     if (listKind == DataKind::Meas)
         ReadMeasJob(store, data, true);
     else if (listKind == DataKind::V2Meas)

@@ -80,33 +80,34 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
 
     const int width = std::max(1, int(std::ceil(scene.size.width())));
     const int height = std::max(1, int(std::ceil(scene.size.height())));
-    std::vector<bool> taken(size_t(width) * size_t(height), false);
+    std::vector<quint8> taken(size_t(width) * size_t(height), 0);
+    // The label candidates; once there are too many for labels, only counted.
     std::vector<int> visible;
-    const QRectF ground = frame.VisibleGround().adjusted(-Bleed / frame.PixelsPerMetre(), -Bleed / frame.PixelsPerMetre(),
-                                                         Bleed / frame.PixelsPerMetre(), Bleed / frame.PixelsPerMetre());
-    for (const int index : grid.PointsNear(ground))
-    {
-        const PlanPoint& point = data.points[size_t(index)];
-        const QPointF at = frame.ToPixel(point.east, point.north);
+    size_t visibleCount = 0;
+    const double bleed = Bleed / frame.PixelsPerMetre();
+    const QRectF ground = frame.VisibleGround().adjusted(-bleed, -bleed, bleed, bleed);
+    grid.VisitNear(ground, [&](const CPointGrid::Slot& slot) {
+        const QPointF at = frame.ToPixel(slot.east, slot.north);
         if (!Inside(at, scene.size, Bleed))
-            continue;
-        visible.push_back(index);
-        if (point.role != PlanRole::Point)
+            return;
+        if (++visibleCount <= MostLabelledPoints)
+            visible.push_back(slot.index);
+        if (slot.role != PlanRole::Point)
         {
-            scene.symbols.push_back({at, point.role});
-            continue;
+            scene.symbols.push_back({at, slot.role});
+            return;
         }
         // Many points on one pixel are drawn once: the picture is the same and far cheaper.
         const int x = int(at.x()), y = int(at.y());
         if (x >= 0 && y >= 0 && x < width && y < height)
         {
-            const size_t cell = size_t(y) * size_t(width) + size_t(x);
-            if (taken[cell])
-                continue;
-            taken[cell] = true;
+            quint8& pixel = taken[size_t(y) * size_t(width) + size_t(x)];
+            if (pixel)
+                return;
+            pixel = 1;
         }
         scene.dots.push_back(at);
-    }
+    });
 
     const QRectF screen(QPointF(-Bleed, -Bleed), scene.size + QSizeF(2 * Bleed, 2 * Bleed));
     for (const PlanSight& sight : data.sights)
@@ -122,7 +123,7 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
     if (selected >= 0 && size_t(selected) < data.points.size())
         scene.selected = frame.ToPixel(data.points[size_t(selected)].east, data.points[size_t(selected)].north);
 
-    if (style.names && visible.size() <= MostLabelledPoints)
+    if (style.names && visibleCount <= MostLabelledPoints)
     {
         // The job's stations and points first, then the list in its order, so that the same
         // picture always labels the same points.

@@ -43,9 +43,12 @@ CPointGrid::CPointGrid(const PlanData& data) : m_bounds(data.bounds)
     for (size_t cell = 1; cell < m_cellStart.size(); ++cell)
         m_cellStart[cell] += m_cellStart[cell - 1];
     std::vector<int> next(m_cellStart.begin(), m_cellStart.end() - 1);
-    m_indices.resize(size_t(count));
+    m_slots.resize(size_t(count));
     for (int i = 0; i < count; ++i)
-        m_indices[size_t(next[size_t(cellOf[size_t(i)])]++)] = i;
+    {
+        const PlanPoint& point = data.points[size_t(i)];
+        m_slots[size_t(next[size_t(cellOf[size_t(i)])]++)] = {point.east, point.north, i, point.role};
+    }
 }
 
 int CPointGrid::ColumnOf(double east) const
@@ -58,21 +61,21 @@ int CPointGrid::RowOf(double north) const
     return std::clamp(int(std::floor((north - m_bounds.minNorth) / m_cellHeight)), 0, m_rows - 1);
 }
 
+bool CPointGrid::CellsOf(const QRectF& ground, int& firstColumn, int& lastColumn, int& firstRow, int& lastRow) const
+{
+    if (m_slots.empty() || ground.right() < m_bounds.minEast || ground.left() > m_bounds.maxEast ||
+        ground.bottom() < m_bounds.minNorth || ground.top() > m_bounds.maxNorth)
+        return false;
+    firstColumn = ColumnOf(ground.left());
+    lastColumn = ColumnOf(ground.right());
+    firstRow = RowOf(ground.top());
+    lastRow = RowOf(ground.bottom());
+    return true;
+}
+
 std::vector<int> CPointGrid::PointsNear(const QRectF& ground) const
 {
     std::vector<int> found;
-    if (m_indices.empty() || ground.right() < m_bounds.minEast || ground.left() > m_bounds.maxEast ||
-        ground.bottom() < m_bounds.minNorth || ground.top() > m_bounds.maxNorth)
-        return found;
-    const int firstColumn = ColumnOf(ground.left());
-    const int lastColumn = ColumnOf(ground.right());
-    const int firstRow = RowOf(ground.top());
-    const int lastRow = RowOf(ground.bottom());
-    for (int row = firstRow; row <= lastRow; ++row)
-    {
-        const size_t begin = size_t(m_cellStart[size_t(row * m_columns + firstColumn)]);
-        const size_t end = size_t(m_cellStart[size_t(row * m_columns + lastColumn + 1)]);
-        found.insert(found.end(), m_indices.begin() + long(begin), m_indices.begin() + long(end));
-    }
+    VisitNear(ground, [&found](const Slot& slot) { found.push_back(slot.index); });
     return found;
 }

@@ -25,10 +25,10 @@ CPlanCanvas::CPlanCanvas(QWidget* parent) : QWidget(parent), m_frame(size())
     setCursor(Qt::CrossCursor);
 }
 
-void CPlanCanvas::SetData(PlanData data, bool fit)
+void CPlanCanvas::SetData(PlanData data, CPointGrid grid, bool fit)
 {
     m_data = std::move(data);
-    m_grid = CPointGrid(m_data);
+    m_grid = std::move(grid);
     m_selected = -1;
     if (fit || !m_userMoved)
         FitAll();

@@ -15,8 +15,9 @@ class CPlanCanvas : public QWidget
 public:
     explicit CPlanCanvas(QWidget* parent = nullptr);
 
-    // Shows new points; the picture is fitted when `fit` is set or the user has not moved it.
-    void SetData(PlanData data, bool fit);
+    // Shows new points with their grid; the picture is fitted when `fit` is set or the user
+    // has not moved it.
+    void SetData(PlanData data, CPointGrid grid, bool fit);
     const PlanData& Data() const { return m_data; }
     const CPlanFrame& Frame() const { return m_frame; }
     PlanStyle& Style() { return m_style; }

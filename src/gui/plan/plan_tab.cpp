@@ -1,6 +1,8 @@
 #include "gui/plan/plan_tab.h"
 
 #include "core/plan/dxf_export.h"
+#include "core/plan/point_grid.h"
+#include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/app/merion_app.h"
 #include "gui/files/shown_list.h"
@@ -14,9 +16,17 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+struct LoadedPlan
+{
+    PlanData data;
+    CPointGrid grid;
+    int kind;
+};
 
 CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
     : QWidget(parent), m_app(app), m_view(view), m_canvas(new CPlanCanvas(this)), m_reloadTimer(new QTimer(this))
@@ -88,16 +98,45 @@ void CPlanTab::showEvent(QShowEvent* event)
         Reload();
 }
 
+CPlanTab::~CPlanTab()
+{
+    if (m_loader)
+        m_loader->wait();
+}
+
 void CPlanTab::Reload()
 {
     m_reloadTimer->stop();
     m_dirty = false;
-    const int kind = m_app.CurrentKind();
-    PlanData data = ReadPlanData(m_app.Store(), kind);
-    m_pointOfRow.clear();
-    for (size_t i = 0; i < data.points.size(); ++i)
+    if (m_loader)
     {
-        const int row = data.points[i].listRow;
+        m_reloadAgain = true;
+        return;
+    }
+    const int kind = m_app.CurrentKind();
+    CProjectStore& store = m_app.Store();
+    m_loader.reset(QThread::create([this, &store, kind] {
+        auto plan = std::make_shared<LoadedPlan>();
+        plan->data = ReadPlanData(store, kind);
+        plan->grid = CPointGrid(plan->data);
+        plan->kind = kind;
+        store.Disconnect(); // this thread's connection
+        QMetaObject::invokeMethod(this, [this, plan] { ShowLoaded(plan); }, Qt::QueuedConnection);
+    }));
+    m_loader->start();
+}
+
+void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
+{
+    m_loader->wait();
+    m_loader.reset();
+    if (std::exchange(m_reloadAgain, false))
+        return Reload();
+
+    m_pointOfRow.clear();
+    for (size_t i = 0; i < plan->data.points.size(); ++i)
+    {
+        const int row = plan->data.points[i].listRow;
         if (row < 0)
             continue;
         if (size_t(row) >= m_pointOfRow.size())
@@ -105,16 +144,16 @@ void CPlanTab::Reload()
         m_pointOfRow[size_t(row)] = int(i);
     }
     // Another table is a new picture; new rows of the same one keep where the user looks.
-    const bool fit = kind != m_loadedKind;
-    m_loadedKind = kind;
-    m_canvas->SetData(std::move(data), fit);
+    const bool fit = plan->kind != m_loadedKind;
+    m_loadedKind = plan->kind;
+    m_canvas->SetData(std::move(plan->data), std::move(plan->grid), fit);
     const QModelIndex current = m_view.selectionModel()->currentIndex();
     SelectListRow(current.isValid() ? current.row() : -1);
 }
 
 void CPlanTab::SelectListRow(int row)
 {
-    if (m_syncing || m_dirty)
+    if (m_syncing || ReloadPending())
         return;
     m_syncing = true;
     m_canvas->SelectPoint(row >= 0 && size_t(row) < m_pointOfRow.size() ? m_pointOfRow[size_t(row)] : -1);

@@ -2,13 +2,16 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class CMerionApp;
 class CPlanCanvas;
 class CPlxView;
 class QAction;
+class QThread;
 class QTimer;
+struct LoadedPlan;
 
 // The "平面图" tab: the plan of the points beside the list, with its tool row and context
 // menu. It reads the store again whenever the list is refreshed, and keeps the selection
@@ -18,11 +21,13 @@ class CPlanTab : public QWidget
     Q_OBJECT
 public:
     CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent = nullptr);
+    ~CPlanTab() override;
 
     CPlanCanvas& Canvas() const { return *m_canvas; }
-    // Reads the points now (otherwise they are read when the tab is next shown).
+    // Reads the points again, on a thread of its own: a million rows take seconds, and the
+    // window stays usable meanwhile (otherwise they are read when the tab is next shown).
     void Reload();
-    bool ReloadPending() const { return m_dirty; }
+    bool ReloadPending() const { return m_dirty || m_loader; }
     QAction* FitAction() const { return m_fit; }
 
     void ExportImage();
@@ -33,6 +38,7 @@ protected:
 
 private:
     void ScheduleReload();
+    void ShowLoaded(const std::shared_ptr<LoadedPlan>& plan);
     void ShowContextMenu(const QPoint& at);
     void SelectListRow(int row);
     void SelectPointRow(int index);
@@ -46,6 +52,8 @@ private:
     QAction* m_codes;
     QTimer* m_reloadTimer;
     bool m_dirty = true;
+    std::unique_ptr<QThread> m_loader;
+    bool m_reloadAgain = false; // the list changed while the points were being read
     int m_loadedKind = -1;
     std::vector<int> m_pointOfRow; // the point of each list row, −1 where none
     bool m_syncing = false;
