@@ -14,7 +14,7 @@ namespace
 constexpr size_t MostLabelledPoints = 3000;
 // A little room around the picture so that a symbol cut by the border is still drawn.
 constexpr double Bleed = 8;
-constexpr double LabelGap = 4;
+constexpr double LabelGap = 7; // clear of a symbol and of the selection ring
 
 // The labels placed so far, bucketed by area so that a new one is checked only against
 // its neighbours.
