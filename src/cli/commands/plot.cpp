@@ -46,7 +46,7 @@ int RunPlot(CliContext& context, const QStringList& arguments)
         return UsageError(parsed.error, PlotUsage);
     if (parsed.positional.size() != 1)
         return UsageError(QStringLiteral("plot takes one file"), PlotUsage);
-    if (DataKind::FromName(parsed.Value(QStringLiteral("kind"))) != DataKind::Coor)
+    if (DataKindFromName(parsed.Value(QStringLiteral("kind"))) != DataKind::Coor)
         return UsageError(QStringLiteral("plot needs --kind coor"), PlotUsage);
     const std::optional<QSize> size = ParseSize(parsed.Value(QStringLiteral("size"), QStringLiteral("1600x1200")));
     if (!size)

@@ -43,11 +43,11 @@ struct ColumnPositions
 // Reads the rows of a kind's list in list order and hands each row with its list position to
 // `take`, after `prepare` has seen the query's columns. False when the query failed (reported).
 template <typename Prepare, typename Take>
-bool ReadRows(CProjectStore& store, int kind, Prepare prepare, Take take)
+bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
 {
     QSqlQuery query(store.Database());
     query.setForwardOnly(true);
-    if (!query.exec(AdaptStatement(DataKind::FillStatementOf(kind))))
+    if (!query.exec(AdaptStatement(FillStatementOf(kind))))
     {
         store.Reporter().Message(CProjectStore::Describe(query.lastError()));
         return false;
@@ -215,7 +215,7 @@ std::optional<double> CoordinateValue(const QString& text)
     return value;
 }
 
-PlanData ReadPlanData(CProjectStore& store, int listKind)
+PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
 {
     PlanData data;
     const bool coorListed = listKind == DataKind::Coor;

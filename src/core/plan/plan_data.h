@@ -6,6 +6,7 @@
 #include <vector>
 
 class CProjectStore;
+enum class DataKind;
 
 // What a drawn point stands for: a point of the coordinate list, or, when a measurement job
 // is listed, one of the job's stations, observed points or entered points.
@@ -54,4 +55,4 @@ std::optional<double> CoordinateValue(const QString& text);
 // that job's stations and observed points with the sights between them. `listKind` is the
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
-PlanData ReadPlanData(CProjectStore& store, int listKind);
+PlanData ReadPlanData(CProjectStore& store, DataKind listKind);

@@ -25,7 +25,7 @@ struct LoadedPlan
 {
     PlanData data;
     CPointGrid grid;
-    int kind;
+    DataKind kind;
 };
 
 CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
@@ -113,7 +113,7 @@ void CPlanTab::Reload()
         m_reloadAgain = true;
         return;
     }
-    const int kind = m_app.CurrentKind();
+    const DataKind kind = m_app.CurrentKind();
     CProjectStore& store = m_app.Store();
     m_loader.reset(QThread::create([this, &store, kind] {
         auto plan = std::make_shared<LoadedPlan>();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/views/data_kind.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -54,7 +56,7 @@ private:
     bool m_dirty = true;
     std::unique_ptr<QThread> m_loader;
     bool m_reloadAgain = false; // the list changed while the points were being read
-    int m_loadedKind = -1;
+    DataKind m_loadedKind = DataKind::None;
     std::vector<int> m_pointOfRow; // the point of each list row, −1 where none
     bool m_syncing = false;
 };
