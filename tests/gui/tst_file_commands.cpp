@@ -10,6 +10,7 @@
 #include "shown_list_rows.h"
 #include "core/store/project_store.h"
 #include "gui/views/plx_view.h"
+#include "modal_answers.h"
 #include "visible_dialogs.h"
 
 #include <QApplication>
@@ -26,33 +27,6 @@
 
 namespace
 {
-// Runs `act` on the modal dialog of class Dialog as soon as a command has opened it.
-template <class Dialog>
-void WhenShown(std::function<void(Dialog*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget()))
-        {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start();
-}
-
-// Types the file name into the dialog and presses its OK button.
-void Choose(QFileDialog* dialog, const QString& path)
-{
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    QVERIFY(name);
-    name->setText(path);
-    static_cast<QDialog*>(dialog)->accept(); // the file dialog checks the name as its OK button does
-    QVERIFY(!dialog->isVisible());
-}
-
 QComboBox* List(const QWidget* dialog, const char* name)
 {
     return dialog->findChild<QComboBox*>(QString::fromLatin1(name));

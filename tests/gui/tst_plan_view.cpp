@@ -4,22 +4,24 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "core/files/files_texts.h"
 #include "gui/files/import_file_dialog.h"
+#include "gui/files/output_file_dialog.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
 #include "gui/views/plx_view.h"
+#include "modal_answers.h"
 #include "recording_reporter.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QImage>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QWheelEvent>
 
 namespace
@@ -170,16 +172,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Q1,10.0,20.0,1.0,TREE\r\nQ2,north,30.0,1.0,\r\nQ3,40.0,50.0,1.0,\r\n");
         file.close();
-        auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [timer, &file] {
-            if (auto* dialog = qobject_cast<CImportFileDialog*>(QApplication::activeModalWidget()))
-            {
-                timer->stop();
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file.fileName());
-                static_cast<QDialog*>(dialog)->accept(); // as its OK button does
-            }
-        });
-        timer->start(10);
+        WhenShown<CImportFileDialog>([&file](CImportFileDialog* dialog) { Choose(dialog, file.fileName()); });
         View().OnCommand(Command::Import);
         QTRY_COMPARE(Names(Canvas().Data()), QStringList({"Q1", "Q3"}));
         QCOMPARE(Canvas().Data().skipped, 1);
@@ -207,6 +200,34 @@ private slots:
         QCOMPARE(Canvas().LastScene().sights.size(), size_t(2));
         QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, PixelOf(0).toPoint());
         QCOMPARE(View().currentIndex().row(), 0);
+    }
+
+    void plansAndDrawingsAreExportedFromTheWindow()
+    {
+        AddThreePoints();
+        // The context menu's image export writes what the canvas shows, at its size.
+        WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("view.png")); });
+        Plan().ExportImage();
+        QCOMPARE(QImage(m_dir.filePath("view.png")).size(), Canvas().size());
+        WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("view.svg")); });
+        Plan().ExportImage();
+        QFile svg(m_dir.filePath("view.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains(">P3</text>"));
+
+        // The output file of the point list offers DXF beside the text formats.
+        WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
+            QVERIFY(dialog->nameFilters().contains(FilesTexts::DxfFileFilter));
+            Choose(dialog, m_dir.filePath("points.dxf"));
+        });
+        View().OnCommand(Command::OutputFile);
+        QFile dxf(m_dir.filePath("points.dxf"));
+        QVERIFY(dxf.open(QIODevice::ReadOnly));
+        const QByteArray drawing = dxf.readAll();
+        QVERIFY(drawing.startsWith("0\nSECTION\n2\nHEADER\n"));
+        QVERIFY(drawing.endsWith("0\nEOF\n"));
+        QCOMPARE(drawing.count("\nPOINT\n"), 3);
+        QVERIFY(drawing.contains("\n1\nP2\n"));
     }
 
     void hiddenPlanReadsTheStoreOnlyWhenShown()
