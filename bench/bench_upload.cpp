@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
         request.devicePath = drain.Path();
         const long bytes = [&] {
             long total = 1; // EOT
-            for (const QByteArray& line : BuildUploadLines(store, request.kind, 0, reporter).lines)
+            for (const QByteArray& line : BuildUploadLines(store, request.kind, 0).lines)
                 total += line.size();
             return total;
         }();
@@ -117,10 +117,10 @@ int main(int argc, char* argv[])
         const std::atomic<bool> stop{false};
         QElapsedTimer timer;
         timer.start();
-        const UploadOutcome outcome = RunUpload(store, port, request, stop, reporter);
+        const TransferResult result = SendUpload(port, request, BuildUploadLines(store, request.kind, 0).lines, stop);
         const double measured = timer.nsecsElapsed() / 1e6;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        if (outcome != UploadOutcome::Complete || drain.Received() != bytes)
+        if (result.status != Status::Done || drain.Received() != bytes)
         {
             std::fprintf(stderr, "upload of %d points did not complete (%ld of %ld bytes arrived)\n", count,
                          drain.Received(), bytes);

@@ -66,13 +66,13 @@ void TestComConfig::openPortUsesTheStoredRateAndStopBits()
     CSimulatedInstrument instrument;
     QVERIFY(instrument.StartReceiving());
     CSerialPort port;
-    QVERIFY(OpenPort(port, ComConfig{1, 7, 0, 1, 2, 2}, instrument.DevicePath()));
+    QVERIFY(!OpenPort(port, ComConfig{1, 7, 0, 1, 2, 2}, instrument.DevicePath()).IsError());
     QVERIFY(instrument.WaitForLine("framing: 115200 baud, 2 stop bits"));
     port.Close();
 
     CSerialPort missing;
     qputenv("MERION_COM5", "/nonexistent/ttyX");
-    QVERIFY(!OpenPort(missing, ComConfig{5, 3, 0, 0, 0, 0}));
+    QVERIFY(OpenPort(missing, ComConfig{5, 3, 0, 0, 0, 0}).IsError());
     qunsetenv("MERION_COM5");
 }
 

@@ -1,5 +1,7 @@
+#include "core/download/job_writer.h"
 #include "core/download/meas_parser.h"
 #include "core/download/number_text.h"
+#include "parsed_rows.h"
 #include "test_database.h"
 
 #include <QTest>
@@ -81,11 +83,9 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, expected);
-        CTestDatabase db;
-        const MeasParseOutcome outcome = ParseMeasJob(db.Store(), line + QStringLiteral("\r\n"));
-        QCOMPARE(db.MeasRows(), QStringList{expected});
-        QCOMPARE(outcome.rows, 1);
-        QCOMPARE(db.Reporter().Messages(), QStringList());
+        const ParsedJob job = ParseMeasJob(line + QStringLiteral("\r\n"));
+        QCOMPARE(ParsedRows(job, "740Meas"), QStringList{expected});
+        QCOMPARE(job.records, 1);
     }
 
     void fileLayouts_data()
@@ -115,29 +115,25 @@ private slots:
     {
         QFETCH(QString, line);
         QFETCH(QString, expected);
-        CTestDatabase db;
-        ParseMeasJobFile(db.Store(), line + QStringLiteral("\r\n"));
-        QCOMPARE(db.MeasRows(), QStringList{expected});
-        QCOMPARE(db.Reporter().Messages(), QStringList());
+        QCOMPARE(ParsedRows(ParseMeasJobFile(line + QStringLiteral("\r\n")), "740Meas"), QStringList{expected});
     }
 
     void backsightAngleKeepsTheStationHeight()
     {
-        CTestDatabase db;
-        ParseMeasJob(db.Store(), QStringLiteral("C,ST1,,100.0,200.0,50.0,1.650\r\n"
+        const ParsedJob job = ParseMeasJob(QStringLiteral("C,ST1,,100.0,200.0,50.0,1.650\r\n"
                                                 "K,BS1,110.0,200.0,50.0,0.0000,1.500,10.000\r\n"
                                                 "K,BS2,100.0,210.0,50.0,90.0000,1.500,10.000\r\n"
                                                 "L,BS3,90.0,200.0,50.0,180.0000,1.500,10.000\r\n"
                                                 "K,BS4,100.0,190.0,50.0,270.0000,1.500,10.000\r\n"));
-        QCOMPARE(db.Rows(QStringLiteral("select SN,IH from 740Meas order by ID")),
-                 QStringList({"ST1|1.650", "BS1|1.650", "BS2|1.650", "BS3|", "BS4|"}));
+        QStringList heights;
+        for (const QString& row : ParsedRows(job, "740Meas"))
+            heights << row.section('|', 2, 2) + '|' + row.section('|', 10, 10);
+        QCOMPARE(heights, QStringList({"ST1|1.650", "BS1|1.650", "BS2|1.650", "BS3|", "BS4|"}));
     }
 
     void onlyRecognisedLinesBecomeRows()
     {
-        CTestDatabase db;
-        const MeasParseOutcome outcome =
-            ParseMeasJob(db.Store(), QStringLiteral("G,X1,1.0,2.0,3.0\r\n"
+        const ParsedJob job = ParseMeasJob(QStringLiteral("G,X1,1.0,2.0,3.0\r\n"
                                                     "a,X2,1.0,2.0,3.0\r\n"
                                                     " A,X3,1.0,2.0,3.0\r\n"
                                                     "A,P1,1.0,2.0,3.0\r\n"
@@ -145,31 +141,33 @@ private slots:
                                                     "\r\n"
                                                     "A,P2,4.0,5.0,6.0\r\n"
                                                     "A,P3,7.0,8.0,9.0"));
-        QCOMPARE(db.Rows(QStringLiteral("select ID,SN from 740Meas order by ID")), QStringList({"1|P1", "2|P2"}));
-        QCOMPARE(outcome.rows, 2);
+        const QStringList rows = ParsedRows(job, "740Meas");
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].startsWith("1|T5(T8)_Meas_Input-Coor|P1|"));
+        QVERIFY(rows[1].startsWith("2|T5(T8)_Meas_Input-Coor|P2|"));
+        QCOMPARE(job.records, 2);
     }
 
     void emptyAndUnendedTexts()
     {
-        CTestDatabase db;
-        db.Run({"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'KEEP','OLD','1','2','3','')"});
+        const ParsedJob nothing = ParseMeasJob(QString());
+        QVERIFY(nothing.replaces.isEmpty());
+        QVERIFY(nothing.tables.isEmpty());
 
-        const MeasParseOutcome nothing = ParseMeasJob(db.Store(), QString());
-        QCOMPARE(nothing.rebuiltCoor, false);
-        QCOMPARE(db.Count(QStringLiteral("CoorEdit")), 1);
-
-        const MeasParseOutcome unended = ParseMeasJob(db.Store(), QStringLiteral("A,P1,1.0,2.0,3.0"));
-        QCOMPARE(unended.rows, 0);
-        QCOMPARE(unended.rebuiltCoor, true);
-        QCOMPARE(db.Count(QStringLiteral("740Meas")), 0);
-        QCOMPARE(db.Count(QStringLiteral("CoorEdit")), 0);
+        // A text without a line end gives no record but still stands for a job: it would
+        // replace the job and its points.
+        const ParsedJob unended = ParseMeasJob(QStringLiteral("A,P1,1.0,2.0,3.0"));
+        QCOMPARE(unended.records, 0);
+        QCOMPARE(unended.replaces, (QStringList{"740Meas", "CoorEdit"}));
+        QVERIFY(ParsedRows(unended, "740Meas").isEmpty());
+        QVERIFY(ParsedRows(unended, "CoorEdit").isEmpty());
     }
 
     void coordinatesAreRebuiltFromTheJob()
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (7,'HAND','OLD','1','2','3','')"});
-        ParseMeasJob(db.Store(), QStringLiteral("C,ST1,PT,100.0,200.0,50.0,1.650\r\n"
+        const ParsedJob job = ParseMeasJob(QStringLiteral("C,ST1,PT,100.0,200.0,50.0,1.650\r\n"
                                                 "D,P1,,90.0000,45.0000,1.500\r\n"
                                                 "E,P2,,90.0000,45.0000,1.500,12.345\r\n"
                                                 "B,P3,TREE,110.0,210.0,51.0,1.500\r\n"
@@ -177,6 +175,7 @@ private slots:
                                                 "A,P5,400.0,,10.0\r\n"
                                                 "F,done\r\n"
                                                 "A,P6,500.0,600.0,\r\n"));
+        QVERIFY(StoreParsedJob(db.Store(), job));
         QCOMPARE(db.CoorRows(), QStringList({"1|T5(T8)_COOR|ST1|100.0|200.0|50.0|PT",
                                             "4|T5(T8)_COOR|P3|110.0|210.0|51.0|TREE",
                                             "8|T5(T8)_COOR|P6|500.0|600.0||"}));
@@ -184,36 +183,32 @@ private slots:
 
     void eachParseNumbersFromOne()
     {
-        CTestDatabase db;
-        ParseMeasJob(db.Store(), QStringLiteral("A,P1,1.0,2.0,3.0\r\n"));
-        ParseMeasJobFile(db.Store(), QStringLiteral("A,P2,4.0,5.0,6.0,\r\n"));
-        QCOMPARE(db.Rows(QStringLiteral("select ID,SN from 740Meas order by SN")), QStringList({"1|P1", "1|P2"}));
-        // Both jobs' points are in the coordinates: the caller decides whether to empty the table first.
-        QCOMPARE(db.Count(QStringLiteral("CoorEdit")), 2);
+        QVERIFY(ParsedRows(ParseMeasJob(QStringLiteral("A,P1,1.0,2.0,3.0\r\n")), "740Meas").first().startsWith("1|"));
+        QVERIFY(ParsedRows(ParseMeasJobFile(QStringLiteral("A,P2,4.0,5.0,6.0,\r\n")), "740Meas").first().startsWith("1|"));
     }
 
-    void aRefusedRowIsReportedAndSkipped()
+    void aRefusedRowLeavesTheOldJob()
     {
         CTestDatabase db;
-        db.Run({"CREATE TRIGGER refuse BEFORE INSERT ON \"740Meas\" WHEN NEW.SN = 'BAD' "
+        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')",
+                "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')",
+                "CREATE TRIGGER refuse BEFORE INSERT ON \"740Meas\" WHEN NEW.SN = 'BAD' "
                 "BEGIN SELECT RAISE(ABORT, 'row refused'); END"});
-        const MeasParseOutcome outcome = ParseMeasJob(db.Store(), QStringLiteral("A,P1,1.0,2.0,3.0\r\n"
-                                                                                 "A,BAD,4.0,5.0,6.0\r\n"
-                                                                                 "A,P3,7.0,8.0,9.0\r\n"));
-        QCOMPARE(outcome.rows, 2);
-        QCOMPARE(outcome.failedRows, 1);
-        QCOMPARE(outcome.saved, true);
+        const ParsedJob job = ParseMeasJob(QStringLiteral("A,P1,1.0,2.0,3.0\r\n"
+                                                          "A,BAD,4.0,5.0,6.0\r\n"
+                                                          "A,P3,7.0,8.0,9.0\r\n"));
+        QVERIFY(!StoreParsedJob(db.Store(), job));
         QCOMPARE(db.Reporter().Messages().size(), 1);
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
-        // The refused row has used its number.
-        QCOMPARE(db.Rows(QStringLiteral("select ID,SN from 740Meas order by ID")), QStringList({"1|P1", "3|P3"}));
-        QCOMPARE(db.Rows(QStringLiteral("select ID,SN from CoorEdit order by ID")), QStringList({"1|P1", "3|P3"}));
+        // One transaction: the refused row undoes the whole job, the old one stays.
+        QCOMPARE(db.Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
     }
 
     void chineseTextIsKept()
     {
         CTestDatabase db;
-        ParseMeasJob(db.Store(), QStringLiteral("B,测点1  ,树,10.0,20.0,30.0,1.5\r\nF,北门，东侧\r\n"));
+        QVERIFY(StoreParsedJob(db.Store(), ParseMeasJob(QStringLiteral("B,测点1  ,树,10.0,20.0,30.0,1.5\r\nF,北门，东侧\r\n"))));
         QCOMPARE(db.Rows(QStringLiteral("select SN,CODE,NOTES from 740Meas order by ID")),
                  QStringList({"测点1|树|", "||北门，东侧"}));
     }

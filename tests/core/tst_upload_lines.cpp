@@ -22,9 +22,9 @@ private slots:
         db.Run({"insert into CoorEdit values(1,'a','P9','-12.3456',' 0.0004 ','3456789.1','')",
                 "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values(2,'a','P1','1','2','3')"});
         // Not sorted by name: the instrument gets the list as it stands.
-        QCOMPARE(BuildUploadLines(db.Store(), Handshake, 0, db.Reporter()).lines,
+        QCOMPARE(BuildUploadLines(db.Store(), Handshake, 0).lines,
                  QList<QByteArray>({"P9,-12.346,0.000,3456789.100,,\r\n", "P1,1.000,2.000,3.000,,\r\n"}));
-        QCOMPARE(BuildUploadLines(db.Store(), Paced, 0, db.Reporter()).lines,
+        QCOMPARE(BuildUploadLines(db.Store(), Paced, 0).lines,
                  QList<QByteArray>({"P9,-12.345600,0.000400,3456789.100000\r\n", "P1,1.000000,2.000000,3.000000\r\n"}));
         QVERIFY(db.Reporter().Messages().isEmpty());
     }
@@ -33,9 +33,9 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','界桩1','1','2','3','界桩')"});
-        QCOMPARE(BuildUploadLines(db.Store(), Paced, 0, db.Reporter()).lines.value(0),
+        QCOMPARE(BuildUploadLines(db.Store(), Paced, 0).lines.value(0),
                  QByteArray("\xbd\xe7\xd7\xae" "1,1.000000,2.000000,3.000000\r\n"));
-        QCOMPARE(BuildUploadLines(db.Store(), Handshake, 0, db.Reporter()).lines.value(0),
+        QCOMPARE(BuildUploadLines(db.Store(), Handshake, 0).lines.value(0),
                  QByteArray("\xbd\xe7\xd7\xae" "1,1.000,2.000,3.000,\xbd\xe7\xd7\xae,\r\n"));
     }
 
@@ -46,14 +46,14 @@ private slots:
                 "insert into 520SurLine values(2,'a','0','10','','3456700.000','512300.000')",
                 "insert into 520SurLine values(3,'a','3','100000','','3457000','512999.5')",
                 "insert into 520SurLine values(4,'a','2','2500.25','-800','3456800.5','512400')"});
-        const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment, db.Reporter());
+        const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
         QVERIFY(!result.failure);
         QCOMPARE(result.lines, QList<QByteArray>({"0,10,,3456700.000,512300.000,\r\n",
                                                   "1,100,500,3456789.100,512345.678,\r\n",
                                                   "2,2500.25,-800,3456800.5,512400,\r\n",
                                                   "3,100000,,3457000,512999.5,\r\n"}));
         // The paced protocol has no alignment: it always sends the points.
-        QVERIFY(BuildUploadLines(db.Store(), Paced, UploadCategory::Alignment, db.Reporter()).lines.isEmpty());
+        QVERIFY(BuildUploadLines(db.Store(), Paced, UploadCategory::Alignment).lines.isEmpty());
     }
 
     void aRowWithoutNameOrCoordinateStopsEverything_data()
@@ -82,9 +82,9 @@ private slots:
                 "insert into CoorEdit values(3,'a','P3','1','2','3','C')"});
         for (const DataKind kind : {Paced, Handshake})
         {
-            const UploadLines result = BuildUploadLines(db.Store(), kind, 0, db.Reporter());
-            QCOMPARE(result.failure, std::optional(UploadOutcome::BadRow));
-            QCOMPARE(db.Reporter().TakeMessages(), QStringList{message});
+            const UploadLines result = BuildUploadLines(db.Store(), kind, 0);
+            QCOMPARE(result.failure, std::optional(Status::BadRow));
+            QCOMPARE(result.message, message);
         }
     }
 
@@ -93,18 +93,18 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into 520SurLine values(1,'a','0','0','','100','200')",
                 "insert into 520SurLine values(2,'a','1','50','300','100','')"});
-        const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment, db.Reporter());
-        QCOMPARE(result.failure, std::optional(UploadOutcome::BadRow));
-        QCOMPARE(db.Reporter().Messages(),
-                 QStringList{"The alignment element in row 2 has no east coordinate (E).\nNothing was uploaded."});
+        const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
+        QCOMPARE(result.failure, std::optional(Status::BadRow));
+        QCOMPARE(result.message,
+                 QStringLiteral("The alignment element in row 2 has no east coordinate (E).\nNothing was uploaded."));
     }
 
     void aDatabaseErrorSendsNothing()
     {
         CTestDatabase db;
         db.Run({"drop table CoorEdit"});
-        const UploadLines result = BuildUploadLines(db.Store(), Paced, 0, db.Reporter());
-        QCOMPARE(result.failure, std::optional(UploadOutcome::DatabaseError));
+        const UploadLines result = BuildUploadLines(db.Store(), Paced, 0);
+        QCOMPARE(result.failure, std::optional(Status::DatabaseError));
         QVERIFY(result.lines.isEmpty());
         // The store has shown the engine's own text.
         QCOMPARE(db.Reporter().Messages().size(), 1);
@@ -114,7 +114,7 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')"});
-        const UploadLines result = BuildUploadLines(db.Store(), DataKind::Coor, 0, db.Reporter());
+        const UploadLines result = BuildUploadLines(db.Store(), DataKind::Coor, 0);
         QVERIFY(!result.failure);
         QVERIFY(result.lines.isEmpty());
     }

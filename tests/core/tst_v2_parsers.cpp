@@ -1,5 +1,6 @@
 #include "core/download/v2_parsers.h"
 #include "core/download/v2_record_names.h"
+#include "core/download/job_writer.h"
 #include "test_database.h"
 
 #include <QTest>
@@ -15,6 +16,13 @@ private:
         while (data.size() < 23)
             data << QString();
         return QStringList({QString::number(id), QStringLiteral("T8_V2_Meas"), mark}).join('|') + '|' + data.join('|');
+    }
+    // Puts a parse into the project as a download or an import does.
+    static ParsedJob Stored(CTestDatabase& db, const ParsedJob& job)
+    {
+        if (!StoreParsedJob(db.Store(), job))
+            QTest::qFail("the parsed rows were not stored", __FILE__, __LINE__);
+        return job;
     }
     static QStringList V2MeasRows(CTestDatabase& db)
     {
@@ -54,28 +62,28 @@ private slots:
         QFETCH(QString, stake);
         QFETCH(QString, coor);
         CTestDatabase db;
-        const V2ParseOutcome outcome = ParseV2RoadStake(db.Store(), line + QStringLiteral("\r\n"));
+        const ParsedJob outcome = Stored(db, ParseV2RoadStake(line + QStringLiteral("\r\n")));
         QCOMPARE(StakeRows(db), QStringList{stake});
         QCOMPARE(db.CoorRows(), QStringList{coor});
-        QCOMPARE(outcome.rows, 1);
+        QCOMPARE(outcome.records, 1);
         QCOMPARE(db.Reporter().Messages(), QStringList());
     }
 
     void coordinatesTakeOnlyCRecords()
     {
         CTestDatabase db;
-        const V2ParseOutcome outcome = ParseV2Coor(db.Store(), QStringLiteral("X,P1,100,200,10,TREE,\r\n"
+        const ParsedJob outcome = Stored(db, ParseV2Coor(QStringLiteral("X,P1,100,200,10,TREE,\r\n"
                                                                               "C,P1,100,200,10,TREE,\r\n"
-                                                                              " C ,P2,1,2,3,007.5,\r\n"));
+                                                                              " C ,P2,1,2,3,007.5,\r\n")));
         QCOMPARE(db.CoorRows(), QStringList({"1|T8_V2_COOR|P1|100|200|10|TREE", "2|T8_V2_COOR|P2|1|2|3|7.5"}));
-        QCOMPARE(outcome.rows, 2);
+        QCOMPARE(outcome.records, 2);
     }
 
     void crossSectionsAndAlignment()
     {
         CTestDatabase db;
-        ParseV2XSect(db.Store(), QStringLiteral("9,10.5,2.0,-000.25,\r\n"));
-        ParseV2SurfaceLine(db.Store(), QStringLiteral("1,100.5,500,003000.5,0005000.25,\r\n"));
+        Stored(db, ParseV2XSect(QStringLiteral("9,10.5,2.0,-000.25,\r\n")));
+        Stored(db, ParseV2SurfaceLine(QStringLiteral("1,100.5,500,003000.5,0005000.25,\r\n")));
         QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,DIST,WIDTH,HIGH from 520BreakerSur")),
                  QStringList{"1|T8_V2_BreakerSurface|10.5|2.0|-000.25"});
         QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,LINETYPE,STARTDIST,CIRCUS,NCOOR,ECOOR from 520SurLine")),
@@ -85,12 +93,12 @@ private slots:
     void measurementRecords()
     {
         CTestDatabase db;
-        const V2ParseOutcome outcome = ParseV2Meas(db.Store(), QStringLiteral("A,P1,100,200,10,0,3,\r\n"
+        const ParsedJob outcome = Stored(db, ParseV2Meas(QStringLiteral("A,P1,100,200,10,0,3,\r\n"
                                                                               "B,P2,x,10,20,30,1,0,\r\n"
                                                                               "D,P3,1,2,3,4,5,6,0,2,\r\n"
                                                                               " K ,a,b,c,d,1,\r\n"
                                                                               "A,P4,1,2,3,\r\n"
-                                                                              "Z,a,b,tail\r\n"));
+                                                                              "Z,a,b,tail\r\n")));
         QCOMPARE(V2MeasRows(db),
                  QStringList({MeasRow(1, "Station", {"P1", "100", "200", "10", "0", "Free Station"}),
                               MeasRow(2, "Stake Point", {"P2", "x", "10", "20", "30", "Dist", "Measurement"}),
@@ -102,7 +110,7 @@ private slots:
         // Only records with a point give coordinates, numbered on their own.
         QCOMPARE(db.CoorRows(), QStringList({"1|T8_V2_Coor|P1|100|200|10|", "2|T8_V2_Coor|P2|10|20|30|",
                                             "3|T8_V2_Coor|P4|1|2|3|"}));
-        QCOMPARE(outcome.rows, 6);
+        QCOMPARE(outcome.records, 6);
     }
 
     void measurementKeepsTwentyThreeFields()
@@ -111,7 +119,7 @@ private slots:
         QStringList fields;
         for (int i = 1; i <= 24; ++i)
             fields << QStringLiteral("f%1").arg(i);
-        ParseV2Meas(db.Store(), QStringLiteral("Z,") + fields.join(',') + QStringLiteral(",\r\n"));
+        Stored(db, ParseV2Meas(QStringLiteral("Z,") + fields.join(',') + QStringLiteral(",\r\n")));
         QCOMPARE(V2MeasRows(db), QStringList{MeasRow(1, "", fields.mid(0, 23))});
     }
 
@@ -156,41 +164,41 @@ private slots:
     void lineHandling()
     {
         CTestDatabase db;
-        const V2ParseOutcome outcome = ParseV2XSect(db.Store(), QStringLiteral("1,10,2,0003.5,\r\n"
+        const ParsedJob outcome = Stored(db, ParseV2XSect(QStringLiteral("1,10,2,0003.5,\r\n"
                                                                                "\r\n"
                                                                                "no comma\r\n"
                                                                                "  2,20,3,4.0,  \r\n"
                                                                                "3,30,\r\n"
-                                                                               "4,40,5,6,"));
+                                                                               "4,40,5,6,")));
         // Lines without a comma give no row and no number; a short line's missing fields stay
         // empty; the last line without its line end is not read.
         QCOMPARE(db.Rows(QStringLiteral("select ID,DIST,WIDTH,HIGH from 520BreakerSur order by ID")),
                  QStringList({"1|10|2|3.5", "2|20|3|4.0", "3|30||"}));
-        QCOMPARE(outcome.rows, 3);
+        QCOMPARE(outcome.records, 3);
     }
 
     void nothingToRead()
     {
         CTestDatabase db;
-        QCOMPARE(ParseV2Meas(db.Store(), QString()).rows, 0);
-        QCOMPARE(ParseV2Coor(db.Store(), QStringLiteral("C,P1,1,2,3,X,")).rows, 0);
+        QCOMPARE(Stored(db, ParseV2Meas(QString())).records, 0);
+        QCOMPARE(Stored(db, ParseV2Coor(QStringLiteral("C,P1,1,2,3,X,"))).records, 0);
         QCOMPARE(db.Count(QStringLiteral("520Meas")) + db.Count(QStringLiteral("CoorEdit")), 0);
     }
 
-    void aRefusedRecordIsReportedAndSkipped()
+    void aRefusedRecordLeavesTheOldRows()
     {
         CTestDatabase db;
-        db.Run({"CREATE TRIGGER refuse BEFORE INSERT ON \"520RoadStake\" WHEN NEW.DIST = 'bad' "
+        db.Run({"insert into 520RoadStake(ID,ATTR,DIST) values (1,'OLD','1.0')",
+                "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')",
+                "CREATE TRIGGER refuse BEFORE INSERT ON \"520RoadStake\" WHEN NEW.DIST = 'bad' "
                 "BEGIN SELECT RAISE(ABORT, 'row refused'); END"});
-        const V2ParseOutcome outcome = ParseV2RoadStake(db.Store(), QStringLiteral("1,bad,20,1,2,3,m,\r\n"
-                                                                                   "2,5,20,7,8,9,n,\r\n"));
-        QCOMPARE(outcome.rows, 1);
-        QCOMPARE(outcome.failedRows, 1);
+        QVERIFY(!StoreParsedJob(db.Store(), ParseV2RoadStake(QStringLiteral("1,bad,20,1,2,3,m,\r\n"
+                                                                            "2,5,20,7,8,9,n,\r\n"))));
         QCOMPARE(db.Reporter().Messages().size(), 1);
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
-        // The refused record gives no stake point either; its number stays used.
-        QCOMPARE(StakeRows(db), QStringList{"2|T8_V2_RoadStake|5|20|7|8|9|n"});
-        QCOMPARE(db.CoorRows(), QStringList{"2|T8_V2_Coor||7|8|9|"});
+        // One transaction: the stake-outs and their points stay as they were.
+        QCOMPARE(StakeRows(db), QStringList{"1|OLD|1.0|||||"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
     }
 };
 

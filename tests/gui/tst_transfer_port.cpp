@@ -65,7 +65,6 @@ private slots:
         running.reset();
         QObject next;
         QVERIFY(app.ClaimSerialPort(&next));
-        app.ReleaseSerialPort(&next);
         QVERIFY(reporter.Messages().isEmpty());
         app.ExitInstance();
     }

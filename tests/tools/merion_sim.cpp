@@ -100,6 +100,13 @@ int RunSend(CPseudoTerminal& terminal, const SimOptions& options)
             Say("pausing " + std::to_string(options.pauseMs) + " ms after " + std::to_string(i) + " bytes");
             pacer.Pause(options.pauseMs);
         }
+        if (options.hangUpAfter >= 0 && i == size_t(options.hangUpAfter))
+        {
+            // Long enough for the program to take what is on the line, then gone.
+            SleepMs(300);
+            Say("hanging up after " + std::to_string(i) + " bytes");
+            return 1;
+        }
         for (long at : options.nulAt)
             if (size_t(at) == i)
                 ok = ok && send(0);
@@ -196,6 +203,11 @@ int RunReceive(CPseudoTerminal& terminal, const SimOptions& options)
                 continue;
             ++lines;
             line.resize(line.size() - 2);
+            if (options.hangUpAfterLines == lines)
+            {
+                Say("line " + std::to_string(lines) + ": " + Printable(line) + ", hanging up");
+                return 1;
+            }
             std::string answer;
             if (options.dc3After == lines)
                 answer = ", DC3 sent", terminal.Send(Dc3);

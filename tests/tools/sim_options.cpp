@@ -27,7 +27,7 @@ further lines.
 
 usage:
   merion-sim send FILE [--baud N] [--leading-eot] [--nul-at K]... [--pause-after K --pause-ms M]
-                       [--no-eot] [--delay-ms D] [--linger-ms L] [--wait-ms W]
+                       [--no-eot] [--delay-ms D] [--linger-ms L] [--hang-up-after K] [--wait-ms W]
       Sends the bytes of FILE as the instrument's download, paced at N baud (10 bits per
       byte; default 9600; 0 sends as fast as the line takes them), then EOT (0x04).
       --leading-eot      send one EOT before the data
@@ -37,9 +37,11 @@ usage:
       --delay-ms D       wait D ms after the port is opened before sending
       --linger-ms L      after the last byte, wait up to L ms (default 30000) for the program
                          to close the port, so it can read everything
+      --hang-up-after K  vanish after the file's first K bytes, as an instrument switched
+                         off mid-transfer (the line hangs up; exit status 1)
 
   merion-sim receive [--out FILE] [--dc1-each] [--dc3-after K] [--silent] [--initial-dc1]
-                     [--timeout-ms T] [--wait-ms W]
+                     [--timeout-ms T] [--hang-up-after-lines K] [--wait-ms W]
       Receives an upload and records every byte exactly (EOT included) in FILE. Lines end
       with CR LF; each one is echoed on standard output.
       --initial-dc1      send DC1 (ready) once the port is opened
@@ -47,6 +49,7 @@ usage:
       --dc3-after K      answer DC3 (stop) after line K instead of DC1
       --silent           answer nothing (the default when neither of the two above is given)
       --timeout-ms T     give up after T ms without a byte (default 15000)
+      --hang-up-after-lines K  vanish after line K, answering nothing (exit status 1)
       Ends after EOT, when the program closes the port, or after the time-out.
 
   common: --wait-ms W   give up when no program has opened the port within W ms (default: wait)
@@ -128,6 +131,10 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& options, std::string& er
             target = &options.delayMs;
         else if (sending && name == "--linger-ms")
             target = &options.lingerMs;
+        else if (sending && name == "--hang-up-after")
+            target = &options.hangUpAfter;
+        else if (!sending && name == "--hang-up-after-lines")
+            target = &options.hangUpAfterLines, low = 1;
         else if (!sending && name == "--dc3-after")
             target = &options.dc3After, low = 1;
         else if (!sending && name == "--timeout-ms")

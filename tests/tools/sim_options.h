@@ -20,6 +20,7 @@ struct SimOptions
     bool eot = true;
     long delayMs = 0;
     long lingerMs = 30000; // after the last byte, how long to wait for the program to close the port
+    long hangUpAfter = -1; // send: hang up (close the line) after this many of the file's bytes
 
     // receive
     std::string out;
@@ -28,6 +29,7 @@ struct SimOptions
     bool silent = false;
     bool initialDc1 = false;
     long timeoutMs = 15000; // silence that ends a receive
+    long hangUpAfterLines = 0; // receive: hang up after this many lines; 0: never
 };
 
 // Parses the words after the program name; on a mistake gives false and a one-line reason.

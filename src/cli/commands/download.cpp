@@ -5,14 +5,17 @@
 #include "commands.h"
 #include "commands/record_option.h"
 #include "core/download/download_texts.h"
-#include "core/download/download_worker.h"
+#include "commands/transfer_report.h"
+#include "core/download/download_job.h"
 #include "core/link/serial_port.h"
 #include "core/views/data_kind.h"
 
 int RunDownload(CliContext& context, const QStringList& arguments)
 {
+    QStringList words = arguments;
+    CProgressPrinter progress(TakeProgressOption(words));
     const ParsedArguments parsed = ParseArguments(
-        arguments, {QStringLiteral("instrument"), QStringLiteral("raw"), QStringLiteral("device"),
+        words, {QStringLiteral("instrument"), QStringLiteral("raw"), QStringLiteral("device"),
                     QStringLiteral("record")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error, DownloadUsage);
@@ -32,28 +35,24 @@ int RunDownload(CliContext& context, const QStringList& arguments)
     request.dataKind = record.record ? KindOfV2Record(*record.record) : DataKind::Meas;
     request.downloadType = record.record ? int(*record.record) : 0;
     request.raw = parsed.Has(QStringLiteral("raw"));
+    request.instrument = instrument;
+    request.config = ReadComConfig(context.store);
     request.devicePath = parsed.Value(QStringLiteral("device"));
-    if (!request.raw)
-        PrepareParseDownload(context.store, request.dataKind);
+    const QString rawTarget = parsed.Value(QStringLiteral("raw"));
 
-    CSerialPort port;
-    const std::atomic<bool> stop{false};
-    const DownloadOutcome outcome = DownloadWorker(context.store, port, request, stop);
-    switch (outcome.status)
+    TransferResult result;
+    result.port = request.config.comPort;
+    result.device = request.devicePath;
+    // A file that cannot be written is refused before the instrument sends a byte.
+    if (request.raw && !CanWriteRawTarget(rawTarget))
+        result.status = Status::FileNotWritable;
+    else
     {
-    case DownloadStatus::PortNotOpened:
-        context.reporter.Message(outcome.message, MessageIcon::Exclamation);
-        return ExitStatus::Failure;
-    case DownloadStatus::TimedOut:
-        context.reporter.Message(outcome.message, MessageIcon::None);
-        return ExitStatus::Failure;
-    case DownloadStatus::Stopped: return ExitStatus::Failure;
-    case DownloadStatus::Received: break;
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        result = FinishDownload(context.store, request, ReceiveDownload(port, request, stop, progress.Sink()));
+        if (request.raw && result.status == Status::Done && !SaveRawDownload(rawTarget, result.received))
+            result.status = Status::FileNotWritable;
     }
-    if (request.raw && !SaveRawDownload(parsed.Value(QStringLiteral("raw")), outcome.received))
-    {
-        context.reporter.Message(DownloadTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return ExitStatus::Failure;
-    }
-    return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+    return ReportTransfer(context, result);
 }

@@ -4,6 +4,7 @@
 #include "cli_reporter.h"
 #include "commands.h"
 #include "core/link/com_config.h"
+#include "commands/transfer_report.h"
 #include "core/link/serial_port.h"
 #include "core/upload/upload_lines.h"
 #include "core/upload/upload_transfer.h"
@@ -13,8 +14,10 @@
 
 int RunUpload(CliContext& context, const QStringList& arguments)
 {
+    QStringList words = arguments;
+    CProgressPrinter progress(TakeProgressOption(words));
     const ParsedArguments parsed =
-        ParseArguments(arguments, {QStringLiteral("instrument"), QStringLiteral("category"), QStringLiteral("device")});
+        ParseArguments(words, {QStringLiteral("instrument"), QStringLiteral("category"), QStringLiteral("device")});
     if (!parsed.error.isEmpty())
         return UsageError(parsed.error, UploadUsage);
     if (!parsed.positional.isEmpty())
@@ -45,9 +48,20 @@ int RunUpload(CliContext& context, const QStringList& arguments)
     request.devicePath = parsed.Value(QStringLiteral("device"));
     request.config = ReadComConfig(context.store);
 
-    CSerialPort port;
-    const std::atomic<bool> stop{false};
-    const UploadOutcome outcome = RunUpload(context.store, port, request, stop, context.reporter);
+    TransferResult result;
+    result.direction = TransferResult::Direction::Upload;
+    const UploadLines lines = BuildUploadLines(context.store, request.kind, request.category);
+    if (lines.failure)
+    {
+        result.status = *lines.failure;
+        result.detail = lines.message;
+    }
+    else
+    {
+        CSerialPort port;
+        const std::atomic<bool> stop{false};
+        result = SendUpload(port, request, lines.lines, stop, progress.Sink());
+    }
     // A time-out is a failure here even though the desktop program shows it in a plain box.
-    return outcome == UploadOutcome::Complete ? ExitStatus::Success : ExitStatus::Failure;
+    return ReportTransfer(context, result);
 }

@@ -19,6 +19,22 @@ inline const QString WaitTimeout = QStringLiteral("Wait Timeout");
 inline const QString ConnectTimeout = QStringLiteral("Connect Timeout!");
 inline const QString OpenFileFailed = QStringLiteral("Open file failed!");
 inline const QString NoFileChosen = QStringLiteral("Can not Create a file dialog!");
+// The line went away in the middle of a download.
+inline QString Interrupted(qint64 bytes)
+{
+    return QStringLiteral("Download Interrupted! %1 bytes received.").arg(bytes);
+}
+inline const QString NoRecords =
+    QStringLiteral("The received data holds no record.\nThe stored data is unchanged.");
+// Where the received bytes are when the user chose no file for them.
+inline QString KeptIn(const QString& path)
+{
+    return QStringLiteral("The received data is kept in\n%1").arg(path);
+}
+inline QString NotKept(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The received data could not be kept in %1: %2").arg(path, reason);
+}
 inline const QString RawFileFilter = QStringLiteral("*.txt (*.txt);;*.* (*)");
 
 // The row attribute of a measurement row is this prefix and the kind name.

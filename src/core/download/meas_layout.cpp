@@ -80,4 +80,24 @@ int IhColumn()
 {
     return IH;
 }
+
+int NorthColumn()
+{
+    return NCOOR;
+}
+
+int EastColumn()
+{
+    return ECOOR;
+}
+
+int HeightColumn()
+{
+    return ZCOOR;
+}
+
+int CodeColumn()
+{
+    return CODE;
+}
 } // namespace MeasLayout

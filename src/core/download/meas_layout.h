@@ -33,4 +33,8 @@ const Record* Find(Variant variant, const QString& code);
 // Column positions that the parser treats specially.
 int SnColumn();
 int IhColumn();
+int NorthColumn();
+int EastColumn();
+int HeightColumn();
+int CodeColumn();
 } // namespace MeasLayout

@@ -3,10 +3,6 @@
 #include "core/download/download_texts.h"
 #include "core/download/meas_layout.h"
 #include "core/download/number_text.h"
-#include "core/store/project_store.h"
-#include "core/store/statement.h"
-#include "core/store/record_set.h"
-#include "core/store/transaction.h"
 
 #include <array>
 
@@ -60,38 +56,34 @@ Values ValuesOf(const MeasLayout::Record& record, const QStringList& fields)
     return values;
 }
 
-bool WriteRow(CRecordSet& table, int id, const MeasLayout::Record& record, const Values& values)
+QStringList RowOf(int id, const MeasLayout::Record& record, const Values& values)
 {
-    table.AddNew();
-    table.SetValue(QStringLiteral("ID"), QString::number(id));
-    table.SetValue(QStringLiteral("ATTR"), DownloadTexts::MeasAttrPrefix + record.kindName);
-    const QStringList& columns = MeasLayout::ValueColumns();
-    for (qsizetype i = 0; i < columns.size(); ++i)
-        table.SetValue(columns[i], values[size_t(i)]);
-    return table.Update();
+    QStringList row{QString::number(id), DownloadTexts::MeasAttrPrefix + record.kindName};
+    for (const QString& value : values)
+        row << value;
+    return row;
 }
 
-bool RebuildCoor(CProjectStore& store)
+// A row with both plane coordinates is a point of the job.
+void AddPoint(TableRows& coor, const QStringList& measRow)
 {
-    // Each statement runs whatever the previous one gave: a failure is reported by the store.
-    bool ok = store.ExecuteSql(QStringLiteral("Delete from CoorEdit"));
-    ok = store.ExecuteSql(QStringLiteral("Insert into CoorEdit(ID,SN,ECOOR,NCOOR,ZCOOR,CODE) select "
-                                         "ID,SN,ECOOR,NCOOR,ZCOOR,CODE from 740Meas where ECOOR<>'' AND NCOOR<>''")) &&
-         ok;
-    ok = store.ExecuteSql(QStringLiteral("Update CoorEdit set ATTR=") + SqlText(DownloadTexts::CoorAttr)) && ok;
-    return ok;
+    const auto at = [&](int column) { return measRow[2 + column]; };
+    const QString& east = at(MeasLayout::EastColumn());
+    const QString& north = at(MeasLayout::NorthColumn());
+    if (east.isEmpty() || north.isEmpty())
+        return;
+    coor.rows.append({measRow[0], DownloadTexts::CoorAttr, at(MeasLayout::SnColumn()), north, east,
+                      at(MeasLayout::HeightColumn()), at(MeasLayout::CodeColumn())});
 }
 
-MeasParseOutcome Parse(CProjectStore& store, const QString& text, Variant variant)
+ParsedJob Parse(const QString& text, Variant variant)
 {
-    MeasParseOutcome outcome;
+    ParsedJob job;
     if (text.isEmpty())
-        return outcome;
-
-    CTransaction transaction(store);
-    // Without a transaction (it could not begin, already reported) every row lands on its own.
-    const bool inTransaction = transaction.IsActive();
-    auto table = store.GetRecordSet(QStringLiteral("select * from 740Meas"));
+        return job;
+    job.replaces = {QStringLiteral("740Meas"), QStringLiteral("CoorEdit")};
+    TableRows meas{QStringLiteral("740Meas"), QStringList{"ID", "ATTR"} + MeasLayout::ValueColumns(), {}};
+    TableRows coor{QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"}, {}};
     int id = 0;
     QString ih = QStringLiteral("");
     const QString lineEnd = QStringLiteral("\r\n");
@@ -118,31 +110,21 @@ MeasParseOutcome Parse(CProjectStore& store, const QString& text, Variant varian
             rowIh = ih;
         ih = rowIh;
 
-        ++id;
-        if (WriteRow(*table, id, *record, values))
-            ++outcome.rows;
-        else
-            ++outcome.failedRows;
+        meas.rows.append(RowOf(++id, *record, values));
+        AddPoint(coor, meas.rows.last());
     }
-    table.reset();
-
-    outcome.rebuiltCoor = RebuildCoor(store);
-    outcome.saved = !inTransaction || transaction.Commit();
-    if (!outcome.saved)
-    {
-        outcome.rows = 0;
-        outcome.rebuiltCoor = false;
-    }
-    return outcome;
+    job.records = id;
+    job.tables = {meas, coor};
+    return job;
 }
 } // namespace
 
-MeasParseOutcome ParseMeasJob(CProjectStore& store, const QString& text)
+ParsedJob ParseMeasJob(const QString& text)
 {
-    return Parse(store, text, Variant::Link);
+    return Parse(text, Variant::Link);
 }
 
-MeasParseOutcome ParseMeasJobFile(CProjectStore& store, const QString& text)
+ParsedJob ParseMeasJobFile(const QString& text)
 {
-    return Parse(store, text, Variant::File);
+    return Parse(text, Variant::File);
 }

@@ -3,8 +3,6 @@
 #include "core/download/download_texts.h"
 #include "core/views/data_kind.h"
 
-#include <chrono>
-#include <thread>
 #include <vector>
 
 namespace
@@ -37,36 +35,52 @@ std::optional<ReceiveLoop> LoopForKind(DataKind kind)
     }
 }
 
-ReceiveResult ReceiveUntilEot(const ByteReader& read, const ReceiveLoop& loop, const std::atomic<bool>& stop)
+ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, const std::atomic<bool>& stop,
+                              const ProgressSink& progress)
 {
     ReceiveResult result;
     std::vector<char> chunk(size_t(loop.chunkSize));
+    TransferProgress done;
     int idle = 0;
     while (!stop.load())
     {
-        const int count = read(chunk.data(), loop.chunkSize);
+        const StreamRead read = stream.Read(chunk.data(), chunk.size());
         bool received = false;
-        for (int i = 0; i < count; ++i)
+        for (size_t i = 0; i < read.count; ++i)
         {
-            const char byte = chunk[size_t(i)];
+            const char byte = chunk[i];
             if (byte == '\0' || (byte == Eot && result.text.isEmpty()))
                 continue;
             if (byte == Eot)
                 return result;
             result.text.append(byte);
+            if (byte == '\n')
+                ++done.lines;
             received = true;
         }
+        if (read.error.IsError())
+        {
+            // A line that went away (or a port that failed) sends nothing more: waiting out
+            // the silence would only keep the surveyor waiting.
+            result.status = ReceiveStatus::HungUp;
+            result.error = read.error;
+            return result;
+        }
         if (received)
+        {
             idle = 0;
+            done.bytes = result.text.size();
+            if (progress)
+                progress(done);
+        }
         else if (++idle > loop.idleLimit)
         {
             result.status = ReceiveStatus::TimedOut;
-            result.text.clear();
             return result;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(loop.pauseMs));
+        stream.Sleep(loop.pauseMs);
+        done.elapsedMs += loop.pauseMs;
     }
     result.status = ReceiveStatus::Stopped;
-    result.text.clear();
     return result;
 }

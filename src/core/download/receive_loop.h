@@ -1,15 +1,14 @@
 #pragma once
 
-#include "core/link/serial_port.h"
+#include "core/link/byte_stream.h"
+#include "core/link/transfer.h"
 #include "core/views/data_kind.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <atomic>
-#include <functional>
 #include <optional>
-
 
 // How a download polls the port: the chunk it asks for, the pause after each poll, how many
 // empty polls in a row it waits (for the first byte as for a silence in the middle) and what
@@ -27,22 +26,18 @@ ReceiveLoop MeasurementLoop(); // T5/T8 measurement jobs
 // The loop that receives a data kind; nothing for kinds that receive nothing.
 std::optional<ReceiveLoop> LoopForKind(DataKind kind);
 
-enum class ReceiveStatus { Done, TimedOut, Stopped };
+enum class ReceiveStatus { Done, TimedOut, Stopped, HungUp };
 
 struct ReceiveResult
 {
     ReceiveStatus status = ReceiveStatus::Done;
-    QByteArray text; // everything before the end byte (EOT); empty unless Done
+    QByteArray text;   // everything received before the end byte (EOT), also when it broke off
+    StreamError error; // HungUp: what the line said
 };
-
-// Takes at most `maximum` of the bytes waiting, without waiting; gives how many.
-using ByteReader = std::function<int(char* buffer, int maximum)>;
 
 // Collects bytes until the EOT that follows the first data. Zero bytes are dropped (the
 // instrument pads with them); an EOT before any data means nothing; the bytes after the
-// ending EOT are not kept. `stop` ends the loop at its next poll.
-ReceiveResult ReceiveUntilEot(const ByteReader& read, const ReceiveLoop& loop, const std::atomic<bool>& stop);
-inline ReceiveResult ReceiveUntilEot(CSerialPort& port, const ReceiveLoop& loop, const std::atomic<bool>& stop)
-{
-    return ReceiveUntilEot([&port](char* buffer, int maximum) { return port.Read(buffer, maximum); }, loop, stop);
-}
+// ending EOT are not kept. `stop` ends the loop at its next poll, a hang-up at once.
+// `progress` hears of every poll that brought data.
+ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, const std::atomic<bool>& stop,
+                              const ProgressSink& progress = {});

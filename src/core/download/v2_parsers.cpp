@@ -4,9 +4,8 @@
 #include "core/download/number_text.h"
 #include "core/download/v2_line.h"
 #include "core/download/v2_record_names.h"
-#include "core/store/project_store.h"
-#include "core/store/record_set.h"
-#include "core/store/transaction.h"
+
+#include <QHash>
 
 #include <array>
 #include <functional>
@@ -15,50 +14,16 @@
 
 namespace
 {
-using Values = QList<QPair<QString, QString>>; // column, text, in the order a row sets them
-
-enum class LineResult { Skipped, Stored, Failed };
-
 const QString Empty = QStringLiteral("");
 
-bool WriteRow(CRecordSet& table, int id, const QString& attr, const Values& values)
+TableRows TableOf(const QString& table, const QStringList& columns)
 {
-    table.AddNew();
-    table.SetValue(QStringLiteral("ID"), QString::number(id));
-    table.SetValue(QStringLiteral("ATTR"), attr);
-    for (const auto& [column, text] : values)
-        table.SetValue(column, text);
-    return table.Update();
+    return {table, QStringList{"ID", "ATTR"} + columns, {}};
 }
 
-std::unique_ptr<CRecordSet> OpenTable(CProjectStore& store, const QString& table)
+void AddRow(TableRows& table, int id, const QString& attr, const QStringList& values)
 {
-    return store.GetRecordSet(QStringLiteral("select * from ") + table);
-}
-
-// Runs one parse in one transaction, handing every record line to `storeLine`.
-V2ParseOutcome Parse(CProjectStore& store, const QString& text,
-                     const std::function<LineResult(const V2Line&)>& storeLine)
-{
-    V2ParseOutcome outcome;
-    if (text.isEmpty())
-        return outcome;
-    CTransaction transaction(store);
-    // Without a transaction (it could not begin, already reported) every row lands on its own.
-    const bool inTransaction = transaction.IsActive();
-    for (const V2Line& line : SplitV2Lines(text))
-    {
-        switch (storeLine(line))
-        {
-        case LineResult::Stored: ++outcome.rows; break;
-        case LineResult::Failed: ++outcome.failedRows; break;
-        case LineResult::Skipped: break;
-        }
-    }
-    outcome.saved = !inTransaction || transaction.Commit();
-    if (!outcome.saved)
-        outcome.rows = 0;
-    return outcome;
+    table.rows.append(QStringList{QString::number(id), attr} + values);
 }
 
 // A table whose row takes fixed fields of the line; the last one loses its leading zeros.
@@ -70,24 +35,36 @@ struct FieldLayout
     QString code = {};                  // when set, the record code every stored line must carry
 };
 
-Values ValuesOf(const FieldLayout& layout, const V2Line& line)
+QStringList ColumnsOf(const FieldLayout& layout)
 {
-    Values values;
+    QStringList columns;
     for (const auto& [column, field] : layout.columns)
-        values.append({column, line.Field(field)});
-    values.last().second = TrimLeadingZeros(values.last().second);
+        columns << column;
+    return columns;
+}
+
+QStringList ValuesOf(const FieldLayout& layout, const V2Line& line)
+{
+    QStringList values;
+    for (const auto& [column, field] : layout.columns)
+        values << line.Field(field);
+    values.last() = TrimLeadingZeros(values.last());
     return values;
 }
 
-V2ParseOutcome ParseFields(CProjectStore& store, const QString& text, const FieldLayout& layout)
+ParsedJob ParseFields(const QString& text, const FieldLayout& layout)
 {
-    auto table = OpenTable(store, layout.table);
-    int id = 0;
-    return Parse(store, text, [&](const V2Line& line) {
+    ParsedJob job;
+    job.replaces = {layout.table};
+    TableRows table = TableOf(layout.table, ColumnsOf(layout));
+    for (const V2Line& line : SplitV2Lines(text))
+    {
         if (!layout.code.isEmpty() && line.head.trimmed() != layout.code)
-            return LineResult::Skipped;
-        return WriteRow(*table, ++id, layout.attr, ValuesOf(layout, line)) ? LineResult::Stored : LineResult::Failed;
-    });
+            continue;
+        AddRow(table, ++job.records, layout.attr, ValuesOf(layout, line));
+    }
+    job.tables = {table};
+    return job;
 }
 
 // What a measurement record's code does to its data fields (numbered from 1).
@@ -148,80 +125,71 @@ QStringList MeasDataOf(const QString& code, const V2Line& line)
 }
 } // namespace
 
-V2ParseOutcome ParseV2Meas(CProjectStore& store, const QString& text)
+ParsedJob ParseV2Meas(const QString& text)
 {
-    auto meas = OpenTable(store, QStringLiteral("520Meas"));
-    auto coor = OpenTable(store, QStringLiteral("CoorEdit"));
-    int id = 0;
+    ParsedJob job;
+    job.replaces = {QStringLiteral("520Meas"), QStringLiteral("CoorEdit")};
+    QStringList dataColumns{QStringLiteral("MARK")};
+    for (int i = 1; i <= MeasDataFields; ++i)
+        dataColumns << QStringLiteral("DATA%1").arg(i);
+    TableRows meas = TableOf(QStringLiteral("520Meas"), dataColumns);
+    TableRows coor = TableOf(QStringLiteral("CoorEdit"), {"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
     int coorId = 0; // only records with a point count here
-    return Parse(store, text, [&](const V2Line& line) {
+    for (const V2Line& line : SplitV2Lines(text))
+    {
         const QString code = line.head.trimmed();
         const QStringList data = MeasDataOf(code, line);
-        Values values{{QStringLiteral("MARK"), RecordTypeName(code, line.Field(1))}};
-        for (int i = 0; i < MeasDataFields; ++i)
-            values.append({QStringLiteral("DATA%1").arg(i + 1), data[i]});
-        if (!WriteRow(*meas, ++id, DownloadTexts::V2MeasAttr, values))
-            return LineResult::Failed;
+        AddRow(meas, ++job.records, DownloadTexts::V2MeasAttr, QStringList{RecordTypeName(code, line.Field(1))} + data);
 
         const MeasConversion* conversion = ConversionOf(code);
         if (conversion && conversion->point)
         {
             const auto& [sn, n, e, z] = *conversion->point;
-            const Values point{{QStringLiteral("SN"), data[sn - 1]},
-                               {QStringLiteral("NCOOR"), data[n - 1]},
-                               {QStringLiteral("ECOOR"), data[e - 1]},
-                               {QStringLiteral("ZCOOR"), data[z - 1]},
-                               {QStringLiteral("CODE"), Empty}};
-            if (!WriteRow(*coor, ++coorId, DownloadTexts::V2CoorAttr, point))
-                return LineResult::Failed;
+            AddRow(coor, ++coorId, DownloadTexts::V2CoorAttr, {data[sn - 1], data[n - 1], data[e - 1], data[z - 1], Empty});
         }
-        return LineResult::Stored;
-    });
+    }
+    job.tables = {meas, coor};
+    return job;
 }
 
-V2ParseOutcome ParseV2Coor(CProjectStore& store, const QString& text)
+ParsedJob ParseV2Coor(const QString& text)
 {
     static const FieldLayout layout{QStringLiteral("CoorEdit"),
                                     DownloadTexts::V2CoorRecordAttr,
                                     {{"SN", 1}, {"NCOOR", 2}, {"ECOOR", 3}, {"ZCOOR", 4}, {"CODE", 5}},
                                     QStringLiteral("C")};
-    return ParseFields(store, text, layout);
+    return ParseFields(text, layout);
 }
 
-V2ParseOutcome ParseV2RoadStake(CProjectStore& store, const QString& text)
+ParsedJob ParseV2RoadStake(const QString& text)
 {
     static const FieldLayout layout{
         QStringLiteral("520RoadStake"),
         DownloadTexts::V2RoadStakeAttr,
         {{"DIST", 1}, {"LABGRAP", 2}, {"LABX", 3}, {"LABY", 4}, {"LABZ", 5}, {"MEMO", 6}}};
-    auto stake = OpenTable(store, layout.table);
-    auto coor = OpenTable(store, QStringLiteral("CoorEdit"));
+    ParsedJob job = ParseFields(text, layout);
+    // Each stake-out row's point, with the same ID.
+    TableRows coor = TableOf(QStringLiteral("CoorEdit"), {"NCOOR", "ECOOR", "ZCOOR", "CODE", "SN"});
     int id = 0;
-    return Parse(store, text, [&](const V2Line& line) {
-        ++id;
-        if (!WriteRow(*stake, id, layout.attr, ValuesOf(layout, line)))
-            return LineResult::Failed;
-        const Values point{{QStringLiteral("NCOOR"), line.Field(3)},
-                           {QStringLiteral("ECOOR"), line.Field(4)},
-                           {QStringLiteral("ZCOOR"), line.Field(5)},
-                           {QStringLiteral("CODE"), Empty},
-                           {QStringLiteral("SN"), Empty}};
-        return WriteRow(*coor, id, DownloadTexts::V2CoorAttr, point) ? LineResult::Stored : LineResult::Failed;
-    });
+    for (const V2Line& line : SplitV2Lines(text))
+        AddRow(coor, ++id, DownloadTexts::V2CoorAttr, {line.Field(3), line.Field(4), line.Field(5), Empty, Empty});
+    job.replaces << coor.table;
+    job.tables << coor;
+    return job;
 }
 
-V2ParseOutcome ParseV2XSect(CProjectStore& store, const QString& text)
+ParsedJob ParseV2XSect(const QString& text)
 {
     static const FieldLayout layout{
         QStringLiteral("520BreakerSur"), DownloadTexts::V2XSectAttr, {{"DIST", 1}, {"WIDTH", 2}, {"HIGH", 3}}};
-    return ParseFields(store, text, layout);
+    return ParseFields(text, layout);
 }
 
-V2ParseOutcome ParseV2SurfaceLine(CProjectStore& store, const QString& text)
+ParsedJob ParseV2SurfaceLine(const QString& text)
 {
     static const FieldLayout layout{
         QStringLiteral("520SurLine"),
         DownloadTexts::V2SurfaceLineAttr,
         {{"LINETYPE", 0}, {"STARTDIST", 1}, {"CIRCUS", 2}, {"NCOOR", 3}, {"ECOOR", 4}}};
-    return ParseFields(store, text, layout);
+    return ParseFields(text, layout);
 }

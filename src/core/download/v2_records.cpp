@@ -1,6 +1,6 @@
 #include "core/download/v2_records.h"
 
-#include "core/store/project_store.h"
+#include "core/download/v2_parsers.h"
 #include "core/views/data_kind.h"
 
 namespace
@@ -8,18 +8,17 @@ namespace
 struct RecordEntry
 {
     DataKind kind;
-    QStringList tables; // emptied before a parse
-    V2ParseOutcome (*parse)(CProjectStore&, const QString&);
+    ParsedJob (*parse)(const QString&);
 };
 
 const RecordEntry& EntryOf(V2Record record)
 {
     static const QList<RecordEntry> entries = {
-        {DataKind::V2Meas, {"520Meas", "CoorEdit"}, ParseV2Meas},
-        {DataKind::Coor, {"CoorEdit"}, ParseV2Coor},
-        {DataKind::RoadStake, {"520RoadStake", "CoorEdit"}, ParseV2RoadStake},
-        {DataKind::XSect, {"520BreakerSur"}, ParseV2XSect},
-        {DataKind::Alignment, {"520SurLine"}, ParseV2SurfaceLine},
+        {DataKind::V2Meas, ParseV2Meas},
+        {DataKind::Coor, ParseV2Coor},
+        {DataKind::RoadStake, ParseV2RoadStake},
+        {DataKind::XSect, ParseV2XSect},
+        {DataKind::Alignment, ParseV2SurfaceLine},
     };
     return entries[int(record)];
 }
@@ -56,15 +55,7 @@ DataKind KindOfV2Record(V2Record record)
     return EntryOf(record).kind;
 }
 
-bool ClearV2Tables(CProjectStore& store, V2Record record)
+ParsedJob ParseV2(V2Record record, const QString& text)
 {
-    bool ok = true;
-    for (const QString& table : EntryOf(record).tables)
-        ok = store.ExecuteSql(QStringLiteral("delete from ") + table) && ok;
-    return ok;
-}
-
-V2ParseOutcome ParseV2(CProjectStore& store, V2Record record, const QString& text)
-{
-    return EntryOf(record).parse(store, text);
+    return EntryOf(record).parse(text);
 }

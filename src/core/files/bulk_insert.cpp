@@ -51,11 +51,21 @@ bool CBulkInsert::Fail(const QSqlQuery& query)
 
 bool CBulkInsert::Add(qlonglong id, std::initializer_list<QStringView> texts)
 {
+    return AddRow(id, texts);
+}
+
+bool CBulkInsert::Add(qlonglong id, const QStringList& texts)
+{
+    return AddRow(id, texts);
+}
+
+template <typename Texts> bool CBulkInsert::AddRow(qlonglong id, const Texts& texts)
+{
     if (m_failed)
         return false;
     qsizetype at = qsizetype(m_waiting) * m_columns;
     m_batch.bindValue(m_names[at++], id);
-    for (QStringView text : texts)
+    for (const auto& text : texts)
         m_batch.bindValue(m_names[at++], BoundText(text));
     if (++m_waiting < RowsPerStatement)
         return true;

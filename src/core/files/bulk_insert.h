@@ -22,11 +22,14 @@ public:
     // the empty text, never as no value). A failure is reported once and gives false; the
     // caller abandons its transaction.
     bool Add(qlonglong id, std::initializer_list<QStringView> texts);
+    // The same with the texts in a list, for rows whose width is known only at run time.
+    bool Add(qlonglong id, const QStringList& texts);
     // Stores the rows still waiting.
     bool Finish();
 
 private:
     bool Fail(const QSqlQuery& query);
+    template <typename Texts> bool AddRow(qlonglong id, const Texts& texts);
 
     CProjectStore& m_store;
     QString m_head;      // INSERT INTO … VALUES

@@ -1,5 +1,6 @@
 #include "core/files/text_import.h"
 
+#include "core/download/job_writer.h"
 #include "core/download/meas_parser.h"
 #include "core/download/v2_records.h"
 #include "core/files/bulk_insert.h"
@@ -123,14 +124,10 @@ QString JobText(const QList<QStringView>& lines)
 // the whole import.
 bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
 {
-    const QString text = JobText(lines);
-    CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from 740Meas")))
-        return false;
-    const MeasParseOutcome outcome = ParseMeasJobFile(store, text);
-    if (!outcome.saved || outcome.failedRows > 0)
-        return false;
-    return transaction.Commit();
+    ParsedJob job = ParseMeasJobFile(JobText(lines));
+    if (!job.replaces.contains(QStringLiteral("740Meas")))
+        job.replaces.prepend(QStringLiteral("740Meas"));
+    return StoreParsedJob(store, job);
 }
 
 V2Record V2RecordOfFormat(int formatIndex)
@@ -140,15 +137,7 @@ V2Record V2RecordOfFormat(int formatIndex)
 
 bool ImportV2(CProjectStore& store, const QList<QStringView>& lines, int formatIndex)
 {
-    const QString text = JobText(lines);
-    const V2Record record = V2RecordOfFormat(formatIndex);
-    CTransaction transaction(store);
-    if (!transaction.IsActive() || !ClearV2Tables(store, record))
-        return false;
-    const V2ParseOutcome outcome = ParseV2(store, record, text);
-    if (!outcome.saved || outcome.failedRows > 0)
-        return false;
-    return transaction.Commit();
+    return StoreParsedJob(store, ParseV2(V2RecordOfFormat(formatIndex), JobText(lines)));
 }
 } // namespace
 

@@ -5,6 +5,9 @@
 #include "core/store/record_set.h"
 #include "core/store/transaction.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 namespace
 {
 // A column that holds no number keeps the default of its field.
@@ -57,13 +60,29 @@ bool SaveComConfig(CProjectStore& store, const ComConfig& config)
     return transaction.Commit();
 }
 
-bool OpenPort(CSerialPort& port, const ComConfig& config, const QString& devicePath)
+QString DevicePathForPort(int port)
 {
-    const unsigned baudRate = BaudRateFromIndex(config.baudRate);
-    const std::uint8_t byteSize = ByteSizeFromCode(config.dataBit);
-    const std::uint8_t parity = DcbCodeFromIndex(config.parityBit);
-    const std::uint8_t stopBits = DcbCodeFromIndex(config.stopBit);
-    if (!devicePath.isEmpty())
-        return port.OpenDevice(devicePath, baudRate, byteSize, parity, stopBits);
-    return port.Open(config.comPort, baudRate, byteSize, parity, stopBits);
+#ifdef _WIN32
+    return QStringLiteral("COM%1").arg(port);
+#else
+    const QByteArray configured = qgetenv(QStringLiteral("MERION_COM%1").arg(port).toLatin1().constData());
+    if (!configured.isEmpty())
+        return QString::fromLocal8Bit(configured);
+    const QString usb = QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
+    if (QFileInfo::exists(usb))
+        return usb;
+    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
+#endif
+}
+
+LineFraming FramingOf(const ComConfig& config)
+{
+    return {BaudRateFromIndex(config.baudRate), ByteSizeFromCode(config.dataBit), DcbCodeFromIndex(config.parityBit),
+            DcbCodeFromIndex(config.stopBit)};
+}
+
+StreamError OpenPort(IByteStream& port, const ComConfig& config, const QString& devicePath)
+{
+    const QString device = devicePath.isEmpty() ? DevicePathForPort(config.comPort) : devicePath;
+    return port.Open(QFile::encodeName(device).toStdString(), FramingOf(config));
 }

@@ -2,8 +2,9 @@
 
 #include <QString>
 
+#include "core/link/byte_stream.h"
+
 class CProjectStore;
-class CSerialPort;
 
 // The one row of COMConfig: the serial settings as the codes the settings dialog stores.
 struct ComConfig
@@ -24,5 +25,12 @@ ComConfig ReadComConfig(CProjectStore& store);
 // Replaces the row in one transaction: after a failure the old row is still there.
 bool SaveComConfig(CProjectStore& store, const ComConfig& config);
 
+// The device that port number n opens: COMn on Windows; elsewhere $MERION_COMn if set,
+// else /dev/ttyUSB(n-1) if it exists, else /dev/ttyS(n-1).
+QString DevicePathForPort(int port);
+
+// The framing the settings give.
+LineFraming FramingOf(const ComConfig& config);
+
 // Opens the port the settings name (or `devicePath` when it is not empty) with their framing.
-bool OpenPort(CSerialPort& port, const ComConfig& config, const QString& devicePath = {});
+StreamError OpenPort(IByteStream& port, const ComConfig& config, const QString& devicePath = {});

@@ -1,36 +1,12 @@
 #include "core/link/serial_port.h"
 
-#include <QFileInfo>
-
+#include <chrono>
 #include <iterator>
+#include <thread>
 
-int CSerialPort::Write(const char* data, int length)
+void CSerialPort::Sleep(int milliseconds)
 {
-    if (!data || length <= 0 || !IsOpen())
-        return 0;
-    for (int i = 0; i < length; ++i)
-        WriteByte(data[i]);
-    return length;
-}
-
-QString CSerialPort::DevicePathForPort(int port)
-{
-#ifdef _WIN32
-    return QStringLiteral("COM%1").arg(port);
-#else
-    const QByteArray configured = qgetenv(QStringLiteral("MERION_COM%1").arg(port).toLatin1().constData());
-    if (!configured.isEmpty())
-        return QString::fromLocal8Bit(configured);
-    const QString usb = QStringLiteral("/dev/ttyUSB%1").arg(port - 1);
-    if (QFileInfo::exists(usb))
-        return usb;
-    return QStringLiteral("/dev/ttyS%1").arg(port - 1);
-#endif
-}
-
-bool CSerialPort::Open(int port, unsigned baudRate, std::uint8_t byteSize, std::uint8_t parity, std::uint8_t stopBits)
-{
-    return OpenDevice(DevicePathForPort(port), baudRate, byteSize, parity, stopBits);
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
 unsigned BaudRateFromIndex(int index)

@@ -2,13 +2,10 @@
 
 #include "core/link/serial_port.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstdint>
-#include <mutex>
+#include <cstring>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -17,21 +14,33 @@
 #include <termios.h>
 #include <unistd.h>
 
-// The descriptor lives behind a mutex: a Close from the user-interface thread must never
-// let a worker's Read or WriteByte reach a descriptor number that the system has already
-// handed to some other file. Every use of the descriptor happens with the lock held, and no
-// call made under the lock blocks for longer than one short poll slice.
 struct CSerialPort::Impl
 {
-    std::mutex mutex;
     int fd = -1;
-    std::uint64_t generation = 0; // counts opens, so a write never crosses into a later open
 };
 
 namespace
 {
 constexpr int WriteByteTimeoutMs = 1000;
-constexpr int PollSliceMs = 20;
+
+StreamError SystemError(int code)
+{
+    return {code, std::strerror(code), false};
+}
+
+// EIO is what a tty gives once its line is gone (the other end of a pseudo-terminal closed, a
+// USB adapter pulled); ENXIO and ENODEV what a vanished device gives.
+StreamError ErrorOfCall(int code)
+{
+    StreamError error = SystemError(code);
+    error.hungUp = code == EIO || code == ENXIO || code == ENODEV;
+    return error;
+}
+
+StreamError HangUpError()
+{
+    return StreamError::HangUp(EIO, std::strerror(EIO));
+}
 
 bool SpeedOf(unsigned baudRate, speed_t& speed)
 {
@@ -68,141 +77,157 @@ tcflag_t CharacterSize(std::uint8_t byteSize)
 
 // Raw bytes both ways with the four framing values. Software flow control must be off:
 // DC1 and DC3 are the instrument's own handshake bytes and have to reach the program.
-bool Configure(int fd, unsigned baudRate, std::uint8_t byteSize, std::uint8_t parity, std::uint8_t stopBits)
+StreamError Configure(int fd, const LineFraming& framing)
 {
     termios settings{};
     if (tcgetattr(fd, &settings) != 0)
-        return false;
+        return SystemError(errno);
     speed_t speed = B9600;
-    if (!SpeedOf(baudRate, speed))
-        return false;
+    if (!SpeedOf(framing.baudRate, speed))
+        return SystemError(EINVAL);
     cfmakeraw(&settings);
     settings.c_iflag &= ~tcflag_t(IXON | IXOFF | IXANY);
     settings.c_cflag &= ~tcflag_t(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS);
-    settings.c_cflag |= CLOCAL | CREAD | CharacterSize(byteSize);
-    if (parity == 1)
+    settings.c_cflag |= CLOCAL | CREAD | CharacterSize(framing.byteSize);
+    if (framing.parity == 1)
         settings.c_cflag |= PARENB | PARODD;
-    else if (parity == 2)
+    else if (framing.parity == 2)
         settings.c_cflag |= PARENB;
     // POSIX knows one or two stop bits; one and a half is opened as two.
-    if (stopBits == 1 || stopBits == 2)
+    if (framing.stopBits == 1 || framing.stopBits == 2)
         settings.c_cflag |= CSTOPB;
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    if (cfsetispeed(&settings, speed) != 0 || cfsetospeed(&settings, speed) != 0)
-        return false;
-    return tcsetattr(fd, TCSANOW, &settings) == 0;
+    if (cfsetispeed(&settings, speed) != 0 || cfsetospeed(&settings, speed) != 0 ||
+        tcsetattr(fd, TCSANOW, &settings) != 0)
+        return SystemError(errno);
+    return {};
+}
+
+// Sends one byte, waiting at most a second for room on the line.
+StreamError WriteByte(int fd, char byte)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(WriteByteTimeoutMs);
+    for (;;)
+    {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        pollfd entry{fd, POLLOUT, 0};
+        const int ready = poll(&entry, 1, int(std::max<long long>(left, 0)));
+        if (ready < 0 && errno != EINTR)
+            return ErrorOfCall(errno);
+        if (ready > 0 && (entry.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            return HangUpError();
+        if (ready > 0 && (entry.revents & POLLOUT))
+        {
+            if (::write(fd, &byte, 1) == 1)
+                return {};
+            if (errno != EAGAIN && errno != EINTR)
+                return ErrorOfCall(errno);
+        }
+        if (Clock::now() >= deadline)
+            return {}; // a byte the line would not take in time is dropped, as on Windows
+    }
 }
 } // namespace
 
-CSerialPort::CSerialPort() : m_impl(new Impl)
+CSerialPort::CSerialPort() : m_impl(std::make_unique<Impl>())
 {
 }
 
 CSerialPort::~CSerialPort()
 {
     Close();
-    delete m_impl;
 }
 
-bool CSerialPort::OpenDevice(const QString& devicePath, unsigned baudRate, std::uint8_t byteSize, std::uint8_t parity,
-                             std::uint8_t stopBits)
+StreamError CSerialPort::Open(const std::string& device, const LineFraming& framing)
 {
-    std::lock_guard lock(m_impl->mutex);
     if (m_impl->fd >= 0)
-        return true;
-    if (devicePath.isEmpty())
-        return false;
+        return {};
+    if (device.empty())
+        return SystemError(ENOENT);
 
     // Never the controlling terminal (a hang-up must not end the program), never blocking.
-    const int fd = ::open(QFile::encodeName(devicePath).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return SystemError(errno);
     // Exclusive use: TIOCEXCL keeps other users' programs off the line, the lock keeps off
     // every other opener that asks for it (including ourselves, and programs run as root).
-    const bool ready = ioctl(fd, TIOCEXCL) == 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-                       Configure(fd, baudRate, byteSize, parity, stopBits);
-    if (!ready)
+    StreamError error;
+    if (ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0)
+        error = SystemError(errno);
+    else
+        error = Configure(fd, framing);
+    if (error.IsError())
     {
         ioctl(fd, TIOCNXCL);
         ::close(fd);
-        return false;
+        return error;
     }
     m_impl->fd = fd;
-    ++m_impl->generation;
-    return true;
+    return {};
 }
 
-bool CSerialPort::Close()
+void CSerialPort::Close()
 {
-    std::lock_guard lock(m_impl->mutex);
-    if (m_impl->fd >= 0)
-    {
-        // The exclusive flag belongs to the terminal, not to this descriptor: clear it so the
-        // next opener (a pseudo-terminal outlives our use of it) is not refused.
-        ioctl(m_impl->fd, TIOCNXCL);
-        ::close(m_impl->fd);
-        m_impl->fd = -1;
-    }
-    return true;
+    if (m_impl->fd < 0)
+        return;
+    // The exclusive flag belongs to the terminal, not to this descriptor: clear it so the next
+    // opener (a pseudo-terminal outlives our use of it) is not refused.
+    ioctl(m_impl->fd, TIOCNXCL);
+    ::close(m_impl->fd);
+    m_impl->fd = -1;
 }
 
 bool CSerialPort::IsOpen() const
 {
-    std::lock_guard lock(m_impl->mutex);
     return m_impl->fd >= 0;
 }
 
-int CSerialPort::Read(char* buffer, int maximum)
+StreamRead CSerialPort::Read(char* buffer, std::size_t maximum)
 {
-    std::lock_guard lock(m_impl->mutex);
-    if (m_impl->fd < 0 || !buffer || maximum <= 0)
-        return 0;
+    StreamRead result;
+    if (m_impl->fd < 0)
+    {
+        result.error = SystemError(EBADF);
+        return result;
+    }
+    if (!buffer || maximum == 0)
+        return result;
     int queued = 0;
-    if (ioctl(m_impl->fd, FIONREAD, &queued) != 0 || queued <= 0)
-        return 0;
-    const ssize_t count = ::read(m_impl->fd, buffer, size_t(std::min(queued, maximum)));
-    return count > 0 ? int(count) : 0;
+    if (ioctl(m_impl->fd, FIONREAD, &queued) != 0)
+    {
+        result.error = ErrorOfCall(errno);
+        return result;
+    }
+    if (queued <= 0)
+    {
+        // Nothing waiting: a line that has gone says so now rather than after the silence.
+        pollfd entry{m_impl->fd, POLLIN, 0};
+        if (poll(&entry, 1, 0) > 0 && (entry.revents & (POLLHUP | POLLERR | POLLNVAL)))
+            result.error = HangUpError();
+        return result;
+    }
+    const ssize_t count = ::read(m_impl->fd, buffer, std::min(std::size_t(queued), maximum));
+    if (count > 0)
+        result.count = std::size_t(count);
+    else if (count < 0 && errno != EAGAIN && errno != EINTR)
+        result.error = ErrorOfCall(errno);
+    return result;
 }
 
-bool CSerialPort::WriteByte(char byte)
+StreamError CSerialPort::Write(const char* data, std::size_t length)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(WriteByteTimeoutMs);
-    std::uint64_t generation = 0;
-    {
-        std::lock_guard lock(m_impl->mutex);
-        if (m_impl->fd < 0)
-            return true;
-        generation = m_impl->generation;
-    }
-    // Wait for room in slices, letting go of the lock between them, so a Close never waits
-    // for more than one slice.
-    for (;;)
-    {
-        std::unique_lock lock(m_impl->mutex);
-        if (m_impl->fd < 0 || m_impl->generation != generation)
-            return true;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        pollfd entry{m_impl->fd, POLLOUT, 0};
-        const int ready = poll(&entry, 1, int(std::clamp<long long>(left, 0, PollSliceMs)));
-        if (ready > 0 && (entry.revents & POLLOUT))
-        {
-            const ssize_t written = ::write(m_impl->fd, &byte, 1);
-            if (written == 1 || (errno != EAGAIN && errno != EINTR))
-                return true;
-        }
-        else if (ready > 0 && (entry.revents & (POLLERR | POLLHUP | POLLNVAL)))
-            return true;
-        lock.unlock();
-        if (Clock::now() >= deadline)
-            return true; // a byte the line would not take in time is dropped, as on Windows
-    }
+    if (m_impl->fd < 0)
+        return SystemError(EBADF);
+    for (std::size_t i = 0; i < length; ++i)
+        if (StreamError error = WriteByte(m_impl->fd, data[i]); error.IsError())
+            return error;
+    return {};
 }
 
 void CSerialPort::Purge()
 {
-    std::lock_guard lock(m_impl->mutex);
     if (m_impl->fd < 0)
         return;
     if (tcflush(m_impl->fd, TCIFLUSH) == 0)

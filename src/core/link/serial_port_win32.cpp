@@ -3,24 +3,42 @@
 #include "core/link/serial_port.h"
 
 #include <algorithm>
-#include <mutex>
+#include <string>
 
 #include <windows.h>
 
-// One COM port opened for overlapped input and output. As on POSIX, the handle is used only
-// with the lock held, so a Close from another thread never leaves a reader or writer with a
-// handle that the system may already have given to someone else.
+// One COM port opened for overlapped input and output, as the instrument's drivers expect.
 struct CSerialPort::Impl
 {
-    std::mutex mutex;
     HANDLE handle = nullptr;
     OVERLAPPED readOverlapped{};
     OVERLAPPED writeOverlapped{};
-    bool open = false;
 };
 
 namespace
 {
+StreamError SystemError(DWORD code)
+{
+    char* text = nullptr;
+    const DWORD length =
+        FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string words = length ? std::string(text, length) : "error " + std::to_string(code);
+    if (text)
+        LocalFree(text);
+    while (!words.empty() && (words.back() == '\n' || words.back() == '\r' || words.back() == ' '))
+        words.pop_back();
+    return {int(code), words, false};
+}
+
+// A write that fails outright means the port has gone (a USB adapter pulled, the driver gone).
+StreamError HangUpError(DWORD code)
+{
+    StreamError error = SystemError(code);
+    error.hungUp = true;
+    return error;
+}
+
 void CloseEvent(OVERLAPPED& overlapped)
 {
     if (overlapped.hEvent)
@@ -29,26 +47,25 @@ void CloseEvent(OVERLAPPED& overlapped)
 }
 } // namespace
 
-CSerialPort::CSerialPort() : m_impl(new Impl)
+CSerialPort::CSerialPort() : m_impl(std::make_unique<Impl>())
 {
 }
 
 CSerialPort::~CSerialPort()
 {
     Close();
-    delete m_impl;
 }
 
-bool CSerialPort::OpenDevice(const QString& devicePath, unsigned baudRate, std::uint8_t byteSize, std::uint8_t parity,
-                             std::uint8_t stopBits)
+StreamError CSerialPort::Open(const std::string& device, const LineFraming& framing)
 {
-    std::lock_guard lock(m_impl->mutex);
-    if (m_impl->open)
-        return true;
-    HANDLE handle = CreateFileA(devicePath.toLocal8Bit().constData(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
+    if (m_impl->handle)
+        return {};
+    // COM10 and above exist only under the device namespace; the prefix suits every port.
+    const std::string name = device.rfind("\\\\.\\", 0) == 0 ? device : "\\\\.\\" + device;
+    HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OVERLAPPED, nullptr);
     if (handle == INVALID_HANDLE_VALUE || handle == nullptr)
-        return false;
+        return SystemError(GetLastError());
     m_impl->readOverlapped = OVERLAPPED{};
     m_impl->writeOverlapped = OVERLAPPED{};
 
@@ -68,88 +85,107 @@ bool CSerialPort::OpenDevice(const QString& devicePath, unsigned baudRate, std::
     DCB dcb{};
     dcb.DCBlength = sizeof(DCB);
     GetCommState(handle, &dcb);
-    dcb.BaudRate = baudRate;
-    dcb.ByteSize = byteSize;
-    dcb.Parity = parity;
-    dcb.StopBits = stopBits;
+    dcb.BaudRate = framing.baudRate;
+    dcb.ByteSize = framing.byteSize;
+    dcb.Parity = framing.parity;
+    dcb.StopBits = framing.stopBits;
 
-    const bool stateSet = SetCommState(handle, &dcb) != 0;
-    const bool queuesSet = SetupComm(handle, 10000, 10000) != 0;
-    if (stateSet && queuesSet && m_impl->readOverlapped.hEvent && m_impl->writeOverlapped.hEvent)
+    StreamError error;
+    if (!SetCommState(handle, &dcb) || !SetupComm(handle, 10000, 10000))
+        error = SystemError(GetLastError());
+    else if (!m_impl->readOverlapped.hEvent || !m_impl->writeOverlapped.hEvent)
+        error = SystemError(ERROR_NOT_ENOUGH_MEMORY);
+    if (!error.IsError())
     {
         m_impl->handle = handle;
-        m_impl->open = true;
-        return true;
+        return {};
     }
     CloseEvent(m_impl->readOverlapped);
     CloseEvent(m_impl->writeOverlapped);
     CloseHandle(handle);
-    return false;
+    return error;
 }
 
-bool CSerialPort::Close()
+void CSerialPort::Close()
 {
-    std::lock_guard lock(m_impl->mutex);
-    if (m_impl->open && m_impl->handle)
-    {
-        CloseEvent(m_impl->readOverlapped);
-        CloseEvent(m_impl->writeOverlapped);
-        CloseHandle(m_impl->handle);
-        m_impl->open = false;
-        m_impl->handle = nullptr;
-    }
-    return true;
+    if (!m_impl->handle)
+        return;
+    CloseEvent(m_impl->readOverlapped);
+    CloseEvent(m_impl->writeOverlapped);
+    CloseHandle(m_impl->handle);
+    m_impl->handle = nullptr;
 }
 
 bool CSerialPort::IsOpen() const
 {
-    std::lock_guard lock(m_impl->mutex);
-    return m_impl->open && m_impl->handle;
+    return m_impl->handle != nullptr;
 }
 
-int CSerialPort::Read(char* buffer, int maximum)
+StreamRead CSerialPort::Read(char* buffer, std::size_t maximum)
 {
-    std::lock_guard lock(m_impl->mutex);
-    if (!m_impl->open || !m_impl->handle || !buffer || maximum <= 0)
-        return 0;
+    StreamRead result;
+    if (!m_impl->handle)
+    {
+        result.error = SystemError(ERROR_INVALID_HANDLE);
+        return result;
+    }
+    if (!buffer || maximum == 0)
+        return result;
     DWORD errors = 0;
     COMSTAT status{};
-    ClearCommError(m_impl->handle, &errors, &status);
+    // A line error is cleared and not reported; a port that has gone fails the call itself.
+    if (!ClearCommError(m_impl->handle, &errors, &status))
+    {
+        result.error = HangUpError(GetLastError());
+        return result;
+    }
     if (status.cbInQue == 0)
-        return 0;
-    const DWORD wanted = std::min<DWORD>(status.cbInQue, DWORD(maximum));
+        return result;
+    const DWORD wanted = std::min<DWORD>(status.cbInQue, DWORD(std::min<std::size_t>(maximum, MAXDWORD)));
     DWORD count = 0;
     if (!ReadFile(m_impl->handle, buffer, wanted, &count, &m_impl->readOverlapped))
     {
-        if (GetLastError() != ERROR_IO_PENDING)
-            return 0;
+        const DWORD code = GetLastError();
+        if (code != ERROR_IO_PENDING)
+        {
+            result.error = HangUpError(code);
+            return result;
+        }
         if (WaitForSingleObject(m_impl->readOverlapped.hEvent, 2000) != WAIT_OBJECT_0)
-            return 0;
+            return result;
         if (!GetOverlappedResult(m_impl->handle, &m_impl->readOverlapped, &count, FALSE))
-            return 0;
+        {
+            result.error = HangUpError(GetLastError());
+            return result;
+        }
     }
-    return int(count);
+    result.count = count;
+    return result;
 }
 
-bool CSerialPort::WriteByte(char byte)
+StreamError CSerialPort::Write(const char* data, std::size_t length)
 {
-    // The lock is held for the whole wait, so a Close from another thread waits for at most
-    // the one second that a byte may take.
-    std::lock_guard lock(m_impl->mutex);
-    if (!m_impl->open || !m_impl->handle)
-        return true;
-    DWORD written = 0;
-    if (!WriteFile(m_impl->handle, &byte, 1, &written, &m_impl->writeOverlapped) && GetLastError() == ERROR_IO_PENDING)
+    if (!m_impl->handle)
+        return SystemError(ERROR_INVALID_HANDLE);
+    for (std::size_t i = 0; i < length; ++i)
     {
-        if (WaitForSingleObject(m_impl->writeOverlapped.hEvent, 1000) == WAIT_OBJECT_0)
-            GetOverlappedResult(m_impl->handle, &m_impl->writeOverlapped, &written, FALSE);
+        DWORD written = 0;
+        if (WriteFile(m_impl->handle, data + i, 1, &written, &m_impl->writeOverlapped))
+            continue;
+        const DWORD code = GetLastError();
+        if (code != ERROR_IO_PENDING)
+            return HangUpError(code);
+        // A byte the line does not take within a second is dropped; a write the driver fails
+        // means the port is gone.
+        if (WaitForSingleObject(m_impl->writeOverlapped.hEvent, 1000) == WAIT_OBJECT_0 &&
+            !GetOverlappedResult(m_impl->handle, &m_impl->writeOverlapped, &written, FALSE))
+            return HangUpError(GetLastError());
     }
-    return true;
+    return {};
 }
 
 void CSerialPort::Purge()
 {
-    std::lock_guard lock(m_impl->mutex);
     if (!m_impl->handle)
         return;
     if (PurgeComm(m_impl->handle, PURGE_RXCLEAR))

@@ -1,6 +1,5 @@
 #include "core/upload/upload_lines.h"
 
-#include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/record_set.h"
 #include "core/upload/upload_texts.h"
@@ -39,13 +38,13 @@ constexpr CoordinateColumn CoordinateColumns[] = {{"NCOOR", "north coordinate (N
                                                   {"ECOOR", "east coordinate (E)"},
                                                   {"ZCOOR", "height (Z)"}};
 
-UploadLines PointLines(CProjectStore& store, DataKind kind, IReporter& reporter)
+UploadLines PointLines(CProjectStore& store, DataKind kind)
 {
     UploadLines result;
     auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
     if (!rows->IsValid())
     {
-        result.failure = UploadOutcome::DatabaseError;
+        result.failure = Status::DatabaseError;
         return result;
     }
     for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
@@ -53,8 +52,8 @@ UploadLines PointLines(CProjectStore& store, DataKind kind, IReporter& reporter)
         const QString name = rows->GetText(QStringLiteral("SN"));
         if (name.trimmed().isEmpty())
         {
-            reporter.Message(UploadTexts::PointWithoutName(row), MessageIcon::Exclamation);
-            result.failure = UploadOutcome::BadRow;
+            result.failure = Status::BadRow;
+            result.message = UploadTexts::PointWithoutName(row);
             return result;
         }
         double values[3];
@@ -63,9 +62,8 @@ UploadLines PointLines(CProjectStore& store, DataKind kind, IReporter& reporter)
             const std::optional<double> value = NumberOf(rows->GetValue(QLatin1String(CoordinateColumns[i].column)));
             if (!value)
             {
-                reporter.Message(UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name)),
-                                 MessageIcon::Exclamation);
-                result.failure = UploadOutcome::BadRow;
+                result.failure = Status::BadRow;
+                result.message = UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name));
                 return result;
             }
             values[i] = *value;
@@ -78,21 +76,21 @@ UploadLines PointLines(CProjectStore& store, DataKind kind, IReporter& reporter)
     return result;
 }
 
-UploadLines AlignmentLines(CProjectStore& store, IReporter& reporter)
+UploadLines AlignmentLines(CProjectStore& store)
 {
     UploadLines result;
     // The instrument takes the elements in the order of the chain, as the list shows them.
     auto rows = store.GetRecordSet(FillStatementOf(DataKind::Alignment));
     if (!rows->IsValid())
     {
-        result.failure = UploadOutcome::DatabaseError;
+        result.failure = Status::DatabaseError;
         return result;
     }
     for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
     {
         auto missing = [&](const char* what) {
-            reporter.Message(UploadTexts::ElementWithoutValue(row, QLatin1String(what)), MessageIcon::Exclamation);
-            result.failure = UploadOutcome::BadRow;
+            result.failure = Status::BadRow;
+            result.message = UploadTexts::ElementWithoutValue(row, QLatin1String(what));
             return result;
         };
         const QString lineType = rows->GetText(QStringLiteral("LINETYPE")).trimmed();
@@ -133,12 +131,12 @@ QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, 
     return Encode(QStringList{lineType, startChainage, radius, north, east, QString()}.join(QLatin1Char(',')));
 }
 
-UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category, IReporter& reporter)
+UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category)
 {
     if (kind == DataKind::UploadT5)
-        return PointLines(store, kind, reporter);
+        return PointLines(store, kind);
     if (kind == DataKind::UploadV2)
-        return category == UploadCategory::Alignment ? AlignmentLines(store, reporter)
-                                                     : PointLines(store, kind, reporter);
+        return category == UploadCategory::Alignment ? AlignmentLines(store)
+                                                     : PointLines(store, kind);
     return {};
 }

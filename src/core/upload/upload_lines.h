@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/upload/upload_outcome.h"
+#include "core/report/outcome.h"
 #include "core/views/data_kind.h"
 
 #include <QByteArray>
@@ -10,7 +10,6 @@
 #include <optional>
 
 class CProjectStore;
-class IReporter;
 
 // The upload categories of the handshake protocol.
 namespace UploadCategory
@@ -28,11 +27,13 @@ QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, 
 struct UploadLines
 {
     QList<QByteArray> lines;
-    // Set when nothing may be sent (the reason was reported): BadRow or DatabaseError.
-    std::optional<UploadOutcome> failure;
+    // Set when nothing may be sent: BadRow (with its message) or DatabaseError (the store has
+    // said why).
+    std::optional<Status> failure;
+    QString message;
 };
 
 // Reads the rows that an upload of data kind `kind` (74002 or 52000) and `category` sends, in
 // sending order, and turns them into lines. A row that has no name or no usable coordinate
 // stops it all: a made-up coordinate must never reach a stake-out.
-UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category, IReporter& reporter);
+UploadLines BuildUploadLines(CProjectStore& store, DataKind kind, int category);

@@ -19,6 +19,11 @@ inline const QString AlignmentCategory = QStringLiteral("Plane Alignment");
 inline const QString Complete = QStringLiteral("Upload Complete!");
 inline const QString StoppedByInstrument = QStringLiteral("Upload Timeout!");
 inline const QString WaitTimeout = QStringLiteral("Wait Timeout");
+// The line went away during an upload: how many lines reached the port whole.
+inline QString Interrupted(int sent, int total)
+{
+    return QStringLiteral("Upload Interrupted! %1 of %2 lines sent.").arg(sent).arg(total);
+}
 
 // A row that cannot be sent as it stands. `row` counts from 1 in list order.
 inline QString PointWithoutName(int row)

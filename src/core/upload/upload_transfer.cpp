@@ -1,185 +1,197 @@
 #include "core/upload/upload_transfer.h"
 
-#include "core/link/link_texts.h"
-#include "core/link/serial_port.h"
-#include "core/report/reporter.h"
 #include "core/upload/upload_lines.h"
 #include "core/upload/upload_texts.h"
 #include "core/views/data_kind.h"
 
-#include <chrono>
-#include <thread>
-
 namespace
 {
-using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
-
 constexpr char Eot = 0x04;
 constexpr char Dc1 = 0x11;
 constexpr char Dc3 = 0x13;
 
-// Sleeps `ms` in short slices so that a Cancel is seen at once; false when it was.
-// Slices sleep towards one deadline, so a long run of pauses does not drift.
-bool Pause(int ms, const std::atomic<bool>& stop)
+// One upload on its stream: the state every step shares.
+class CUpload
 {
-    const Clock::time_point deadline = Clock::now() + milliseconds(ms);
-    for (;;)
+public:
+    CUpload(IByteStream& stream, const UploadRequest& request, const QList<QByteArray>& lines,
+            const std::atomic<bool>& stop, const ProgressSink& progress)
+        : m_stream(stream), m_request(request), m_lines(lines), m_stop(stop), m_progress(progress)
     {
-        if (stop)
-            return false;
-        const Clock::time_point now = Clock::now();
-        if (now >= deadline)
-            return true;
-        std::this_thread::sleep_until(std::min(deadline, now + milliseconds(UploadTiming::PollInterval)));
-    }
-}
-
-// Byte by byte, so that a Cancel in the middle of a line keeps the rest of it off the wire.
-bool SendLine(CSerialPort& port, const QByteArray& line, const std::atomic<bool>& stop)
-{
-    for (const char byte : line)
-    {
-        if (stop)
-            return false;
-        port.Write(&byte, 1);
-    }
-    return !stop;
-}
-
-enum class Answer { Ready, Stop, Silent, Cancelled };
-
-// Polls until the instrument answers. DC3 wins over DC1 in the same poll; a wait for readiness
-// alone (acceptStop false) ignores DC3.
-Answer AwaitAnswer(CSerialPort& port, bool acceptStop, const std::atomic<bool>& stop)
-{
-    for (int poll = 0; poll < UploadTiming::PollLimit; ++poll)
-    {
-        if (!Pause(UploadTiming::PollInterval, stop))
-            return Answer::Cancelled;
-        char buffer[5] = {};
-        const QByteArray bytes(buffer, port.Read(buffer, 4));
-        if (acceptStop && bytes.contains(Dc3))
-            return Answer::Stop;
-        if (bytes.contains(Dc1))
-            return Answer::Ready;
-    }
-    return stop ? Answer::Cancelled : Answer::Silent;
-}
-
-void CloseQuietly(CSerialPort& port)
-{
-    port.Purge();
-    port.Close();
-}
-
-// A purge drops output the driver still holds: the EOT must be on the wire first.
-void SendEot(CSerialPort& port)
-{
-    port.Write(&Eot, 1);
-    std::this_thread::sleep_for(milliseconds(UploadTiming::EotSettle));
-}
-
-// Ends a transfer the instrument took part in: the closing message unless the user cancelled.
-UploadOutcome Finish(CSerialPort& port, UploadOutcome outcome, const QString& message,
-                     const std::atomic<bool>& stop, IReporter& reporter)
-{
-    if (stop)
-        return UploadOutcome::Cancelled;
-    CloseQuietly(port);
-    reporter.Message(message, MessageIcon::None);
-    return outcome;
-}
-
-UploadOutcome SendPaced(CSerialPort& port, const QList<QByteArray>& lines, const std::atomic<bool>& stop,
-                        IReporter& reporter)
-{
-    for (const QByteArray& line : lines)
-        if (!SendLine(port, line, stop) || !Pause(UploadTiming::PacedLinePause, stop))
-            return UploadOutcome::Cancelled;
-
-    // An instrument that is still busy says so with DC3: give it a moment and drop its answer.
-    char buffer[5] = {};
-    if (QByteArray(buffer, port.Read(buffer, 4)).contains(Dc3))
-    {
-        if (!Pause(UploadTiming::StopPause, stop))
-            return UploadOutcome::Cancelled;
-        port.Purge();
-    }
-    if (stop)
-        return UploadOutcome::Cancelled;
-    SendEot(port);
-    return Finish(port, UploadOutcome::Complete, UploadTexts::Complete, stop, reporter);
-}
-
-UploadOutcome SendWithHandshake(CSerialPort& port, const UploadRequest& request, const QList<QByteArray>& lines,
-                                const std::atomic<bool>& stop, IReporter& reporter)
-{
-    const auto waitTimeout = [&] {
-        return Finish(port, UploadOutcome::WaitTimeout, UploadTexts::WaitTimeout, stop, reporter);
-    };
-
-    switch (AwaitAnswer(port, false, stop))
-    {
-    case Answer::Cancelled: return UploadOutcome::Cancelled;
-    case Answer::Silent: return waitTimeout();
-    default: break;
+        m_result.direction = TransferResult::Direction::Upload;
+        m_result.linesTotal = int(lines.size());
+        m_result.port = request.config.comPort;
+        m_result.device = request.devicePath;
     }
 
-    for (const QByteArray& line : lines)
+    TransferResult Run()
     {
-        // Stale answers to earlier lines must not accept this one.
-        if (request.category == UploadCategory::Coordinates)
-            port.Purge();
-        if (!SendLine(port, line, stop))
-            return UploadOutcome::Cancelled;
-        switch (AwaitAnswer(port, true, stop))
+        if (m_request.kind != DataKind::UploadT5 && m_request.kind != DataKind::UploadV2)
+            return End(Status::NothingToDo);
+        if (m_stop)
+            return End(Status::Cancelled);
+        m_result.error = OpenPort(m_stream, m_request.config, m_request.devicePath);
+        if (m_result.error.IsError())
+            return End(Status::PortNotOpened);
+        const Status status = m_request.kind == DataKind::UploadT5 ? SendPaced() : SendWithHandshake();
+        return Close(status);
+    }
+
+private:
+    enum class Answer { Ready, Stop, Silent, Broken };
+
+    TransferResult End(Status status)
+    {
+        m_result.status = status;
+        return m_result;
+    }
+
+    // Every path that opened the stream ends here. A cancel tells the instrument the transfer
+    // is over; a line that went away is sent nothing more.
+    TransferResult Close(Status status)
+    {
+        if (status == Status::Cancelled)
+            SendEot();
+        if (status == Status::TimedOut)
+            m_result.timeoutText = UploadTexts::WaitTimeout;
+        m_stream.Purge();
+        m_stream.Close();
+        return End(status);
+    }
+
+    bool Broken() const { return m_stop || m_result.error.IsError(); }
+    Status BrokenStatus() const { return m_result.error.IsError() ? Status::HungUp : Status::Cancelled; }
+
+    // Sleeps `ms` in poll-sized slices so that a cancel is seen within one poll.
+    bool Pause(int ms)
+    {
+        for (int left = ms; left > 0; left -= UploadTiming::PollInterval)
         {
-        case Answer::Cancelled: return UploadOutcome::Cancelled;
-        case Answer::Silent: return waitTimeout();
-        case Answer::Stop:
-            SendEot(port);
-            return Finish(port, UploadOutcome::StoppedByInstrument, UploadTexts::StoppedByInstrument, stop, reporter);
-        case Answer::Ready:
-            if (!Pause(UploadTiming::AcceptedLinePause, stop))
-                return UploadOutcome::Cancelled;
-            break;
+            if (m_stop)
+                return false;
+            m_stream.Sleep(std::min(left, UploadTiming::PollInterval));
+            m_elapsedMs += std::min(left, UploadTiming::PollInterval);
         }
+        return !m_stop;
     }
-    SendEot(port);
-    return Finish(port, UploadOutcome::Complete, UploadTexts::Complete, stop, reporter);
-}
+
+    // Byte by byte, so that a cancel in the middle of a line keeps the rest of it off the wire.
+    bool SendLine(const QByteArray& line)
+    {
+        for (const char byte : line)
+        {
+            if (m_stop)
+                return false;
+            m_result.error = m_stream.Write(&byte, 1);
+            if (m_result.error.IsError())
+                return false;
+        }
+        if (m_stop)
+            return false;
+        ++m_result.linesSent;
+        if (m_progress)
+            m_progress({0, m_result.linesSent, m_result.linesTotal, m_elapsedMs});
+        return true;
+    }
+
+    // The instrument's answer bytes waiting now (at most four); a broken line sets the error.
+    QByteArray ReadAnswer()
+    {
+        char buffer[4] = {};
+        const StreamRead read = m_stream.Read(buffer, sizeof buffer);
+        if (read.error.IsError())
+            m_result.error = read.error;
+        return QByteArray(buffer, qsizetype(read.count));
+    }
+
+    // Polls until the instrument answers. DC3 wins over DC1 in the same poll; a wait for
+    // readiness alone (acceptStop false) ignores DC3.
+    Answer AwaitAnswer(bool acceptStop)
+    {
+        for (int poll = 0; poll < UploadTiming::PollLimit; ++poll)
+        {
+            if (!Pause(UploadTiming::PollInterval))
+                return Answer::Broken;
+            const QByteArray bytes = ReadAnswer();
+            if (acceptStop && bytes.contains(Dc3))
+                return Answer::Stop;
+            if (bytes.contains(Dc1))
+                return Answer::Ready;
+            if (Broken())
+                return Answer::Broken;
+        }
+        return Answer::Silent;
+    }
+
+    // A purge drops output the driver still holds: the EOT must be on the wire first.
+    bool SendEot()
+    {
+        if (m_result.error.IsError())
+            return false;
+        m_result.error = m_stream.Write(&Eot, 1);
+        m_stream.Sleep(UploadTiming::EotSettle);
+        return !m_result.error.IsError();
+    }
+
+    Status SendPaced()
+    {
+        for (const QByteArray& line : m_lines)
+            if (!SendLine(line) || !Pause(UploadTiming::PacedLinePause))
+                return BrokenStatus();
+
+        // An instrument that is still busy says so with DC3: give it a moment and drop its answer.
+        if (ReadAnswer().contains(Dc3))
+        {
+            if (!Pause(UploadTiming::StopPause))
+                return BrokenStatus();
+            m_stream.Purge();
+        }
+        if (Broken())
+            return BrokenStatus();
+        return SendEot() ? Status::Done : Status::HungUp;
+    }
+
+    Status SendWithHandshake()
+    {
+        switch (AwaitAnswer(false))
+        {
+        case Answer::Broken: return BrokenStatus();
+        case Answer::Silent: return Status::TimedOut;
+        default: break;
+        }
+        for (const QByteArray& line : m_lines)
+        {
+            // Stale answers to earlier lines must not accept this one.
+            if (m_request.category == UploadCategory::Coordinates)
+                m_stream.Purge();
+            if (!SendLine(line))
+                return BrokenStatus();
+            switch (AwaitAnswer(true))
+            {
+            case Answer::Broken: return BrokenStatus();
+            case Answer::Silent: return Status::TimedOut;
+            case Answer::Stop: return SendEot() ? Status::StoppedByInstrument : Status::HungUp;
+            case Answer::Ready:
+                if (!Pause(UploadTiming::AcceptedLinePause))
+                    return BrokenStatus();
+                break;
+            }
+        }
+        return SendEot() ? Status::Done : Status::HungUp;
+    }
+
+    IByteStream& m_stream;
+    const UploadRequest& m_request;
+    const QList<QByteArray>& m_lines;
+    const std::atomic<bool>& m_stop;
+    const ProgressSink& m_progress;
+    TransferResult m_result;
+    qint64 m_elapsedMs = 0;
+};
 } // namespace
 
-UploadOutcome SendUpload(CSerialPort& port, const UploadRequest& request, const QList<QByteArray>& lines,
-                         const std::atomic<bool>& stop, IReporter& reporter)
+TransferResult SendUpload(IByteStream& stream, const UploadRequest& request, const QList<QByteArray>& lines,
+                          const std::atomic<bool>& stop, const ProgressSink& progress)
 {
-    if (request.kind != DataKind::UploadT5 && request.kind != DataKind::UploadV2)
-        return UploadOutcome::NothingToDo;
-    if (stop)
-        return UploadOutcome::Cancelled;
-    if (!OpenPort(port, request.config, request.devicePath))
-    {
-        if (stop)
-            return UploadOutcome::Cancelled;
-        reporter.Message(LinkTexts::PortUnavailable(request.config.comPort, request.devicePath), MessageIcon::Exclamation);
-        return UploadOutcome::PortNotOpened;
-    }
-    return request.kind == DataKind::UploadT5 ? SendPaced(port, lines, stop, reporter)
-                                              : SendWithHandshake(port, request, lines, stop, reporter);
-}
-
-UploadOutcome RunUpload(CProjectStore& store, CSerialPort& port, const UploadRequest& request,
-                        const std::atomic<bool>& stop, IReporter& reporter)
-{
-    const UploadLines lines = BuildUploadLines(store, request.kind, request.category, reporter);
-    if (lines.failure)
-        return *lines.failure;
-    return SendUpload(port, request, lines.lines, stop, reporter);
-}
-
-void CancelUpload(CSerialPort& port)
-{
-    SendEot(port);
-    CloseQuietly(port);
+    return CUpload(stream, request, lines, stop, progress).Run();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/link/com_config.h"
-#include "core/upload/upload_outcome.h"
+#include "core/link/transfer.h"
 #include "core/views/data_kind.h"
 
 #include <QByteArray>
@@ -9,10 +9,6 @@
 #include <QString>
 
 #include <atomic>
-
-class CProjectStore;
-class CSerialPort;
-class IReporter;
 
 // What one upload needs, copied when it starts: the worker reads no shared state.
 struct UploadRequest
@@ -23,19 +19,12 @@ struct UploadRequest
     QString devicePath; // empty: the port that config.comPort names
 };
 
-// Opens the port, sends `lines` with the protocol of `request.kind`, ends with EOT, and closes
-// the port. Returns as soon as `stop` is seen set, without touching the port or telling the
-// user anything: whoever stops an upload closes the port (CancelUpload).
-UploadOutcome SendUpload(CSerialPort& port, const UploadRequest& request, const QList<QByteArray>& lines,
-                         const std::atomic<bool>& stop, IReporter& reporter);
-
-// Reads the rows (BuildUploadLines) and sends them: the whole upload for a caller without a window.
-UploadOutcome RunUpload(CProjectStore& store, CSerialPort& port, const UploadRequest& request,
-                        const std::atomic<bool>& stop, IReporter& reporter);
-
-// The user's Cancel: tells the instrument the transfer is over (EOT), gives the byte 20 ms on
-// the wire, then purges and closes the port. Set the upload's stop flag first.
-void CancelUpload(CSerialPort& port);
+// The transfer, on whatever thread runs it: opens the stream, sends `lines` with the protocol
+// of `request.kind`, ends with EOT and closes the stream. When `stop` is seen set it sends EOT,
+// gives it a moment on the wire, purges and closes, all within one poll; a hang-up ends it at
+// once with nothing more sent. `progress` hears of every line that reached the port.
+TransferResult SendUpload(IByteStream& stream, const UploadRequest& request, const QList<QByteArray>& lines,
+                          const std::atomic<bool>& stop, const ProgressSink& progress = {});
 
 // The pauses of the protocols, in milliseconds.
 namespace UploadTiming

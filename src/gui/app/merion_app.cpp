@@ -3,7 +3,6 @@
 #include "gui/app/app_texts.h"
 #include "gui/app/main_frame.h"
 #include "core/link/link_texts.h"
-#include "core/link/serial_port.h"
 #include "core/report/reporter.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
@@ -29,7 +28,6 @@ CMerionApp::CMerionApp(AppOptions options)
     }
     const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
     m_store = std::make_unique<CProjectStore>(path, m_reporter);
-    m_serialPort = std::make_unique<CSerialPort>();
 }
 
 CMerionApp::~CMerionApp()
@@ -106,8 +104,3 @@ bool CMerionApp::ClaimSerialPort(QObject* transfer)
     return true;
 }
 
-void CMerionApp::ReleaseSerialPort(QObject* transfer)
-{
-    if (m_portHolder == transfer)
-        m_portHolder = nullptr;
-}

@@ -13,7 +13,6 @@ class CMainFrame;
 class CPlxDoc;
 class CPlxView;
 class CProjectStore;
-class CSerialPort;
 class IReporter;
 
 
@@ -43,14 +42,10 @@ public:
     CProjectStore& Store() { return *m_store; }
     IReporter& Reporter() { return *m_reporter; }
     CPlxDoc& Document() { return *m_document; }
-    // The one serial port: the download and upload dialogs open it for a transfer, and it
-    // closes when the application object goes.
-    CSerialPort& SerialPort() { return *m_serialPort; }
-    // The one port carries one transfer at a time, whichever dialog starts it: a claim while
-    // another transfer holds the port tells the user and gives false. A claim ends with its
-    // release or when the claiming object is destroyed.
+    // The serial port carries one transfer at a time, whichever dialog starts it: a claim while
+    // another transfer holds the port tells the user and gives false. A claim ends when the
+    // claiming transfer is destroyed (its worker has closed the port by then).
     bool ClaimSerialPort(QObject* transfer);
-    void ReleaseSerialPort(QObject* transfer);
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPlxView* View() const;
 
@@ -72,7 +67,6 @@ private:
     std::unique_ptr<IReporter> m_ownReporter;
     IReporter* m_reporter;
     std::unique_ptr<CProjectStore> m_store;
-    std::unique_ptr<CSerialPort> m_serialPort;
     QPointer<QObject> m_portHolder;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<CPlxDoc> m_document;

@@ -2,18 +2,19 @@
 
 #include "gui/app/merion_app.h"
 #include "core/download/download_texts.h"
-#include "gui/download/download_thread.h"
 #include "gui/files/content_blind_listing.h"
 #include "core/download/v2_records.h"
-#include "core/link/serial_port.h"
+#include "core/link/com_config.h"
 #include "core/report/reporter.h"
+#include "gui/link/transfer_progress_view.h"
+#include "gui/link/transfer_result_report.h"
+#include "gui/link/transfer_runner.h"
 #include "gui/toolkit/combo_width.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
@@ -50,6 +51,8 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     layout->addWidget(m_rawButton, 1, 2);
     layout->addWidget(cancel, 2, 2);
     layout->addWidget(new QLabel(DownloadTexts::Note, this), 3, 0, 1, 3);
+    m_progress = new CTransferProgressView(app, this);
+    layout->addWidget(m_progress, 4, 0, 1, 3);
 
     connect(m_instrumentList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnInstrumentChanged);
     connect(m_downloadTypeList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnDownloadTypeChanged);
@@ -62,15 +65,17 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
 
 CDownloadDlg::~CDownloadDlg()
 {
-    // Every transfer purges and closes the port when it ends, a stopped one too. The port is the
-    // application's, so a dialog without a transfer leaves it alone (an upload may use it).
-    if (!m_thread)
-        return;
-    m_thread->RequestStop();
-    // The worker may be waiting for a message box of the user-interface thread (a row the
-    // database refused): serve those while waiting, or neither side would go on.
-    while (!m_thread->wait(20))
-        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+    // The worker ends at its next poll and closes its port; what it had received by then is
+    // still kept in downloads/.
+    if (m_runner)
+    {
+        m_runner->Cancel();
+        CMerionApp& app = m_app;
+        connect(m_runner, &CTransferRunner::Finished, &app,
+                [&app, request = m_request](const TransferResult& result) { FinishDownload(app.Store(), request, result); });
+    }
+    if (m_progress->isVisible())
+        m_progress->End();
 }
 
 void CDownloadDlg::OnInstrumentChanged(int position)
@@ -105,88 +110,101 @@ void CDownloadDlg::OnDownloadTypeChanged(int position)
 
 void CDownloadDlg::StartParseDownload()
 {
-    if (!m_app.ClaimSerialPort(this))
-        return;
     // T5/T5+ and T8 send measurement jobs; the version 2 entry sends the record kind its list
-    // shows, whatever the list view was switched to meanwhile.
-    if (m_instrument == V2InstrumentPosition)
-        m_app.SetCurrentKind(KindOfV2Record(V2RecordAt(m_app.DownloadTypeIndex()).value_or(V2Record::Meas)));
-    else
-        m_app.SetCurrentKind(DataKind::Meas);
-    PrepareParseDownload(m_app.Store(), m_app.CurrentKind());
-    if (CPlxView* view = m_app.View())
-        view->ClearRows();
+    // shows, whatever the list view was switched to meanwhile. The stored job stays until a new
+    // one has arrived whole.
     Start(false);
 }
 
 void CDownloadDlg::StartRawDownload()
 {
-    if (!m_app.ClaimSerialPort(this))
-        return;
     Start(true);
 }
 
 void CDownloadDlg::Start(bool raw)
 {
-    // One transfer at a time on the one port.
+    // One transfer at a time on the one port: a refusal changes nothing.
+    auto* runner = new CTransferRunner(&m_app);
+    if (!m_app.ClaimSerialPort(runner))
+    {
+        delete runner;
+        return;
+    }
+    m_runner = runner;
+    if (!raw)
+    {
+        if (m_instrument == V2InstrumentPosition)
+            m_app.SetCurrentKind(KindOfV2Record(V2RecordAt(m_app.DownloadTypeIndex()).value_or(V2Record::Meas)));
+        else
+            m_app.SetCurrentKind(DataKind::Meas);
+        if (CPlxView* view = m_app.View())
+            view->ClearRows();
+    }
     EnableTransfers(false);
-    DownloadRequest request;
+    DownloadRequest& request = m_request;
+    request = {};
     request.dataKind = m_app.CurrentKind();
     request.downloadType = m_app.DownloadTypeIndex();
     request.raw = raw;
-    m_thread = new CDownloadThread(m_app.Store(), m_app.SerialPort(), request, this);
-    connect(m_thread, &QThread::finished, this, &CDownloadDlg::OnTransferFinished);
-    m_thread->start(raw ? QThread::NormalPriority : QThread::TimeCriticalPriority);
+    request.instrument = m_instrument == V2InstrumentPosition ? QStringLiteral("v2")
+                                                              : (m_instrument == 1 ? QStringLiteral("t8") : QStringLiteral("t5"));
+    request.config = ReadComConfig(m_app.Store());
+    m_progress->Begin(0);
+    connect(runner, &CTransferRunner::Progressed, m_progress, &CTransferProgressView::Show);
+    connect(runner, &CTransferRunner::Finished, this,
+            [this, request](const TransferResult& result) { OnTransferFinished(request, result); });
+    runner->Start([request](IByteStream& stream, const std::atomic<bool>& stop, const ProgressSink& progress) {
+        return ReceiveDownload(stream, request, stop, progress);
+    });
 }
 
-void CDownloadDlg::OnTransferFinished()
+void CDownloadDlg::OnTransferFinished(const DownloadRequest& request, TransferResult result)
 {
-    CDownloadThread* thread = std::exchange(m_thread, nullptr);
-    if (!thread)
-        return;
-    m_app.ReleaseSerialPort(this);
-    thread->deleteLater();
-    const DownloadRequest& request = thread->Request();
-    const DownloadOutcome& outcome = thread->Outcome();
-    switch (outcome.status)
+    m_progress->End();
+    result = FinishDownload(m_app.Store(), request, std::move(result));
+    if (request.raw && result.status == Status::Done)
     {
-    case DownloadStatus::PortNotOpened:
-        m_app.Reporter().Message(outcome.message, MessageIcon::Exclamation);
-        EnableTransfers(true);
+        FinishRawDownload(result);
         return;
-    case DownloadStatus::TimedOut:
-        m_app.Reporter().Message(outcome.message, MessageIcon::None);
-        EnableTransfers(true);
-        return;
-    case DownloadStatus::Stopped: EnableTransfers(true); return;
-    case DownloadStatus::Received: break;
     }
-    if (request.raw)
+    ReportTransferResult(m_app.Reporter(), result);
+    if (result.status != Status::Done)
     {
-        FinishRawDownload(outcome.received);
+        EnableTransfers(true);
+        // The stored rows are still there: show them again if the list still shows their kind.
+        if (CPlxView* view = m_app.View(); view && !request.raw && m_app.CurrentKind() == request.dataKind)
+            view->ShowTable(request.dataKind);
         return;
     }
     CPlxView* view = m_app.View();
     close();
-    if (view && !outcome.received.isEmpty())
+    if (view && !result.received.isEmpty())
         view->ShowTable(request.dataKind);
 }
 
-void CDownloadDlg::FinishRawDownload(const QByteArray& received)
+void CDownloadDlg::FinishRawDownload(const TransferResult& result)
 {
     EnableTransfers(true);
-    QFileDialog chooser(nullptr);
+    QFileDialog chooser(this);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilter(DownloadTexts::RawFileFilter);
     UseContentBlindListing(&chooser);
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
     {
-        m_app.Reporter().Message(DownloadTexts::NoFileChosen, MessageIcon::Exclamation);
+        // Nothing is lost: the bytes are in downloads/ already; say where.
+        if (!result.keptFile.isEmpty())
+            m_app.Reporter().Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
+        else
+            m_app.Reporter().Message(DownloadTexts::NoFileChosen, MessageIcon::Exclamation);
         return;
     }
-    if (!SaveRawDownload(chooser.selectedFiles().first(), received))
-        m_app.Reporter().Message(DownloadTexts::OpenFileFailed, MessageIcon::Exclamation);
+    if (!SaveRawDownload(chooser.selectedFiles().first(), result.received))
+    {
+        TransferResult failed = result;
+        failed.status = Status::FileNotWritable;
+        ReportTransferResult(m_app.Reporter(), failed);
+    }
 }
 
 void CDownloadDlg::EnableTransfers(bool enabled)

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "core/download/download_job.h"
 
-class CDownloadThread;
+#include <QDialog>
+#include <QPointer>
+
 class CMerionApp;
+class CTransferProgressView;
+class CTransferRunner;
 class QComboBox;
 class QPushButton;
 
 // The download dialog: the instrument, and the two ways to take a job from it. The transfer
-// runs on a thread of its own; whatever it shows or changes in the windows happens here,
-// on the user-interface thread, once it has finished.
+// runs on a worker of its own; whatever it shows or changes in the windows and the project
+// happens here, on the user-interface thread, once it has finished.
 class CDownloadDlg : public QDialog
 {
     Q_OBJECT
@@ -27,8 +31,8 @@ private:
     void OnInstrumentChanged(int position);
     void OnDownloadTypeChanged(int position);
     void Start(bool raw);
-    void OnTransferFinished();
-    void FinishRawDownload(const QByteArray& received);
+    void OnTransferFinished(const DownloadRequest& request, TransferResult result);
+    void FinishRawDownload(const TransferResult& result);
     void EnableTransfers(bool enabled);
 
     CMerionApp& m_app;
@@ -37,5 +41,7 @@ private:
     QComboBox* m_instrumentList;
     QComboBox* m_downloadTypeList;
     int m_instrument = 0;
-    CDownloadThread* m_thread = nullptr;
+    CTransferProgressView* m_progress;
+    QPointer<CTransferRunner> m_runner;
+    DownloadRequest m_request; // of the transfer running or last run
 };

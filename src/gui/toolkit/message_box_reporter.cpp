@@ -20,29 +20,32 @@ QMessageBox::Icon IconOf(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
-template <typename Work> void OnUserInterfaceThread(Work work)
+bool OnUserInterfaceThread()
 {
-    if (QThread::currentThread() == qApp->thread())
-        work();
-    else
-        QMetaObject::invokeMethod(qApp, work, Qt::BlockingQueuedConnection);
+    return QThread::currentThread() == qApp->thread();
+}
+
+void Show(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, AppTexts::Caption, text, QMessageBox::Ok);
+    box.exec();
 }
 } // namespace
 
+// Workers never wait for the window: a message from another thread is queued to the
+// user-interface thread (in order), and a question from there is refused.
 void CMessageBoxReporter::Message(const QString& text, MessageIcon icon)
 {
-    OnUserInterfaceThread([&] {
-        QMessageBox box(IconOf(icon), AppTexts::Caption, text, QMessageBox::Ok);
-        box.exec();
-    });
+    if (OnUserInterfaceThread())
+        Show(IconOf(icon), text);
+    else
+        QMetaObject::invokeMethod(qApp, [text, icon = IconOf(icon)] { Show(icon, text); }, Qt::QueuedConnection);
 }
 
 bool CMessageBoxReporter::Confirm(const QString& question)
 {
-    bool accepted = false;
-    OnUserInterfaceThread([&] {
-        QMessageBox box(QMessageBox::Question, AppTexts::Caption, question, QMessageBox::Ok | QMessageBox::Cancel);
-        accepted = box.exec() == QMessageBox::Ok;
-    });
-    return accepted;
+    if (!OnUserInterfaceThread())
+        return false;
+    QMessageBox box(QMessageBox::Question, AppTexts::Caption, question, QMessageBox::Ok | QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
 }

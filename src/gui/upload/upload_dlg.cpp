@@ -2,11 +2,12 @@
 
 #include "gui/app/merion_app.h"
 #include "core/link/com_config.h"
-#include "core/link/serial_port.h"
 #include "core/store/project_store.h"
 #include "gui/toolkit/combo_width.h"
 #include "core/upload/upload_lines.h"
-#include "gui/upload/upload_signals.h"
+#include "gui/link/transfer_progress_view.h"
+#include "gui/link/transfer_result_report.h"
+#include "gui/link/transfer_runner.h"
 #include "core/upload/upload_texts.h"
 #include "core/upload/upload_transfer.h"
 #include "core/views/data_kind.h"
@@ -17,12 +18,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QThread>
 
-CUploadDlg::CUploadDlg(CMerionApp& app, CSerialPort& port)
-    : m_app(app), m_port(port), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
+CUploadDlg::CUploadDlg(CMerionApp& app)
+    : m_app(app), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
       m_upload(new QPushButton(UploadTexts::UploadButton, this)),
-      m_cancel(new QPushButton(UploadTexts::CancelButton, this)), m_signals(new CUploadSignals(this))
+      m_cancel(new QPushButton(UploadTexts::CancelButton, this)), m_progress(new CTransferProgressView(app, this))
 {
     setWindowTitle(UploadTexts::DialogTitle);
     m_instrument->setObjectName(QStringLiteral("instrumentList"));
@@ -43,6 +43,7 @@ CUploadDlg::CUploadDlg(CMerionApp& app, CSerialPort& port)
     buttons->addWidget(m_upload);
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons, 2, 0, 1, 2);
+    layout->addWidget(m_progress, 3, 0, 1, 2);
 
     m_instrument->addItems(UploadTexts::Instruments);
     m_category->addItem(UploadTexts::CoordinateCategory);
@@ -57,26 +58,20 @@ CUploadDlg::CUploadDlg(CMerionApp& app, CSerialPort& port)
     connect(m_category, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnCategoryChanged);
     connect(m_upload, &QPushButton::clicked, this, &CUploadDlg::OnUpload);
     connect(m_cancel, &QPushButton::clicked, this, &CUploadDlg::reject);
-    connect(m_signals, &CUploadSignals::MessageSent, this,
-            [this](const QString& text, int icon) { m_app.Reporter().Message(text, MessageIcon(icon)); },
-            Qt::QueuedConnection);
-    connect(m_signals, &CUploadSignals::Finished, this, &CUploadDlg::OnFinished, Qt::QueuedConnection);
 }
 
 CUploadDlg::~CUploadDlg()
 {
-    if (IsTransferRunning())
-    {
-        m_stop = true;
-        m_port.Purge();
-        m_port.Close();
-    }
-    StopTransfer();
+    // The worker says goodbye to the instrument (EOT) and closes its port on its own.
+    if (m_runner)
+        m_runner->Cancel();
+    if (m_progress->isVisible())
+        m_progress->End();
 }
 
 bool CUploadDlg::IsTransferRunning() const
 {
-    return m_worker && m_worker->isRunning();
+    return m_runner;
 }
 
 void CUploadDlg::OnInstrumentChanged(int position)
@@ -112,57 +107,55 @@ void CUploadDlg::OnUpload()
 {
     if (IsTransferRunning())
         return;
-    StopTransfer();
-    m_stop = false;
 
     UploadRequest request;
     request.kind = m_instrument->currentIndex() == T8V2 ? DataKind::UploadV2 : DataKind::UploadT5;
     request.category = m_category->currentIndex();
+
+    // The rows are read here, on the thread that owns the store's main connection; a row that
+    // cannot be sent is reported before the port is touched.
+    const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category);
+    if (lines.failure)
+    {
+        TransferResult refused;
+        refused.direction = TransferResult::Direction::Upload;
+        refused.status = *lines.failure;
+        refused.detail = lines.message;
+        ReportTransferResult(m_app.Reporter(), refused);
+        return;
+    }
+    auto* runner = new CTransferRunner(&m_app);
+    if (!m_app.ClaimSerialPort(runner))
+    {
+        delete runner;
+        return;
+    }
+    m_runner = runner;
     m_app.SetCurrentKind(request.kind);
     m_app.SetUploadCategory(request.category);
     request.config = ReadComConfig(m_app.Store());
 
-    // The rows are read here, on the thread that owns the store's main connection; a row that
-    // cannot be sent is reported before the port is touched.
-    const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category, m_app.Reporter());
-    if (lines.failure || !m_app.ClaimSerialPort(this))
-        return;
-
     m_upload->setEnabled(false);
-    CSerialPort& port = m_port;
-    CUploadSignals* sink = m_signals;
-    const std::atomic<bool>& stop = m_stop;
-    m_worker = QThread::create([&port, sink, &stop, request, rows = lines.lines] {
-        const UploadOutcome outcome = SendUpload(port, request, rows, stop, *sink);
-        emit sink->Finished(int(outcome));
+    m_progress->Begin(int(lines.lines.size()));
+    connect(runner, &CTransferRunner::Progressed, m_progress, &CTransferProgressView::Show);
+    connect(runner, &CTransferRunner::Finished, this, &CUploadDlg::OnFinished);
+    runner->Start([request, rows = lines.lines](IByteStream& stream, const std::atomic<bool>& stop,
+                                                 const ProgressSink& progress) {
+        return SendUpload(stream, request, rows, stop, progress);
     });
-    m_worker->setParent(this);
-    m_worker->start(QThread::NormalPriority);
 }
 
 void CUploadDlg::reject()
 {
-    // Only this dialog's own transfer is stopped: an idle dialog leaves the port to whoever has it.
-    if (IsTransferRunning() && !m_stop)
-    {
-        m_stop = true;
-        CancelUpload(m_port);
-    }
+    if (m_runner)
+        m_runner->Cancel();
     QDialog::reject();
 }
 
-void CUploadDlg::OnFinished(int outcome)
+void CUploadDlg::OnFinished(const TransferResult& result)
 {
-    m_app.ReleaseSerialPort(this);
-    if (UploadOutcome(outcome) != UploadOutcome::Cancelled)
+    m_progress->End();
+    ReportTransferResult(m_app.Reporter(), result);
+    if (result.status != Status::Cancelled)
         m_upload->setEnabled(true);
-}
-
-void CUploadDlg::StopTransfer()
-{
-    if (!m_worker)
-        return;
-    m_worker->wait();
-    delete m_worker;
-    m_worker = nullptr;
 }

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QDialog>
+#include "core/link/transfer.h"
 
-#include <atomic>
+#include <QDialog>
+#include <QPointer>
 
 class CMerionApp;
-class CSerialPort;
-class CUploadSignals;
+class CTransferProgressView;
+class CTransferRunner;
 class QComboBox;
 class QPushButton;
-class QThread;
 
 // "上传数据": picks the instrument and what to send, and runs the upload on a worker thread
-// while the main window stays usable. The worker's messages and its end come back as queued
-// signals, so the window never waits for the instrument.
+// while the main window stays usable. The worker's progress and its one result come back as
+// queued signals, so the window never waits for the instrument.
 class CUploadDlg : public QDialog
 {
     Q_OBJECT
 public:
-    CUploadDlg(CMerionApp& app, CSerialPort& port);
+    explicit CUploadDlg(CMerionApp& app);
     ~CUploadDlg() override;
 
     // Instrument positions of the list.
@@ -28,24 +28,21 @@ public:
 
     bool IsTransferRunning() const;
 
-    // Cancel, Esc and the window's close box: a running transfer is told to end (EOT) at once.
+    // Cancel, Esc and the window's close box: a running transfer is told to end; its worker
+    // sends EOT and closes the port within one poll.
     void reject() override;
 
 private:
     void OnInstrumentChanged(int position);
     void OnCategoryChanged(int position);
     void OnUpload();
-    void OnFinished(int outcome);
-    void StopTransfer();
+    void OnFinished(const TransferResult& result);
 
     CMerionApp& m_app;
-    CSerialPort& m_port;
     QComboBox* m_instrument;
     QComboBox* m_category;
     QPushButton* m_upload;
     QPushButton* m_cancel;
-    CUploadSignals* m_signals;
-    QThread* m_worker = nullptr;
-    // Outlives the worker: the dialog waits for it before it goes.
-    std::atomic<bool> m_stop{false};
+    CTransferProgressView* m_progress;
+    QPointer<CTransferRunner> m_runner;
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/link/transfer.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+
+struct CliContext;
+
+// merion-cli's one place where a transfer's result becomes its message and exit status.
+int ReportTransfer(CliContext& context, const TransferResult& result);
+
+// Takes --progress out of a command's words; true when it was there.
+bool TakeProgressOption(QStringList& words);
+
+// Prints a running transfer's progress to standard error about once a second:
+// "received N bytes" or "sent N of M lines". Does nothing when not enabled.
+class CProgressPrinter
+{
+public:
+    explicit CProgressPrinter(bool enabled);
+    ProgressSink Sink();
+
+private:
+    void Print(const TransferProgress& progress);
+
+    bool m_enabled;
+    QElapsedTimer m_sinceLast;
+    bool m_printed = false;
+};

@@ -1,0 +1,25 @@
+#include "core/download/job_writer.h"
+
+#include "core/files/bulk_insert.h"
+#include "core/store/project_store.h"
+#include "core/store/transaction.h"
+
+bool StoreParsedJob(CProjectStore& store, const ParsedJob& job)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return false;
+    for (const QString& table : job.replaces)
+        if (!store.ExecuteSql(QStringLiteral("delete from ") + table))
+            return false;
+    for (const TableRows& table : job.tables)
+    {
+        CBulkInsert insert(store, table.table, table.columns);
+        for (const QStringList& row : table.rows)
+            if (!insert.Add(row.first().toLongLong(), row.mid(1)))
+                return false;
+        if (!insert.Finish())
+            return false;
+    }
+    return transaction.Commit();
+}

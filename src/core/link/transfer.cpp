@@ -1,0 +1,34 @@
+#include "core/link/transfer.h"
+
+#include "core/download/download_texts.h"
+#include "core/link/link_texts.h"
+#include "core/upload/upload_texts.h"
+
+UserMessage MessageOf(const TransferResult& result)
+{
+    const bool upload = result.direction == TransferResult::Direction::Upload;
+    switch (result.status)
+    {
+    case Status::Done:
+        if (upload)
+            return {UploadTexts::Complete, MessageIcon::None};
+        return {};
+    case Status::PortNotOpened:
+        return {LinkTexts::PortUnavailable(result.port, result.device), MessageIcon::Exclamation};
+    case Status::PortBusy: return {LinkTexts::PortBusy, MessageIcon::Exclamation};
+    case Status::TimedOut: return {result.timeoutText, MessageIcon::None};
+    case Status::StoppedByInstrument: return {UploadTexts::StoppedByInstrument, MessageIcon::None};
+    case Status::HungUp:
+        if (upload)
+            return {UploadTexts::Interrupted(result.linesSent, result.linesTotal), MessageIcon::Exclamation};
+        return {DownloadTexts::Interrupted(result.received.size()), MessageIcon::Exclamation};
+    case Status::NoRecords: return {DownloadTexts::NoRecords, MessageIcon::Exclamation};
+    case Status::FileNotWritable: return {DownloadTexts::OpenFileFailed, MessageIcon::Exclamation};
+    case Status::NoFileChosen: return {DownloadTexts::NoFileChosen, MessageIcon::Exclamation};
+    case Status::BadRow: return {result.detail, MessageIcon::Exclamation};
+    case Status::Cancelled:
+    case Status::DatabaseError: // the store has said why
+    case Status::NothingToDo: break;
+    }
+    return {};
+}

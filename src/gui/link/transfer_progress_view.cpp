@@ -1,0 +1,68 @@
+#include "gui/link/transfer_progress_view.h"
+
+#include "gui/app/main_frame.h"
+#include "gui/app/merion_app.h"
+#include "gui/link/transfer_texts.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+QString ProgressText(const TransferProgress& progress)
+{
+    if (progress.total <= 0)
+        return TransferTexts::Received(progress.bytes, progress.lines);
+    if (progress.lines <= 0 || progress.lines >= progress.total)
+        return TransferTexts::Sent(progress.lines, progress.total);
+    // The lines so far set the pace of the ones still to go.
+    const qint64 left = progress.elapsedMs * (progress.total - progress.lines) / progress.lines / 1000;
+    return TransferTexts::SentWithTimeLeft(progress.lines, progress.total, left);
+}
+
+CTransferProgressView::CTransferProgressView(CMerionApp& app, QWidget* parent)
+    : QWidget(parent), m_app(app), m_bar(new QProgressBar(this)), m_text(new QLabel(this))
+{
+    m_bar->setObjectName(QStringLiteral("progressBar"));
+    m_text->setObjectName(QStringLiteral("progressText"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_bar);
+    layout->addWidget(m_text);
+    setVisible(false);
+}
+
+void CTransferProgressView::Begin(int total)
+{
+    // A download does not know its length: the bar just shows that bytes are coming.
+    m_bar->setRange(0, total > 0 ? total : 0);
+    m_bar->setValue(0);
+    Show({0, 0, total, 0});
+    setVisible(true);
+}
+
+void CTransferProgressView::Show(const TransferProgress& progress)
+{
+    if (progress.total > 0)
+        m_bar->setValue(progress.lines);
+    SetText(ProgressText(progress));
+}
+
+void CTransferProgressView::End()
+{
+    setVisible(false);
+    if (CMainFrame* frame = m_app.MainFrame())
+        frame->statusBar()->clearMessage();
+}
+
+QString CTransferProgressView::Text() const
+{
+    return m_text->text();
+}
+
+void CTransferProgressView::SetText(const QString& text)
+{
+    m_text->setText(text);
+    if (CMainFrame* frame = m_app.MainFrame())
+        frame->statusBar()->showMessage(text);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/link/transfer.h"
+
+#include <QWidget>
+
+class CMerionApp;
+class QLabel;
+class QProgressBar;
+
+// A transfer's progress in its dialog (a bar and a line of text) and in the main window's
+// status bar.
+class CTransferProgressView : public QWidget
+{
+    Q_OBJECT
+public:
+    CTransferProgressView(CMerionApp& app, QWidget* parent);
+
+    void Begin(int total); // total lines of an upload; 0 for a download (bar shows activity)
+    void Show(const TransferProgress& progress);
+    void End();
+
+    // The line of text as it stands, for the status bar and the tests.
+    QString Text() const;
+
+private:
+    void SetText(const QString& text);
+
+    CMerionApp& m_app;
+    QProgressBar* m_bar;
+    QLabel* m_text;
+};
+
+// The text a progress event gives.
+QString ProgressText(const TransferProgress& progress);

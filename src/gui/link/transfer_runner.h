@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/link/transfer.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+
+class QThread;
+
+// Runs one transfer on a worker thread that owns its serial port from open to close. The
+// window hears of it only through queued signals: progress while it runs, one result at the
+// end. Cancel only raises the flag; the worker ends within one poll. The runner deletes itself
+// once the worker is done, so a dialog may go at any moment without waiting for it.
+class CTransferRunner : public QObject
+{
+    Q_OBJECT
+public:
+    using Job = std::function<TransferResult(IByteStream& stream, const std::atomic<bool>& stop,
+                                             const ProgressSink& progress)>;
+
+    explicit CTransferRunner(QObject* parent);
+    ~CTransferRunner() override; // only at the program's end can a worker still run: it is stopped
+
+    void Start(Job job);
+    void Cancel();
+
+signals:
+    void Progressed(const TransferProgress& progress);
+    void Finished(const TransferResult& result);
+
+private:
+    QThread* m_thread = nullptr;
+    std::atomic<bool> m_stop{false};
+};
