@@ -67,6 +67,8 @@ private:
         frame->show();
         frame->ClientTabs()->setCurrentWidget(&Plan());
         QVERIFY(QTest::qWaitForWindowExposed(frame));
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame)); // shortcuts work in the active window only
     }
 
     // Three points of the coordinate list: P1 (E 200, N 100), P2 (E 600, N 300), P3 (E 400, N 200).
@@ -129,6 +131,7 @@ private slots:
         QVERIFY(View().selectionModel()->selectedRows().isEmpty()); // a drag picks nothing
 
         // Home, and the tool button, show everything again.
+        Canvas().setFocus();
         QTest::keyClick(&Canvas(), Qt::Key_Home);
         QCOMPARE(Canvas().Frame().PixelsPerMetre(), FittedScale());
         Canvas().ZoomAround({10, 10}, 3);

@@ -18,7 +18,7 @@ inline constexpr const char* Observed = "#2e7d32";
 inline constexpr const char* Entered = "#6a1b9a";
 inline constexpr const char* Selected = "#ff8f00";
 inline constexpr const char* Ink = "#202020";
-inline constexpr double DotRadius = 1.5;
+inline constexpr double DotRadius = 2;
 inline constexpr double SymbolRadius = 4.5;
 
 const char* ColourOf(PlanRole role);

@@ -167,8 +167,6 @@ void CPlanCanvas::mouseReleaseEvent(QMouseEvent* event)
 
 void CPlanCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Home)
-        return FitAll();
     if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)
         return ZoomAround(QPointF(width() / 2.0, height() / 2.0),
                           event->key() == Qt::Key_Plus ? WheelStep : 1 / WheelStep);

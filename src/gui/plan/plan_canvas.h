@@ -7,8 +7,8 @@
 
 #include <QWidget>
 
-// The plan drawn on the screen: wheel zooms around the cursor, dragging pans, Home fits
-// everything, a click picks the nearest point. Each frame draws only what is visible.
+// The plan drawn on the screen: wheel zooms around the cursor (and + and - around the middle),
+// dragging pans, a click picks the nearest point. Each frame draws only what is visible.
 class CPlanCanvas : public QWidget
 {
     Q_OBJECT

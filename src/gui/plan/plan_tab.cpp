@@ -37,6 +37,10 @@ CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
     tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_fit = tools->addAction(PlanViewTexts::FitAll, m_canvas, &CPlanCanvas::FitAll);
     m_fit->setToolTip(PlanViewTexts::FitAllTip);
+    // Home fits wherever the focus is in the tab, the tool row included.
+    m_fit->setShortcut(QKeySequence(Qt::Key_Home));
+    m_fit->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_fit);
     m_names = tools->addAction(PlanViewTexts::Names);
     m_names->setToolTip(PlanViewTexts::NamesTip);
     m_names->setCheckable(true);
