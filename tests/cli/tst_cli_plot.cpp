@@ -18,7 +18,7 @@ QString ReadText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// Runs a tool of the system and gives its standard output (UTF-8).
+// Runs a tool of the system and gives what it printed, standard error included (UTF-8).
 QString Tool(const QString& program, const QStringList& arguments)
 {
     const QString path = QStandardPaths::findExecutable(program);
@@ -28,6 +28,7 @@ QString Tool(const QString& program, const QStringList& arguments)
         return {};
     }
     QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(path, arguments);
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -163,10 +164,17 @@ private slots:
         const CliRun run = RunCli(m_db, {"export", "dxf", File("plan.dxf"), "--kind", "coor"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
-        QVERIFY(ReadText(File("plan.dxf")).contains(QStringLiteral("AC1021")));
+        // A 2004 drawing whose text is GBK, as it declares: 北门 is B1B1 C3C5 there.
+        QFile file(File("plan.dxf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("\r\n$ACADVER\r\n1\r\nAC1018\r\n"));
+        QVERIFY(bytes.contains("\r\n$DWGCODEPAGE\r\n3\r\nANSI_936\r\n"));
+        QVERIFY(bytes.contains("\r\n1\r\n\xB1\xB1\xC3\xC5\r\n"));
 
         const QString info = Tool(QStringLiteral("ogrinfo"), {QStringLiteral("-al"), QStringLiteral("-nomd"), File("plan.dxf")});
         QVERIFY2(info.contains(QStringLiteral("Feature Count: 6")), qPrintable(info));
+        QVERIFY2(!info.contains(QStringLiteral("Warning")) && !info.contains(QStringLiteral("ERROR")), qPrintable(info));
         QVERIFY2(info.contains(QStringLiteral("POINT Z (512345.5 3456789.125 10.25)")), qPrintable(info));
         QVERIFY(info.contains(QStringLiteral("POINT Z (512400 3456800 12)")));
         QVERIFY(info.contains(QStringLiteral("POINT Z (512410 3456810 0)")));
@@ -177,6 +185,16 @@ private slots:
         QVERIFY(info.contains(QStringLiteral("Text (String) = P3")));
         // The label stands half a metre north-east of its point.
         QVERIFY(info.contains(QStringLiteral("POINT Z (512346.0 3456789.625 10.25)")));
+    }
+
+    // A character GBK lacks (the Hangul 한, U+D55C) is written as the escape CAD programs read.
+    void dxfEscapesWhatTheCodePageLacks()
+    {
+        QCOMPARE(RunCli(m_db, {"point", "add", "A한", "10", "20", "0"}).exitCode, 0);
+        QCOMPARE(RunCli(m_db, {"export", "dxf", File("escaped.dxf"), "--kind", "coor"}).exitCode, 0);
+        QFile file(File("escaped.dxf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("\r\n1\r\nA\\U+D55C\r\n"));
     }
 
     void emptyDxfIsStillADrawing()

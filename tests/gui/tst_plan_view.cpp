@@ -227,10 +227,10 @@ private slots:
         QFile dxf(m_dir.filePath("points.dxf"));
         QVERIFY(dxf.open(QIODevice::ReadOnly));
         const QByteArray drawing = dxf.readAll();
-        QVERIFY(drawing.startsWith("0\nSECTION\n2\nHEADER\n"));
-        QVERIFY(drawing.endsWith("0\nEOF\n"));
-        QCOMPARE(drawing.count("\nPOINT\n"), 3);
-        QVERIFY(drawing.contains("\n1\nP2\n"));
+        QVERIFY(drawing.startsWith("0\r\nSECTION\r\n2\r\nHEADER\r\n"));
+        QVERIFY(drawing.endsWith("0\r\nEOF\r\n"));
+        QCOMPARE(drawing.count("\r\nPOINT\r\n"), 3);
+        QVERIFY(drawing.contains("\r\n1\r\nP2\r\n"));
     }
 
     void hiddenPlanReadsTheStoreOnlyWhenShown()

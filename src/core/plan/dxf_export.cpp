@@ -6,7 +6,10 @@
 
 #include <QSaveFile>
 #include <QSet>
-#include <QTextStream>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
 
 namespace
 {
@@ -18,9 +21,41 @@ constexpr double TextOffset = 0.5;
 class CDxfOut
 {
 public:
-    explicit CDxfOut(QTextStream& out) : m_out(out) {}
+    explicit CDxfOut(QIODevice& out) : m_out(out) {}
 
-    void Pair(int code, const QString& value) { m_out << code << '\n' << value << '\n'; }
+    void Pair(int code, const QString& value)
+    {
+        m_out.write(QByteArray::number(code) + "\r\n" + DrawingText(value) + "\r\n");
+    }
+
+    // A text as the drawing's code page (GBK, declared as ANSI_936) has it. A character GBK
+    // lacks is written as the \\U+XXXX escape that CAD programs read in every version.
+    QByteArray DrawingText(const QString& text)
+    {
+        const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii)
+            return text.toLatin1();
+        QByteArray bytes = m_gbk.encode(text);
+        if (QString(m_back.decode(bytes)) == text)
+            return bytes;
+        bytes.clear();
+        for (const QChar c : text)
+        {
+            // The escape has four digits: a character beyond them stays unknown.
+            if (c.isSurrogate())
+            {
+                if (c.isHighSurrogate())
+                    bytes += '?';
+                continue;
+            }
+            const QByteArray one = m_gbk.encode(QStringView(&c, 1));
+            if (QString(m_back.decode(one)) == QStringView(&c, 1))
+                bytes += one;
+            else
+                bytes += QStringLiteral("\\U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper().toLatin1();
+        }
+        return bytes;
+    }
     void Pair(int code, int value) { Pair(code, QString::number(value)); }
     void Number(int code, double value) { Pair(code, QString::number(value, 'g', 15)); }
     // A new handle, written with code 5 (or 105 for a dimension style), and given back.
@@ -71,7 +106,9 @@ public:
     }
 
 private:
-    QTextStream& m_out;
+    QIODevice& m_out;
+    QStringEncoder m_gbk{"GBK"};
+    QStringDecoder m_back{"GBK"};
     int m_nextHandle = 0x20;
 };
 
@@ -79,11 +116,12 @@ void WriteHeader(CDxfOut& dxf, const PlanBounds& bounds, int handleSeed)
 {
     dxf.Section("HEADER");
     dxf.Pair(9, QStringLiteral("$ACADVER"));
-    dxf.Pair(1, QStringLiteral("AC1021")); // AutoCAD 2007: the first version whose text is UTF-8
-    // CAD programs read a 2007 drawing as UTF-8 whatever its code page says, but some readers
-    // (GDAL among them) decode by the declared code page: 65001 is UTF-8's, so both agree.
+    // AutoCAD 2004, the last version whose text follows the declared code page. From 2007 on
+    // text is UTF-8 whatever the header declares, but GDAL (and with it QGIS) decodes every
+    // version by the declared code page: GBK declared as ANSI_936 reads right in both.
+    dxf.Pair(1, QStringLiteral("AC1018"));
     dxf.Pair(9, QStringLiteral("$DWGCODEPAGE"));
-    dxf.Pair(3, QStringLiteral("ANSI_65001"));
+    dxf.Pair(3, QStringLiteral("ANSI_936"));
     dxf.Pair(9, QStringLiteral("$INSUNITS"));
     dxf.Pair(70, 6); // metres
     dxf.Pair(9, QStringLiteral("$EXTMIN"));
@@ -108,16 +146,22 @@ struct BlockRecords
 BlockRecords WriteTables(CDxfOut& dxf, const QStringList& layers)
 {
     BlockRecords records;
+    dxf.Section("CLASSES");
+    dxf.EndSection();
     dxf.Section("TABLES");
     dxf.Table("VPORT", 0, [](const QString&) {});
-    dxf.Table("LTYPE", 1, [&dxf](const QString& table) {
-        dxf.TableEntry("LTYPE", table, "AcDbLinetypeTableRecord");
-        dxf.Pair(2, QStringLiteral("CONTINUOUS"));
-        dxf.Pair(70, 0);
-        dxf.Pair(3, QStringLiteral("Solid line"));
-        dxf.Pair(72, 65);
-        dxf.Pair(73, 0);
-        dxf.Number(40, 0);
+    // AutoCAD expects the two logical line types beside the one the layers use.
+    dxf.Table("LTYPE", 3, [&dxf](const QString& table) {
+        for (const char* name : {"ByBlock", "ByLayer", "CONTINUOUS"})
+        {
+            dxf.TableEntry("LTYPE", table, "AcDbLinetypeTableRecord");
+            dxf.Pair(2, QString::fromLatin1(name));
+            dxf.Pair(70, 0);
+            dxf.Pair(3, qstrcmp(name, "CONTINUOUS") == 0 ? QStringLiteral("Solid line") : QString());
+            dxf.Pair(72, 65);
+            dxf.Pair(73, 0);
+            dxf.Number(40, 0);
+        }
     });
     dxf.Table("LAYER", int(layers.size()), [&dxf, &layers](const QString& table) {
         for (const QString& layer : layers)
@@ -258,8 +302,7 @@ bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
         reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
         return false;
     }
-    QTextStream out(&file); // UTF-8, as the 2007 format wants it
-    CDxfOut dxf(out);
+    CDxfOut dxf(file);
     // The header names a handle above every one in the file: a few for the tables, blocks
     // and dictionaries, one per layer, and two per point.
     WriteHeader(dxf, data.bounds, dxf.NextHandle() + 64 + int(layers.size()) + 2 * int(data.points.size()));
@@ -268,8 +311,7 @@ bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
     WriteEntities(dxf, data, records.modelSpace);
     WriteObjects(dxf);
     dxf.Pair(0, QStringLiteral("EOF"));
-    out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit())
+    if (!file.commit())
     {
         reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
         return false;

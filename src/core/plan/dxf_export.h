@@ -10,7 +10,7 @@ class IReporter;
 // hold (replaced by '_'), Chinese and other letters kept; "0", the default layer, for no code.
 QString DxfLayerName(const QString& code);
 
-// Writes the points as an AutoCAD 2007 ASCII DXF drawing (UTF-8 text): a POINT at
+// Writes the points as an AutoCAD 2004 ASCII DXF drawing (text in GBK, declared): a POINT at
 // (east, north, height) and a TEXT with the name beside it for every point, on one layer
 // per code. Points whose coordinates are no number are left out and counted in a message.
 // "Open file failed!" and false when the file cannot be written.
