@@ -1,5 +1,7 @@
 #include "core/files/files_texts.h"
 #include "core/files/text_import.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 #include "test_database.h"
 
 #include <QFile>
@@ -22,11 +24,13 @@ private:
         return path;
     }
 
-    static QStringList Joined(const QList<QStringList>& rows)
+    // The list after an import: the table's rows with the cells the import shows its own way.
+    static QStringList Shown(CTestDatabase& db, DataKind kind, const ListCellOverlay& overlay = {})
     {
         QStringList joined;
-        for (const QStringList& row : rows)
-            joined << row.join(QLatin1Char('|'));
+        CListReader rows(db.Store(), kind, &overlay);
+        while (rows.Next())
+            joined << rows.Texts(rows.ColumnCount()).join(QLatin1Char('|'));
         return joined;
     }
 
@@ -52,8 +56,9 @@ private slots:
         QTest::newRow("empty coordinates become 0")
             << QByteArray("P2,,,,X\r\n") << 0 << QStringList{"1|Import_Data|P2|0|0|0|X"}
             << QStringList{"1|Import_Data|P2|0|0|0|X"};
-        QTest::newRow("no comma, no field") << QByteArray("P3\r\n") << 0 << QStringList{"1|Import_Data||0|0|0|"}
-                                            << QStringList{"1|Import_Data||0|0|0|"};
+        QTest::newRow("no comma, no field") << QByteArray("P3\r\nP9,1,2,3,Z\r\n") << 0
+                                            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data|P9|1|2|3|Z"}
+                                            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data|P9|1|2|3|Z"};
         QTest::newRow("short line") << QByteArray("P4,100.5") << 0 << QStringList{"1|Import_Data|P4|100.5|0|0|"}
                                     << QStringList{"1|Import_Data|P4|100.5|0|0|"};
         QTest::newRow("fields beyond the format ignored")
@@ -64,9 +69,9 @@ private slots:
             << QByteArray("P1, 5 ,6,7, ABC\r\n") << 0 << QStringList{"1|Import_Data|P1| 5 |6|7| ABC"}
             << QStringList{"1|Import_Data|P1| 5 |6|7|ABC"};
         QTest::newRow("semicolons and tabs are no separators")
-            << QByteArray("P1;1;2;3;A\r\nP2\t1\t2\t3\tB\r\n") << 0
-            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|"}
-            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|"};
+            << QByteArray("P1;1;2;3;A\r\nP2\t1\t2\t3\tB\r\nP9,1,2,3,Z\r\n") << 0
+            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|", "3|Import_Data|P9|1|2|3|Z"}
+            << QStringList{"1|Import_Data||0|0|0|", "2|Import_Data||0|0|0|", "3|Import_Data|P9|1|2|3|Z"};
         QTest::newRow("empty line counts, final line end does not")
             << QByteArray("P1,1,2,3,A\r\n\r\nP2,4,5,6,B\r\n\r\n") << 0
             << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data||0|0|0|", "3|Import_Data|P2|4|5|6|B",
@@ -77,7 +82,20 @@ private slots:
             << QByteArray("P1,1,2,3,A\nP1,4,5,6,B\n") << 0
             << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P1|4|5|6|B"}
             << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P1|4|5|6|B"};
-        QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << QStringList{};
+        QTest::newRow("CR alone ends lines too")
+            << QByteArray("P1,1,2,3,A\rP2,4,5,6,B\r\rP3,7,8,9,C\r") << 0
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P2|4|5|6|B", "3|Import_Data||0|0|0|",
+                           "4|Import_Data|P3|7|8|9|C"}
+            << QStringList{"1|Import_Data|P1|1|2|3|A", "2|Import_Data|P2|4|5|6|B", "3|Import_Data||0|0|0|",
+                           "4|Import_Data|P3|7|8|9|C"};
+        // A GBK lead byte with nothing after it: the line stays, the broken character shows as U+FFFD.
+        QTest::newRow("unfinished character at the end")
+            << QByteArray("P1,1,2,3\n\xb5") << 0
+            << QStringList{"1|Import_Data|P1|1|2|3|", QStringLiteral("2|Import_Data||0|0|0|")}
+            << QStringList{"1|Import_Data|P1|1|2|3|", QStringLiteral("2|Import_Data||0|0|0|")};
+        QTest::newRow("unfinished character ends a field")
+            << QByteArray("P1,1,2,3,\xb5") << 0 << QStringList{QStringLiteral("1|Import_Data|P1|1|2|3|\uFFFD")}
+            << QStringList{QStringLiteral("1|Import_Data|P1|1|2|3|\uFFFD")};
     }
 
     void coordinateLines()
@@ -89,9 +107,9 @@ private slots:
 
         CTestDatabase db;
         db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')"});
-        QList<QStringList> rows;
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &rows), ImportStatus::Done);
-        QCOMPARE(Joined(rows), list);
+        ListCellOverlay codes;
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &codes), ImportStatus::Done);
+        QCOMPARE(Shown(db, DataKind::Coor, codes), list);
         QCOMPARE(db.Rows(CoorColumns()), table);
         // Empty fields are stored as empty texts, never as no value.
         QCOMPARE(db.Rows("select count(*) from CoorEdit where SN is null or NCOOR is null or CODE is null"),
@@ -126,12 +144,11 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')"});
-        QList<QStringList> rows;
         const QString path = WriteFile(db, "12\r\n12,KERB,extra\r\n,EMPTY\r\n\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, path, &rows), ImportStatus::Done);
+        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, path), ImportStatus::Done);
         const QStringList expected{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB",
                                    "3|Import_Code Data||EMPTY", "4|Import_Code Data||"};
-        QCOMPARE(Joined(rows), expected);
+        QCOMPARE(Shown(db, DataKind::Code), expected);
         QCOMPARE(db.Rows("select ID,ATTR,SN,CODE from CodeEdit order by ID"), expected);
     }
 
@@ -146,11 +163,62 @@ private slots:
     {
         QFETCH(QString, file);
         CTestDatabase db;
-        QList<QStringList> rows;
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, QStringLiteral(MERION_TEST_DATA "/files/") + file, &rows),
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, QStringLiteral(MERION_TEST_DATA "/files/") + file),
                  ImportStatus::Done);
         QCOMPARE(db.Rows(CoorColumns()), QStringList{QStringLiteral("1|Import_Data|测点|100.5|200.25|10|树")});
-        QCOMPARE(rows.value(0).value(2), QStringLiteral("测点"));
+    }
+
+    // What gives no record must not replace good rows: a binary file, an empty one, a text in
+    // which no line is a point, code or job record.
+    void refusedFilesKeepTheOldRows_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QByteArray binary("P1,1,2,3,A\r\n");
+        binary += QByteArray(100, '\0');
+        binary += "P2,4,5,6,B\r\n";
+        QTest::newRow("NUL among point lines") << ImportType::Coor << binary << FilesTexts::BinaryFile;
+        QTest::newRow("NUL in a code file") << ImportType::Code << QByteArray("1,A\r\n") + QByteArray(1, '\0') + "\r\n"
+                                            << FilesTexts::BinaryFile;
+        QTest::newRow("NUL in a job") << ImportType::T5 << QByteArray("A,P1,1,2,3,") + QByteArray(1, '\0')
+                                      << FilesTexts::BinaryFile;
+        QTest::newRow("empty point file") << ImportType::Coor << QByteArray() << FilesTexts::NoRecords;
+        QTest::newRow("no comma anywhere") << ImportType::Coor << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
+        QTest::newRow("only line ends") << ImportType::Code << QByteArray("\r\n\r\n\n") << FilesTexts::NoRecords;
+        QTest::newRow("no job record") << ImportType::T5 << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
+        QTest::newRow("no version 2 record") << ImportType::V2 << QByteArray("\r\n") << FilesTexts::NoRecords;
+    }
+
+    void refusedFilesKeepTheOldRows()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        CTestDatabase db;
+        db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')",
+                "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')",
+                "insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')",
+                "insert into \"520Meas\" (ID,ATTR,MARK) values (1,'old','OLD')"});
+        QCOMPARE(ImportFile(db.Store(), type, 0, WriteFile(db, file)), ImportStatus::NotRecords);
+        QCOMPARE(db.Reporter().Messages(), QStringList{message});
+        QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
+        QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"OLD"});
+        QCOMPARE(db.Rows("select SN from CodeEdit"), QStringList{"99"});
+        QCOMPARE(db.Rows("select SN from \"740Meas\""), QStringList{"OLD"});
+        QCOMPARE(db.Rows("select MARK from \"520Meas\""), QStringList{"OLD"});
+    }
+
+    // A NUL past the first 64 KiB does not make a file binary: its lines import as the rules say.
+    void lateNulIsText()
+    {
+        CTestDatabase db;
+        QByteArray file("P1,1,2,3,A\r\n");
+        file += QByteArray(70 * 1024, 'x') + "\r\n";
+        file += QByteArray("P2,4,5,6,") + QByteArray(1, '\0') + "B\r\n";
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file)), ImportStatus::Done);
+        QCOMPARE(db.Count("CoorEdit"), 3);
+        QCOMPARE(db.Rows("select SN from CoorEdit where ID=1"), QStringList{"P1"});
     }
 
     void missingFileChangesNothing()
@@ -202,9 +270,9 @@ private slots:
                                            "E,P5,648000,324000,1.500,TREE,123.456,\t\n"
                                            "A,P1,0012.5,300.25,5.000,\n"
                                            "A,P2,1,2,3,");
-        QList<QStringList> rows{{"stale"}};
-        QCOMPARE(ImportFile(db.Store(), ImportType::T8, 3, path, &rows), ImportStatus::Done);
-        QVERIFY(rows.isEmpty());
+        ListCellOverlay codes;
+        QCOMPARE(ImportFile(db.Store(), ImportType::T8, 3, path, &codes), ImportStatus::Done);
+        QVERIFY(codes.IsEmpty());
         QCOMPARE(db.Rows("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,IH,HA,VA,SD from \"740Meas\" order by ID"),
                  (QStringList{"1|T5(T8)_Meas_Station|ST1|100.000|200.000|10.000|STN||1.500|||",
                               "2|T5(T8)_Meas_Dist|P5||||TREE|1.500||90.0000|45.0000|123.456",

@@ -77,7 +77,8 @@ private slots:
         QStringList panes;
         for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
             panes << label->text();
-        QCOMPARE(panes, QStringList({"如需帮助，请按F1键", "大写", "数字", "滚动"}));
+        // The list's row count, then the four panes of the frame.
+        QCOMPARE(panes, QStringList({"共 0 行", "如需帮助，请按F1键", "大写", "数字", "滚动"}));
 
         // Prompts of the commands: status text before the line break.
         QCOMPARE(frame->CommandAction(Command::Import)->statusTip(), QStringLiteral("导入文件"));

@@ -47,14 +47,17 @@ int RunExport(CliContext& context, const QStringList& arguments)
         return UsageError(QStringLiteral("--separator and --format apply to export file only"), ExportUsage);
 
     if (what == QLatin1String("list"))
-        return Outcome(context, ExportList(path, ListCaptionsOf(*kind), ReadListRows(context.store, *kind),
-                                           context.reporter));
+    {
+        CListReader rows(context.store, *kind);
+        return Outcome(context, ExportList(path, ListCaptionsOf(*kind), rows, context.reporter));
+    }
 
     if (what == QLatin1String("data"))
     {
         if (!HasDataExport(*kind))
             return UsageError(QStringLiteral("export data takes coor, code or alignment"), ExportUsage);
-        return Outcome(context, ExportData(path, *kind, ReadListRows(context.store, *kind), context.reporter));
+        CListReader rows(context.store, *kind);
+        return Outcome(context, ExportData(path, *kind, rows, context.reporter));
     }
 
     if (what == QLatin1String("dxf"))
@@ -75,7 +78,7 @@ int RunExport(CliContext& context, const QStringList& arguments)
     const FormatOption format = ParseFormatOption(parsed, *kind == DataKind::Coor);
     if (!format.problem.isEmpty())
         return UsageError(format.problem, ExportUsage);
-    return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()),
-                                             ReadListRows(context.store, *kind), separators.value(separatorName),
-                                             format.format - 1, context.reporter));
+    CListReader rows(context.store, *kind);
+    return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
+                                             separators.value(separatorName), format.format - 1, context.reporter));
 }

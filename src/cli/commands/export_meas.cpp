@@ -9,6 +9,8 @@
 
 #include <QHash>
 
+#include <memory>
+
 namespace
 {
 const QHash<QString, ShortMeasLayout>& ShortLayouts()
@@ -29,13 +31,16 @@ int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
 {
     const QString what = parsed.positional[0];
     const QString path = parsed.positional[1];
-    QStringList lines;
+    std::function<void(const MeasLineSink&)> produce;
+    std::unique_ptr<CListReader> rows;
 
     if (what != QLatin1String("full"))
     {
         if (!parsed.options.isEmpty())
             return UsageError(QStringLiteral("export %1 takes no options").arg(what), ExportUsage);
-        lines = ShortMeasLines(ShortLayouts().value(what), ReadListRows(context.store, DataKind::Meas));
+        rows = std::make_unique<CListReader>(context.store, DataKind::Meas);
+        const ShortMeasLayout layout = ShortLayouts().value(what);
+        produce = [&rows, layout](const MeasLineSink& sink) { ShortMeasLines(layout, *rows, sink); };
     }
     else
     {
@@ -53,13 +58,15 @@ int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
         const CoordinateOrder coordinateOrder =
             order == QLatin1String("en") ? CoordinateOrder::EastNorth : CoordinateOrder::NorthEast;
         const AngleStyle angleStyle = angles == QLatin1String("dms") ? AngleStyle::Dms : AngleStyle::Degrees;
-        lines = kind == DataKind::Meas
-                    ? FullMeasLines(ReadListRows(context.store, DataKind::Meas), coordinateOrder, angleStyle)
-                    : FullV2MeasLines(ReadListRows(context.store, DataKind::V2Meas), coordinateOrder, angleStyle);
+        rows = std::make_unique<CListReader>(context.store, *kind);
+        if (kind == DataKind::Meas)
+            produce = [&](const MeasLineSink& sink) { FullMeasLines(*rows, coordinateOrder, angleStyle, sink); };
+        else
+            produce = [&](const MeasLineSink& sink) { FullV2MeasLines(*rows, coordinateOrder, angleStyle, sink); };
     }
     // A failed read of the list has been reported already; an empty file would hide it.
     if (context.reporter.FailureReported())
         return ExitStatus::Failure;
-    const bool written = ExportMeasLines(path, lines, context.reporter);
-    return written ? ExitStatus::Success : ExitStatus::Failure;
+    const bool written = ExportMeasLines(path, produce, rows.get(), context.reporter);
+    return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
 }

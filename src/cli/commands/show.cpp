@@ -5,6 +5,8 @@
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
 
+#include <cstdio>
+
 int RunShow(CliContext& context, const QStringList& arguments)
 {
     if (arguments.size() != 1)
@@ -14,8 +16,23 @@ int RunShow(CliContext& context, const QStringList& arguments)
         return UsageError(QStringLiteral("unknown kind %1").arg(arguments.first()), ShowUsage);
 
     context.out << ListCaptionsOf(*kind).join(QLatin1Char('\t')) << '\n';
-    for (const QStringList& row : ReadListRows(context.store, *kind))
-        context.out << row.join(QLatin1Char('\t')) << '\n';
     context.out.flush();
+    // Row after row straight from the table to standard output, in the UTF-8 the store keeps:
+    // a list of a million points is never held whole.
+    CListReader rows(context.store, *kind);
+    QByteArray line;
+    while (rows.Next())
+    {
+        line.clear();
+        for (int column = 0; column < rows.ColumnCount(); ++column)
+        {
+            if (column > 0)
+                line += '\t';
+            line += rows.Cell(column);
+        }
+        line += '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    }
+    std::fflush(stdout);
     return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
 }

@@ -2,9 +2,11 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/store/project_store.h"
+#include "core/store/engine_statement.h"
 #include "core/store/record_set.h"
 #include "core/store/statement.h"
 #include "core/store/transaction.h"
+#include "core/views/list_rows.h"
 
 namespace
 {
@@ -85,22 +87,45 @@ EditOutcome RunAll(CProjectStore& store, const QStringList& statements)
 
 bool Renumber(CProjectStore& store, const QString& table)
 {
-    // Read every row first: the updates below change the table being walked.
-    QList<qint64> rowIds;
+    // The rows are numbered 1, 2, 3 … in the order they were stored (by rowid). Rowids run
+    // without gaps except where rows were deleted, so a row's number is its rowid less the
+    // rows missing before it: one read of the rowids finds the runs, and one update sets
+    // every number from its rowid, writing only the rows whose number changes. With many runs
+    // a numbering window does the same.
+    constexpr qsizetype MaxRuns = 32;
+    QList<QPair<qint64, qint64>> runs; // first rowid of a run, what its rowids exceed their numbers by
     {
-        const auto rows = store.GetRecordSet(QStringLiteral("select rowid from ") + table + QStringLiteral(" order by rowid"));
-        if (!rows->IsValid())
+        CEngineStatement rowids(store, QStringLiteral("select rowid from ") + QuotedName(table) + QStringLiteral(" order by rowid"));
+        qint64 number = 0;
+        qint64 previous = 0;
+        while (runs.size() <= MaxRuns && rowids.Next())
+        {
+            const qint64 rowid = rowids.Integer(0);
+            ++number;
+            if (runs.isEmpty() || rowid != previous + 1)
+                runs.append({rowid, rowid - number});
+            previous = rowid;
+        }
+        if (rowids.Failed())
             return false;
-        for (; !rows->IsEOF(); rows->MoveNext())
-            rowIds << rows->GetValue(0).toLongLong();
     }
-    int counter = 1;
-    for (const qint64 rowId : rowIds)
+    if (runs.isEmpty())
+        return true;
+    QString number;
+    if (runs.size() > MaxRuns)
+        return store.ExecuteSql(QStringLiteral("update %1 set ID = numbered.n from (select rowid as r, row_number() over "
+                                               "(order by rowid) as n from %1) as numbered "
+                                               "where %1.rowid = numbered.r and %1.ID is not numbered.n")
+                                    .arg(table));
+    if (runs.size() == 1)
+        number = QStringLiteral("rowid - %1").arg(runs.first().second);
+    else
     {
-        if (!store.ExecuteSql(QStringLiteral("update %1 set ID=%2 where rowid=%3").arg(table).arg(counter).arg(rowId)))
-            return false;
-        ++counter;
+        number = QStringLiteral("rowid - case");
+        for (qsizetype i = 0; i + 1 < runs.size(); ++i)
+            number += QStringLiteral(" when rowid < %1 then %2").arg(runs[i + 1].first).arg(runs[i].second);
+        number += QStringLiteral(" else %1 end").arg(runs.last().second);
     }
-    return true;
+    return store.ExecuteSql(QStringLiteral("update %1 set ID = %2 where ID is not (%2)").arg(table, number));
 }
 } // namespace TableRows

@@ -1,95 +1,104 @@
 #include "core/files/bulk_insert.h"
 
-#include "core/report/reporter.h"
-#include "core/store/project_store.h"
-
-#include <QSqlError>
-#include <QVariant>
+#include "core/store/engine_statement.h"
 
 namespace
 {
 constexpr int RowsPerStatement = 64;
 
-// Qt binds a null string as no value; the tables keep the empty text.
-QString BoundText(QStringView text)
+// Appends at most `limit` of a row's texts in UTF-8 to `waiting`; how many were given.
+template <typename Texts, typename ToUtf8>
+int TakeTexts(QList<QByteArray>& waiting, const Texts& texts, int limit, ToUtf8 toUtf8)
 {
-    static const QString empty = QStringLiteral("");
-    return text.isEmpty() ? empty : text.toString();
-}
-
-// "(:p0,:p1,…)" for the row at `row`. Named placeholders: Qt looks those up directly, where a
-// positional bind builds a name for every value.
-QString RowMarks(const QStringList& names, int row, int columns)
-{
-    return QLatin1Char('(') + names.mid(qsizetype(row) * columns, columns).join(QLatin1Char(',')) + QLatin1Char(')');
+    int given = 0;
+    for (const auto& text : texts)
+    {
+        if (given++ < limit)
+            waiting << toUtf8(text);
+    }
+    return qMin(given, limit);
 }
 } // namespace
 
 CBulkInsert::CBulkInsert(CProjectStore& store, const QString& table, const QStringList& columns)
-    : m_store(store), m_batch(store.Database()), m_columns(int(columns.size()))
+    : m_store(store), m_columns(int(columns.size()))
 {
     QStringList quoted;
     for (const QString& column : columns)
         quoted << QLatin1Char('"') + column + QLatin1Char('"');
     m_head = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES ").arg(table, quoted.join(QLatin1Char(',')));
-    for (int i = 0; i < RowsPerStatement * m_columns; ++i)
-        m_names << QStringLiteral(":p%1").arg(i);
-    QStringList rows;
-    for (int row = 0; row < RowsPerStatement; ++row)
-        rows << RowMarks(m_names, row, m_columns);
-    if (!m_batch.prepare(m_head + rows.join(QLatin1Char(','))))
-        Fail(m_batch);
+    m_batch = std::make_unique<CEngineStatement>(store, Statement(RowsPerStatement));
+    m_failed = !m_batch->IsValid();
+    m_waiting.reserve(RowsPerStatement * (m_columns - 1));
 }
 
-bool CBulkInsert::Fail(const QSqlQuery& query)
+CBulkInsert::~CBulkInsert() = default;
+
+QString CBulkInsert::Statement(int rows) const
 {
-    if (!m_failed)
-        m_store.Reporter().Message(CProjectStore::Describe(query.lastError()));
-    m_failed = true;
-    return false;
+    QString row = QStringLiteral("(?");
+    for (int i = 1; i < m_columns; ++i)
+        row += QStringLiteral(",?");
+    row += QLatin1Char(')');
+    QStringList all;
+    for (int i = 0; i < rows; ++i)
+        all << row;
+    return m_head + all.join(QLatin1Char(','));
+}
+
+bool CBulkInsert::Add(qlonglong id, std::initializer_list<QByteArrayView> utf8)
+{
+    return !m_failed && Queued(id, TakeTexts(m_waiting, utf8, m_columns - 1, [](QByteArrayView text) {
+                           return text.toByteArray();
+                       }));
 }
 
 bool CBulkInsert::Add(qlonglong id, std::initializer_list<QStringView> texts)
 {
-    return AddRow(id, texts);
+    return !m_failed &&
+           Queued(id, TakeTexts(m_waiting, texts, m_columns - 1, [](QStringView text) { return text.toUtf8(); }));
 }
 
 bool CBulkInsert::Add(qlonglong id, const QStringList& texts)
 {
-    return AddRow(id, texts);
+    return !m_failed &&
+           Queued(id, TakeTexts(m_waiting, texts, m_columns - 1, [](const QString& text) { return text.toUtf8(); }));
 }
 
-template <typename Texts> bool CBulkInsert::AddRow(qlonglong id, const Texts& texts)
+bool CBulkInsert::Queued(qlonglong id, int given)
 {
-    if (m_failed)
-        return false;
-    qsizetype at = qsizetype(m_waiting) * m_columns;
-    m_batch.bindValue(m_names[at++], id);
-    for (const auto& text : texts)
-        m_batch.bindValue(m_names[at++], BoundText(text));
-    if (++m_waiting < RowsPerStatement)
+    // Texts not given are stored empty.
+    for (; given < m_columns - 1; ++given)
+        m_waiting << QByteArray();
+    m_ids << id;
+    if (m_ids.size() < RowsPerStatement)
         return true;
-    m_waiting = 0;
-    return m_batch.exec() || Fail(m_batch);
+    return Store(*m_batch);
+}
+
+bool CBulkInsert::Store(CEngineStatement& statement)
+{
+    int position = 1;
+    qsizetype text = 0;
+    for (const qlonglong rowId : m_ids)
+    {
+        statement.BindInteger(position++, rowId);
+        for (int column = 1; column < m_columns; ++column)
+            statement.BindText(position++, m_waiting[text++]);
+    }
+    m_ids.clear();
+    m_waiting.clear();
+    m_failed = !statement.Execute();
+    return !m_failed;
 }
 
 bool CBulkInsert::Finish()
 {
     if (m_failed)
         return false;
-    if (m_waiting == 0)
+    if (m_ids.isEmpty())
         return true;
-    // The last rows, fewer than a batch: one statement of just that many rows, with the values
-    // already bound by name.
-    QStringList rows;
-    for (int row = 0; row < m_waiting; ++row)
-        rows << RowMarks(m_names, row, m_columns);
-    QSqlQuery rest(m_store.Database());
-    if (!rest.prepare(m_head + rows.join(QLatin1Char(','))))
-        return Fail(rest);
-    const qsizetype count = qsizetype(m_waiting) * m_columns;
-    for (qsizetype i = 0; i < count; ++i)
-        rest.bindValue(m_names[i], m_batch.boundValue(m_names[i]));
-    m_waiting = 0;
-    return rest.exec() || Fail(rest);
+    // The last rows, fewer than a batch: one statement of just that many rows.
+    CEngineStatement rest(m_store, Statement(int(m_ids.size())));
+    return Store(rest);
 }

@@ -1,26 +1,30 @@
 #pragma once
 
-#include <QSqlQuery>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
 #include <initializer_list>
+#include <memory>
 
+class CEngineStatement;
 class CProjectStore;
 
-// Appends many rows to one table through prepared statements with bound values, 64 rows per
-// statement: a million-line import then runs a few thousand statements instead of a million.
-// Run it inside a CTransaction and call Finish before committing.
+// Appends many rows to one table through prepared statements with values bound by position,
+// 64 rows per statement: a million-line import then runs a few thousand statements instead of
+// a million. Run it inside a CTransaction and call Finish before committing.
 class CBulkInsert
 {
 public:
     // `columns` are the ID column (a number) followed by the text columns.
     CBulkInsert(CProjectStore& store, const QString& table, const QStringList& columns);
+    ~CBulkInsert();
 
     // Adds one row: its ID and its texts in column order (an empty or missing text is stored as
     // the empty text, never as no value). A failure is reported once and gives false; the
     // caller abandons its transaction.
+    bool Add(qlonglong id, std::initializer_list<QByteArrayView> utf8);
     bool Add(qlonglong id, std::initializer_list<QStringView> texts);
     // The same with the texts in a list, for rows whose width is known only at run time.
     bool Add(qlonglong id, const QStringList& texts);
@@ -28,14 +32,15 @@ public:
     bool Finish();
 
 private:
-    bool Fail(const QSqlQuery& query);
-    template <typename Texts> bool AddRow(qlonglong id, const Texts& texts);
+    QString Statement(int rows) const;
+    bool Queued(qlonglong id, int given);
+    bool Store(CEngineStatement& statement); // binds the waiting rows and runs it // the row's texts are waiting; stores a full batch
 
     CProjectStore& m_store;
-    QString m_head;      // INSERT INTO … VALUES
-    QStringList m_names; // placeholder names, row after row
-    QSqlQuery m_batch;
+    QString m_head; // INSERT INTO … VALUES
     int m_columns;
-    int m_waiting = 0;
+    std::unique_ptr<CEngineStatement> m_batch;
+    QList<QByteArray> m_waiting; // the texts of the rows not yet stored, row after row
+    QList<qlonglong> m_ids;
     bool m_failed = false;
 };

@@ -15,6 +15,11 @@ inline const QString CannotCreatePath = QStringLiteral("Can not create a file pa
 inline const QString CannotSelectPath = QStringLiteral("Can not select a file path!");
 inline const QString Success = QStringLiteral("Success!");
 inline const QString ExportDataSuccess = QStringLiteral("Export Data Success!");
+// An import refuses what is no text of records and keeps the old rows.
+inline const QString BinaryFile =
+    QStringLiteral("The file is not a text file (it holds binary data): nothing was imported, the old rows are kept.");
+inline const QString NoRecords =
+    QStringLiteral("No line of the file gives a record: nothing was imported, the old rows are kept.");
 
 // Row origins written by the import.
 inline const QString ImportCoorAttr = QStringLiteral("Import_Data");

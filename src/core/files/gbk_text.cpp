@@ -8,7 +8,7 @@
 
 namespace
 {
-bool IsAscii(const QByteArray& bytes)
+bool IsAscii(QByteArrayView bytes)
 {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
 }
@@ -80,10 +80,19 @@ void CTextFileWriter::WriteLine(QStringView line)
     WriteLineBytes(EncodeGbk(line));
 }
 
-void CTextFileWriter::WriteLineBytes(const QByteArray& line)
+void CTextFileWriter::WriteLineBytes(QByteArrayView line)
 {
-    m_file.write(line);
+    m_file.write(line.data(), line.size());
     m_file.write("\r\n", 2);
+}
+
+void CTextFileWriter::WriteUtf8Line(QByteArrayView line)
+{
+    // ASCII is the same in UTF-8 and GBK: most lines go out as they came from the store.
+    if (IsAscii(line))
+        WriteLineBytes(line);
+    else
+        WriteLine(QString::fromUtf8(line));
 }
 
 bool CTextFileWriter::Commit()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
 #include <QList>
@@ -30,7 +31,8 @@ public:
     explicit CTextFileWriter(const QString& path);
     bool Open(); // creates the file (an existing one is replaced at Commit)
     void WriteLine(QStringView line);
-    void WriteLineBytes(const QByteArray& line); // already encoded; CR LF is appended
+    void WriteLineBytes(QByteArrayView line); // already encoded; CR LF is appended
+    void WriteUtf8Line(QByteArrayView line);  // a line read from the store, written in GBK
     bool Commit();
 
 private:

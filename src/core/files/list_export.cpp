@@ -5,14 +5,15 @@
 #include "core/files/gbk_text.h"
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 
 #include <QFileInfo>
 
 namespace
 {
 // Writes one line per row, the cells of `columns` joined by `separator`.
-bool WriteColumns(const QString& path, const QStringList* header, const QList<QStringList>& rows,
-                  const QList<int>& columns, const QString& separator, IReporter& reporter)
+bool WriteColumns(const QString& path, const QStringList* header, IListRows& rows, const QList<int>& columns,
+                  const QString& separator, IReporter& reporter)
 {
     CTextFileWriter writer(path);
     if (!writer.Open())
@@ -22,18 +23,22 @@ bool WriteColumns(const QString& path, const QStringList* header, const QList<QS
     }
     if (header)
         writer.WriteLine(header->join(separator));
-    QString line;
-    for (const QStringList& row : rows)
+    const QByteArray glue = separator.toUtf8();
+    QByteArray line;
+    while (rows.Next())
     {
         line.clear();
         for (qsizetype i = 0; i < columns.size(); ++i)
         {
             if (i > 0)
-                line += separator;
-            line += row.value(columns[i]);
+                line += glue;
+            line += rows.Cell(columns[i]);
         }
-        writer.WriteLine(line);
+        writer.WriteUtf8Line(line);
     }
+    // A read that broke off has been reported; the old file stays rather than half a list.
+    if (rows.Failed())
+        return false;
     if (!writer.Commit())
     {
         reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
@@ -51,8 +56,7 @@ QList<int> ColumnRange(int first, int count)
 }
 } // namespace
 
-bool ExportList(const QString& path, const QStringList& captions, const QList<QStringList>& rows,
-                IReporter& reporter)
+bool ExportList(const QString& path, const QStringList& captions, IListRows& rows, IReporter& reporter)
 {
     QStringList header;
     for (const QString& caption : captions)
@@ -62,6 +66,13 @@ bool ExportList(const QString& path, const QStringList& captions, const QList<QS
         return false;
     reporter.Message(FilesTexts::DataExportSuccess, MessageIcon::Information);
     return true;
+}
+
+bool ExportList(const QString& path, const QStringList& captions, const QList<QStringList>& rows,
+                IReporter& reporter)
+{
+    CMemoryListRows memory(rows);
+    return ExportList(path, captions, memory, reporter);
 }
 
 QString OutputSeparator(const QString& path, int separatorIndex)
@@ -80,12 +91,19 @@ QString OutputSeparator(const QString& path, int separatorIndex)
     }
 }
 
-bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
-                      int separatorIndex, int formatIndex, IReporter& reporter)
+bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, IListRows& rows, int separatorIndex,
+                      int formatIndex, IReporter& reporter)
 {
     const QList<int> columns =
         kind == DataKind::Coor ? CoordinateFormat(formatIndex) : ColumnRange(2, columnCount);
     return WriteColumns(path, nullptr, rows, columns, OutputSeparator(path, separatorIndex), reporter);
+}
+
+bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
+                      int separatorIndex, int formatIndex, IReporter& reporter)
+{
+    CMemoryListRows memory(rows);
+    return ExportOutputFile(path, kind, columnCount, memory, separatorIndex, formatIndex, reporter);
 }
 
 bool HasDataExport(DataKind kind)
@@ -93,7 +111,7 @@ bool HasDataExport(DataKind kind)
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows, IReporter& reporter)
+bool ExportData(const QString& path, DataKind kind, IListRows& rows, IReporter& reporter)
 {
     if (!HasDataExport(kind))
         return false;
@@ -102,4 +120,10 @@ bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& ro
         return false;
     reporter.Message(FilesTexts::ExportSuccess, MessageIcon::Information);
     return true;
+}
+
+bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows, IReporter& reporter)
+{
+    CMemoryListRows memory(rows);
+    return ExportData(path, kind, memory, reporter);
 }

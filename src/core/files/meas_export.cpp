@@ -4,6 +4,7 @@
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
 #include "core/report/reporter.h"
+#include "core/views/list_rows.h"
 
 #include <cmath>
 
@@ -15,6 +16,9 @@ namespace Meas
 constexpr int Attr = 1, Sn = 2, North = 3, East = 4, Height = 5, Code = 6, Ph = 7, Hd = 9, Ih = 10, Ha = 11,
               Va = 12, Sd = 13;
 }
+
+constexpr int MeasColumns = 15;
+constexpr int V2MeasColumns = 23;
 
 // Column of DATAn in the 520Meas list; the type mark stands before DATA1.
 constexpr int V2Mark = 2;
@@ -142,12 +146,11 @@ QString FormatComputed(double value)
     return text;
 }
 
-QStringList ShortMeasLines(ShortMeasLayout layout, const QList<QStringList>& rows)
+void ShortMeasLines(ShortMeasLayout layout, IListRows& rows, const MeasLineSink& sink)
 {
-    QStringList lines;
-    lines.reserve(rows.size());
-    for (const QStringList& row : rows)
+    while (rows.Next())
     {
+        const QStringList row = rows.Texts(MeasColumns);
         QStringList fields{Cell(row, Meas::Sn)};
         switch (layout)
         {
@@ -165,59 +168,68 @@ QStringList ShortMeasLines(ShortMeasLayout layout, const QList<QStringList>& row
             break;
         }
         fields << Cell(row, Meas::Ph);
-        lines << fields.join(Comma());
+        sink(fields.join(Comma()));
     }
-    return lines;
 }
 
-QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+void FullMeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink)
 {
-    QStringList lines{Header(order)};
+    sink(Header(order));
     QString instrumentHeight;
     // Every line takes the coordinates of the row after it, so the last row writes nothing.
-    qsizetype i = 0;
-    while (i + 1 < rows.size())
+    if (!rows.Next())
+        return;
+    QStringList row = rows.Texts(MeasColumns);
+    bool more = rows.Next();
+    while (more)
     {
-        const QStringList& row = rows[i];
-        const QStringList& next = rows[i + 1];
-        qsizetype step = 1;
+        QStringList next = rows.Texts(MeasColumns);
+        bool skip = false;
         const QString attr = Cell(row, Meas::Attr);
         if (attr.contains(QLatin1String("Station")))
         {
             instrumentHeight = Cell(row, Meas::Ih).trimmed();
-            lines << (QStringList{Cell(row, Meas::Sn)} +
-                      Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order) +
-                      QStringList{instrumentHeight})
-                         .join(Comma());
+            sink((QStringList{Cell(row, Meas::Sn)} +
+                  Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order) +
+                  QStringList{instrumentHeight})
+                     .join(Comma()));
         }
         if (attr.contains(QLatin1String("Dist")) && Cell(next, Meas::Attr).contains(QLatin1String("Measure")))
         {
-            lines << MeasurementLine(row, next, instrumentHeight, order, angles);
-            step = 2;
+            sink(MeasurementLine(row, next, instrumentHeight, order, angles));
+            skip = true;
         }
-        i += step;
+        if (skip)
+        {
+            // The observation and its "Measure" row are done: the walk goes on after both.
+            if (!rows.Next())
+                return;
+            next = rows.Texts(MeasColumns);
+        }
+        row = std::move(next);
+        more = rows.Next();
     }
-    return lines;
 }
 
-QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink)
 {
-    QStringList lines{Header(order)};
+    sink(Header(order));
     QString instrumentHeight;
-    for (const QStringList& row : rows)
+    while (rows.Next())
     {
+        const QStringList row = rows.Texts(V2MeasColumns);
         const auto data = [&row](int n) { return Cell(row, V2Data(n)); };
         const QString mark = Cell(row, V2Mark);
         // Station: name, north, east, height, instrument height.
         if (mark.contains(QLatin1String("Station")))
         {
             instrumentHeight = data(5).trimmed();
-            lines << (QStringList{data(1)} + Position(data(3), data(2), data(4), order) + QStringList{instrumentHeight})
-                         .join(Comma());
+            sink((QStringList{data(1)} + Position(data(3), data(2), data(4), order) + QStringList{instrumentHeight})
+                     .join(Comma()));
         }
         // Stake point: name, north, east, height.
         if (mark.contains(QLatin1String("Stake Point")))
-            lines << (QStringList{data(1)} + Position(data(4), data(3), data(5), order)).join(Comma());
+            sink((QStringList{data(1)} + Position(data(4), data(3), data(5), order)).join(Comma()));
         // Angle and distance: the point's name and position, the heights, angles and distances, its code.
         if (mark.contains(QLatin1String("Angle,Dist")))
         {
@@ -227,13 +239,41 @@ QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder orde
             fields << Position(data(9), data(8), data(10), order) << instrumentHeight << data(7)
                    << V2Angle(data(2), angles) << V2Angle(data(3), angles) << sd << hd
                    << FormatComputed(Leg(LeadingNumber(sd), LeadingNumber(hd))) << data(19);
-            lines << fields.join(Comma());
+            sink(fields.join(Comma()));
         }
     }
-    return lines;
 }
 
-bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter)
+namespace
+{
+template <typename Produce>
+QStringList Collected(const QList<QStringList>& rows, Produce produce)
+{
+    CMemoryListRows memory(rows);
+    QStringList lines;
+    produce(memory, [&lines](const QString& line) { lines << line; });
+    return lines;
+}
+} // namespace
+
+QStringList ShortMeasLines(ShortMeasLayout layout, const QList<QStringList>& rows)
+{
+    return Collected(rows, [layout](IListRows& memory, const MeasLineSink& sink) { ShortMeasLines(layout, memory, sink); });
+}
+
+QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+{
+    return Collected(rows, [=](IListRows& memory, const MeasLineSink& sink) { FullMeasLines(memory, order, angles, sink); });
+}
+
+QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles)
+{
+    return Collected(rows,
+                     [=](IListRows& memory, const MeasLineSink& sink) { FullV2MeasLines(memory, order, angles, sink); });
+}
+
+bool ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
+                     const IListRows* rows, IReporter& reporter)
 {
     CTextFileWriter writer(path);
     if (!writer.Open())
@@ -241,8 +281,9 @@ bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& r
         reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
         return false;
     }
-    for (const QString& line : lines)
-        writer.WriteLine(line);
+    produce([&writer](const QString& line) { writer.WriteLine(line); });
+    if (rows && rows->Failed())
+        return false;
     if (!writer.Commit())
     {
         reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
@@ -250,4 +291,15 @@ bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& r
     }
     reporter.Message(FilesTexts::ExportDataSuccess, MessageIcon::Information);
     return true;
+}
+
+bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter)
+{
+    return ExportMeasLines(
+        path,
+        [&lines](const MeasLineSink& sink) {
+            for (const QString& line : lines)
+                sink(line);
+        },
+        nullptr, reporter);
 }

@@ -4,7 +4,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class IListRows;
 class IReporter;
+
+// Where the line producers below put their lines, one at a time.
+using MeasLineSink = std::function<void(const QString& line)>;
 
 // The measurement exports of a job list. They take the list's cell texts, row by row (the
 // columns of the 740Meas or 520Meas list), so a file holds what the surveyor sees; fields are
@@ -35,16 +41,22 @@ QString DegreesToDmsTruncated(double degrees);
 QString FormatComputed(double value);
 
 // The lines of the three short layouts of a 740Meas list, one per row.
+void ShortMeasLines(ShortMeasLayout layout, IListRows& rows, const MeasLineSink& sink);
 QStringList ShortMeasLines(ShortMeasLayout layout, const QList<QStringList>& rows);
 
 // The full layout "PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE" of a 740Meas list: a header, then a
 // station line for every station row and a measurement line for every "Dist" row followed by
 // its "Measure" row. The coordinates come from the row after the station or the observation.
+void FullMeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink);
 QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles);
 
 // The same layout of a 520Meas list: station, stake-point and angle-and-distance lines.
+void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink);
 QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles);
 
-// Writes `lines` to `path` and reports "Export Data Success!"; a file that cannot be created
-// gives "Open file failed!" and is left untouched.
+// Writes the lines that `produce` gives its sink to `path`, as they come, and reports "Export
+// Data Success!"; a file that cannot be created gives "Open file failed!" and is left
+// untouched, and so is one whose rows could not be read (`rows`, when given, tells).
+bool ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
+                     const IListRows* rows, IReporter& reporter);
 bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter);

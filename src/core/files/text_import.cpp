@@ -6,128 +6,160 @@
 #include "core/files/bulk_insert.h"
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
-#include "core/files/gbk_text.h"
+#include "core/files/text_lines.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
+#include "core/views/list_rows.h"
 
 #include <array>
 
 namespace
 {
 constexpr int MaxFields = 6;
-using Fields = std::array<QStringView, MaxFields>;
+using Fields = std::array<QByteArrayView, MaxFields>;
+
+// The list column that shows a point's code.
+constexpr int CoorCodeColumn = 6;
 
 // The first `limit` comma-separated fields of a line. Only commas separate: a line of
 // blanks, tabs or semicolons holds no comma, and a line without a comma yields no field at
 // all, not even the first. Fields keep their blanks.
-Fields SplitFields(QStringView line, int limit)
+Fields SplitFields(QByteArrayView line, int limit)
 {
     Fields fields;
-    if (!line.contains(QLatin1Char(',')))
+    if (!line.contains(','))
         return fields;
     qsizetype start = 0;
     for (int i = 0; i < limit; ++i)
     {
-        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
+        const qsizetype comma = line.indexOf(',', start);
         if (comma < 0)
         {
-            fields[i] = line.mid(start);
+            fields[i] = line.sliced(start);
             break;
         }
-        fields[i] = line.mid(start, comma - start);
+        fields[i] = line.sliced(start, comma - start);
         start = comma + 1;
     }
     return fields;
 }
 
-QStringView CoordinateText(QStringView field)
+QByteArrayView CoordinateText(QByteArrayView field)
 {
-    return field.isEmpty() ? QStringView(u"0") : field;
+    return field.isEmpty() ? QByteArrayView("0") : field;
 }
 
-bool ImportCoordinates(CProjectStore& store, const QList<QStringView>& lines, int formatIndex,
-                       QList<QStringList>* listRows)
+// Why an import stopped short of storing.
+enum class Stop
+{
+    None,
+    NoRecords,
+    Store,
+};
+
+Stop ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int formatIndex, ListCellOverlay* shownCodes)
 {
     const QList<int>& format = CoordinateFormat(formatIndex);
     CTransaction transaction(store);
     if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CoorEdit")))
-        return false;
-    CBulkInsert insert(store, QStringLiteral("CoorEdit"),
-                       {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
+        return Stop::Store;
+    CBulkInsert insert(store, QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
+    const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
+    QByteArray line;
+    QByteArray trimmedBuffer;
     qlonglong number = 0;
-    for (QStringView line : lines)
+    bool anyRecord = false;
+    while (reader.Next(line))
     {
         ++number;
+        anyRecord = anyRecord || line.contains(',');
         const Fields fields = SplitFields(line, int(format.size()));
-        std::array<QStringView, CoorColumn::Count> cells;
+        std::array<QByteArrayView, CoorColumn::Count> cells;
         for (qsizetype i = 0; i < format.size(); ++i)
             cells[format[i]] = fields[i];
         // The file's serial number is dropped: rows are numbered as they are read.
-        const QStringView name = cells[CoorColumn::Name];
-        const QStringView north = CoordinateText(cells[CoorColumn::North]);
-        const QStringView east = CoordinateText(cells[CoorColumn::East]);
-        const QStringView height = CoordinateText(cells[CoorColumn::Height]);
-        const QStringView code = cells[CoorColumn::Code];
-        if (!insert.Add(number, {FilesTexts::ImportCoorAttr, name, north, east, height, code.trimmed()}))
-            return false;
-        if (listRows)
-            listRows->append({QString::number(number), FilesTexts::ImportCoorAttr, name.toString(), north.toString(),
-                              east.toString(), height.toString(), code.toString()});
+        const QByteArrayView code = cells[CoorColumn::Code];
+        const QByteArrayView storedCode = TrimmedCell(code, trimmedBuffer);
+        if (!insert.Add(number, {attr, cells[CoorColumn::Name], CoordinateText(cells[CoorColumn::North]),
+                                 CoordinateText(cells[CoorColumn::East]), CoordinateText(cells[CoorColumn::Height]),
+                                 storedCode}))
+            return Stop::Store;
+        if (shownCodes && storedCode.size() != code.size())
+            shownCodes->texts.insert(number - 1, QString::fromUtf8(code));
     }
-    return insert.Finish() && transaction.Commit();
+    if (!anyRecord)
+        return Stop::NoRecords;
+    if (shownCodes)
+        shownCodes->column = CoorCodeColumn;
+    return insert.Finish() && transaction.Commit() ? Stop::None : Stop::Store;
 }
 
-bool ImportCodes(CProjectStore& store, const QList<QStringView>& lines, QList<QStringList>* listRows)
+Stop ImportCodes(CProjectStore& store, CTextLineReader& reader)
 {
     CTransaction transaction(store);
     if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CodeEdit")))
-        return false;
+        return Stop::Store;
     CBulkInsert insert(store, QStringLiteral("CodeEdit"), {"ID", "ATTR", "SN", "CODE"});
+    const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
+    QByteArray line;
     qlonglong number = 0;
-    for (QStringView line : lines)
+    bool anyRecord = false;
+    while (reader.Next(line))
     {
         ++number;
+        anyRecord = anyRecord || !line.isEmpty();
         // Without a comma the whole line is the code number.
-        const qsizetype comma = line.indexOf(QLatin1Char(','));
-        const QStringView code = comma < 0 ? line : line.left(comma);
-        QStringView text;
+        const QByteArrayView view(line);
+        const qsizetype comma = view.indexOf(',');
+        const QByteArrayView code = comma < 0 ? view : view.first(comma);
+        QByteArrayView text;
         if (comma >= 0)
         {
-            const qsizetype next = line.indexOf(QLatin1Char(','), comma + 1);
-            text = line.mid(comma + 1, next < 0 ? -1 : next - comma - 1);
+            const qsizetype next = view.indexOf(',', comma + 1);
+            text = next < 0 ? view.sliced(comma + 1) : view.sliced(comma + 1, next - comma - 1);
         }
-        if (!insert.Add(number, {FilesTexts::ImportCodeAttr, code, text}))
-            return false;
-        if (listRows)
-            listRows->append({QString::number(number), FilesTexts::ImportCodeAttr, code.toString(), text.toString()});
+        if (!insert.Add(number, {attr, code, text}))
+            return Stop::Store;
     }
-    return insert.Finish() && transaction.Commit();
+    if (!anyRecord)
+        return Stop::NoRecords;
+    return insert.Finish() && transaction.Commit() ? Stop::None : Stop::Store;
 }
+
 // A saved job as its parser reads it: the lines without trailing blanks, each ended by CR LF.
-QString JobText(const QList<QStringView>& lines)
+QString JobText(CTextLineReader& reader)
 {
     QString text;
-    for (QStringView line : lines)
+    QByteArray bytes;
+    while (reader.Next(bytes))
     {
+        const QString line = QString::fromUtf8(bytes);
         qsizetype end = line.size();
         while (end > 0 && line[end - 1].isSpace())
             --end;
-        text += line.left(end);
+        text += QStringView(line).left(end);
         text += QLatin1String("\r\n");
     }
     return text;
 }
 
 // The old job and the new one change in one transaction: a row the database refuses undoes
-// the whole import.
-bool ImportJob(CProjectStore& store, const QList<QStringView>& lines)
+// the whole import. A text that gives no record at all changes nothing.
+Stop Stored(CProjectStore& store, const ParsedJob& job)
 {
-    ParsedJob job = ParseMeasJobFile(JobText(lines));
+    if (job.records == 0)
+        return Stop::NoRecords;
+    return StoreParsedJob(store, job) ? Stop::None : Stop::Store;
+}
+
+Stop ImportJob(CProjectStore& store, CTextLineReader& reader)
+{
+    ParsedJob job = ParseMeasJobFile(JobText(reader));
     if (!job.replaces.contains(QStringLiteral("740Meas")))
         job.replaces.prepend(QStringLiteral("740Meas"));
-    return StoreParsedJob(store, job);
+    return Stored(store, job);
 }
 
 V2Record V2RecordOfFormat(int formatIndex)
@@ -135,9 +167,9 @@ V2Record V2RecordOfFormat(int formatIndex)
     return V2RecordAt(formatIndex).value_or(V2Record::Meas);
 }
 
-bool ImportV2(CProjectStore& store, const QList<QStringView>& lines, int formatIndex)
+Stop ImportV2(CProjectStore& store, CTextLineReader& reader, int formatIndex)
 {
-    return StoreParsedJob(store, ParseV2(V2RecordOfFormat(formatIndex), JobText(lines)));
+    return Stored(store, ParseV2(V2RecordOfFormat(formatIndex), JobText(reader)));
 }
 } // namespace
 
@@ -163,36 +195,48 @@ DataKind ImportedKindOf(ImportType dataType, int formatIndex)
 }
 
 ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
-                        QList<QStringList>* listRows)
+                        ListCellOverlay* shownCodes)
 {
-    const std::optional<QString> text = ReadTextFile(path);
-    if (!text)
+    CTextLineReader reader(path);
+    if (!reader.Open())
     {
         store.Reporter().Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
         return ImportStatus::FileNotOpened;
     }
-    const QList<QStringView> lines = SplitLines(*text);
-    QList<QStringList> rows;
-    bool stored = false;
+    if (reader.LooksBinary())
+    {
+        store.Reporter().Message(FilesTexts::BinaryFile, MessageIcon::Exclamation);
+        return ImportStatus::NotRecords;
+    }
+    ListCellOverlay codes;
+    Stop stop = Stop::None;
     switch (dataType)
     {
     case ImportType::Code:
-        stored = ImportCodes(store, lines, listRows ? &rows : nullptr);
+        stop = ImportCodes(store, reader);
         break;
     case ImportType::T5:
     case ImportType::T8:
-        stored = ImportJob(store, lines);
+        stop = ImportJob(store, reader);
         break;
     case ImportType::V2:
-        stored = ImportV2(store, lines, formatIndex);
+        stop = ImportV2(store, reader, formatIndex);
         break;
     default:
-        stored = ImportCoordinates(store, lines, formatIndex, listRows ? &rows : nullptr);
+        stop = ImportCoordinates(store, reader, formatIndex, shownCodes ? &codes : nullptr);
         break;
     }
-    if (!stored)
+    switch (stop)
+    {
+    case Stop::NoRecords:
+        store.Reporter().Message(FilesTexts::NoRecords, MessageIcon::Exclamation);
+        return ImportStatus::NotRecords;
+    case Stop::Store:
         return ImportStatus::StoreFailed;
-    if (listRows)
-        *listRows = std::move(rows);
+    case Stop::None:
+        break;
+    }
+    if (shownCodes)
+        *shownCodes = std::move(codes);
     return ImportStatus::Done;
 }

@@ -2,14 +2,13 @@
 
 #include "core/views/data_kind.h"
 
-#include <QList>
 #include <QString>
-#include <QStringList>
 
 class CProjectStore;
+struct ListCellOverlay;
 
 // What a text file holds, as the import dialog offers it.
-// What an import reads; the order is that of the import dialog's data-type list.
+// The order is that of the import dialog's data-type list.
 enum class ImportType
 {
     Coor, // point coordinates, in one of the eight column formats
@@ -28,17 +27,20 @@ enum class ImportStatus
 {
     Done,
     FileNotOpened, // "Open file failed!" was reported; nothing changed
+    NotRecords,    // a binary file, or no line gave a record: reported; nothing changed
     StoreFailed,   // the engine's error was reported; the table is as it was
 };
 
 // Replaces the table of the data type with the contents of the file at `path` (GBK, or UTF-8
 // after a byte-order mark). Coordinates and codes: one row per line, the empty line included,
-// numbered from 1; `formatIndex` (0 to 7) chooses the coordinate column order. Jobs go through
-// the job parser, version 2 texts through the parser of the record kind `formatIndex` names
-// (after emptying that kind's tables); a row the database refuses undoes the whole job. The table's old rows and the new ones change in one transaction.
+// numbered from 1, read and stored line by line; `formatIndex` (0 to 7) chooses the coordinate
+// column order. Jobs go through the job parser, version 2 texts through the parser of the
+// record kind `formatIndex` names (after emptying that kind's tables). The table's old rows and
+// the new ones change in one transaction: a row the database refuses undoes the whole import.
+// A file with a NUL byte in its first 64 KiB, or in which no line gives a record (a point line
+// has a comma, a code line any text, a job at least one record), is refused and changes nothing.
 //
-// For coordinates and codes `listRows`, when given, receives the list's cell texts as the
-// file gave them (the coordinate code untrimmed, unlike the stored one); a job leaves it empty,
-// its list is read from 740Meas.
+// For points, `shownCodes`, when given, receives the codes the list shows with the blanks the
+// file gave them (the table keeps them trimmed), for the rows where the two differ.
 ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
-                        QList<QStringList>* listRows = nullptr);
+                        ListCellOverlay* shownCodes = nullptr);

@@ -152,6 +152,7 @@ void CMainFrame::CreateClientArea()
     m_tabs->addTab(m_view, AppTexts::ListTab);
     m_plan = new CPlanTab(m_app, *m_view, m_tabs);
     m_tabs->addTab(m_plan, PlanViewTexts::Tab);
+    statusBar()->insertPermanentWidget(0, m_view->CreateRowCountPane(statusBar()));
     setCentralWidget(m_tabs);
 }
 

@@ -36,24 +36,24 @@ void Import(CMerionApp& app, CPlxView& view)
     view.ClearRows();
     app.SetCurrentKind(kind);
     app.Document().UpdateAllViews();
-    QList<QStringList> rows;
+    ListCellOverlay shownCodes;
     const ImportStatus status =
-        ImportFile(app.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &rows);
-    // Points and codes show as the file gave them; a job, or a table the import left as it
-    // was, shows what the table holds.
-    if (status == ImportStatus::Done && !rows.isEmpty())
-        view.Model().AppendRows(std::move(rows));
-    else if (status == ImportStatus::Done && dialog.DataType() == ImportType::V2)
+        ImportFile(app.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &shownCodes);
+    // Points show their codes as the file gave them; a version 2 text shows the kind it
+    // filled; everything else, and a table the import left as it was, what the table holds.
+    if (status == ImportStatus::Done && dialog.DataType() == ImportType::V2)
         view.ShowTable(ImportedKindOf(dialog.DataType(), dialog.FormatIndex()));
     else
         view.Fill(kind);
+    if (status == ImportStatus::Done && !shownCodes.IsEmpty())
+        view.ShowOverlay(std::move(shownCodes));
 }
 
 void ListExport(CMerionApp& app, CPlxView& view)
 {
     const QString path = AskSavePath(view, FilesTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ExportList(path, ShownCaptions(view), ShownRows(view), app.Reporter());
+        ExportList(path, ShownCaptions(view), *ShownRows(app, view), app.Reporter());
 }
 
 void OutputFile(CMerionApp& app, CPlxView& view)
@@ -69,7 +69,7 @@ void OutputFile(CMerionApp& app, CPlxView& view)
         ExportDxf(dialog.SelectedPath(), ReadPlanData(app.Store(), DataKind::Coor), app.Reporter());
         return;
     }
-    ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()), ShownRows(view),
+    ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()), *ShownRows(app, view),
                      dialog.SeparatorIndex(), dialog.FormatIndex(), app.Reporter());
 }
 
@@ -80,7 +80,7 @@ void DataExport(CMerionApp& app, CPlxView& view)
         return;
     const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
-        ExportData(path, kind, ShownRows(view), app.Reporter());
+        ExportData(path, kind, *ShownRows(app, view), app.Reporter());
 }
 } // namespace
 

@@ -18,7 +18,11 @@ void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
         return;
     const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
-        ExportMeasLines(path, ShortMeasLines(layout, ShownRows(view)), app.Reporter());
+    {
+        const auto rows = ShownRows(app, view);
+        ExportMeasLines(
+            path, [&](const MeasLineSink& sink) { ShortMeasLines(layout, *rows, sink); }, rows.get(), app.Reporter());
+    }
 }
 
 void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder order)
@@ -28,10 +32,17 @@ void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder 
     CMeasExportFileDialog dialog(view.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QList<QStringList> rows = ShownRows(view);
-    const QStringList lines = kind == DataKind::Meas ? FullMeasLines(rows, order, dialog.Angles())
-                                                     : FullV2MeasLines(rows, order, dialog.Angles());
-    ExportMeasLines(dialog.SelectedPath(), lines, app.Reporter());
+    const auto rows = ShownRows(app, view);
+    const AngleStyle angles = dialog.Angles();
+    ExportMeasLines(
+        dialog.SelectedPath(),
+        [&](const MeasLineSink& sink) {
+            if (kind == DataKind::Meas)
+                FullMeasLines(*rows, order, angles, sink);
+            else
+                FullV2MeasLines(*rows, order, angles, sink);
+        },
+        rows.get(), app.Reporter());
 }
 } // namespace
 

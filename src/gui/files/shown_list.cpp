@@ -1,25 +1,16 @@
 #include "gui/files/shown_list.h"
 
+#include "gui/app/merion_app.h"
 #include "gui/files/content_blind_listing.h"
-
 #include "gui/views/list_model.h"
 #include "gui/views/plx_view.h"
 
 #include <QFileDialog>
 
-QList<QStringList> ShownRows(const CPlxView& view)
+std::unique_ptr<IListRows> ShownRows(CMerionApp& app, const CPlxView& view)
 {
-    const int columns = int(view.Model().Layout().size());
-    QList<QStringList> rows;
-    rows.reserve(view.RowCount());
-    for (int row = 0; row < view.RowCount(); ++row)
-    {
-        QStringList cells;
-        for (int column = 0; column < columns; ++column)
-            cells << view.CellText(row, column);
-        rows << cells;
-    }
-    return rows;
+    const CListModel& model = view.Model();
+    return std::make_unique<CListReader>(app.Store(), model.ShownKind(), &model.Overlay());
 }
 
 QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix)

@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <QStringList>
+#include "core/views/list_rows.h"
 
+#include <QString>
+
+#include <memory>
+
+class CMerionApp;
 class CPlxView;
 
-// What the list shows, cell by cell: the exports write exactly this.
-QList<QStringList> ShownRows(const CPlxView& view);
+// What the list shows, row by row, read afresh from the table in the stored order (a sort of
+// the view never reaches a file): the exports write exactly this.
+std::unique_ptr<IListRows> ShownRows(CMerionApp& app, const CPlxView& view);
 
 // A plain save dialog over the view's window; the chosen path, empty when cancelled.
 QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix);

@@ -1,45 +1,121 @@
 #include "gui/views/list_model.h"
 
+#include "core/views/list_window.h"
+
+namespace
+{
+constexpr qsizetype WindowRows = 128;
+constexpr qsizetype CachedWindows = 16;
+} // namespace
+
+CListModel::CListModel(CProjectStore& store, QObject* parent) : QAbstractTableModel(parent), m_store(store)
+{
+}
+
+CListModel::~CListModel() = default;
+
+void CListModel::DropRows()
+{
+    m_window.reset();
+    m_overlay = {};
+    m_sortColumn = -1;
+    m_cache.clear();
+    m_recent.clear();
+}
+
 void CListModel::SetLayout(const QList<ListColumn>& layout)
 {
     beginResetModel();
-    m_rows.clear();
+    DropRows();
     m_layout = layout;
     endResetModel();
+    emit RowCountChanged(0);
 }
 
 void CListModel::ClearRows()
 {
-    if (m_rows.isEmpty())
+    if (!m_window)
         return;
     beginResetModel();
-    m_rows.clear();
+    DropRows();
     endResetModel();
+    emit RowCountChanged(0);
 }
 
-void CListModel::AppendRows(QList<QStringList> rows)
+void CListModel::ShowRowsOf(DataKind kind)
 {
-    if (rows.isEmpty())
-        return;
-    const int first = int(m_rows.size());
-    beginInsertRows({}, first, first + int(rows.size()) - 1);
-    if (m_rows.isEmpty())
-        m_rows = std::move(rows);
+    beginResetModel();
+    DropRows();
+    m_window = std::make_unique<CListWindow>(m_store, kind);
+    endResetModel();
+    emit RowCountChanged(m_window->RowCount());
+}
+
+void CListModel::SetOverlay(ListCellOverlay overlay)
+{
+    m_overlay = std::move(overlay);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
+}
+
+bool CListModel::SortRows(int column, std::optional<Qt::SortOrder> order)
+{
+    if (!m_window)
+        return false;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    bool sorted = true;
+    if (order)
+        sorted = m_window->SortBy(column, *order == Qt::DescendingOrder);
     else
-        m_rows.append(std::move(rows));
-    endInsertRows();
+        m_window->ClearSort();
+    m_sortColumn = order && sorted ? column : -1;
+    // The import's cells belong to the rows as the file gave them.
+    m_overlay = {};
+    m_cache.clear();
+    m_recent.clear();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    return sorted;
+}
+
+DataKind CListModel::ShownKind() const
+{
+    return m_window ? m_window->Kind() : DataKind::None;
+}
+
+const QStringList* CListModel::Row(int row) const
+{
+    if (!m_window || row < 0 || row >= m_window->RowCount())
+        return nullptr;
+    const qsizetype window = row / WindowRows;
+    auto found = m_cache.find(window);
+    if (found == m_cache.end())
+    {
+        if (m_recent.size() >= CachedWindows)
+            m_cache.remove(m_recent.takeFirst());
+        found = m_cache.insert(window, m_window->Rows(window * WindowRows, WindowRows));
+    }
+    else
+        m_recent.removeOne(window);
+    m_recent << window;
+    const qsizetype at = row - window * WindowRows;
+    return at < found->size() ? &(*found)[at] : nullptr;
 }
 
 QString CListModel::Cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size())
-        return {};
-    return m_rows[row].value(column);
+    if (column == m_overlay.column)
+    {
+        const auto overlaid = m_overlay.texts.constFind(row);
+        if (overlaid != m_overlay.texts.constEnd())
+            return *overlaid;
+    }
+    const QStringList* cells = Row(row);
+    return cells ? cells->value(column) : QString();
 }
 
 int CListModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() || !m_window ? 0 : int(m_window->RowCount());
 }
 
 int CListModel::columnCount(const QModelIndex& parent) const
@@ -49,10 +125,10 @@ int CListModel::columnCount(const QModelIndex& parent) const
 
 QVariant CListModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size() || index.column() >= m_layout.size())
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= m_layout.size())
         return {};
     if (role == Qt::DisplayRole)
-        return m_rows[index.row()].value(index.column());
+        return Cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return int(m_layout[index.column()].leftAligned ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
     return {};

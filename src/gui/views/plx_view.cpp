@@ -9,10 +9,28 @@
 #include "gui/views/view_texts.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
+#include <QSettings>
 
-CPlxView::CPlxView(CMerionApp& app, QWidget* parent) : QTableView(parent), m_app(app), m_model(new CListModel(this))
+namespace
+{
+// Room around a text in a cell or a header (margins, the sort arrow).
+constexpr int CellPadding = 16;
+constexpr int HeaderPadding = 24;
+// The rows whose texts a fitted column takes into account: those shown first.
+constexpr int FittedRows = 128;
+
+QString WidthKey(DataKind kind, const QString& column)
+{
+    return QStringLiteral("list/%1/%2").arg(NumberOf(kind)).arg(column);
+}
+} // namespace
+
+CPlxView::CPlxView(CMerionApp& app, QWidget* parent)
+    : QTableView(parent), m_app(app), m_model(new CListModel(app.Store(), this))
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -26,6 +44,13 @@ CPlxView::CPlxView(CMerionApp& app, QWidget* parent) : QTableView(parent), m_app
     verticalHeader()->setDefaultSectionSize(qMax(15, fontMetrics().height() + 4));
     horizontalHeader()->setSectionsMovable(true);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setSortIndicatorShown(false);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CPlxView::SortByColumn);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (!m_settingWidths)
+            RememberColumnWidth(column, width);
+    });
 
     RegisterCommand(Command::ShowCoor, [this] { ShowTable(DataKind::Coor); });
     RegisterCommand(Command::ShowCode, [this] { ShowTable(DataKind::Code); });
@@ -46,15 +71,86 @@ void CPlxView::OnCommand(int command)
 
 void CPlxView::OnUpdate()
 {
-    const QList<ListColumn>& layout = ListLayoutOf(m_app.CurrentKind());
-    m_model->SetLayout(layout);
-    for (int i = 0; i < layout.size(); ++i)
-        setColumnWidth(i, layout[i].width);
+    m_model->SetLayout(ListLayoutOf(m_app.CurrentKind()));
+    horizontalHeader()->setSortIndicatorShown(false);
+    ApplyColumnWidths(false);
 }
 
 void CPlxView::Fill(DataKind kind)
 {
-    m_model->AppendRows(ReadListRows(m_app.Store(), kind));
+    m_model->ShowRowsOf(kind);
+    horizontalHeader()->setSortIndicatorShown(false);
+    ApplyColumnWidths(true);
+}
+
+void CPlxView::ShowOverlay(ListCellOverlay overlay)
+{
+    m_model->SetOverlay(std::move(overlay));
+    ApplyColumnWidths(true);
+}
+
+int CPlxView::FittedWidth(int column, bool fitRows) const
+{
+    const QList<ListColumn>& layout = m_model->Layout();
+    int width = qMax(layout[column].width,
+                     horizontalHeader()->fontMetrics().horizontalAdvance(layout[column].caption) + HeaderPadding);
+    if (!fitRows)
+        return width;
+    const QFontMetrics metrics = fontMetrics();
+    const int rows = qMin(m_model->rowCount(), FittedRows);
+    for (int row = 0; row < rows; ++row)
+        width = qMax(width, metrics.horizontalAdvance(m_model->Cell(row, column)) + CellPadding);
+    return width;
+}
+
+void CPlxView::ApplyColumnWidths(bool fitRows)
+{
+    // A width the user set stays, for this kind's list, across lists and runs.
+    const QSettings settings;
+    const QList<ListColumn>& layout = m_model->Layout();
+    m_settingWidths = true;
+    for (int column = 0; column < layout.size(); ++column)
+    {
+        const int chosen = settings.value(WidthKey(m_app.CurrentKind(), layout[column].source)).toInt();
+        setColumnWidth(column, chosen > 0 ? chosen : FittedWidth(column, fitRows));
+    }
+    m_settingWidths = false;
+}
+
+void CPlxView::RememberColumnWidth(int column, int width)
+{
+    const QList<ListColumn>& layout = m_model->Layout();
+    if (column < 0 || column >= layout.size() || width <= 0)
+        return;
+    QSettings().setValue(WidthKey(m_app.CurrentKind(), layout[column].source), width);
+}
+
+void CPlxView::SortByColumn(int column)
+{
+    if (column < 0 || column >= m_model->columnCount() || m_model->rowCount() == 0)
+        return;
+    std::optional<Qt::SortOrder> order = Qt::AscendingOrder;
+    if (m_model->SortColumn() == column)
+        order = m_sortOrder == Qt::AscendingOrder ? std::optional<Qt::SortOrder>(Qt::DescendingOrder) : std::nullopt;
+    // Sorting a million rows takes a moment.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool sorted = m_model->SortRows(column, order);
+    QGuiApplication::restoreOverrideCursor();
+    m_sortOrder = order.value_or(Qt::AscendingOrder);
+    horizontalHeader()->setSortIndicatorShown(sorted && order);
+    if (sorted && order)
+        horizontalHeader()->setSortIndicator(column, *order);
+}
+
+QLabel* CPlxView::CreateRowCountPane(QWidget* parent)
+{
+    auto* pane = new QLabel(parent);
+    pane->setObjectName(QStringLiteral("rowCountPane"));
+    pane->setAlignment(Qt::AlignCenter);
+    const auto show = [pane](qsizetype rows) { pane->setText(ViewTexts::RowCount(rows)); };
+    show(m_model->rowCount());
+    connect(m_model, &CListModel::RowCountChanged, pane, show);
+    return pane;
 }
 
 void CPlxView::ClearRows()

@@ -9,7 +9,9 @@
 
 class CListModel;
 class CMerionApp;
+class QLabel;
 class QMenu;
+struct ListCellOverlay;
 
 // The program's one data window: the rows of the table that the current data kind selects.
 // Every command of the menu, the tool bar, the command panel and the context menus ends here;
@@ -26,8 +28,11 @@ public:
 
     // Drops every row and column and sets up the columns of the current data kind.
     void OnUpdate();
-    // Appends the rows of a kind's table (the caller has updated the view first).
+    // Shows the rows of a kind's table (the caller has updated the view first). Rows are read
+    // as they come into view.
     void Fill(DataKind kind);
+    // Cells shown as an import gave them rather than as the table keeps them, until the next fill.
+    void ShowOverlay(ListCellOverlay overlay);
     void ClearRows();
     // Sets the kind, empties the list, updates the views and fills: the three show commands.
     void ShowTable(DataKind kind);
@@ -43,6 +48,12 @@ public:
     int RowCount() const;
     CListModel& Model() const { return *m_model; }
 
+    // A status bar pane that shows how many rows the list holds.
+    QLabel* CreateRowCountPane(QWidget* parent);
+
+    // Clicking a column header sorts by it: ascending, descending, then the stored order again.
+    void SortByColumn(int column);
+
     // The context menu of the current kind for a right-click on `row` (−1: below the rows),
     // or nullptr for kinds without one. The caller owns it.
     QMenu* CreateContextMenu(int row);
@@ -53,10 +64,15 @@ protected:
 
 private:
     void AddMenuCommand(QMenu* menu, const QString& text, int command, bool enabled);
+    void ApplyColumnWidths(bool fitRows);
+    void RememberColumnWidth(int column, int width);
+    int FittedWidth(int column, bool fitRows) const;
 
     CMerionApp& m_app;
     CListModel* m_model;
     QHash<int, std::function<void()>> m_handlers;
     int m_rememberedRow = -1;
     QString m_deleteKey;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_settingWidths = false; // widths set by the program, not by the user
 };

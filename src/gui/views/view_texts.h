@@ -19,4 +19,10 @@ inline const QString SdExport = QStringLiteral("斜距导出");
 inline const QString ExportEn = QStringLiteral("导出 PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
 inline const QString ExportNe = QStringLiteral("导出 PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
 inline const QString V2MeasExportMenu = QStringLiteral("520测量数据导出");
+
+// The status bar's count of the rows in the list.
+inline QString RowCount(qsizetype rows)
+{
+    return QStringLiteral("共 %1 行").arg(rows);
+}
 } // namespace ViewTexts

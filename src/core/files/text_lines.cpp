@@ -1,0 +1,104 @@
+#include "core/files/text_lines.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr qsizetype ChunkSize = 64 * 1024;
+
+bool IsAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
+}
+} // namespace
+
+CTextLineReader::CTextLineReader(const QString& path) : m_file(path)
+{
+}
+
+bool CTextLineReader::Open()
+{
+    if (!m_file.open(QIODevice::ReadOnly))
+        return false;
+    Fill();
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (m_chunk.startsWith(utf8Mark))
+    {
+        m_utf8 = true;
+        m_at = utf8Mark.size();
+    }
+    // The first piece is the first 64 KiB.
+    m_binary = m_chunk.contains('\0');
+    return true;
+}
+
+bool CTextLineReader::Fill()
+{
+    m_chunk = m_file.read(ChunkSize);
+    m_at = 0;
+    if (m_chunk.isEmpty())
+        m_atEnd = true;
+    return !m_atEnd;
+}
+
+bool CTextLineReader::Next(QByteArray& line)
+{
+    line.clear();
+    bool any = false;
+    while (true)
+    {
+        if (m_at >= m_chunk.size() && !Fill())
+            break;
+        // GBK's second bytes are never CR or LF, so a line end found in the bytes is one.
+        if (m_afterCr)
+        {
+            m_afterCr = false;
+            if (m_chunk[m_at] == '\n')
+            {
+                ++m_at;
+                continue;
+            }
+        }
+        const char* begin = m_chunk.constData() + m_at;
+        const char* end = m_chunk.constData() + m_chunk.size();
+        const char* stop = std::find_if(begin, end, [](char c) { return c == '\n' || c == '\r'; });
+        line.append(begin, stop - begin);
+        any = true;
+        m_at += stop - begin;
+        if (stop != end)
+        {
+            m_afterCr = *stop == '\r';
+            ++m_at;
+            Decode(line);
+            return true;
+        }
+    }
+    // A last line without a line end; nothing after a final line end.
+    if (!any || line.isEmpty())
+        return false;
+    Decode(line);
+    return true;
+}
+
+void CTextLineReader::Decode(QByteArray& line) const
+{
+    // ASCII is the same in GBK and UTF-8: most point lists never leave it.
+    if (IsAscii(line))
+        return;
+    if (m_utf8)
+    {
+        line = QString::fromUtf8(line).toUtf8();
+        return;
+    }
+    // Each line is decoded on its own. A lead byte with no second byte after it (a character cut
+    // off at the end of the line or file) would be dropped by the decoder: it becomes U+FFFD.
+    qsizetype i = 0;
+    while (i < line.size())
+        i += (static_cast<unsigned char>(line[i]) & 0x80) ? 2 : 1;
+    const bool cutOff = i > line.size();
+    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(QByteArrayView(line).first(line.size() - (cutOff ? 1 : 0)));
+    if (cutOff)
+        text += QChar(QChar::ReplacementCharacter);
+    line = text.toUtf8();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QStringDecoder>
+
+// Reads a text file one line at a time, in bounded pieces, and hands out each line in UTF-8.
+// The file is GBK, or UTF-8 after a byte-order mark (what a spreadsheet saves). CR, LF and
+// CR LF each end a line; a last line without a line end counts, and a line end after the last
+// line adds no empty line. A character cut off at the end of a line or of the file is kept as
+// U+FFFD rather than dropped, so no line is ever lost.
+class CTextLineReader
+{
+public:
+    explicit CTextLineReader(const QString& path);
+
+    bool Open(); // false when the file cannot be opened for reading
+    // A NUL byte in the first 64 KiB: no text file of points, codes or jobs holds one.
+    bool LooksBinary() const { return m_binary; }
+    // The next line without its line end; false at the end of the file.
+    bool Next(QByteArray& line);
+
+private:
+    bool Fill();
+    void Decode(QByteArray& line) const;
+
+    QFile m_file;
+    QByteArray m_chunk;
+    qsizetype m_at = 0;
+    bool m_utf8 = false;
+    bool m_binary = false;
+    bool m_afterCr = false;  // the last line ended at a CR: an LF right after it belongs to it
+    bool m_atEnd = false;
+};

@@ -1,0 +1,153 @@
+#include "core/views/list_window.h"
+
+#include "core/store/engine_statement.h"
+#include "core/views/data_kind.h"
+#include "core/views/list_layout.h"
+#include "core/views/list_rows.h"
+
+namespace
+{
+// The positions of a sorted list: position (from 1) to the table's rowid. A table of this
+// connection's own, in its temporary store, never in the project database.
+const QString OrderTable = QStringLiteral("temp.merion_list_order");
+
+// A sort key that puts numbers in their numeric order ahead of every text, the texts in text
+// order, and keeps the stored order among equals.
+QString SortKey(const QString& column, bool descending)
+{
+    const QString c = QuotedName(column);
+    const QString direction = descending ? QStringLiteral(" DESC") : QString();
+    const QString isNumber =
+        QStringLiteral("(CASE WHEN typeof(%1) IN ('integer','real') OR (trim(%1) GLOB '*[0-9]*' AND trim(%1) NOT GLOB "
+                       "'*[^0-9.eE+-]*') THEN 0 ELSE 1 END)")
+            .arg(c);
+    return isNumber + direction + QStringLiteral(", CAST(%1 AS REAL)").arg(c) + direction + QStringLiteral(", ") + c +
+           direction + QStringLiteral(", rowid");
+}
+} // namespace
+
+CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), m_kind(kind), m_table(TableOf(kind))
+{
+    if (ListLayoutOf(kind).isEmpty() || m_table.isEmpty())
+        return;
+    const QString table = QuotedName(m_table);
+    CEngineStatement bounds(store, QStringLiteral("select count(*), min(rowid), max(rowid) from ") + table);
+    if (!bounds.Next())
+        return;
+    m_rowCount = bounds.Integer(0);
+    m_firstRowid = bounds.Integer(1);
+    m_dense = m_rowCount == 0 || bounds.Integer(2) - m_firstRowid + 1 == m_rowCount;
+    // The alignment is a chain of elements: it reads in the order of its start chainages.
+    if (kind == DataKind::Alignment)
+        Order(QStringLiteral("STARTDIST ASC, rowid"));
+}
+
+bool CListWindow::Order(const QString& orderBy)
+{
+    m_ordered = false;
+    const QString table = QuotedName(m_table);
+    CEngineStatement create(m_store, QStringLiteral("create temp table if not exists merion_list_order"
+                                                    "(pos integer primary key, r integer not null)"));
+    if (!create.Execute())
+        return false;
+    CEngineStatement empty(m_store, QStringLiteral("delete from ") + OrderTable);
+    if (!empty.Execute())
+        return false;
+    CEngineStatement fill(m_store, QStringLiteral("insert into %1(r) select rowid from %2 order by %3")
+                                       .arg(OrderTable, table, orderBy));
+    if (!fill.Execute())
+        return false;
+    m_ordered = true;
+    return true;
+}
+
+bool CListWindow::SortBy(int column, bool descending)
+{
+    const QList<ListColumn>& layout = ListLayoutOf(m_kind);
+    if (column < 0 || column >= layout.size())
+        return false;
+    return Order(SortKey(layout[column].source, descending));
+}
+
+void CListWindow::ClearSort()
+{
+    if (m_kind == DataKind::Alignment)
+        Order(QStringLiteral("STARTDIST ASC, rowid"));
+    else
+        m_ordered = false;
+}
+
+QList<QStringList> CListWindow::Rows(qsizetype first, qsizetype count)
+{
+    if (first < 0 || first >= m_rowCount || count <= 0)
+        return {};
+    count = qMin(count, m_rowCount - first);
+    return m_ordered ? OrderedRows(first, count) : StoredRows(first, count);
+}
+
+namespace
+{
+// The rows a statement gives, `columns` cells each, trimmed where the layout says so.
+QList<QStringList> ReadCells(CEngineStatement& query, const QList<ListColumn>& layout, QList<qint64>* rowids = nullptr)
+{
+    QList<QStringList> rows;
+    QByteArray buffer;
+    while (query.Next())
+    {
+        QStringList cells;
+        cells.reserve(layout.size());
+        for (int column = 0; column < layout.size(); ++column)
+        {
+            const QByteArrayView stored = query.Utf8(column);
+            cells << QString::fromUtf8(layout[column].trimmed ? TrimmedCell(stored, buffer) : stored);
+        }
+        if (rowids)
+            *rowids << query.Integer(int(layout.size()));
+        rows << cells;
+    }
+    return rows;
+}
+} // namespace
+
+QList<QStringList> CListWindow::OrderedRows(qsizetype first, qsizetype count)
+{
+    const QString table = QuotedName(m_table);
+    CEngineStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("join %1 o on o.r = %2.rowid where o.pos "
+                                                                        "between ? and ? order by o.pos")
+                                                             .arg(OrderTable, table)));
+    query.BindInteger(1, first + 1);
+    query.BindInteger(2, first + count);
+    return ReadCells(query, ListLayoutOf(m_kind));
+}
+
+QList<QStringList> CListWindow::StoredRows(qsizetype first, qsizetype count)
+{
+    const QList<ListColumn>& layout = ListLayoutOf(m_kind);
+    if (m_dense)
+    {
+        CEngineStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("where rowid between ? and ? order by rowid")));
+        query.BindInteger(1, m_firstRowid + first);
+        query.BindInteger(2, m_firstRowid + first + count - 1);
+        return ReadCells(query, layout);
+    }
+    // Rowids with gaps (rows were deleted): step from the nearest row whose rowid is known.
+    auto anchor = m_anchors.upperBound(first);
+    qsizetype from = 0;
+    qint64 rowid = m_firstRowid;
+    if (anchor != m_anchors.begin())
+    {
+        --anchor;
+        from = anchor.key();
+        rowid = anchor.value();
+    }
+    CEngineStatement query(m_store,
+                           ListSelectOf(m_kind, QStringLiteral("where rowid >= ? order by rowid limit ? offset ?"), true));
+    query.BindInteger(1, rowid);
+    query.BindInteger(2, count);
+    query.BindInteger(3, first - from);
+    QList<qint64> rowids;
+    QList<QStringList> rows = ReadCells(query, layout, &rowids);
+    if (!rowids.isEmpty())
+        m_anchors.insert(first, rowids.first());
+    return rows;
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/views/data_kind.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+class CProjectStore;
+
+// A kind's list as the list view needs it: how many rows, and the rows of any window of it,
+// read from the table only when asked for, so a million rows cost what a thousand cost. Rows
+// come in list order (the stored order; the alignment by start chainage), or sorted by one
+// column for display: values that are numbers by their value, before the texts, which sort as
+// text; equal values keep their stored order. Sorting never changes the table.
+class CListWindow
+{
+public:
+    CListWindow(CProjectStore& store, DataKind kind);
+
+    DataKind Kind() const { return m_kind; }
+    qsizetype RowCount() const { return m_rowCount; }
+
+    // Sorts by the layout column `column`; false (reported) when the engine failed.
+    bool SortBy(int column, bool descending);
+    void ClearSort(); // back to the list order
+
+    // The cells of the rows first … first + count − 1 (fewer at the end), as the list shows them.
+    QList<QStringList> Rows(qsizetype first, qsizetype count);
+
+private:
+    bool Order(const QString& orderBy);
+    QList<QStringList> OrderedRows(qsizetype first, qsizetype count);
+    QList<QStringList> StoredRows(qsizetype first, qsizetype count);
+
+    CProjectStore& m_store;
+    DataKind m_kind;
+    QString m_table;
+    qsizetype m_rowCount = 0;
+    qint64 m_firstRowid = 0;
+    bool m_dense = false;         // rowids without gaps: the row at n has rowid first + n
+    bool m_ordered = false;       // positions come from the order table
+    QMap<qsizetype, qint64> m_anchors; // row positions whose rowid is known, for tables with gaps
+};
