@@ -178,16 +178,16 @@ private slots:
         QByteArray binary("P1,1,2,3,A\r\n");
         binary += QByteArray(100, '\0');
         binary += "P2,4,5,6,B\r\n";
-        QTest::newRow("NUL among point lines") << ImportType::Coor << binary << FilesTexts::BinaryFile;
-        QTest::newRow("NUL in a code file") << ImportType::Code << QByteArray("1,A\r\n") + QByteArray(1, '\0') + "\r\n"
+        QTest::newRow("NUL among point lines") << int(ImportType::Coor) << binary << FilesTexts::BinaryFile;
+        QTest::newRow("NUL in a code file") << int(ImportType::Code) << QByteArray("1,A\r\n") + QByteArray(1, '\0') + "\r\n"
                                             << FilesTexts::BinaryFile;
-        QTest::newRow("NUL in a job") << ImportType::T5 << QByteArray("A,P1,1,2,3,") + QByteArray(1, '\0')
+        QTest::newRow("NUL in a job") << int(ImportType::T5) << QByteArray("A,P1,1,2,3,") + QByteArray(1, '\0')
                                       << FilesTexts::BinaryFile;
-        QTest::newRow("empty point file") << ImportType::Coor << QByteArray() << FilesTexts::NoRecords;
-        QTest::newRow("no comma anywhere") << ImportType::Coor << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
-        QTest::newRow("only line ends") << ImportType::Code << QByteArray("\r\n\r\n\n") << FilesTexts::NoRecords;
-        QTest::newRow("no job record") << ImportType::T5 << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
-        QTest::newRow("no version 2 record") << ImportType::V2 << QByteArray("\r\n") << FilesTexts::NoRecords;
+        QTest::newRow("empty point file") << int(ImportType::Coor) << QByteArray() << FilesTexts::NoRecords;
+        QTest::newRow("no comma anywhere") << int(ImportType::Coor) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
+        QTest::newRow("only line ends") << int(ImportType::Code) << QByteArray("\r\n\r\n\n") << FilesTexts::NoRecords;
+        QTest::newRow("no job record") << int(ImportType::T5) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
+        QTest::newRow("no version 2 record") << int(ImportType::V2) << QByteArray("\r\n") << FilesTexts::NoRecords;
     }
 
     void refusedFilesKeepTheOldRows()
@@ -200,7 +200,7 @@ private slots:
                 "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')",
                 "insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')",
                 "insert into \"520Meas\" (ID,ATTR,MARK) values (1,'old','OLD')"});
-        QCOMPARE(ImportFile(db.Store(), type, 0, WriteFile(db, file)), ImportStatus::NotRecords);
+        QCOMPARE(ImportFile(db.Store(), static_cast<ImportType>(type), 0, WriteFile(db, file)), ImportStatus::NotRecords);
         QCOMPARE(db.Reporter().Messages(), QStringList{message});
         QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"OLD"});
