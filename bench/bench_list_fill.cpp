@@ -1,5 +1,6 @@
 // Fills the coordinate list with 100,000 rows and reports how long the show command takes
-// (query, cell texts, model, first paint) and the process's peak memory.
+// (query, cell texts, model, first paint), how long scrolling to the last row and back takes,
+// and the process's peak memory.
 //   build/bench/bench_list_fill [rows]
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
@@ -56,10 +57,20 @@ int main(int argc, char* argv[])
     QApplication::processEvents();
     const qint64 elapsed = timer.elapsed();
 
+    // To the last row and back to the first, each painted.
+    timer.restart();
+    app.View()->scrollToBottom();
+    app.View()->viewport()->repaint();
+    app.View()->scrollToTop();
+    app.View()->viewport()->repaint();
+    QApplication::processEvents();
+    const qint64 scrolled = timer.elapsed();
+
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("rows shown: %d\nshow coordinates: %lld ms\npeak memory: %.1f MiB\n", app.View()->RowCount(),
-                static_cast<long long>(elapsed), usage.ru_maxrss / 1024.0);
+    std::printf("rows shown: %d\nshow coordinates: %lld ms\nscroll to the end and back: %lld ms\npeak memory: %.1f MiB\n",
+                app.View()->RowCount(), static_cast<long long>(elapsed), static_cast<long long>(scrolled),
+                usage.ru_maxrss / 1024.0);
     app.ExitInstance();
     return 0;
 }

@@ -5,6 +5,8 @@
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
 
+#include <optional>
+
 namespace
 {
 // The positions of a sorted list: position (from 1) to the table's rowid. A table of this
@@ -24,6 +26,14 @@ QString SortKey(const QString& column, bool descending)
     return isNumber + direction + QStringLiteral(", CAST(%1 AS REAL)").arg(c) + direction + QStringLiteral(", ") + c +
            direction + QStringLiteral(", rowid");
 }
+
+std::optional<qint64> Single(CProjectStore& store, const QString& sql)
+{
+    CEngineStatement query(store, sql);
+    if (!query.Next())
+        return std::nullopt;
+    return query.Integer(0);
+}
 } // namespace
 
 CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), m_kind(kind), m_table(TableOf(kind))
@@ -31,12 +41,16 @@ CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), 
     if (ListLayoutOf(kind).isEmpty() || m_table.isEmpty())
         return;
     const QString table = QuotedName(m_table);
-    CEngineStatement bounds(store, QStringLiteral("select count(*), min(rowid), max(rowid) from ") + table);
-    if (!bounds.Next())
+    // Three statements, so that the engine counts the rows from its pages and finds each end
+    // of the rowids in one step; asked together it would read every row.
+    const std::optional<qint64> count = Single(store, QStringLiteral("select count(*) from ") + table);
+    const std::optional<qint64> first = Single(store, QStringLiteral("select min(rowid) from ") + table);
+    const std::optional<qint64> last = Single(store, QStringLiteral("select max(rowid) from ") + table);
+    if (!count || !first || !last)
         return;
-    m_rowCount = bounds.Integer(0);
-    m_firstRowid = bounds.Integer(1);
-    m_dense = m_rowCount == 0 || bounds.Integer(2) - m_firstRowid + 1 == m_rowCount;
+    m_rowCount = *count;
+    m_firstRowid = *first;
+    m_dense = m_rowCount == 0 || *last - *first + 1 == m_rowCount;
     // The alignment is a chain of elements: it reads in the order of its start chainages.
     if (kind == DataKind::Alignment)
         Order(QStringLiteral("STARTDIST ASC, rowid"));
