@@ -39,6 +39,7 @@ private slots:
     void namesWithApostrophesTouchOnlyTheirOwnRows();
     void deletingRenumbersTheRest();
     void deletingRenumbersDuplicateNamesOneByOne();
+    void renumberingFollowsTheStoredOrderWhateverTheNumbersWere();
     void deleteAskedNoKeepsEverything();
     void deleteAllAsksOnceAndEmptiesTheList();
     void codesAreAddedEditedAndRefusedLikePoints();
@@ -192,6 +193,35 @@ void TestRecordEdit::deletingRenumbersDuplicateNamesOneByOne()
     // Deleting a repeated name removes every row of it.
     QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, "B", db.Reporter()).Succeeded());
     QCOMPARE(db.Rows("select ID, SN from CoorEdit"), QStringList({"1|C"}));
+}
+
+// The rows end numbered 1, 2, 3 … in the order they were stored, whatever numbers they carried
+// and however many rows were deleted before, few or many.
+void TestRecordEdit::renumberingFollowsTheStoredOrderWhateverTheNumbersWere()
+{
+    CTestDatabase db;
+    QStringList statements{"begin"};
+    for (int i = 1; i <= 120; ++i)
+        statements << QStringLiteral("insert into CodeEdit (ID, ATTR, SN, CODE) values (%1, 'Import_Code Data', 'K%2', '')")
+                          .arg(1000 - i)
+                          .arg(i);
+    statements << "commit";
+    db.Run(statements);
+    // A few gaps: every third row of the first thirty and the row at 60.
+    db.Run({"delete from CodeEdit where (rowid <= 30 and rowid % 3 = 0) or rowid = 60"});
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Code, "K100", db.Reporter()).Succeeded());
+    QCOMPARE(db.Count("CodeEdit"), 108);
+    QCOMPARE(db.Rows("select count(*) from CodeEdit where ID <> (select count(*) from CodeEdit c where c.rowid <= CodeEdit.rowid)"),
+             QStringList{"0"});
+    QCOMPARE(db.Rows("select ID, SN from CodeEdit where SN in ('K1', 'K4', 'K61', 'K101', 'K120') order by rowid"),
+             (QStringList{"1|K1", "3|K4", "50|K61", "89|K101", "108|K120"}));
+
+    // Many gaps: every other row.
+    db.Run({"delete from CodeEdit where rowid % 2 = 1"});
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Code, "K2", db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select count(*) from CodeEdit where ID <> (select count(*) from CodeEdit c where c.rowid <= CodeEdit.rowid)"),
+             QStringList{"0"});
+    QCOMPARE(db.Rows("select ID, SN from CodeEdit order by rowid limit 2"), (QStringList{"1|K4", "2|K8"}));
 }
 
 void TestRecordEdit::deleteAskedNoKeepsEverything()
