@@ -132,6 +132,8 @@ void CPlxView::SortByColumn(int column)
     std::optional<Qt::SortOrder> order = Qt::AscendingOrder;
     if (m_model->SortColumn() == column)
         order = m_sortOrder == Qt::AscendingOrder ? std::optional<Qt::SortOrder>(Qt::DescendingOrder) : std::nullopt;
+    // A selected row would point at another record once the rows move.
+    selectionModel()->clear();
     // Sorting a million rows takes a moment.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const bool sorted = m_model->SortRows(column, order);
