@@ -233,6 +233,25 @@ private slots:
         QVERIFY(drawing.contains("\r\n1\r\nP2\r\n"));
     }
 
+    // The reading thread holds a failed query's message until the window can show it.
+    void aFailedReadIsToldOnceByTheWindow()
+    {
+        AddThreePoints();
+        // A table that cannot be read (a view of a missing table stands in its place).
+        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("drop table CoorEdit")));
+        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("create view CoorEdit as select * from Missing")));
+        m_reporter.Clear();
+        Plan().Reload();
+        QTRY_VERIFY(!Plan().ReloadPending());
+        const QStringList messages = m_reporter.TakeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QStringLiteral("Missing")), qPrintable(messages.first()));
+        QVERIFY(Canvas().Data().points.empty());
+        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("drop view CoorEdit")));
+        QVERIFY(m_app->Store().ExecuteSql(
+            QStringLiteral("create table CoorEdit(ID TEXT,ATTR TEXT,SN TEXT,NCOOR TEXT,ECOOR TEXT,ZCOOR TEXT,CODE TEXT)")));
+    }
+
     void hiddenPlanReadsTheStoreOnlyWhenShown()
     {
         m_app->MainFrame()->ClientTabs()->setCurrentIndex(0);

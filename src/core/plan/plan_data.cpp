@@ -43,13 +43,13 @@ struct ColumnPositions
 // Reads the rows of a kind's list in list order and hands each row with its list position to
 // `take`, after `prepare` has seen the query's columns. False when the query failed (reported).
 template <typename Prepare, typename Take>
-bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
+bool ReadRows(CProjectStore& store, IReporter& reporter, DataKind kind, Prepare prepare, Take take)
 {
     QSqlQuery query(store.Database());
     query.setForwardOnly(true);
     if (!query.exec(AdaptStatement(FillStatementOf(kind))))
     {
-        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
+        reporter.Message(CProjectStore::Describe(query.lastError()));
         return false;
     }
     prepare(query.record());
@@ -118,7 +118,7 @@ struct SightTracker
     }
 };
 
-void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
+void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool listed)
 {
     // The roles by the row attribute the parser gave each record kind.
     QHash<QString, PlanRole> roles;
@@ -135,7 +135,7 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
     int attr = -1;
     SightTracker sights;
     ReadRows(
-        store, DataKind::Meas,
+        store, reporter, DataKind::Meas,
         [&](const QSqlRecord& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             attr = record.indexOf(QStringLiteral("ATTR"));
@@ -148,7 +148,7 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
         });
 }
 
-void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
+void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool listed)
 {
     struct V2Kind
     {
@@ -170,7 +170,7 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
     int mark = -1;
     SightTracker sights;
     ReadRows(
-        store, DataKind::V2Meas,
+        store, reporter, DataKind::V2Meas,
         [&](const QSqlRecord& record) {
             mark = record.indexOf(QStringLiteral("MARK"));
             for (V2Kind& kind : kinds)
@@ -217,18 +217,23 @@ std::optional<double> CoordinateValue(const QString& text)
 
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
 {
+    return ReadPlanData(store, listKind, store.Reporter());
+}
+
+PlanData ReadPlanData(CProjectStore& store, DataKind listKind, IReporter& reporter)
+{
     PlanData data;
     const bool coorListed = listKind == DataKind::Coor;
     ColumnPositions columns;
     ReadRows(
-        store, DataKind::Coor,
+        store, reporter, DataKind::Coor,
         [&](const QSqlRecord& record) { columns = ColumnPositions(record, ListedPointColumns()); },
         [&](const QSqlQuery& query, int row) {
             AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
         });
     if (listKind == DataKind::Meas)
-        ReadMeasJob(store, data, true);
+        ReadMeasJob(store, reporter, data, true);
     else if (listKind == DataKind::V2Meas)
-        ReadV2MeasJob(store, data, true);
+        ReadV2MeasJob(store, reporter, data, true);
     return data;
 }
