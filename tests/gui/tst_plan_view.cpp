@@ -162,6 +162,18 @@ private slots:
         QVERIFY(Canvas().LastScene().selected);
         QVERIFY((*Canvas().LastScene().selected - PixelOf(2)).manhattanLength() < 1e-6);
 
+        // Sorted by a column, the list's rows are no longer the points' rows: no guessing.
+        View().SortByColumn(3); // north, ascending: P1, P3, P2
+        QTRY_VERIFY(!Plan().ReloadPending());
+        QCOMPARE(View().CellText(1, 2), QStringLiteral("P3"));
+        View().selectRow(1);
+        QCOMPARE(Canvas().SelectedPoint(), -1);
+        View().SortByColumn(3);
+        View().SortByColumn(3); // back to the stored order
+        QTRY_VERIFY(!Plan().ReloadPending());
+        View().selectRow(2);
+        QCOMPARE(Canvas().SelectedPoint(), 2);
+
         // A row whose point lies outside the picture brings it to the middle.
         Canvas().ZoomAround(PixelOf(2), 50);
         View().selectRow(0);

@@ -9,6 +9,7 @@
 #include "gui/files/shown_list.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_view_texts.h"
+#include "gui/views/list_model.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
 #include "plot/plan_image.h"
@@ -175,12 +176,20 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
     SelectListRow(current.isValid() ? current.row() : -1);
 }
 
+bool CPlanTab::ListInStoredOrder() const
+{
+    // The points know their rows in the stored order only; a list sorted by a column shows
+    // them elsewhere, and a wrong point is worse than none.
+    return m_view.Model().SortColumn() < 0;
+}
+
 void CPlanTab::SelectListRow(int row)
 {
     if (m_syncing || ReloadPending())
         return;
     m_syncing = true;
-    m_canvas->SelectPoint(row >= 0 && size_t(row) < m_pointOfRow.size() ? m_pointOfRow[size_t(row)] : -1);
+    const bool known = ListInStoredOrder() && row >= 0 && size_t(row) < m_pointOfRow.size();
+    m_canvas->SelectPoint(known ? m_pointOfRow[size_t(row)] : -1);
     m_syncing = false;
 }
 
@@ -189,7 +198,7 @@ void CPlanTab::SelectPointRow(int index)
     if (m_syncing || index < 0)
         return;
     const int row = m_canvas->Data().points[size_t(index)].listRow;
-    if (row < 0)
+    if (row < 0 || !ListInStoredOrder())
         return;
     m_syncing = true;
     QAbstractItemModel* model = m_view.model();
