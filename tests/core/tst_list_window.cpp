@@ -84,6 +84,28 @@ private slots:
         QCOMPARE(db.Rows("select SN from CoorEdit"), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "J"}));
     }
 
+    // A sorted row still names its place in the list order (the plan marks points by it).
+    void sortedRowsKnowTheirListPosition()
+    {
+        CTestDatabase db;
+        AddPoints(db, 12);
+        db.Run({"delete from CoorEdit where ID = 3"});
+        CListWindow window(db.Store(), DataKind::Coor);
+        QCOMPARE(window.ListPositionOf(4), 4);
+        QVERIFY(window.SortBy(0, true));
+        // Shown: P12, P11, … P4, P2, P1; in the list order P1 is 0, P2 1, P4 2 … P12 10.
+        QCOMPARE(Names(window.Rows(0, 2)), (QStringList{"P12", "P11"}));
+        QCOMPARE(window.ListPositionOf(0), 10);
+        QCOMPARE(window.ListPositionOf(8), 2);
+        QCOMPARE(window.ListPositionOf(10), 0);
+        QCOMPARE(window.ListPositionOf(11), -1);
+        QCOMPARE(window.RowAtListPosition(10), 0);
+        QCOMPARE(window.RowAtListPosition(1), 9);
+        QCOMPARE(window.RowAtListPosition(11), -1);
+        window.ClearSort();
+        QCOMPARE(window.RowAtListPosition(7), 7);
+    }
+
     void alignmentReadsByStartChainage()
     {
         CTestDatabase db;

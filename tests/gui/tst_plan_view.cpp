@@ -162,12 +162,14 @@ private slots:
         QVERIFY(Canvas().LastScene().selected);
         QVERIFY((*Canvas().LastScene().selected - PixelOf(2)).manhattanLength() < 1e-6);
 
-        // Sorted by a column, the list's rows are no longer the points' rows: no guessing.
+        // Sorted by a column, a row still names its own point, both ways.
         View().SortByColumn(3); // north, ascending: P1, P3, P2
         QTRY_VERIFY(!Plan().ReloadPending());
         QCOMPARE(View().CellText(1, 2), QStringLiteral("P3"));
         View().selectRow(1);
-        QCOMPARE(Canvas().SelectedPoint(), -1);
+        QCOMPARE(Canvas().SelectedPoint(), 2);
+        QTest::mouseClick(&Canvas(), Qt::LeftButton, {}, PixelOf(1).toPoint());
+        QCOMPARE(View().currentIndex().row(), 2);
         View().SortByColumn(3);
         View().SortByColumn(3); // back to the stored order
         QTRY_VERIFY(!Plan().ReloadPending());

@@ -80,15 +80,49 @@ bool CListWindow::SortBy(int column, bool descending)
     const QList<ListColumn>& layout = ListLayoutOf(m_kind);
     if (column < 0 || column >= layout.size())
         return false;
-    return Order(SortKey(layout[column].source, descending));
+    m_sorted = Order(SortKey(layout[column].source, descending));
+    return m_sorted;
 }
 
 void CListWindow::ClearSort()
 {
+    m_sorted = false;
     if (m_kind == DataKind::Alignment)
         Order(QStringLiteral("STARTDIST ASC, rowid"));
     else
         m_ordered = false;
+}
+
+qsizetype CListWindow::ListPositionOf(qsizetype row)
+{
+    if (row < 0 || row >= m_rowCount)
+        return -1;
+    // Unsorted, and the alignment, whose list order is its chainage order, need no mapping.
+    if (!m_sorted || m_kind == DataKind::Alignment)
+        return row;
+    CEngineStatement rowid(m_store, QStringLiteral("select r from %1 where pos = ?").arg(OrderTable));
+    rowid.BindInteger(1, row + 1);
+    if (!rowid.Next())
+        return -1;
+    CEngineStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(QuotedName(m_table)));
+    before.BindInteger(1, rowid.Integer(0));
+    return before.Next() ? before.Integer(0) : -1;
+}
+
+qsizetype CListWindow::RowAtListPosition(qsizetype position)
+{
+    if (position < 0 || position >= m_rowCount)
+        return -1;
+    if (!m_sorted || m_kind == DataKind::Alignment)
+        return position;
+    CEngineStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?")
+                                        .arg(QuotedName(m_table)));
+    rowid.BindInteger(1, position);
+    if (!rowid.Next())
+        return -1;
+    CEngineStatement row(m_store, QStringLiteral("select pos from %1 where r = ?").arg(OrderTable));
+    row.BindInteger(1, rowid.Integer(0));
+    return row.Next() ? row.Integer(0) - 1 : -1;
 }
 
 QList<QStringList> CListWindow::Rows(qsizetype first, qsizetype count)

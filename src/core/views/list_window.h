@@ -25,6 +25,11 @@ public:
     bool SortBy(int column, bool descending);
     void ClearSort(); // back to the list order
 
+    // Where a shown row stands in the list order and back (the same while unsorted); −1 for
+    // none. For the windows that point at records of the list (the plan).
+    qsizetype ListPositionOf(qsizetype row);
+    qsizetype RowAtListPosition(qsizetype position);
+
     // The cells of the rows first … first + count − 1 (fewer at the end), as the list shows them.
     QList<QStringList> Rows(qsizetype first, qsizetype count);
 
@@ -40,5 +45,6 @@ private:
     qint64 m_firstRowid = 0;
     bool m_dense = false;         // rowids without gaps: the row at n has rowid first + n
     bool m_ordered = false;       // positions come from the order table
+    bool m_sorted = false;        // by a column, not in the list order
     QMap<qsizetype, qint64> m_anchors; // row positions whose rowid is known, for tables with gaps
 };

@@ -176,20 +176,14 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
     SelectListRow(current.isValid() ? current.row() : -1);
 }
 
-bool CPlanTab::ListInStoredOrder() const
-{
-    // The points know their rows in the stored order only; a list sorted by a column shows
-    // them elsewhere, and a wrong point is worse than none.
-    return m_view.Model().SortColumn() < 0;
-}
-
 void CPlanTab::SelectListRow(int row)
 {
     if (m_syncing || ReloadPending())
         return;
     m_syncing = true;
-    const bool known = ListInStoredOrder() && row >= 0 && size_t(row) < m_pointOfRow.size();
-    m_canvas->SelectPoint(known ? m_pointOfRow[size_t(row)] : -1);
+    // The plan knows its points by their place in the list order; the view may be sorted.
+    row = m_view.Model().ListPositionOf(row);
+    m_canvas->SelectPoint(row >= 0 && size_t(row) < m_pointOfRow.size() ? m_pointOfRow[size_t(row)] : -1);
     m_syncing = false;
 }
 
@@ -197,8 +191,8 @@ void CPlanTab::SelectPointRow(int index)
 {
     if (m_syncing || index < 0)
         return;
-    const int row = m_canvas->Data().points[size_t(index)].listRow;
-    if (row < 0 || !ListInStoredOrder())
+    const int row = m_view.Model().RowAtListPosition(m_canvas->Data().points[size_t(index)].listRow);
+    if (row < 0)
         return;
     m_syncing = true;
     QAbstractItemModel* model = m_view.model();

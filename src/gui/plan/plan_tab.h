@@ -42,7 +42,6 @@ private:
     void ScheduleReload();
     void ShowLoaded(const std::shared_ptr<LoadedPlan>& plan);
     void ShowContextMenu(const QPoint& at);
-    bool ListInStoredOrder() const;
     void SelectListRow(int row);
     void SelectPointRow(int index);
     void ShowCursor(double east, double north);

@@ -77,6 +77,16 @@ bool CListModel::SortRows(int column, std::optional<Qt::SortOrder> order)
     return sorted;
 }
 
+int CListModel::ListPositionOf(int row) const
+{
+    return m_window ? int(m_window->ListPositionOf(row)) : -1;
+}
+
+int CListModel::RowAtListPosition(int position) const
+{
+    return m_window ? int(m_window->RowAtListPosition(position)) : -1;
+}
+
 DataKind CListModel::ShownKind() const
 {
     return m_window ? m_window->Kind() : DataKind::None;

@@ -34,6 +34,10 @@ public:
     // engine failed (reported).
     bool SortRows(int column, std::optional<Qt::SortOrder> order);
     int SortColumn() const { return m_sortColumn; }
+    // Where a shown row stands in the list order, and the shown row of a list position: the
+    // same while unsorted; −1 for none.
+    int ListPositionOf(int row) const;
+    int RowAtListPosition(int position) const;
 
     QString Cell(int row, int column) const; // empty outside the rows
     const QList<ListColumn>& Layout() const { return m_layout; }
