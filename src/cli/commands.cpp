@@ -17,19 +17,19 @@
 const QList<CliCommand>& Commands()
 {
     static const QList<CliCommand> commands = {
-        {"show", RunShow, ShowUsage},
-        {"point", RunPoint, PointUsage},
-        {"code", RunCode, CodeUsage},
-        {"alignment", RunAlignment, AlignmentUsage},
-        {"settings", RunSettings, SettingsUsage},
-        {"import", RunImport, ImportUsage},
-        {"export", RunExport, ExportUsage},
-        {"sdcard", RunSdCard, SdCardUsage},
-        {"upload", RunUpload, UploadUsage},
-        {"download", RunDownload, DownloadUsage},
-        {"plot", RunPlot, PlotUsage},
+        ShowCommand(),   PointCommand(),  CodeCommand(),   AlignmentCommand(), SettingsCommand(),
+        ImportCommand(), ExportCommand(), SdCardCommand(), UploadCommand(),    DownloadCommand(),
+        PlotCommand(),
     };
     return commands;
+}
+
+const CliCommand* FindCommand(const QString& name)
+{
+    for (const CliCommand& command : Commands())
+        if (name == QLatin1String(command.name))
+            return &command;
+    return nullptr;
 }
 
 int UsageError(const QString& problem, const char* usage)

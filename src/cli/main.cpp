@@ -2,6 +2,7 @@
 #include "cli_reporter.h"
 #include "commands.h"
 #include "commands/plot.h"
+#include "help_text.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
 
@@ -12,12 +13,40 @@
 
 namespace
 {
-QString ProgramUsage()
+QByteArray ProgramUsage()
 {
     QStringList names;
     for (const CliCommand& command : Commands())
         names << QString::fromLatin1(command.name);
-    return QStringLiteral("COMMAND [ARGS] [OPTIONS]; commands: %1").arg(names.join(QLatin1Char(' ')));
+    return QStringLiteral("COMMAND [ARGS] [OPTIONS]; commands: %1").arg(names.join(QLatin1Char(' '))).toUtf8();
+}
+
+int PrintAndSucceed(const QString& text)
+{
+    QTextStream(stdout) << text;
+    return ExitStatus::Success;
+}
+
+// Parses a command's words, answers --help, and otherwise runs it on the project database.
+int RunCommand(const CliCommand& command, const QStringList& words, QString databasePath)
+{
+    const ParsedArguments parsed = ParseArguments(words, command.options);
+    if (!parsed.error.isEmpty())
+        return UsageError(parsed.error, command.usage);
+    if (parsed.help)
+        return PrintAndSucceed(CommandHelp(command));
+
+    if (databasePath.isEmpty())
+        databasePath = DefaultDatabasePath();
+    CCliReporter reporter;
+    CProjectStore store(databasePath, &reporter);
+    QTextStream out(stdout);
+    CliContext context{store, reporter, out, databasePath};
+    if (!store.Connect())
+        return ExitStatus::Failure;
+    const int status = command.run(context, parsed);
+    store.Disconnect();
+    return status;
 }
 } // namespace
 
@@ -26,38 +55,23 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("MERION"));
 
-    QStringList words = QCoreApplication::arguments().mid(1);
-    QString databasePath;
-    const qsizetype databaseAt = words.indexOf(QStringLiteral("--database"));
-    if (databaseAt >= 0)
+    // The program's own options stand before the command; what follows the command is its own.
+    const ParsedArguments program =
+        ParseArguments(QCoreApplication::arguments().mid(1), {CliOptions::Database, CliOptions::Version}, true);
+    if (!program.error.isEmpty())
+        return UsageError(program.error, ProgramUsage().constData());
+    const QString name = program.positional.value(0);
+    if (program.help)
     {
-        if (databaseAt + 1 >= words.size())
-            return UsageError(QStringLiteral("--database needs a path"), ProgramUsage().toUtf8().constData());
-        databasePath = words[databaseAt + 1];
-        words.remove(databaseAt, 2);
+        const CliCommand* command = FindCommand(name);
+        return PrintAndSucceed(command ? CommandHelp(*command) : ProgramHelp());
     }
-    if (words.isEmpty())
-        return UsageError(QStringLiteral("no command given"), ProgramUsage().toUtf8().constData());
-
-    const QString name = words.takeFirst();
-    for (const CliCommand& command : Commands())
-    {
-        if (name != QLatin1String(command.name))
-            continue;
-        if (databasePath.isEmpty())
-            databasePath = DefaultDatabasePath();
-        CCliReporter reporter;
-        int status = ExitStatus::Success;
-        {
-            CProjectStore store(databasePath, &reporter);
-            QTextStream out(stdout);
-            CliContext context{store, reporter, out, databasePath};
-            if (!store.Connect())
-                return ExitStatus::Failure;
-            status = command.run(context, words);
-            store.Disconnect();
-        }
-        return status;
-    }
-    return UsageError(QStringLiteral("unknown command %1").arg(name), ProgramUsage().toUtf8().constData());
+    if (program.Has(CliOptions::Version.name))
+        return PrintAndSucceed(VersionText());
+    if (name.isEmpty())
+        return UsageError(QStringLiteral("no command given"), ProgramUsage().constData());
+    const CliCommand* command = FindCommand(name);
+    if (!command)
+        return UsageError(QStringLiteral("unknown command %1").arg(name), ProgramUsage().constData());
+    return RunCommand(*command, program.positional.mid(1), program.Value(CliOptions::Database.name));
 }

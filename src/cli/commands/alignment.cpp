@@ -6,7 +6,7 @@
 #include "core/edit/record_delete.h"
 #include "core/views/data_kind.h"
 
-int RunAlignment(CliContext& context, const QStringList& arguments)
+int RunAlignment(CliContext& context, const ParsedArguments& parsed)
 {
     static const QList<EditSubcommand> subcommands = {
         {"add", 5, 5,
@@ -20,5 +20,14 @@ int RunAlignment(CliContext& context, const QStringList& arguments)
         {"clear", 0, 0,
          [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Alignment, c.reporter); }},
     };
-    return RunEditSubcommand(context, arguments, subcommands, AlignmentUsage);
+    return RunEditSubcommand(context, parsed.positional, subcommands, AlignmentUsage);
+}
+
+const CliCommand& AlignmentCommand()
+{
+    static const CliCommand command{
+        "alignment", AlignmentUsage,
+        "adds, edits or deletes a plane alignment element, or empties the alignment",
+        {}, RunAlignment};
+    return command;
 }

@@ -6,7 +6,7 @@
 #include "core/edit/record_delete.h"
 #include "core/views/data_kind.h"
 
-int RunCode(CliContext& context, const QStringList& arguments)
+int RunCode(CliContext& context, const ParsedArguments& parsed)
 {
     static const QList<EditSubcommand> subcommands = {
         {"add", 2, 2, [](CliContext& c, const QStringList& v) { return AddCode(c.store, {v[0], v[1]}); }},
@@ -16,5 +16,14 @@ int RunCode(CliContext& context, const QStringList& arguments)
         {"clear", 0, 0,
          [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Code, c.reporter); }},
     };
-    return RunEditSubcommand(context, arguments, subcommands, CodeUsage);
+    return RunEditSubcommand(context, parsed.positional, subcommands, CodeUsage);
+}
+
+const CliCommand& CodeCommand()
+{
+    static const CliCommand command{
+        "code", CodeUsage,
+        "adds, edits or deletes a code of the code list, or empties it",
+        {}, RunCode};
+    return command;
 }

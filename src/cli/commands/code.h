@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 inline constexpr const char* CodeUsage =
     "code add NUMBER TEXT | code edit NUMBER TEXT | code delete NUMBER | code clear";
 
-int RunCode(CliContext& context, const QStringList& arguments);
+const CliCommand& CodeCommand();

@@ -10,15 +10,9 @@
 #include "core/link/serial_port.h"
 #include "core/views/data_kind.h"
 
-int RunDownload(CliContext& context, const QStringList& arguments)
+int RunDownload(CliContext& context, const ParsedArguments& parsed)
 {
-    QStringList words = arguments;
-    CProgressPrinter progress(TakeProgressOption(words));
-    const ParsedArguments parsed = ParseArguments(
-        words, {QStringLiteral("instrument"), QStringLiteral("raw"), QStringLiteral("device"),
-                    QStringLiteral("record")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, DownloadUsage);
+    CProgressPrinter progress(parsed.Has(CliOptions::Progress.name));
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("unexpected %1").arg(parsed.positional.first()), DownloadUsage);
     const QString instrument = parsed.Value(QStringLiteral("instrument"));
@@ -55,4 +49,14 @@ int RunDownload(CliContext& context, const QStringList& arguments)
             result.status = Status::FileNotWritable;
     }
     return ReportTransfer(context, result);
+}
+
+const CliCommand& DownloadCommand()
+{
+    static const CliCommand command{
+        "download", DownloadUsage,
+        "receives a job from the instrument and parses it into its tables, or with --raw saves it "
+        "unchanged",
+        {CliOptions::Instrument, CliOptions::Record, CliOptions::Raw, CliOptions::Device, CliOptions::Progress}, RunDownload};
+    return command;
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
-inline constexpr const char* DownloadUsage = "download --instrument t5|t8 [--raw FILE] [--device PATH] | download --instrument v2 --record "
-                                              "meas|coor|roadstake|xsect|alignment [--raw FILE] [--device PATH]";
+inline constexpr const char* DownloadUsage =
+    "download --instrument t5|t8 [--raw FILE] [--device PATH] [--progress] | download --instrument v2 --record "
+    "meas|coor|roadstake|xsect|alignment [--raw FILE] [--device PATH] [--progress]";
 
-int RunDownload(CliContext& context, const QStringList& arguments);
+const CliCommand& DownloadCommand();

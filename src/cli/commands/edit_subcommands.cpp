@@ -4,16 +4,13 @@
 #include "cli_reporter.h"
 #include "commands.h"
 
-int RunEditSubcommand(CliContext& context, const QStringList& arguments, const QList<EditSubcommand>& subcommands,
+int RunEditSubcommand(CliContext& context, const QStringList& words, const QList<EditSubcommand>& subcommands,
                       const char* usage)
 {
-    const ParsedArguments parsed = ParseArguments(arguments, {});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, usage);
-    if (parsed.positional.isEmpty())
+    if (words.isEmpty())
         return UsageError(QStringLiteral("missing add, edit, delete or clear"), usage);
-    const QString word = parsed.positional.first();
-    const QStringList values = parsed.positional.mid(1);
+    const QString word = words.first();
+    const QStringList values = words.mid(1);
     for (const EditSubcommand& subcommand : subcommands)
     {
         if (word != QLatin1String(subcommand.word))

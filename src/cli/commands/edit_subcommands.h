@@ -17,7 +17,7 @@ struct EditSubcommand
     std::function<EditOutcome(CliContext& context, const QStringList& values)> run;
 };
 
-// Picks the subcommand, checks the number of values (usage error otherwise), runs it and
+// Picks the subcommand from the positional words, checks the number of values (usage error otherwise), runs it and
 // turns the outcome into the exit status: a refused save prints its message and fails.
-int RunEditSubcommand(CliContext& context, const QStringList& arguments, const QList<EditSubcommand>& subcommands,
+int RunEditSubcommand(CliContext& context, const QStringList& words, const QList<EditSubcommand>& subcommands,
                       const char* usage);

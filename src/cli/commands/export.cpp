@@ -22,13 +22,8 @@ int Outcome(CliContext& context, bool written)
 }
 } // namespace
 
-int RunExport(CliContext& context, const QStringList& arguments)
+int RunExport(CliContext& context, const ParsedArguments& parsed)
 {
-    const ParsedArguments parsed =
-        ParseArguments(arguments, {QStringLiteral("kind"), QStringLiteral("separator"), QStringLiteral("format"),
-                                   QStringLiteral("order"), QStringLiteral("angles")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, ExportUsage);
     if (parsed.positional.size() != 2)
         return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
     const QString what = parsed.positional[0];
@@ -81,4 +76,16 @@ int RunExport(CliContext& context, const QStringList& arguments)
     CListReader rows(context.store, *kind);
     return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
                                              separators.value(separatorName), format.format - 1, context.reporter));
+}
+
+const CliCommand& ExportCommand()
+{
+    static const CliCommand command{
+        "export", ExportUsage,
+        "writes the list as CSV (list), as text in the column formats (file), as a data file (data), "
+        "the point list as a DXF drawing (dxf), "
+        "or the measurement exports of 740Meas (angle, hd, sd) and the full observation records "
+        "(full)",
+        {CliOptions::Kind, CliOptions::Separator, CliOptions::Format, CliOptions::Order, CliOptions::Angles}, RunExport};
+    return command;
 }

@@ -9,11 +9,8 @@
 
 #include <QHash>
 
-int RunImport(CliContext& context, const QStringList& arguments)
+int RunImport(CliContext& context, const ParsedArguments& parsed)
 {
-    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("format"), QStringLiteral("record")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, ImportUsage);
     if (parsed.positional.size() != 2)
         return UsageError(QStringLiteral("import takes a data type and a file"), ImportUsage);
 
@@ -37,4 +34,14 @@ int RunImport(CliContext& context, const QStringList& arguments)
     const ImportStatus status = ImportFile(context.store, *type, formatIndex, parsed.positional[1]);
     return status == ImportStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
                                                                                 : ExitStatus::Failure;
+}
+
+const CliCommand& ImportCommand()
+{
+    static const CliCommand command{
+        "import", ImportUsage,
+        "reads a text file: coordinates, codes, a saved T5/T8 job into 740Meas, or T8 version 2 "
+        "records",
+        {CliOptions::Format, CliOptions::Record}, RunImport};
+    return command;
 }

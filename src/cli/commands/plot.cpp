@@ -16,7 +16,6 @@ namespace
 {
 constexpr int SmallestSide = 16;
 constexpr int LargestSide = 16384;
-const QString NoLabels = QStringLiteral("--no-labels");
 
 std::optional<QSize> ParseSize(const QString& text)
 {
@@ -37,13 +36,9 @@ void DropStartupNotices(QtMsgType type, const QMessageLogContext&, const QString
 }
 } // namespace
 
-int RunPlot(CliContext& context, const QStringList& arguments)
+int RunPlot(CliContext& context, const ParsedArguments& parsed)
 {
-    QStringList words = arguments;
-    const bool labels = words.removeAll(NoLabels) == 0;
-    const ParsedArguments parsed = ParseArguments(words, {QStringLiteral("kind"), QStringLiteral("size")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, PlotUsage);
+    const bool labels = !parsed.Has(CliOptions::NoLabels.name);
     if (parsed.positional.size() != 1)
         return UsageError(QStringLiteral("plot takes one file"), PlotUsage);
     if (DataKindFromName(parsed.Value(QStringLiteral("kind"))) != DataKind::Coor)
@@ -63,6 +58,16 @@ int RunPlot(CliContext& context, const QStringList& arguments)
     frame.Fit(data.bounds);
     const bool written = ExportPlanImage(path, data, frame, style, context.reporter);
     return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
+}
+
+const CliCommand& PlotCommand()
+{
+    static const CliCommand command{
+        "plot", PlotUsage,
+        "draws the point list as a plan, north up at one scale with a scale bar and a north arrow, "
+        "to a .png, .svg or .pdf file",
+        {CliOptions::Kind, CliOptions::Size, CliOptions::NoLabels}, RunPlot};
+    return command;
 }
 
 std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 #include <QCoreApplication>
 
@@ -8,7 +8,7 @@
 
 inline constexpr const char* PlotUsage = "plot FILE --kind coor [--size WxH] [--no-labels]";
 
-int RunPlot(CliContext& context, const QStringList& arguments);
+const CliCommand& PlotCommand();
 
 // The application object for a run: a plot draws text, which needs a GUI application (on the
 // offscreen platform: nothing is shown); every other command does with a core one.

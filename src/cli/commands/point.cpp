@@ -14,7 +14,7 @@ CoorFields PointOf(const QStringList& values)
 }
 } // namespace
 
-int RunPoint(CliContext& context, const QStringList& arguments)
+int RunPoint(CliContext& context, const ParsedArguments& parsed)
 {
     static const QList<EditSubcommand> subcommands = {
         {"add", 4, 5, [](CliContext& c, const QStringList& v) { return AddCoor(c.store, PointOf(v)); }},
@@ -24,5 +24,14 @@ int RunPoint(CliContext& context, const QStringList& arguments)
         {"clear", 0, 0,
          [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Coor, c.reporter); }},
     };
-    return RunEditSubcommand(context, arguments, subcommands, PointUsage);
+    return RunEditSubcommand(context, parsed.positional, subcommands, PointUsage);
+}
+
+const CliCommand& PointCommand()
+{
+    static const CliCommand command{
+        "point", PointUsage,
+        "adds, edits or deletes a point of the coordinate list, or empties it",
+        {}, RunPoint};
+    return command;
 }

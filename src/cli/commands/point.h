@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 inline constexpr const char* PointUsage =
     "point add NAME N E Z [CODE] | point edit NAME N E Z [CODE] | point delete NAME | point clear";
 
-int RunPoint(CliContext& context, const QStringList& arguments);
+const CliCommand& PointCommand();

@@ -5,11 +5,8 @@
 #include "commands.h"
 #include "core/files/sdcard_files.h"
 
-int RunSdCard(CliContext& context, const QStringList& arguments)
+int RunSdCard(CliContext& context, const ParsedArguments& parsed)
 {
-    const ParsedArguments parsed = ParseArguments(arguments, {QStringLiteral("job")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, SdCardUsage);
     if (parsed.positional.size() != 2)
         return UsageError(QStringLiteral("sdcard takes a parent folder and a folder name"), SdCardUsage);
     const std::optional<int> job = ParseIntIn(parsed.Value(QStringLiteral("job"), QStringLiteral("1")), 1, SdCard::JobCount);
@@ -18,4 +15,13 @@ int RunSdCard(CliContext& context, const QStringList& arguments)
     const SdCardStatus status = WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1);
     return status == SdCardStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
                                                                                 : ExitStatus::Failure;
+}
+
+const CliCommand& SdCardCommand()
+{
+    static const CliCommand command{
+        "sdcard", SdCardUsage,
+        "writes the point list as the SD-card job files PARENT/NAME/JOBn.DAT and JOBn.INX",
+        {CliOptions::Job}, RunSdCard};
+    return command;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 inline constexpr const char* SdCardUsage = "sdcard PARENT NAME [--job 1..20]";
 
-int RunSdCard(CliContext& context, const QStringList& arguments);
+const CliCommand& SdCardCommand();

@@ -76,12 +76,8 @@ bool Take(const ParsedArguments& parsed, const char* option, Parse parse, int& c
 }
 } // namespace
 
-int RunSettings(CliContext& context, const QStringList& arguments)
+int RunSettings(CliContext& context, const ParsedArguments& parsed)
 {
-    const ParsedArguments parsed = ParseArguments(
-        arguments, {"port", "baud", "protocol", "data-bits", "stop-bits", "parity"});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, SettingsUsage);
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("settings takes options only"), SettingsUsage);
 
@@ -108,4 +104,14 @@ int RunSettings(CliContext& context, const QStringList& arguments)
     context.out << Describe(config) << '\n';
     context.out.flush();
     return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+}
+
+const CliCommand& SettingsCommand()
+{
+    static const CliCommand command{
+        "settings", SettingsUsage,
+        "prints the stored serial settings; with options, changes those given and stores the row",
+        {CliOptions::Port, CliOptions::Baud, CliOptions::Protocol,
+         CliOptions::DataBits, CliOptions::StopBits, CliOptions::Parity}, RunSettings};
+    return command;
 }

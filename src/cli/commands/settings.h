@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 inline constexpr const char* SettingsUsage =
     "settings [--port 1..6] [--baud RATE] [--protocol none|ack-nak] [--data-bits 7|8] [--stop-bits 1|1.5|2] "
     "[--parity none|odd|even]";
 
-int RunSettings(CliContext& context, const QStringList& arguments);
+const CliCommand& SettingsCommand();

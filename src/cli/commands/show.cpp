@@ -7,13 +7,13 @@
 
 #include <cstdio>
 
-int RunShow(CliContext& context, const QStringList& arguments)
+int RunShow(CliContext& context, const ParsedArguments& parsed)
 {
-    if (arguments.size() != 1)
+    if (parsed.positional.size() != 1)
         return UsageError(QStringLiteral("show takes one kind"), ShowUsage);
-    const std::optional<DataKind> kind = DataKindFromName(arguments.first());
+    const std::optional<DataKind> kind = DataKindFromName(parsed.positional.first());
     if (!kind)
-        return UsageError(QStringLiteral("unknown kind %1").arg(arguments.first()), ShowUsage);
+        return UsageError(QStringLiteral("unknown kind %1").arg(parsed.positional.first()), ShowUsage);
 
     context.out << ListCaptionsOf(*kind).join(QLatin1Char('\t')) << '\n';
     context.out.flush();
@@ -35,4 +35,14 @@ int RunShow(CliContext& context, const QStringList& arguments)
     }
     std::fflush(stdout);
     return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+}
+
+const CliCommand& ShowCommand()
+{
+    static const CliCommand command{
+        "show", ShowUsage,
+        "prints the list of a data kind: the header captions, then one line per row, cells separated "
+        "by a tab (UTF-8)",
+        {}, RunShow};
+    return command;
 }

@@ -18,11 +18,6 @@ int ReportTransfer(CliContext& context, const TransferResult& result)
     return result.status == Status::Done ? ExitStatus::Success : ExitStatus::Failure;
 }
 
-bool TakeProgressOption(QStringList& words)
-{
-    return words.removeAll(QStringLiteral("--progress")) > 0;
-}
-
 CProgressPrinter::CProgressPrinter(bool enabled) : m_enabled(enabled)
 {
     m_sinceLast.start();

@@ -10,9 +10,6 @@ struct CliContext;
 // merion-cli's one place where a transfer's result becomes its message and exit status.
 int ReportTransfer(CliContext& context, const TransferResult& result);
 
-// Takes --progress out of a command's words; true when it was there.
-bool TakeProgressOption(QStringList& words);
-
 // Prints a running transfer's progress to standard error about once a second:
 // "received N bytes" or "sent N of M lines". Does nothing when not enabled.
 class CProgressPrinter

@@ -12,14 +12,9 @@
 
 #include <atomic>
 
-int RunUpload(CliContext& context, const QStringList& arguments)
+int RunUpload(CliContext& context, const ParsedArguments& parsed)
 {
-    QStringList words = arguments;
-    CProgressPrinter progress(TakeProgressOption(words));
-    const ParsedArguments parsed =
-        ParseArguments(words, {QStringLiteral("instrument"), QStringLiteral("category"), QStringLiteral("device")});
-    if (!parsed.error.isEmpty())
-        return UsageError(parsed.error, UploadUsage);
+    CProgressPrinter progress(parsed.Has(CliOptions::Progress.name));
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("unexpected argument %1").arg(parsed.positional.first()), UploadUsage);
 
@@ -43,8 +38,6 @@ int RunUpload(CliContext& context, const QStringList& arguments)
                               : QStringLiteral("only --instrument v2 uploads the alignment"),
                           UploadUsage);
 
-    if (parsed.Has(QStringLiteral("device")) && parsed.Value(QStringLiteral("device")).isEmpty())
-        return UsageError(QStringLiteral("--device needs a path"), UploadUsage);
     request.devicePath = parsed.Value(QStringLiteral("device"));
     request.config = ReadComConfig(context.store);
 
@@ -64,4 +57,13 @@ int RunUpload(CliContext& context, const QStringList& arguments)
     }
     // A time-out is a failure here even though the desktop program shows it in a plain box.
     return ReportTransfer(context, result);
+}
+
+const CliCommand& UploadCommand()
+{
+    static const CliCommand command{
+        "upload", UploadUsage,
+        "sends the point list (or, for v2, the alignment) to the instrument over the serial link",
+        {CliOptions::Instrument, CliOptions::Category, CliOptions::Device, CliOptions::Progress}, RunUpload};
+    return command;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli_context.h"
+#include "commands.h"
 
 inline constexpr const char* UploadUsage =
-    "upload --instrument t5|t8|v2 [--category coor|alignment] [--device PATH]";
+    "upload --instrument t5|t8|v2 [--category coor|alignment] [--device PATH] [--progress]";
 
-int RunUpload(CliContext& context, const QStringList& arguments);
+const CliCommand& UploadCommand();
