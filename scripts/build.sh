@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds everything (program, command line, tests, benchmarks) in build/.
+# Configures and builds everything (program, command line, tests, benchmarks) in build/, with
+# warnings as errors as the test command wants them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 launcher=()
 # ccache is optional: it only speeds up rebuilds where a developer has it.
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERION_WERROR=ON -DMERION_BENCHMARKS=ON \
+  "${launcher[@]}"
 cmake --build build -j"$(nproc)"

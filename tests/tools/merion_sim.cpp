@@ -137,7 +137,12 @@ std::string Printable(const std::string& line)
         if (c >= 0x20)
             text += char(c);
         else
-            text += "<" + std::to_string(int(c)) + ">";
+        {
+            // Appended piece by piece: GCC 12 at -O3 takes "<" + std::string for an overlapping copy.
+            text += '<';
+            text += std::to_string(int(c));
+            text += '>';
+        }
     return text;
 }
 
