@@ -8,10 +8,14 @@
 QString DefaultDatabasePath()
 {
     const QString fileName = QStringLiteral("Adjustment.db");
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(programFolder).isWritable())
-        return QDir(programFolder).filePath(fileName);
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString portable = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    if (QFileInfo::exists(portable))
+        return portable;
+    // Named here rather than through the application's name, so that the program and merion-cli
+    // meet in one folder whatever names each sets for itself (~/.local/share/merion,
+    // %LOCALAPPDATA%/merion).
+    const QString dataFolder =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("merion"));
     QDir().mkpath(dataFolder);
     return QDir(dataFolder).filePath(fileName);
 }

@@ -9,12 +9,12 @@
 #include "gui/plan/plan_view_texts.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
+#include "core/install/data_files.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -184,7 +184,7 @@ void CMainFrame::SendCommand(int command)
 void CMainFrame::OpenHelpDocument()
 {
     // The document is only handed to the system; a missing one is not worth a message.
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(AppTexts::HelpFile);
+    const QString path = DataFilePath(AppTexts::HelpFile);
     if (QFileInfo::exists(path))
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
