@@ -1,0 +1,29 @@
+# Files that ship with the program and that it finds relative to its own folder (Help.pdf,
+# translations): a target that makes one at build calls
+#   merion_install_data(FILES file... [SUBDIR translations])
+# and puts the same file beside the executable (${MERION_PROGRAM_DIR}) for runs from the build folder.
+function(merion_install_data)
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "SUBDIR" "FILES")
+  install(FILES ${arg_FILES} DESTINATION ${MERION_INSTALL_DATADIR}/${arg_SUBDIR})
+endfunction()
+
+# cpack -G DEB in the build folder: a package that apt installs with what it needs.
+set(CPACK_PACKAGE_NAME merion)
+set(CPACK_PACKAGE_VENDOR "MERION")
+set(CPACK_PACKAGE_CONTACT "MERION developers <merion@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "total station post-processing (download, edit, convert, upload)")
+set(CPACK_PACKAGE_DESCRIPTION
+    "MERION downloads measurement jobs from T5/T5+ and T8 total stations over a serial port, "
+    "keeps the point and code lists, imports and exports surveyors' text formats, writes "
+    "SD-card job files and uploads points to the instrument. merion is the desktop program "
+    "(Chinese interface), merion-cli runs the same operations from the command line, and "
+    "merion-sim plays an instrument on a pseudo-terminal for trying it without one.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+# The Qt libraries come from dpkg-shlibdeps; what is loaded at run time it cannot see: the SQLite
+# driver that holds the project, the window-system plugins and a font for the Chinese text.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-noto-cjk")
+include(CPack)
