@@ -36,20 +36,26 @@ QStringList FormsOf(const CliCommand& command)
     return QString::fromUtf8(command.usage).split(QStringLiteral(" | "));
 }
 
-void WriteOption(QTextStream& out, const CliOption& option)
+// "  term   text", the text wrapped in its column; a long term puts its text on the next line.
+void WriteEntry(QTextStream& out, const QString& term, const QString& text)
 {
-    QString head = QStringLiteral("  --") + option.name;
-    if (option.TakesValue())
-        head += QLatin1Char(' ') + option.valueName;
-    QString text = option.description;
-    if (!option.whenAbsent.isEmpty())
-        text += QStringLiteral(" (default: %1)").arg(option.whenAbsent);
-    // A long option name puts its text on the next line rather than breaking the column.
+    const QString head = QStringLiteral("  ") + term;
     const QString lines = Wrapped(text, OptionColumn);
     if (head.size() + 2 > OptionColumn)
         out << head << '\n' << lines;
     else
         out << head.leftJustified(OptionColumn) << lines.mid(OptionColumn);
+}
+
+void WriteOption(QTextStream& out, const CliOption& option)
+{
+    QString term = QStringLiteral("--") + option.name;
+    if (option.TakesValue())
+        term += QLatin1Char(' ') + option.valueName;
+    QString text = option.description;
+    if (!option.whenAbsent.isEmpty())
+        text += QStringLiteral(" (default: %1)").arg(option.whenAbsent);
+    WriteEntry(out, term, text);
 }
 
 void WriteFooter(QTextStream& out)
@@ -66,18 +72,18 @@ QString ProgramHelp()
 {
     QString text;
     QTextStream out(&text);
+    // Every form as a usage line, then one line per command: the shape manual pages are made from.
     out << "Usage: " << Prefix << "COMMAND [ARGS] [OPTIONS]\n"
         << "  or:  " << Program << " COMMAND --help\n"
-        << "  or:  " << Program << " --help | --version\n"
-        << "Runs the operations of the MERION total station program without a window, on the same\n"
+        << "  or:  " << Program << " --help | --version\n";
+    for (const CliCommand& command : Commands())
+        for (const QString& form : FormsOf(command))
+            out << "  or:  " << Program << ' ' << form << '\n';
+    out << "Runs the operations of the MERION total station program without a window, on the same\n"
            "project database. Messages go to standard error, one per line; questions are answered yes.\n"
         << "\nCommands:\n";
     for (const CliCommand& command : Commands())
-    {
-        for (const QString& form : FormsOf(command))
-            out << "  " << form << '\n';
-        out << Wrapped(QString::fromUtf8(command.summary), 6);
-    }
+        WriteEntry(out, QString::fromLatin1(command.name), QString::fromUtf8(command.summary));
 
     out << "\nOptions:\n";
     QList<CliOption> options = {CliOptions::Database, CliOptions::Help, CliOptions::Version};
