@@ -43,7 +43,8 @@ private slots:
             "\n  or:  merion-cli import v2 FILE --record meas|coor|roadstake|xsect|alignment\n",
             "\n  or:  merion-cli export angle|hd|sd FILE\n",
             "\n  or:  merion-cli sdcard PARENT NAME [--job 1..20]\n",
-            "\n  or:  merion-cli upload --instrument t5|t8|v2 [--category coor|alignment] [--device PATH]\n",
+            "\n  or:  merion-cli upload --instrument t5|t8|v2 [--category coor|alignment] [--device PATH] [--progress]\n",
+            "\n  --progress ",
             "\nCommands:\n  show ",
             "\n  download ",
             "\n  --database PATH ",
@@ -90,6 +91,10 @@ private slots:
                                                  "\n  --instrument t5|t8|v2 ", "\n  --record meas|coor|roadstake|xsect|alignment",
                                                  "\n  --device PATH "}
                                   << QStringList{"--category"};
+        QTest::newRow("plot") << QStringList{"plot", "--help"}
+                              << QStringList{"Usage: merion-cli [--database PATH] plot FILE --kind coor",
+                                             "\n  --size WxH ", "(default: 1600x1200)\n", "\n  --no-labels "}
+                              << QStringList{"--separator"};
         QTest::newRow("point") << QStringList{"point", "--help"}
                                << QStringList{"Usage: merion-cli [--database PATH] point add NAME N E Z [CODE]\n",
                                               "\n  or:  merion-cli [--database PATH] point clear\n"}
