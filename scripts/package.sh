@@ -25,6 +25,11 @@ expected=(
   share/icons/hicolor/256x256/apps/merion.png
   share/man/man1/merion-cli.1.gz
 )
+# Files that ship with the program once the build makes them beside it (Help.pdf, translations).
+for made in Help.pdf translations; do
+  [ -e "build-release/bin/$made" ] || continue
+  for file in $(cd build-release/bin && find "$made" -type f); do expected+=("share/merion/$file"); done
+done
 for file in "${expected[@]}"; do
   [ -f "$scratch/usr/$file" ] || fail "cmake --install gave no $file"
 done
