@@ -10,9 +10,9 @@
 
 void RegisterDownloadCommands(CMerionApp& app, CPlxView& view)
 {
-    view.RegisterCommand(Command::Download, [&app] {
+    view.RegisterCommand(Command::Download, [&app, &view] {
         app.SetCurrentKind(DataKind::Meas);
         app.Document().UpdateAllViews();
-        ShowModelessAt(new CDownloadDlg(app));
+        ShowModelessAt(new CDownloadDlg(app), &view);
     });
 }

@@ -37,7 +37,7 @@ void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
         dialog = new CCodeEditDlg(app, mode, cells, &view);
     else
         dialog = new CAlignmentEditDlg(app, mode, cells, &view);
-    ShowModelessAt(dialog);
+    ShowModelessAt(dialog, &view);
 }
 
 void DeleteRemembered(CMerionApp& app, CPlxView& view)

@@ -8,5 +8,6 @@
 
 void RegisterLinkCommands(CMerionApp& app, CPlxView& view)
 {
-    view.RegisterCommand(Command::CommSettings, [&app] { ShowModelessAt(new CComConfigDlg(app.Store())); });
+    view.RegisterCommand(Command::CommSettings,
+                         [&app, &view] { ShowModelessAt(new CComConfigDlg(app.Store()), &view); });
 }

@@ -3,11 +3,17 @@
 #include "gui/app/app_texts.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QGridLayout>
+#include <QPointer>
+#include <QSpacerItem>
 #include <QThread>
 
 namespace
 {
+// What a window manager puts beside the caption: its icon and three buttons, with margins.
+constexpr int TitleBarDecorations = 160;
+constexpr int NarrowestBox = 240;
+
 QMessageBox::Icon IconOf(MessageIcon icon)
 {
     switch (icon)
@@ -20,32 +26,63 @@ QMessageBox::Icon IconOf(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+int WidthForCaption(const QString& caption)
+{
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    return std::max(NarrowestBox, QFontMetrics(titleFont).horizontalAdvance(caption) + TitleBarDecorations);
+}
+
 bool OnUserInterfaceThread()
 {
     return QThread::currentThread() == qApp->thread();
 }
-
-void Show(QMessageBox::Icon icon, const QString& text)
-{
-    QMessageBox box(icon, AppTexts::Caption, text, QMessageBox::Ok);
-    box.exec();
-}
 } // namespace
+
+QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
+                              QWidget* owner)
+{
+    auto* box = new QMessageBox(icon, AppTexts::Caption, text, buttons, owner);
+    // The box fixes its own size from its layout each time it is shown; a spacer across the
+    // layout is the one lower bound it keeps.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(WidthForCaption(box->windowTitle()), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
+
+CMessageBoxReporter::CMessageBoxReporter(std::function<QWidget*()> mainWindow) : m_mainWindow(std::move(mainWindow))
+{
+}
+
+int CMessageBoxReporter::Show(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) const
+{
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = QApplication::activeWindow();
+    if (!owner && m_mainWindow)
+        owner = m_mainWindow();
+    // The owner may close while the box waits (a transfer ends); the box then goes with it.
+    QPointer<QMessageBox> box = CreateMessageBox(icon, text, buttons, owner);
+    const int answer = box->exec();
+    delete box.data();
+    return answer;
+}
 
 // Workers never wait for the window: a message from another thread is queued to the
 // user-interface thread (in order), and a question from there is refused.
 void CMessageBoxReporter::Message(const QString& text, MessageIcon icon)
 {
     if (OnUserInterfaceThread())
-        Show(IconOf(icon), text);
+        Show(IconOf(icon), text, QMessageBox::Ok);
     else
-        QMetaObject::invokeMethod(qApp, [text, icon = IconOf(icon)] { Show(icon, text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [this, text, icon = IconOf(icon)] { Show(icon, text, QMessageBox::Ok); }, Qt::QueuedConnection);
 }
 
 bool CMessageBoxReporter::Confirm(const QString& question)
 {
     if (!OnUserInterfaceThread())
         return false;
-    QMessageBox box(QMessageBox::Question, AppTexts::Caption, question, QMessageBox::Ok | QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return Show(QMessageBox::Question, question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }

@@ -11,6 +11,6 @@ void RegisterUploadCommands(CMerionApp& app, CPlxView& view)
 {
     view.RegisterCommand(Command::Upload, [&app, &view] {
         view.ShowTable(DataKind::Coor);
-        ShowModelessAt(new CUploadDlg(app));
+        ShowModelessAt(new CUploadDlg(app), &view);
     });
 }
