@@ -9,29 +9,55 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 CRecordEditDlg::CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent)
     : QDialog(parent), m_app(app), m_kind(kind), m_mode(mode), m_layout(new QVBoxLayout(this)),
-      m_fields(new QFormLayout), m_save(new QPushButton(EditTexts::SaveLabel, this))
+      m_fields(new QFormLayout), m_save(new QPushButton(EditTexts::SaveLabel, this)),
+      m_cancel(new QPushButton(EditTexts::CancelLabel, this))
 {
     setWindowTitle(caption);
     m_layout->addLayout(m_fields);
 
     m_save->setObjectName(QStringLiteral("save"));
     m_save->setText(mode == Mode::Add ? EditTexts::AddButton : EditTexts::SaveButton);
-    // Enter in a field must not close a modeless dialog that stays open for the next point.
-    m_save->setAutoDefault(false);
-    auto* cancel = new QPushButton(EditTexts::CancelLabel, this);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    cancel->setAutoDefault(false);
+    // Enter in any field saves (Esc, the dialog's own key, cancels); an add keeps the dialog
+    // open for the next record either way.
+    m_save->setDefault(true);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_save);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_cancel);
     m_layout->addLayout(buttons);
 
     connect(m_save, &QPushButton::clicked, this, &CRecordEditDlg::OnSave);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void CRecordEditDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Coming back from the task bar keeps the field the user was in.
+    if (event->spontaneous())
+        return;
+    // The buttons were made before the fields; Tab follows the order the user reads in.
+    QList<QWidget*> chain(m_edits.begin(), m_edits.end());
+    chain << m_save << m_cancel;
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+    FocusFirstField();
+}
+
+void CRecordEditDlg::FocusFirstField()
+{
+    for (QLineEdit* edit : m_edits)
+        if (edit->isEnabled())
+        {
+            edit->setFocus(Qt::TabFocusReason);
+            edit->selectAll();
+            return;
+        }
 }
 
 QLineEdit* CRecordEditDlg::AddField(const QString& objectName, const QString& fieldName, const QString& text)
@@ -40,6 +66,7 @@ QLineEdit* CRecordEditDlg::AddField(const QString& objectName, const QString& fi
     edit->setObjectName(objectName);
     edit->setMinimumWidth(160);
     m_fields->addRow(fieldName + QStringLiteral(":"), edit);
+    m_edits << edit;
     return edit;
 }
 
@@ -61,4 +88,6 @@ void CRecordEditDlg::OnSave()
     // Adding stays open, values kept, ready for the next record.
     if (m_mode == Mode::Edit)
         close();
+    else
+        FocusFirstField();
 }

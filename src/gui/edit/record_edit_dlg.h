@@ -14,6 +14,8 @@ class QVBoxLayout;
 // What the three hand-editing dialogs share: labelled fields, the save and cancel buttons,
 // and what follows a save (the refusal shown, or the list refreshed and, when editing, the
 // dialog closed). A dialog keeps the mode it was opened in, so one captioned "Add" always adds.
+// It works from the keyboard: it opens with the cursor in the first field it may change, Tab
+// goes through the fields in order and then to the buttons, Enter saves and Esc cancels.
 class CRecordEditDlg : public QDialog
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
 
     Mode EditMode() const { return m_mode; }
     QPushButton* SaveButton() const { return m_save; }
+    // The fields in order, top to bottom.
+    const QList<QLineEdit*>& Fields() const { return m_edits; }
 
 public slots:
     void OnSave();
@@ -39,6 +43,8 @@ protected:
 
     CMerionApp& App() const { return m_app; }
 
+    void showEvent(QShowEvent* event) override;
+
 private:
     CMerionApp& m_app;
     DataKind m_kind;
@@ -46,4 +52,9 @@ private:
     QVBoxLayout* m_layout;
     QFormLayout* m_fields;
     QPushButton* m_save;
+    QPushButton* m_cancel;
+    QList<QLineEdit*> m_edits;
+
+    // Puts the cursor in the first field the user may change, its text selected for typing over.
+    void FocusFirstField();
 };
