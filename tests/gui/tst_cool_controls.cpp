@@ -111,7 +111,10 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(tip->isVisible(), 1000);
         QCOMPARE(tip->Title(), QStringLiteral("上传"));
         QCOMPARE(tip->Body(), QStringLiteral("上传"));
-        QCOMPARE(tip->pos(), list.mapToGlobal(onUpload) + QPoint(0, 20));
+        // Beside the list, level with the button, never over the buttons.
+        const QRect listOnScreen(list.mapToGlobal(QPoint(0, 0)), list.size());
+        QCOMPARE(tip->pos(), QPoint(listOnScreen.right() + 1 + 4, list.mapToGlobal(list.ItemRect(1).topLeft()).y()));
+        QVERIFY(!tip->geometry().intersects(listOnScreen));
         QTRY_COMPARE_WITH_TIMEOUT(tip->Opacity(), 230, 1000);
 
         // Leaving the list turns the label black and stops watching the cursor; the tip fades.
@@ -129,26 +132,37 @@ private slots:
     {
         CCoolButtonList list;
         FillList(list);
-        list.resize(170, 240);
+        list.resize(170, 100); // two whole entries of the four
         list.show();
         QList<int> sent;
         connect(&list, &CCoolButtonList::CommandRequested, this, [&sent](int command) { sent << command; });
 
         auto* down = list.findChild<QToolButton*>(QStringLiteral("scrollDown"));
         auto* up = list.findChild<QToolButton*>(QStringLiteral("scrollUp"));
+        QVERIFY(!up->isEnabled() && down->isEnabled());
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(60, 60));
         down->click();
         QCOMPARE(list.TopIndex(), 1);
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(60, 60)); // now the third button
+        // Down stops once the last entry is in sight: no scrolling into blank space.
         for (int i = 0; i < 4; ++i)
             down->click();
-        QCOMPARE(list.TopIndex(), 3); // the empty last entry at the top
+        QCOMPARE(list.TopIndex(), 2);
+        QVERIFY(up->isEnabled() && !down->isEnabled());
         QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(60, 10));
-        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(60, 60)); // below every entry
+        QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(60, 60)); // the empty last entry
         for (int i = 0; i < 5; ++i)
             up->click();
         QCOMPARE(list.TopIndex(), 0);
-        QCOMPARE(sent, QList<int>({57676, 57675, 0}));
+        QCOMPARE(sent, QList<int>({57676, 57675, 57675, 0}));
+
+        // Made tall enough for everything, the list cannot scroll at all.
+        list.ScrollDown();
+        list.resize(170, 240);
+        QCOMPARE(list.TopIndex(), 0);
+        list.ScrollDown();
+        QCOMPARE(list.TopIndex(), 0);
+        QVERIFY(!up->isEnabled() && !down->isEnabled());
     }
 
     void tipSizeFollowsItsTexts()

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace
 {
 constexpr int IconSlot = 32;
@@ -48,6 +50,7 @@ CCoolButtonList::CCoolButtonList(QWidget* parent)
 int CCoolButtonList::AddButton(int iconIndex, const QString& label, int command, const QString& toolTip)
 {
     m_buttons.append(Button{iconIndex, label, command, toolTip});
+    PlaceScrollButtons();
     update();
     return Count() - 1;
 }
@@ -81,6 +84,11 @@ int CCoolButtonList::ItemAt(const QPoint& point) const
     return index < Count() ? index : -1;
 }
 
+int CCoolButtonList::LastTopIndex() const
+{
+    return std::max(0, Count() - height() / ItemHeight);
+}
+
 void CCoolButtonList::ScrollUp()
 {
     if (m_top > 0)
@@ -91,7 +99,7 @@ void CCoolButtonList::ScrollUp()
 
 void CCoolButtonList::ScrollDown()
 {
-    if (m_top < Count() - 1)
+    if (m_top < LastTopIndex())
         ++m_top;
     PlaceScrollButtons();
     update();
@@ -99,8 +107,12 @@ void CCoolButtonList::ScrollDown()
 
 void CCoolButtonList::PlaceScrollButtons()
 {
+    // A list made taller shows the entries it has instead of blank space under the last one.
+    m_top = std::min(m_top, LastTopIndex());
     m_up->move(width() - 15, 3);
     m_down->move(width() - 15, height() - 15);
+    m_up->setEnabled(m_top > 0);
+    m_down->setEnabled(m_top < LastTopIndex());
     m_up->raise();
     m_down->raise();
 }
@@ -168,6 +180,7 @@ void CCoolButtonList::ShowTipFor(int index)
         return;
     const QRect item = ItemRect(index);
     m_tip->SetAnchor(QRect(mapToGlobal(item.topLeft()), item.size()));
+    m_tip->SetKeepClear(QRect(mapToGlobal(QPoint(0, 0)), size()));
     m_tip->SetBody(button.toolTip);
     m_tip->SetTitle(button.label);
     m_tip->SetDelay(TipDelay);

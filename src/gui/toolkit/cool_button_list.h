@@ -11,7 +11,9 @@ class QToolButton;
 
 // A column of large buttons: each a 30 × 30 icon with its label below, 48 pixels high. The
 // label under the cursor turns blue, a fading tip describes the button, and a click sends the
-// button's command. Two small arrows at the right edge scroll the column by one button.
+// button's command. Two small arrows at the right edge scroll the column by one button, down
+// only as long as buttons remain below the visible ones. The tip goes beside the column,
+// never over the buttons.
 class CCoolButtonList : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,8 @@ public:
     bool IsHovering() const { return m_hovering; }
     bool IsTrackingCursor() const { return m_hoverTimer.isActive(); }
     int TopIndex() const { return m_top; }
+    // The largest top index: the one that shows the last entry at the bottom of the list.
+    int LastTopIndex() const;
     void ScrollUp();
     void ScrollDown();
     CCoolTipCtrl* Tip() const { return m_tip; }

@@ -234,11 +234,30 @@ void CCoolTipCtrl::Tick(int timer)
     }
 }
 
+QPoint CCoolTipCtrl::PlaceFor(const QSize& size, const QPoint& cursor) const
+{
+    const QScreen* screen = QGuiApplication::screenAt(cursor);
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    QPoint at = cursor + QPoint(0, BelowCursor);
+    if (m_keepClear.isValid())
+    {
+        at = QPoint(m_keepClear.right() + 1 + BesideGap, m_anchor.top());
+        if (area.isValid() && at.x() + size.width() > area.right() + 1)
+            at.setX(m_keepClear.left() - BesideGap - size.width());
+    }
+    if (!area.isValid())
+        return at;
+    at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height())));
+    return at;
+}
+
 void CCoolTipCtrl::Place()
 {
-    const QPoint at = QCursor::pos() + QPoint(0, BelowCursor);
     const QSize size = m_flags & SizeToTexts ? SizeForTexts(m_title, m_body, m_iconWidth, m_iconHeight) : this->size();
-    const QRect screenRect(at, size);
+    const QRect screenRect(PlaceFor(size, QCursor::pos()), size);
     CaptureBehind(screenRect);
     SetOpacity(0);
     setGeometry(screenRect);

@@ -11,8 +11,10 @@
 
 // A fading tip window: a bold title, a body text and an icon on a pale yellow ground with a
 // soft shadow. A show request waits a number of 100 ms ticks while the cursor stays in the
-// anchor rectangle, then places the tip 20 pixels below the cursor and fades it in; once the
-// cursor leaves the anchor it fades out again.
+// anchor rectangle, then places the tip and fades it in; once the cursor leaves the anchor it
+// fades out again. The tip goes 20 pixels below the cursor, or, when it has an area to keep
+// clear (the buttons it describes), beside that area level with the anchor, on whichever side
+// the screen has room. It always stays on the screen.
 class CCoolTipCtrl : public QWidget
 {
     Q_OBJECT
@@ -41,6 +43,7 @@ public:
     };
     static constexpr int ShadowWidth = 4;
     static constexpr int BelowCursor = 20;
+    static constexpr int BesideGap = 4; // between the tip and the area it keeps clear
 
     CCoolTipCtrl(QSize size, QWidget* parent, int flags);
 
@@ -48,6 +51,7 @@ public:
     void SetBody(const QString& body) { m_body = body; }
     void SetIcon(const QPixmap& icon, int width, int height);
     void SetAnchor(const QRect& screenRect) { m_anchor = screenRect; }
+    void SetKeepClear(const QRect& screenRect) { m_keepClear = screenRect; }
     void SetDelay(int ticks) { m_delay = ticks; }
     void RequestShow();
 
@@ -72,6 +76,7 @@ private:
     void Stop(int timer) { m_timers[timer - 1]->stop(); }
     void StartFadeOut();
     void Place();
+    QPoint PlaceFor(const QSize& size, const QPoint& cursor) const;
     void CaptureBehind(const QRect& screenRect);
     void SetOpacity(int opacity);
     bool CursorInAnchor() const;
@@ -87,6 +92,7 @@ private:
     int m_delay = 10;
     int m_counter = 0;
     QRect m_anchor{QPoint(0, 0), QPoint(8888, 6666)};
+    QRect m_keepClear;
     int m_flags;
     int m_opacity = 0;
     State m_state = State::Shown;
