@@ -1,13 +1,18 @@
 #include "gui/app/app_texts.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/qt_translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTexts::Caption);
+    QApplication::setOrganizationName(AppTexts::Caption);
+    // The program speaks Chinese; so do Qt's own dialogs and buttons.
+    LoadQtTranslations();
     // Tool dialogs are windows of their own; the program ends with the main window only.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -18,7 +23,8 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.process(application);
 
-    CMerionApp app(AppOptions{parser.value(database), nullptr, true});
+    QSettings settings; // the user's: window layout and last folders
+    CMerionApp app(AppOptions{parser.value(database), nullptr, true, &settings});
     if (!app.InitInstance())
         return 1;
     const int status = QApplication::exec();

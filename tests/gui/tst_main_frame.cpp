@@ -62,11 +62,12 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("全站仪后处理软件"));
 
         const QList<QAction*> menus = frame->menuBar()->actions();
-        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "显示(&S)"}));
-        QCOMPARE(ActionTexts(menus[0]->menu()->actions()), QStringList({"打开(&O)...", "-", "退出(&X)"}));
+        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "显示(&S)"}));
+        QCOMPARE(ActionTexts(menus[0]->menu()->actions()),
+                 QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "输出SD卡文件(&D)...", "-", "退出(&X)"}));
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(ActionTexts(menus[1]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
-        for (QAction* toggle : menus[1]->menu()->actions())
+        QCOMPARE(ActionTexts(menus[3]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
+        for (QAction* toggle : menus[3]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
         auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("mainToolBar"));

@@ -34,6 +34,11 @@ QString StatusPrompt(int command)
     return Prompts().value(command).section(QLatin1Char('\n'), 0, 0);
 }
 
+QString MenuItem(const QString& words, QChar key, bool opensDialog)
+{
+    return words + QStringLiteral("(&") + key + QLatin1Char(')') + (opensDialog ? QStringLiteral("...") : QString());
+}
+
 QString CommandToolTip(int command)
 {
     return Prompts().value(command).section(QLatin1Char('\n'), 1, 1);

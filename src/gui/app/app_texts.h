@@ -31,6 +31,24 @@ inline const QString FilePage = QStringLiteral("文件管理");
 inline const QString EditPage = QStringLiteral("数据编辑");
 inline const QString SerialPage = QStringLiteral("串口通讯");
 
+// The command panel's buttons; the menus offer the same commands under the same words.
+inline const QString InputFileButton = QStringLiteral("输入文件");
+inline const QString OutputFileButton = QStringLiteral("输出文件");
+inline const QString SdCardButton = QStringLiteral("输出SD卡文件");
+inline const QString CoorButton = QStringLiteral("常规坐标");
+inline const QString CodeButton = QStringLiteral("常规编码");
+inline const QString CommSettingsButton = QStringLiteral("通讯设置");
+inline const QString UploadButton = QStringLiteral("上传");
+inline const QString DownloadButton = QStringLiteral("下载");
+
+// Menus beyond the two of the original menu bar: the panel's pages and the list's editing.
+inline const QString EditMenu = QStringLiteral("数据编辑(&E)");
+inline const QString SerialMenu = QStringLiteral("串口通讯(&C)");
+inline const QString CopyItem = QStringLiteral("复制(&C)");
+
+// A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
+QString MenuItem(const QString& words, QChar key, bool opensDialog);
+
 // The status prompt of a command (the text before the line break of its prompt string);
 // empty when it has none.
 QString StatusPrompt(int command);

@@ -11,7 +11,7 @@ namespace
 struct PanelButton
 {
     QStyle::StandardPixmap icon;
-    const char* label;
+    QString label;
     int command;
     const char* toolTip;
 };
@@ -30,16 +30,16 @@ CCommandPanel::CCommandPanel(QWidget* parent) : CCoolTabCtrl(parent)
     setObjectName(QStringLiteral("commandPanel"));
     const QList<QPair<QString, QList<PanelButton>>> pages = {
         {AppTexts::FilePage,
-         {{QStyle::SP_DialogOpenButton, "输入文件", Command::Import, "选择您要读取的文件"},
-          {QStyle::SP_DialogSaveButton, "输出文件", Command::OutputFile, "输出文件到磁盘"},
-          {QStyle::SP_DriveFDIcon, "输出SD卡文件", Command::SdCard, "保存为SD卡文件"}}},
+         {{QStyle::SP_DialogOpenButton, AppTexts::InputFileButton, Command::Import, "选择您要读取的文件"},
+          {QStyle::SP_DialogSaveButton, AppTexts::OutputFileButton, Command::OutputFile, "输出文件到磁盘"},
+          {QStyle::SP_DriveFDIcon, AppTexts::SdCardButton, Command::SdCard, "保存为SD卡文件"}}},
         {AppTexts::EditPage,
-         {{QStyle::SP_FileDialogDetailedView, "常规坐标", Command::ShowCoor, "用户自定义坐标输入"},
-          {QStyle::SP_FileDialogListView, "常规编码", Command::ShowCode, "用户自定义编码输入"}}},
+         {{QStyle::SP_FileDialogDetailedView, AppTexts::CoorButton, Command::ShowCoor, "用户自定义坐标输入"},
+          {QStyle::SP_FileDialogListView, AppTexts::CodeButton, Command::ShowCode, "用户自定义编码输入"}}},
         {AppTexts::SerialPage,
-         {{QStyle::SP_ComputerIcon, "通讯设置", Command::CommSettings, "通讯设置"},
-          {QStyle::SP_ArrowUp, "上传", Command::Upload, "上传"},
-          {QStyle::SP_ArrowDown, "下载", Command::Download, "下载"}}},
+         {{QStyle::SP_ComputerIcon, AppTexts::CommSettingsButton, Command::CommSettings, "通讯设置"},
+          {QStyle::SP_ArrowUp, AppTexts::UploadButton, Command::Upload, "上传"},
+          {QStyle::SP_ArrowDown, AppTexts::DownloadButton, Command::Download, "下载"}}},
     };
     for (const auto& [title, buttons] : pages)
     {
@@ -47,7 +47,7 @@ CCommandPanel::CCommandPanel(QWidget* parent) : CCoolTabCtrl(parent)
         QList<QIcon> images;
         for (const PanelButton& button : buttons)
         {
-            list->AddButton(int(images.size()), QString::fromUtf8(button.label), button.command,
+            list->AddButton(int(images.size()), button.label, button.command,
                             QString::fromUtf8(button.toolTip));
             images << PanelIcon(button.icon);
         }

@@ -7,18 +7,25 @@
 #include "gui/app/subsystem_commands.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
+#include "core/edit/record_delete.h"
+#include "gui/toolkit/lock_keys.h"
+#include "gui/toolkit/table_copy.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
 #include "core/install/data_files.h"
+#include "gui/views/view_texts.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QLabel>
+#include <QItemSelectionModel>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -41,7 +48,12 @@ CMainFrame::CMainFrame(CMerionApp& app) : m_app(app)
     addAction(help);
 
     connect(&m_app.Document(), &CPlxDoc::ViewsNeedUpdate, m_view, &CPlxView::OnUpdate);
+    // The editing commands follow the list: what it shows and which row is selected.
+    connect(&m_app.Document(), &CPlxDoc::ViewsNeedUpdate, this, &CMainFrame::UpdateEditActions);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::UpdateEditActions);
+    connect(m_view->model(), &QAbstractItemModel::modelReset, this, &CMainFrame::UpdateEditActions);
     RegisterSubsystemCommands(m_app, *m_view);
+    UpdateEditActions();
     resize(1024, 700);
 }
 
@@ -63,16 +75,80 @@ QAction* CMainFrame::CommandAction(int command) const
     return findChild<QAction*>(QStringLiteral("cmd_%1").arg(command));
 }
 
+QAction* CMainFrame::MakeRowAction(const QString& text, int command)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QStringLiteral("cmd_%1").arg(command));
+    action->setData(command);
+    connect(action, &QAction::triggered, this, [this, command] {
+        m_view->SetRememberedRow(SelectedRow());
+        SendCommand(command);
+    });
+    return action;
+}
+
 void CMainFrame::CreateMenus()
+{
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateSerialMenu();
+    CreateShowMenu();
+}
+
+void CMainFrame::CreateFileMenu()
 {
     QMenu* file = menuBar()->addMenu(AppTexts::FileMenu);
     file->setObjectName(QStringLiteral("fileMenu"));
     QAction* open = MakeAction(AppTexts::OpenItem, Command::Import);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addAction(open);
+    QAction* output = MakeAction(AppTexts::MenuItem(AppTexts::OutputFileButton, QLatin1Char('E'), true),
+                                 Command::OutputFile);
+    output->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addAction(output);
+    file->addAction(MakeAction(AppTexts::MenuItem(AppTexts::ListExportButton, QLatin1Char('L'), true),
+                               Command::ListExport));
+    file->addAction(MakeAction(AppTexts::MenuItem(AppTexts::SdCardButton, QLatin1Char('D'), true), Command::SdCard));
     file->addSeparator();
     file->addAction(MakeAction(AppTexts::ExitItem, Command::MenuExit));
+}
 
+void CMainFrame::CreateEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(AppTexts::EditMenu);
+    edit->setObjectName(QStringLiteral("editMenu"));
+    m_copy = new QAction(AppTexts::CopyItem, this);
+    m_copy->setObjectName(QStringLiteral("copyRows"));
+    m_copy->setShortcut(QKeySequence::Copy);
+    connect(m_copy, &QAction::triggered, this, &CMainFrame::CopySelectedRows);
+    edit->addAction(m_copy);
+    edit->addSeparator();
+    edit->addAction(MakeAction(AppTexts::MenuItem(AppTexts::CoorButton, QLatin1Char('P'), false), Command::ShowCoor));
+    edit->addAction(MakeAction(AppTexts::MenuItem(AppTexts::CodeButton, QLatin1Char('B'), false), Command::ShowCode));
+    edit->addSeparator();
+    edit->addAction(MakeAction(AppTexts::MenuItem(ViewTexts::Add, QLatin1Char('A'), true), Command::AddRecord));
+    edit->addAction(MakeRowAction(AppTexts::MenuItem(ViewTexts::Edit, QLatin1Char('E'), true), Command::EditRecord));
+    QAction* remove = MakeRowAction(AppTexts::MenuItem(ViewTexts::DeleteRecord, QLatin1Char('D'), false),
+                                    Command::DeleteRecord);
+    remove->setShortcut(QKeySequence::Delete);
+    edit->addAction(remove);
+    edit->addAction(MakeAction(AppTexts::MenuItem(ViewTexts::DeleteAll, QLatin1Char('L'), false), Command::DeleteAll));
+    connect(edit, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditActions);
+}
+
+void CMainFrame::CreateSerialMenu()
+{
+    QMenu* serial = menuBar()->addMenu(AppTexts::SerialMenu);
+    serial->setObjectName(QStringLiteral("serialMenu"));
+    serial->addAction(MakeAction(AppTexts::MenuItem(AppTexts::CommSettingsButton, QLatin1Char('S'), true),
+                                 Command::CommSettings));
+    serial->addAction(MakeAction(AppTexts::MenuItem(AppTexts::UploadButton, QLatin1Char('U'), true), Command::Upload));
+    serial->addAction(
+        MakeAction(AppTexts::MenuItem(AppTexts::DownloadButton, QLatin1Char('D'), true), Command::Download));
+}
+
+void CMainFrame::CreateShowMenu()
+{
     QMenu* show = menuBar()->addMenu(AppTexts::ShowMenu);
     show->setObjectName(QStringLiteral("showMenu"));
     const QList<QPair<QString, int>> toggles = {{AppTexts::ToolBarItem, Command::ToggleToolBar},
@@ -91,6 +167,30 @@ void CMainFrame::CreateMenus()
             return;
         CommandAction(Command::ToggleLeftBar)->setChecked(!m_leftBar->isHidden());
     });
+}
+
+int CMainFrame::SelectedRow() const
+{
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    return rows.size() == 1 ? rows.first().row() : -1;
+}
+
+void CMainFrame::UpdateEditActions()
+{
+    const bool editable = IsEditableKind(m_app.CurrentKind());
+    const bool oneRow = editable && SelectedRow() >= 0;
+    CommandAction(Command::AddRecord)->setEnabled(editable);
+    CommandAction(Command::EditRecord)->setEnabled(oneRow);
+    CommandAction(Command::DeleteRecord)->setEnabled(oneRow);
+    CommandAction(Command::DeleteAll)->setEnabled(editable);
+    m_copy->setEnabled(m_view->selectionModel()->hasSelection());
+}
+
+void CMainFrame::CopySelectedRows() const
+{
+    const QString text = SelectedRowsAsText(*m_view);
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
 void CMainFrame::CreateToolBar()
@@ -118,14 +218,16 @@ void CMainFrame::CreateStatusBar()
     auto* idle = new QLabel(AppTexts::IdlePrompt, bar);
     idle->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(idle, 1);
+    QList<QLabel*> panes;
     for (const QString& indicator : {AppTexts::CapsLock, AppTexts::NumLock, AppTexts::ScrollLock})
     {
         auto* pane = new QLabel(indicator, bar);
         pane->setObjectName(QStringLiteral("indicatorPane"));
         pane->setAlignment(Qt::AlignCenter);
-        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(indicator) + 12);
         bar->addPermanentWidget(pane);
+        panes << pane;
     }
+    new CLockKeyIndicators(panes[0], panes[1], panes[2], QueryLockKeys, this);
 }
 
 void CMainFrame::CreateCommandPanel()
@@ -165,13 +267,9 @@ void CMainFrame::SendCommand(int command)
         close();
         return;
     case Command::ToggleToolBar:
-        m_toolBar->setVisible(CommandAction(command)->isChecked());
-        return;
     case Command::ToggleLeftBar:
-        m_leftBar->setVisible(CommandAction(command)->isChecked());
-        return;
     case Command::ToggleStatusBar:
-        statusBar()->setVisible(CommandAction(command)->isChecked());
+        ShowBar(command, CommandAction(command)->isChecked());
         return;
     case Command::Help:
         OpenHelpDocument();
@@ -179,6 +277,50 @@ void CMainFrame::SendCommand(int command)
     default:
         m_view->OnCommand(command);
     }
+}
+
+void CMainFrame::ShowBar(int toggleCommand, bool visible)
+{
+    CommandAction(toggleCommand)->setChecked(visible);
+    if (toggleCommand == Command::ToggleToolBar)
+        m_toolBar->setVisible(visible);
+    else if (toggleCommand == Command::ToggleLeftBar)
+        m_leftBar->setVisible(visible);
+    else
+        statusBar()->setVisible(visible);
+}
+
+namespace
+{
+// Where the layout is kept; the names stay, or a new version forgets the user's layout.
+const QString GeometryKey = QStringLiteral("window/geometry");
+const QString StateKey = QStringLiteral("window/state");
+const QString PageKey = QStringLiteral("window/commandPage");
+const QList<QPair<int, QString>> BarKeys = {{Command::ToggleToolBar, QStringLiteral("window/toolBar")},
+                                            {Command::ToggleLeftBar, QStringLiteral("window/commandPanel")},
+                                            {Command::ToggleStatusBar, QStringLiteral("window/statusBar")}};
+} // namespace
+
+void CMainFrame::SaveLayout(QSettings& settings) const
+{
+    settings.setValue(GeometryKey, saveGeometry());
+    settings.setValue(StateKey, saveState());
+    settings.setValue(PageKey, m_panel->CurrentPage());
+    for (const auto& [command, key] : BarKeys)
+        settings.setValue(key, CommandAction(command)->isChecked());
+}
+
+bool CMainFrame::RestoreLayout(const QSettings& settings)
+{
+    // The docked panel's width comes with the state; which bars show is the user's own choice
+    // and is set after it.
+    restoreState(settings.value(StateKey).toByteArray());
+    for (const auto& [command, key] : BarKeys)
+        ShowBar(command, settings.value(key, true).toBool());
+    const int page = settings.value(PageKey, 0).toInt();
+    if (page >= 0 && page < m_panel->PageCount())
+        m_panel->SelectPage(page);
+    return restoreGeometry(settings.value(GeometryKey).toByteArray());
 }
 
 void CMainFrame::OpenHelpDocument()

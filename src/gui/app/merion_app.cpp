@@ -18,13 +18,13 @@
 #include <QWidget>
 
 CMerionApp::CMerionApp(AppOptions options)
-    : m_showWindow(options.showWindow), m_currentKind(DataKind::Coor)
+    : m_showWindow(options.showWindow), m_settings(options.settings), m_currentKind(DataKind::Coor)
 {
     if (options.reporter)
         m_reporter = options.reporter;
     else
     {
-        m_ownReporter = std::make_unique<CMessageBoxReporter>();
+        m_ownReporter = std::make_unique<CMessageBoxReporter>([this]() -> QWidget* { return m_frame.get(); });
         m_reporter = m_ownReporter.get();
     }
     const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
@@ -65,7 +65,10 @@ bool CMerionApp::InitInstance()
     m_frame = std::make_unique<CMainFrame>(*this);
     // The first update shows the seven coordinate columns with no rows.
     m_document->UpdateAllViews();
-    if (m_showWindow)
+    const bool restored = m_settings && m_frame->RestoreLayout(*m_settings);
+    if (m_showWindow && restored)
+        m_frame->show(); // maximised again if the user left it so
+    else if (m_showWindow)
     {
         // Without a window manager (a kiosk or a remote session) maximising does nothing, so
         // the frame starts at the size of the screen's work area either way.
@@ -83,10 +86,16 @@ void CMerionApp::ExitInstance()
     if (!m_started)
         return;
     m_started = false;
-    // Tool dialogs go first: their workers must be done with the store before it closes.
+    // Tool dialogs go first, before the frame that owns them: their workers must be done with
+    // the store before it closes, and a dialog must not outlive the view it refreshes.
+    QList<QPointer<QWidget>> dialogs;
     for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<QDialog*>(window) && !window->parent())
-            delete window;
+        if (qobject_cast<QDialog*>(window))
+            dialogs << window;
+    for (const QPointer<QWidget>& dialog : dialogs)
+        delete dialog.data();
+    if (m_settings)
+        m_frame->SaveLayout(*m_settings);
     m_frame.reset();
     {
         // One transaction for the five: one commit instead of five. A delete without a

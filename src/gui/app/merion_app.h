@@ -14,13 +14,14 @@ class CPlxDoc;
 class CPlxView;
 class CProjectStore;
 class IReporter;
-
+class QSettings;
 
 struct AppOptions
 {
     QString databasePath;          // empty: the default location
     IReporter* reporter = nullptr; // nullptr: message boxes
     bool showWindow = true;
+    QSettings* settings = nullptr; // where the window layout and the last folders are kept; nullptr: nowhere
 };
 
 // The application object: the one holder of what the windows share (the project store, the
@@ -41,6 +42,8 @@ public:
 
     CProjectStore& Store() { return *m_store; }
     IReporter& Reporter() { return *m_reporter; }
+    // The user's remembered layout and folders; nullptr when this run remembers nothing.
+    QSettings* Settings() const { return m_settings; }
     CPlxDoc& Document() { return *m_document; }
     // The serial port carries one transfer at a time, whichever dialog starts it: a claim while
     // another transfer holds the port tells the user and gives false. A claim ends when the
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     bool m_started = false;
     bool m_showWindow;
+    QSettings* m_settings;
 
     DataKind m_currentKind;
     int m_downloadTypeIndex = 0;

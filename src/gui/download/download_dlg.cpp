@@ -10,6 +10,7 @@
 #include "gui/link/transfer_result_report.h"
 #include "gui/link/transfer_runner.h"
 #include "gui/toolkit/combo_width.h"
+#include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
@@ -190,7 +191,8 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilter(DownloadTexts::RawFileFilter);
     UseContentBlindListing(&chooser);
-    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+    if (ExecInRememberedFolder(chooser, m_app.Settings(), FolderPurpose::RawDownload) != QDialog::Accepted ||
+        chooser.selectedFiles().isEmpty())
     {
         // Nothing is lost: the bytes are in downloads/ already; say where.
         if (!result.keptFile.isEmpty())

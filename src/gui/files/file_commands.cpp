@@ -12,6 +12,7 @@
 #include "gui/files/shown_list.h"
 #include "core/files/text_import.h"
 #include "gui/toolkit/modeless.h"
+#include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
 #include "gui/views/list_model.h"
 #include "gui/views/plx_doc.h"
@@ -30,7 +31,7 @@ QStringList ShownCaptions(const CPlxView& view)
 void Import(CMerionApp& app, CPlxView& view)
 {
     CImportFileDialog dialog(view.window());
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Import) != QDialog::Accepted)
         return;
     const DataKind kind = ImportKindOf(dialog.DataType());
     view.ClearRows();
@@ -51,7 +52,7 @@ void Import(CMerionApp& app, CPlxView& view)
 
 void ListExport(CMerionApp& app, CPlxView& view)
 {
-    const QString path = AskSavePath(view, FilesTexts::ListExportFilter, QStringLiteral("csv"));
+    const QString path = AskSavePath(view, app.Settings(), FilesTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
         ExportList(path, ShownCaptions(view), *ShownRows(app, view), app.Reporter());
 }
@@ -62,7 +63,7 @@ void OutputFile(CMerionApp& app, CPlxView& view)
     if (kind == DataKind::Coor)
         view.ShowTable(DataKind::Coor);
     COutputFileDialog dialog(kind, view.window());
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Export) != QDialog::Accepted)
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
@@ -78,7 +79,7 @@ void DataExport(CMerionApp& app, CPlxView& view)
     const DataKind kind = app.CurrentKind();
     if (!HasDataExport(kind))
         return;
-    const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, app.Settings(), FilesTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
         ExportData(path, kind, *ShownRows(app, view), app.Reporter());
 }
@@ -92,6 +93,6 @@ void RegisterFileCommands(CMerionApp& app, CPlxView& view)
     view.RegisterCommand(Command::DataExport, [&app, &view] { DataExport(app, view); });
     view.RegisterCommand(Command::SdCard, [&app, &view] {
         view.ShowTable(DataKind::Coor);
-        ShowModelessAt(new CSdCardDlg(app));
+        ShowModelessAt(new CSdCardDlg(app), &view);
     });
 }

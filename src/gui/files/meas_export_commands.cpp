@@ -6,6 +6,7 @@
 #include "core/files/files_texts.h"
 #include "core/files/meas_export.h"
 #include "gui/files/shown_list.h"
+#include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
 
@@ -16,7 +17,7 @@ void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
     // Only the job list has these columns; the commands are offered for nothing else.
     if (app.CurrentKind() != DataKind::Meas)
         return;
-    const QString path = AskSavePath(view, FilesTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, app.Settings(), FilesTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
     {
         const auto rows = ShownRows(app, view);
@@ -30,7 +31,7 @@ void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder 
     if (app.CurrentKind() != kind)
         return;
     CMeasExportFileDialog dialog(view.window());
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Export) != QDialog::Accepted)
         return;
     const auto rows = ShownRows(app, view);
     const AngleStyle angles = dialog.Angles();

@@ -6,6 +6,7 @@
 #include "gui/files/content_blind_listing.h"
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
+#include "gui/toolkit/remembered_folder.h"
 #include "gui/views/plx_view.h"
 
 #include <QComboBox>
@@ -16,7 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent) : QDialog(parent), m_app(app)
+CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
+    : QDialog(parent), m_app(app), m_rememberedFolder(RememberedFolder(app.Settings(), FolderPurpose::SdCard))
 {
     setWindowTitle(FilesTexts::SdCardTitle);
 
@@ -25,6 +27,8 @@ CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent) : QDialog(parent), m_ap
     m_instrument->addItems(FilesTexts::Instruments);
     m_folderPath = new QLineEdit(this);
     m_folderPath->setObjectName(QStringLiteral("folderPath"));
+    // The card is usually written where it was written last time.
+    m_folderPath->setText(m_rememberedFolder);
     auto* browse = new QPushButton(FilesTexts::Browse, this);
     browse->setObjectName(QStringLiteral("browse"));
     m_folderName = new QLineEdit(this);
@@ -81,7 +85,10 @@ void CSdCardDlg::OnBrowse()
     if (folder.isEmpty())
         m_app.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
     else
+    {
         m_rememberedFolder = folder;
+        RememberFolder(m_app.Settings(), FolderPurpose::SdCard, folder);
+    }
     m_folderPath->setText(m_rememberedFolder);
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/app/merion_app.h"
 #include "gui/files/content_blind_listing.h"
+#include "gui/toolkit/remembered_folder.h"
 #include "gui/views/list_model.h"
 #include "gui/views/plx_view.h"
 
@@ -13,14 +14,15 @@ std::unique_ptr<IListRows> ShownRows(CMerionApp& app, const CPlxView& view)
     return std::make_unique<CListReader>(app.Store(), model.ShownKind(), &model.Overlay());
 }
 
-QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix)
+QString AskSavePath(CPlxView& view, QSettings* settings, const QString& filter, const QString& suffix)
 {
     QFileDialog dialog(view.window());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
     UseContentBlindListing(&dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ExecInRememberedFolder(dialog, settings, FolderPurpose::Export) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
 }

@@ -8,10 +8,12 @@
 
 class CMerionApp;
 class CPlxView;
+class QSettings;
 
 // What the list shows, row by row, read afresh from the table in the stored order (a sort of
 // the view never reaches a file): the exports write exactly this.
 std::unique_ptr<IListRows> ShownRows(CMerionApp& app, const CPlxView& view);
 
-// A plain save dialog over the view's window; the chosen path, empty when cancelled.
-QString AskSavePath(CPlxView& view, const QString& filter, const QString& suffix);
+// A plain save dialog over the view's window, in the folder of the last export; the chosen
+// path, empty when cancelled.
+QString AskSavePath(CPlxView& view, QSettings* settings, const QString& filter, const QString& suffix);
