@@ -224,14 +224,14 @@ void CPlanTab::ShowContextMenu(const QPoint& at)
 
 void CPlanTab::ExportImage()
 {
-    const QString path = AskSavePath(m_view, PlanViewTexts::ImageFilter, QStringLiteral("png"));
+    const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
     if (!path.isEmpty())
         ExportPlanImage(path, m_canvas->Data(), m_canvas->Frame(), m_canvas->Style(), m_app.Reporter());
 }
 
 void CPlanTab::ExportDxf()
 {
-    const QString path = AskSavePath(m_view, PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
+    const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
     if (!path.isEmpty())
         ::ExportDxf(path, ReadPlanData(m_app.Store(), DataKind::Coor), m_app.Reporter());
 }
