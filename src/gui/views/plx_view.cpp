@@ -34,7 +34,8 @@ CPlxView::CPlxView(CMerionApp& app, QWidget* parent)
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows at once for copying them out (Ctrl+C); editing and deleting take one row.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setShowGrid(true);
     setWordWrap(false);
