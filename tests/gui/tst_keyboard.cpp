@@ -6,8 +6,7 @@
 #include "gui/toolkit/cool_button_list.h"
 #include "gui/views/plx_view.h"
 #include "core/views/data_kind.h"
-#include "core/store/project_store.h"
-#include "recording_reporter.h"
+#include "started_app.h"
 #include "shown_list_rows.h"
 #include "visible_dialogs.h"
 
@@ -20,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace
@@ -66,17 +64,13 @@ class TestKeyboard : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_dir;
-    CRecordingReporter m_reporter;
-    std::unique_ptr<CMerionApp> m_app;
+    CStartedApp m_started;
+    CRecordingReporter& m_reporter = m_started.Reporter();
 
-    CMainFrame* Frame() const { return m_app->MainFrame(); }
-    CPlxView* View() const { return m_app->View(); }
-    void Seed(const QStringList& statements)
-    {
-        for (const QString& statement : statements)
-            QVERIFY(m_app->Store().ExecuteSql(statement));
-    }
+    CMerionApp& App() const { return m_started.App(); }
+    CMainFrame* Frame() const { return App().MainFrame(); }
+    CPlxView* View() const { return App().View(); }
+    void Seed(const QStringList& statements) { m_started.Seed(statements); }
     void SeedThreePoints()
     {
         Seed({"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(1,'Manual_Input_Data','P1','10.000','20.000','30.000','C1')",
@@ -88,19 +82,12 @@ private:
 private slots:
     void init()
     {
-        QFile::remove(m_dir.filePath("project.db"));
-        m_reporter.Clear();
-        m_app = std::make_unique<CMerionApp>(AppOptions{m_dir.filePath("project.db"), &m_reporter, false});
-        QVERIFY(m_app->InitInstance());
+        QVERIFY(m_started.Start());
         Frame()->show();
         Frame()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Frame()));
     }
-    void cleanup()
-    {
-        m_app->ExitInstance();
-        m_app.reset();
-    }
+    void cleanup() { m_started.Stop(); }
 
     void menusOfferEveryPanelCommandWithUniqueMnemonics()
     {
@@ -189,7 +176,7 @@ private slots:
         QVERIFY(Frame()->CopyAction()->isEnabled());
 
         // The job list cannot be edited by hand; its rows can still be copied.
-        m_app->SetCurrentKind(DataKind::Meas);
+        App().SetCurrentKind(DataKind::Meas);
         View()->ShowTable(DataKind::Meas);
         QVERIFY(!Frame()->CommandAction(Command::AddRecord)->isEnabled());
         QVERIFY(!Frame()->CommandAction(Command::DeleteAll)->isEnabled());
