@@ -14,6 +14,15 @@ inline const QString NumLock = QStringLiteral("数字");
 inline const QString ScrollLock = QStringLiteral("滚动");
 inline const QString ListTab = QStringLiteral("列表显示");
 inline const QString HelpFile = QStringLiteral("Help.pdf");
+inline QString HelpMissing()
+{
+    return QStringLiteral("找不到帮助文档 Help.pdf。\n它应在程序所在的文件夹中，或在安装目录的 share/merion 中。");
+}
+// %1 is the guide's path, so the user can open it by hand.
+inline QString HelpNotOpened(const QString& path)
+{
+    return QStringLiteral("无法打开帮助文档：\n%1\n请安装 PDF 阅读器后再试。").arg(path);
+}
 
 inline const QString FileMenu = QStringLiteral("文件(&F)");
 inline const QString OpenItem = QStringLiteral("打开(&O)...");

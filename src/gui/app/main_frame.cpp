@@ -12,16 +12,13 @@
 #include "gui/toolkit/table_copy.h"
 #include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
-#include "core/install/data_files.h"
 #include "gui/views/view_texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDockWidget>
-#include <QFileInfo>
 #include <QLabel>
 #include <QItemSelectionModel>
 #include <QMenuBar>
@@ -30,9 +27,9 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QUrl>
 
-CMainFrame::CMainFrame(CMerionApp& app) : m_app(app)
+CMainFrame::CMainFrame(CMerionApp& app)
+    : m_app(app), m_help(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(AppTexts::Title);
@@ -272,7 +269,7 @@ void CMainFrame::SendCommand(int command)
         ShowBar(command, CommandAction(command)->isChecked());
         return;
     case Command::Help:
-        OpenHelpDocument();
+        m_help.Open(m_app.Reporter());
         return;
     default:
         m_view->OnCommand(command);
@@ -321,14 +318,6 @@ bool CMainFrame::RestoreLayout(const QSettings& settings)
     if (page >= 0 && page < m_panel->PageCount())
         m_panel->SelectPage(page);
     return restoreGeometry(settings.value(GeometryKey).toByteArray());
-}
-
-void CMainFrame::OpenHelpDocument()
-{
-    // The document is only handed to the system; a missing one is not worth a message.
-    const QString path = DataFilePath(AppTexts::HelpFile);
-    if (QFileInfo::exists(path))
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

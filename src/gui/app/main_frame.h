@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/app/help_document.h"
+
 #include <QMainWindow>
 
 class CCommandPanel;
@@ -31,6 +33,8 @@ public:
     QAction* CopyAction() const { return m_copy; }
 
     void SendCommand(int command);
+    // The guide that F1 opens (tests give one with a stand-in viewer).
+    void SetHelpDocument(CHelpDocument document) { m_help = std::move(document); }
 
     // The window's size and place, which bars show and the command panel's open page, as the
     // user left them. Restoring gives false when nothing was stored (a first run).
@@ -58,7 +62,6 @@ private:
     void UpdateEditActions();
     void CopySelectedRows() const;
     void ShowBar(int toggleCommand, bool visible);
-    void OpenHelpDocument();
 
     CMerionApp& m_app;
     CPlxView* m_view = nullptr;
@@ -68,4 +71,5 @@ private:
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_tabs = nullptr;
     QAction* m_copy = nullptr;
+    CHelpDocument m_help;
 };
