@@ -7,6 +7,7 @@
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/plan/plan_tab.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "gui/views/plx_view.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -60,6 +62,7 @@ private:
                          const std::function<void(QDialog*)>& prepare = {});
     void Import(int dataType, int format, const QString& file, const QString& shotName = QString());
     void ShootContextMenu(int row, const QString& name);
+    void ShootPlan(const QString& name);
 
     CMainFrame* m_frame = nullptr;
     QDir m_out;
@@ -188,6 +191,23 @@ void CGuideCamera::ShootContextMenu(int row, const QString& name)
         });
 }
 
+void CGuideCamera::ShootPlan(const QString& name)
+{
+    auto* tabs = m_frame->findChild<QTabWidget*>(QStringLiteral("clientTabs"));
+    CPlanTab* plan = m_frame->PlanTab();
+    if (!tabs || !plan)
+    {
+        std::fprintf(stderr, "no plan tab\n");
+        m_failed = true;
+        return;
+    }
+    tabs->setCurrentWidget(plan);
+    plan->Reload();
+    plan->FitAction()->trigger();
+    Save(m_frame, name);
+    tabs->setCurrentIndex(0);
+}
+
 bool CGuideCamera::Run(CMerionApp& app)
 {
     m_frame = app.MainFrame();
@@ -197,6 +217,7 @@ bool CGuideCamera::Run(CMerionApp& app)
     // The point list, imported from a file in the first column format.
     Import(0, 0, QStringLiteral("points.txt"), QStringLiteral("import_dialog"));
     Save(m_frame, QStringLiteral("main_window"));
+    ShootPlan(QStringLiteral("plan_view"));
     ShootContextMenu(0, QStringLiteral("list_edit_menu"));
     m_frame->View()->SetRememberedRow(2);
     ShootToolWindow([this] { m_frame->SendCommand(Command::EditRecord); }, QStringLiteral("coor_edit_dialog"));
@@ -239,6 +260,7 @@ bool CGuideCamera::Run(CMerionApp& app)
     // A measurement job, imported from a saved T5 job file.
     Import(2, 0, QStringLiteral("t5_job.txt"));
     Save(m_frame, QStringLiteral("meas_list"));
+    ShootPlan(QStringLiteral("plan_meas"));
     ShootContextMenu(0, QStringLiteral("meas_menu"));
     m_frame->View()->SetRememberedRow(0);
     WithModal([this] { m_frame->SendCommand(Command::ExportMeasNe); },
