@@ -15,10 +15,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QDeadlineTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -93,7 +93,7 @@ void CGuideCamera::WithModal(const std::function<void()>& open, const std::funct
         QWidget* modal = QApplication::activePopupWidget();
         if (!modal)
             modal = QApplication::activeModalWidget();
-        if (handled && handled->isVisible() && ++ticksSinceHandled > 150)
+        if (handled && handled->isVisible() && ++ticksSinceHandled > 250)
         {
             std::fprintf(stderr, "a window stayed open: %s\n", handled->metaObject()->className());
             m_failed = true;
@@ -113,6 +113,7 @@ void CGuideCamera::WithModal(const std::function<void()>& open, const std::funct
         }
         handled = modal;
         handle(modal);
+        ticksSinceHandled = 0;
     });
     poll.start();
     open();
@@ -154,16 +155,13 @@ void CGuideCamera::Import(int dataType, int format, const QString& file, const Q
                   auto* dialog = qobject_cast<QFileDialog*>(window);
                   if (!dialog)
                       return window->close();
-                  // The dialog lists a folder on a thread of its own; a file is selectable once
-                  // the listing has it.
+                  // The name is typed, as a user would: selecting it in the listing would have to
+                  // wait for the thread that reads the folder.
                   dialog->setDirectory(m_samples);
-                  const QString wanted = m_samples.filePath(file);
-                  QDeadlineTimer deadline(5000);
-                  do
-                  {
-                      dialog->selectFile(wanted);
-                      QApplication::processEvents(QEventLoop::AllEvents, 50);
-                  } while (dialog->selectedFiles() != QStringList{wanted} && !deadline.hasExpired());
+                  if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                      name->setText(file);
+                  else
+                      dialog->selectFile(file);
                   if (auto* types = dialog->findChild<QComboBox*>(QStringLiteral("dataType")))
                       types->setCurrentIndex(dataType);
                   if (auto* formats = dialog->findChild<QComboBox*>(QStringLiteral("format")))
@@ -203,6 +201,10 @@ void CGuideCamera::ShootPlan(const QString& name)
     }
     tabs->setCurrentWidget(plan);
     plan->Reload();
+    // The plan reads the store on a thread of its own.
+    QDeadlineTimer deadline(10000);
+    while (plan->ReloadPending() && !deadline.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     plan->FitAction()->trigger();
     Save(m_frame, name);
     tabs->setCurrentIndex(0);
