@@ -37,6 +37,7 @@ private slots:
     void coordinatesThatAreNoNumbersStopTheSave();
     void editingChangesCoordinatesAndCodeButNeverTheName();
     void namesWithApostrophesTouchOnlyTheirOwnRows();
+    void namesWithNulBytesAreEditedAndDeletedLikeAnyOther();
     void deletingRenumbersTheRest();
     void deletingRenumbersDuplicateNamesOneByOne();
     void renumberingFollowsTheStoredOrderWhateverTheNumbersWere();
@@ -157,6 +158,36 @@ void TestRecordEdit::namesWithApostrophesTouchOnlyTheirOwnRows()
 
     QVERIFY(AddElement(db, "1'", "5").Succeeded());
     QCOMPARE(db.Rows("select LINETYPE from 520SurLine"), QStringList({"1'"}));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+}
+
+void TestRecordEdit::namesWithNulBytesAreEditedAndDeletedLikeAnyOther()
+{
+    // A name read from a damaged file can carry a NUL byte; it is still one whole name, and
+    // its prefix "P" is another point that its edits must not reach.
+    const QString nul(QChar(0));
+    const QString name = "P" + nul + "1";
+    CTestDatabase db;
+    QVERIFY(AddPoint(db, name, "1", "1", "1", "a" + nul).Succeeded());
+    QVERIFY(AddPoint(db, "P", "2", "2", "2").Succeeded());
+    QCOMPARE(AddPoint(db, name).status, EditStatus::NameExists);
+
+    QVERIFY(EditCoor(db.Store(), {name, "5", "6", "7", "b" + nul + "c"}).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid"),
+             QStringList({"1|" + name + "|5.000|6.000|7.000|b" + nul + "c", "2|P|2.000|2.000|2.000|"}));
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Coor, name, db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|P"}));
+
+    QVERIFY(AddCode(db.Store(), {"7" + nul, "x"}).Succeeded());
+    QVERIFY(AddCode(db.Store(), {"7", "y"}).Succeeded());
+    QVERIFY(EditCode(db.Store(), {"7" + nul, "z" + nul}).Succeeded());
+    QCOMPARE(db.Rows("select SN, CODE from CodeEdit order by rowid"), QStringList({"7" + nul + "|z" + nul, "7|y"}));
+    QVERIFY(DeleteRecord(db.Store(), DataKind::Code, "7" + nul, db.Reporter()).Succeeded());
+    QCOMPARE(db.Rows("select ID, SN from CodeEdit order by rowid"), QStringList({"1|7"}));
+
+    QVERIFY(AddElement(db, "1", "5").Succeeded());
+    QVERIFY(EditAlignment(db.Store(), {"1", "2" + nul, "6", nul, "n" + nul, "e"}).Succeeded());
+    QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|2" + nul + "|6|" + nul + "|n" + nul + "|e"}));
     QVERIFY(db.Reporter().Messages().isEmpty());
 }
 

@@ -2,7 +2,6 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
-#include "core/store/statement.h"
 
 EditOutcome AddAlignment(CProjectStore& store, const AlignmentFields& element)
 {
@@ -26,10 +25,10 @@ EditOutcome EditAlignment(CProjectStore& store, const AlignmentFields& element)
         return EditOutcome::Invalid(EditTexts::StartDist);
     const QString where = QStringLiteral(" where ID=") + QString::number(*id);
     return TableRows::RunAll(store, {
-                                        QStringLiteral("update 520SurLine set LINETYPE=") + SqlText(element.lineType) + where,
-                                        QStringLiteral("update 520SurLine set STARTDIST=") + element.startDist.trimmed() + where,
-                                        QStringLiteral("update 520SurLine set CIRCUS=") + SqlText(element.radius) + where,
-                                        QStringLiteral("update 520SurLine set NCOOR=") + SqlText(element.north) + where,
-                                        QStringLiteral("update 520SurLine set ECOOR=") + SqlText(element.east) + where,
+                                        {QStringLiteral("update 520SurLine set LINETYPE=?") + where, {element.lineType}},
+                                        {QStringLiteral("update 520SurLine set STARTDIST=") + element.startDist.trimmed() + where, {}},
+                                        {QStringLiteral("update 520SurLine set CIRCUS=?") + where, {element.radius}},
+                                        {QStringLiteral("update 520SurLine set NCOOR=?") + where, {element.north}},
+                                        {QStringLiteral("update 520SurLine set ECOOR=?") + where, {element.east}},
                                     });
 }

@@ -1,7 +1,6 @@
 #include "core/edit/code_edit.h"
 
 #include "core/edit/table_rows.h"
-#include "core/store/statement.h"
 
 EditOutcome AddCode(CProjectStore& store, const CodeFields& code)
 {
@@ -15,6 +14,6 @@ EditOutcome EditCode(CProjectStore& store, const CodeFields& code)
 {
     if (code.number.trimmed().isEmpty())
         return {EditStatus::EmptyName, {}};
-    return TableRows::RunAll(store, {QStringLiteral("update CodeEdit set CODE=") + SqlText(code.code)
-                                     + QStringLiteral(" where SN=") + SqlText(code.number)});
+    return TableRows::RunAll(store, {{QStringLiteral("update CodeEdit set CODE=?") + QStringLiteral(" where SN=?"),
+                                      {code.code, code.number}}});
 }

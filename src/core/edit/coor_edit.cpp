@@ -2,7 +2,6 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
-#include "core/store/statement.h"
 
 namespace
 {
@@ -62,11 +61,11 @@ EditOutcome EditCoor(CProjectStore& store, const CoorFields& point)
     if (const EditOutcome checked = Validate(point, c); !checked.Succeeded())
         return checked;
     // The four changes stand or fall together: a half-edited point is worse than none.
-    const QString where = QStringLiteral(" where SN=") + SqlText(point.name);
+    const QString where = QStringLiteral(" where SN=?");
     return TableRows::RunAll(store, {
-                                        QStringLiteral("update CoorEdit set ECOOR=") + SqlText(c.east) + where,
-                                        QStringLiteral("update CoorEdit set NCOOR=") + SqlText(c.north) + where,
-                                        QStringLiteral("update CoorEdit set ZCOOR=") + SqlText(c.height) + where,
-                                        QStringLiteral("update CoorEdit set CODE=") + SqlText(point.code) + where,
+                                        {QStringLiteral("update CoorEdit set ECOOR=?") + where, {c.east, point.name}},
+                                        {QStringLiteral("update CoorEdit set NCOOR=?") + where, {c.north, point.name}},
+                                        {QStringLiteral("update CoorEdit set ZCOOR=?") + where, {c.height, point.name}},
+                                        {QStringLiteral("update CoorEdit set CODE=?") + where, {point.code, point.name}},
                                     });
 }

@@ -4,7 +4,6 @@
 #include "core/edit/table_rows.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
-#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
 
@@ -19,6 +18,7 @@ EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key
         return {EditStatus::Cancelled, {}};
     const QString table = TableOf(kind);
     QString condition;
+    QVariantList values;
     if (kind == DataKind::Alignment)
     {
         // The ID stands bare in the statement: only a whole number may go there.
@@ -28,7 +28,10 @@ EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key
         condition = QStringLiteral(" where ID=") + QString::number(*id);
     }
     else
-        condition = QStringLiteral(" where SN=") + SqlText(key);
+    {
+        condition = QStringLiteral(" where SN=?");
+        values << key;
+    }
 
     if (!asker.Confirm(EditTexts::DeleteQuestion(key)))
         return {EditStatus::Cancelled, {}};
@@ -36,7 +39,7 @@ EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return {EditStatus::DatabaseError, {}};
-    if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition) || !TableRows::Renumber(store, table)
+    if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition, values) || !TableRows::Renumber(store, table)
         || !transaction.Commit())
         return {EditStatus::DatabaseError, {}};
     return {};

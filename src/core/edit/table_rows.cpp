@@ -4,7 +4,6 @@
 #include "core/store/project_store.h"
 #include "core/store/engine_statement.h"
 #include "core/store/record_set.h"
-#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "core/views/list_rows.h"
 
@@ -15,9 +14,9 @@ const EditOutcome DatabaseError{EditStatus::DatabaseError, {}};
 std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name)
 {
     const auto rows = store.GetRecordSet(QStringLiteral("select count(SN) from ") + table
-                                         + QStringLiteral(" where SN in (") + QStringLiteral("select SN from ") + table
-                                         + QStringLiteral(" where SN in") + QStringLiteral("(") + SqlText(name)
-                                         + QStringLiteral(")") + QStringLiteral(")"));
+                                             + QStringLiteral(" where SN in (") + QStringLiteral("select SN from ") + table
+                                             + QStringLiteral(" where SN in") + QStringLiteral("(?)") + QStringLiteral(")"),
+                                         {name});
     if (!rows->IsValid() || rows->IsEOF())
         return std::nullopt;
     return rows->GetText(0) != QLatin1String("0");
@@ -70,14 +69,14 @@ EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::
     return {};
 }
 
-EditOutcome RunAll(CProjectStore& store, const QStringList& statements)
+EditOutcome RunAll(CProjectStore& store, const QList<Statement>& statements)
 {
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return DatabaseError;
-    for (const QString& statement : statements)
+    for (const Statement& statement : statements)
     {
-        if (!store.ExecuteSql(statement))
+        if (!store.ExecuteSql(statement.sql, statement.values))
             return DatabaseError;
     }
     if (!transaction.Commit())

@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
@@ -17,13 +18,20 @@ namespace TableRows
 {
 using Columns = QList<QPair<QString, QString>>;
 
+// A statement whose ? marks take `values` in order: typed text is bound, never pasted in.
+struct Statement
+{
+    QString sql;
+    QVariantList values;
+};
+
 // Adds a row as the next running number (rows plus one), marked as typed in by hand, then the
 // given columns as text in their order. With a name, a table that already has a row of that
 // SN refuses it. One transaction.
 EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
                          const Columns& columns);
 // Runs the statements in one transaction: all of them land or none.
-EditOutcome RunAll(CProjectStore& store, const QStringList& statements);
+EditOutcome RunAll(CProjectStore& store, const QList<Statement>& statements);
 // Numbers the rows 1, 2, 3 … in the order they were written. Each row is addressed on its
 // own, so rows that share a name (imports allow that) still get numbers of their own.
 bool Renumber(CProjectStore& store, const QString& table);

@@ -107,7 +107,12 @@ QSqlDatabase CProjectStore::Database()
 
 std::unique_ptr<CRecordSet> CProjectStore::GetRecordSet(const QString& sql)
 {
-    auto recordSet = std::make_unique<CRecordSet>(*this, Database(), sql);
+    return GetRecordSet(sql, {});
+}
+
+std::unique_ptr<CRecordSet> CProjectStore::GetRecordSet(const QString& sql, const QVariantList& values)
+{
+    auto recordSet = std::make_unique<CRecordSet>(*this, Database(), sql, values);
     if (!recordSet->IsValid())
         m_reporter->Message(recordSet->ErrorText());
     return recordSet;
@@ -115,13 +120,29 @@ std::unique_ptr<CRecordSet> CProjectStore::GetRecordSet(const QString& sql)
 
 bool CProjectStore::ExecuteSql(const QString& sql)
 {
+    return ExecuteSql(sql, {});
+}
+
+bool CProjectStore::ExecuteSql(const QString& sql, const QVariantList& values)
+{
     QSqlQuery query(Database());
-    if (!query.exec(AdaptStatement(sql)))
+    if (!RunStatement(query, AdaptStatement(sql), values))
     {
         m_reporter->Message(Describe(query.lastError()));
         return false;
     }
     return true;
+}
+
+bool CProjectStore::RunStatement(QSqlQuery& query, const QString& sql, const QVariantList& values)
+{
+    if (values.isEmpty())
+        return query.exec(sql);
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    return query.exec();
 }
 
 void CProjectStore::Disconnect()

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariantList>
 
 #include <atomic>
 #include <memory>
@@ -31,6 +32,11 @@ public:
     // Runs a statement that yields no rows; a failure is reported and gives false.
     bool ExecuteSql(const QString& sql);
 
+    // The same with values: each ? of the statement takes the next of `values`, bound rather
+    // than written into the text, so whatever a name holds (quotes, a NUL byte) stays a value.
+    std::unique_ptr<CRecordSet> GetRecordSet(const QString& sql, const QVariantList& values);
+    bool ExecuteSql(const QString& sql, const QVariantList& values);
+
     // Closes this thread's connection. Record sets of this thread must be gone by then.
     void Disconnect();
 
@@ -42,6 +48,9 @@ public:
 
     // The engine's description of an error, as the user is shown it.
     static QString Describe(const class QSqlError& error);
+
+    // Runs `sql` on `query`, with `values` bound to its ? marks when there are any.
+    static bool RunStatement(class QSqlQuery& query, const QString& sql, const QVariantList& values);
 
 private:
     QString ConnectionName() const;

@@ -20,8 +20,8 @@ QString TableOfQuery(const QString& sql)
 }
 } // namespace
 
-CRecordSet::CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql)
-    : m_store(store), m_db(std::move(db)), m_sql(std::move(sql))
+CRecordSet::CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql, QVariantList values)
+    : m_store(store), m_db(std::move(db)), m_sql(std::move(sql)), m_values(std::move(values))
 {
     m_table = TableOfQuery(m_sql);
     // Run once to learn whether the query is sound and which columns it has; the rows are
@@ -35,7 +35,7 @@ CRecordSet::CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql)
 bool CRecordSet::Execute(QSqlQuery& query)
 {
     query.setForwardOnly(true);
-    if (query.exec(AdaptStatement(m_sql)))
+    if (CProjectStore::RunStatement(query, AdaptStatement(m_sql), m_values))
         return true;
     m_error = CProjectStore::Describe(query.lastError());
     return false;
@@ -51,7 +51,7 @@ void CRecordSet::Load() const
         return;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    if (!query.exec(AdaptStatement(m_sql)))
+    if (!CProjectStore::RunStatement(query, AdaptStatement(m_sql), m_values))
         return;
     const int columns = query.record().count();
     while (query.next())

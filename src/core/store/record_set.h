@@ -20,7 +20,7 @@ class CProjectStore;
 class CRecordSet
 {
 public:
-    CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql);
+    CRecordSet(CProjectStore& store, QSqlDatabase db, QString sql, QVariantList values = {});
 
     bool IsValid() const { return m_valid; } // the query ran
     const QString& ErrorText() const { return m_error; }
@@ -51,6 +51,7 @@ private:
     CProjectStore& m_store;
     QSqlDatabase m_db;
     QString m_sql;
+    QVariantList m_values;
     QSqlRecord m_columns;
     bool m_valid = false;
     QString m_error;
