@@ -6,4 +6,11 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+# The fuzz targets, built with clang in a folder of their own, each run once over its seeds.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DMERION_FUZZ=ON -DMERION_WERROR=ON "${launcher[@]}"
+cmake --build build-fuzz -j"$(nproc)"
+ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
 bash scripts/package.sh
