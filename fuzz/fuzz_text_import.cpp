@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (size_t i = 0; i < size; ++i)
         mix = mix * 31 + data[i];
     const int format = int(mix % 8);
-    for (const int type : {ImportType::Coor, ImportType::Code})
+    for (const ImportType type : {ImportType::Coor, ImportType::Code})
     {
         // A file may be refused as a whole (it reports that, as it should); it must never
         // leave the store failing.

@@ -47,7 +47,7 @@ CEngineStatement::~CEngineStatement()
 bool CEngineStatement::Fail()
 {
     if (!m_failed && m_db)
-        m_store.Reporter().Message(QString::fromUtf8(sqlite3_errmsg(m_db)));
+        m_store.ReportFailure(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)));
     m_failed = true;
     return false;
 }

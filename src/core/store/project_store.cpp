@@ -6,14 +6,71 @@
 #include "core/store/statement.h"
 #include "core/store/store_texts.h"
 
+#include "core/store/transaction.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
+#include <QUrl>
 #include <QSqlQuery>
 #include <QStringList>
 
 #include <unordered_map>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#endif
+
 namespace
 {
+// SQLite's primary result codes, as the driver gives them.
+constexpr int SqliteNoMemory = 7;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteIoError = 10;
+constexpr int SqliteFull = 13;
+constexpr int SqliteCantOpen = 14;
+
+// What keeps the database at `path` from being written, in the user's words; empty when
+// nothing does. The operating system's answer counts, not the permission bits: the
+// administrator may write anything, and nobody writes to a read-only medium.
+QString WriteObstacle(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString folder = file.absolutePath();
+#ifdef Q_OS_UNIX
+    const auto obstacle = [](const QString& target, const QString& denied) -> QString {
+        if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
+            return {};
+        return errno == EROFS ? StoreTexts::MediumReadOnly : denied;
+    };
+    if (file.exists())
+        if (QString reason = obstacle(path, StoreTexts::FileReadOnly); !reason.isEmpty())
+            return reason;
+    if (QString reason = obstacle(folder, StoreTexts::FolderReadOnly); !reason.isEmpty())
+        return reason;
+#else
+    if (file.exists() && !file.isWritable())
+        return StoreTexts::FileReadOnly;
+    if (!QFileInfo(folder).isWritable())
+        return StoreTexts::FolderReadOnly;
+#endif
+    return {};
+}
+
+// A full disk is no lasting obstacle: it only explains why a project could not be opened for writing.
+bool NoSpaceLeftBeside(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct statvfs space;
+    return ::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &space) == 0 && space.f_bavail == 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 std::atomic<quint64> g_nextStoreSerial{1};
 std::atomic<quint64> g_nextThreadSerial{1};
 
@@ -65,24 +122,122 @@ QString CProjectStore::Describe(const QSqlError& error)
 bool CProjectStore::OpenConnection(QSqlDatabase& db)
 {
     db.setDatabaseName(m_databasePath);
+    const QString reason = WriteObstacle(m_databasePath);
+    const bool exists = QFileInfo::exists(m_databasePath);
+    if (!reason.isEmpty() && exists)
+        return OpenForReading(db, reason);
+
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    QSqlError failure;
     if (!db.open())
+        failure = db.lastError();
+    else
     {
-        m_reporter->Message(StoreTexts::ConnectFailed(Describe(db.lastError())));
-        return false;
-    }
-    QSqlQuery setup(db);
-    QStringList statements = {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
-    statements += Schema::CreateStatements();
-    for (const QString& statement : statements)
-    {
-        if (!setup.exec(statement))
+        QSqlQuery setup(db);
+        QStringList statements = {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
+        statements += Schema::CreateStatements();
+        for (const QString& statement : statements)
         {
-            m_reporter->Message(StoreTexts::ConnectFailed(Describe(setup.lastError())));
-            return false;
+            if (!setup.exec(statement))
+            {
+                failure = setup.lastError();
+                break;
+            }
         }
+        if (!failure.isValid())
+            return true;
+        db.close();
     }
-    return true;
+    // A project that only a full disk (or an unexpected refusal to write) keeps from opening
+    // is still shown.
+    const int code = failure.nativeErrorCode().toInt() & 0xff; // the primary code of an extended one
+    if (exists && (code == SqliteReadOnly || code == SqliteCantOpen || code == SqliteFull || code == SqliteIoError))
+    {
+        QString found = WriteObstacle(m_databasePath);
+        if (found.isEmpty())
+            found = NoSpaceLeftBeside(m_databasePath) || code == SqliteFull ? StoreTexts::NoSpaceLeft : StoreTexts::FileReadOnly;
+        if (OpenForReading(db, found, /*quiet=*/true))
+            return true;
+    }
+    m_reporter->Message(StoreTexts::ConnectFailed(Describe(failure)));
+    return false;
+}
+
+bool CProjectStore::OpenForReading(QSqlDatabase& db, const QString& reason, bool quiet)
+{
+    // Reading a journalled database normally shares the journal's index file beside it; where
+    // that cannot be made (a read-only folder or medium) the file is read as it stands, which
+    // is right for a medium nobody can change.
+    const QString uri = QUrl::fromLocalFile(m_databasePath).toString(QUrl::FullyEncoded);
+    const QStringList attempts = {QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"),
+                                  QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI")};
+    QSqlError failure;
+    for (const QString& options : attempts)
+    {
+        db.setConnectOptions(options);
+        db.setDatabaseName(options.contains(QLatin1String("URI")) ? uri + QStringLiteral("?immutable=1") : m_databasePath);
+        if (db.open())
+        {
+            QSqlQuery probe(db);
+            if (probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            {
+                QMutexLocker lock(&m_stateMutex);
+                m_readOnlyReason = reason;
+                return true;
+            }
+            failure = probe.lastError();
+            db.close();
+        }
+        else
+            failure = db.lastError();
+    }
+    if (!quiet)
+        m_reporter->Message(StoreTexts::ConnectFailed(Describe(failure)));
+    return false;
+}
+
+QString CProjectStore::ReadOnlyReason() const
+{
+    QMutexLocker lock(&m_stateMutex);
+    return m_readOnlyReason;
+}
+
+bool CProjectStore::RefuseWrite()
+{
+    Database(); // the first connection finds out whether the project can be written
+    const QString reason = ReadOnlyReason();
+    if (!reason.isEmpty())
+    {
+        m_reporter->Message(reason == StoreTexts::NoSpaceLeft ? StoreTexts::DiskFull : StoreTexts::ReadOnly(reason));
+        return true;
+    }
+    return TransactionBroken(Database());
+}
+
+void CProjectStore::ReportError(const QSqlError& error)
+{
+    ReportFailure(error.nativeErrorCode().toInt(), Describe(error));
+}
+
+void CProjectStore::ReportFailure(int resultCode, const QString& description)
+{
+    const int code = resultCode & 0xff; // the primary code of an extended one
+    QSqlDatabase db = Database();
+    if (code == SqliteFull || code == SqliteIoError || code == SqliteNoMemory)
+    {
+        // Inside a transaction the first of these is told; the rest of it is refused unheard.
+        if (TransactionBroken(db))
+            return;
+        MarkTransactionBroken(db);
+    }
+    if (code == SqliteFull)
+        m_reporter->Message(StoreTexts::DiskFull);
+    else if (code == SqliteReadOnly)
+        m_reporter->Message(StoreTexts::ReadOnly(WriteObstacle(m_databasePath).isEmpty()
+                                                     ? StoreTexts::FileReadOnly
+                                                     : WriteObstacle(m_databasePath)));
+    else
+        m_reporter->Message(description);
 }
 
 bool CProjectStore::Connect()
@@ -125,10 +280,12 @@ bool CProjectStore::ExecuteSql(const QString& sql)
 
 bool CProjectStore::ExecuteSql(const QString& sql, const QVariantList& values)
 {
+    if (RefuseWrite())
+        return false;
     QSqlQuery query(Database());
     if (!RunStatement(query, AdaptStatement(sql), values))
     {
-        m_reporter->Message(Describe(query.lastError()));
+        ReportError(query.lastError());
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMutex>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
@@ -49,14 +50,32 @@ public:
     // The engine's description of an error, as the user is shown it.
     static QString Describe(const class QSqlError& error);
 
+    // Tells the user about a failed statement of this thread: once, and in plain words when the
+    // disk is full. A full disk inside a transaction breaks it (SQLite may already have rolled
+    // it back): the transaction's further statements are refused without a word and it can
+    // only roll back.
+    void ReportError(const class QSqlError& error);
+    // The same for a failure met on the engine itself: SQLite's result code and its text.
+    void ReportFailure(int resultCode, const QString& description);
+
+    // Why the project cannot be changed ("its folder cannot be written" …), empty when it can.
+    // A project that cannot be written is opened for reading: lists and exports work.
+    QString ReadOnlyReason() const;
+    // Before a write: a read-only project tells the user why and gives true; so does a
+    // transaction already broken by a full disk, silently.
+    bool RefuseWrite();
+
     // Runs `sql` on `query`, with `values` bound to its ? marks when there are any.
     static bool RunStatement(class QSqlQuery& query, const QString& sql, const QVariantList& values);
 
 private:
     QString ConnectionName() const;
     bool OpenConnection(QSqlDatabase& db);
+    bool OpenForReading(QSqlDatabase& db, const QString& reason, bool quiet = false);
 
     QString m_databasePath;
     IReporter* m_reporter;
     quint64 m_serial;
+    mutable QMutex m_stateMutex;
+    QString m_readOnlyReason;
 };

@@ -128,6 +128,8 @@ bool CRecordSet::Update()
         return true;
     const QList<QPair<QString, QString>> row = *m_newRow;
     m_newRow.reset();
+    if (m_store.RefuseWrite())
+        return false;
     if (m_table.isEmpty())
     {
         m_store.Reporter().Message(QString::fromLatin1(StoreTexts::NotEditable));
@@ -152,7 +154,7 @@ bool CRecordSet::Update()
     }
     if (!ok)
     {
-        m_store.Reporter().Message(CProjectStore::Describe(insert.lastError()));
+        m_store.ReportError(insert.lastError());
         return false;
     }
     return true;

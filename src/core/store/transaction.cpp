@@ -10,28 +10,49 @@
 
 namespace
 {
-// Depth of open transactions per connection of this thread.
-int& Depth(const QString& connection)
+struct ConnectionState
 {
-    thread_local std::unordered_map<std::u16string, int> depths;
-    return depths[connection.toStdU16String()];
+    int depth = 0;       // open transactions, savepoints included
+    bool broken = false; // see TransactionBroken
+};
+
+// The transaction state of each connection of this thread.
+ConnectionState& State(const QString& connection)
+{
+    thread_local std::unordered_map<std::u16string, ConnectionState> states;
+    return states[connection.toStdU16String()];
 }
 } // namespace
 
+bool TransactionBroken(const QSqlDatabase& db)
+{
+    const ConnectionState& state = State(db.connectionName());
+    return state.depth > 0 && state.broken;
+}
+
+void MarkTransactionBroken(const QSqlDatabase& db)
+{
+    ConnectionState& state = State(db.connectionName());
+    if (state.depth > 0)
+        state.broken = true;
+}
+
 CTransaction::CTransaction(CProjectStore& store) : m_store(store), m_db(store.Database())
 {
-    int& depth = Depth(m_db.connectionName());
+    if (m_store.RefuseWrite())
+        return;
+    ConnectionState& state = State(m_db.connectionName());
     // A writer takes the write lock at once, so it waits (busy time-out) instead of failing
     // half-way when another thread writes at the same moment.
-    if (depth == 0)
+    if (state.depth == 0)
         m_active = Run(QStringLiteral("BEGIN IMMEDIATE"));
     else
     {
-        m_savepoint = QStringLiteral("merion_%1").arg(depth);
+        m_savepoint = QStringLiteral("merion_%1").arg(state.depth);
         m_active = Run(QStringLiteral("SAVEPOINT ") + m_savepoint);
     }
     if (m_active)
-        ++depth;
+        ++state.depth;
 }
 
 CTransaction::~CTransaction()
@@ -44,21 +65,33 @@ bool CTransaction::Run(const QString& sql)
     QSqlQuery query(m_db);
     if (query.exec(sql))
         return true;
-    m_store.Reporter().Message(CProjectStore::Describe(query.lastError()));
+    m_store.ReportError(query.lastError());
     return false;
+}
+
+void CTransaction::RunQuietly(const QString& sql)
+{
+    QSqlQuery query(m_db);
+    query.exec(sql);
 }
 
 bool CTransaction::Commit()
 {
     if (!m_active)
         return false;
+    if (TransactionBroken(m_db))
+    {
+        Rollback();
+        return false;
+    }
     m_active = false;
-    --Depth(m_db.connectionName());
+    --State(m_db.connectionName()).depth;
     if (m_savepoint.isEmpty())
     {
         if (Run(QStringLiteral("COMMIT")))
             return true;
-        Run(QStringLiteral("ROLLBACK"));
+        RunQuietly(QStringLiteral("ROLLBACK"));
+        State(m_db.connectionName()).broken = false;
         return false;
     }
     return Run(QStringLiteral("RELEASE ") + m_savepoint);
@@ -69,7 +102,19 @@ void CTransaction::Rollback()
     if (!m_active)
         return;
     m_active = false;
-    --Depth(m_db.connectionName());
+    ConnectionState& state = State(m_db.connectionName());
+    --state.depth;
+    if (state.broken)
+    {
+        // SQLite may have ended the transaction itself; the outermost rollback makes sure,
+        // and says nothing whichever it finds.
+        if (m_savepoint.isEmpty())
+        {
+            RunQuietly(QStringLiteral("ROLLBACK"));
+            state.broken = false;
+        }
+        return;
+    }
     if (m_savepoint.isEmpty())
         Run(QStringLiteral("ROLLBACK"));
     else

@@ -97,14 +97,16 @@ void CMerionApp::ExitInstance()
     if (m_settings)
         m_frame->SaveLayout(*m_settings);
     m_frame.reset();
+    // A project opened for reading keeps its lists as they are; otherwise the scratch tables
+    // are emptied together, so a full disk is told once and leaves them all as they were.
+    if (m_store->ReadOnlyReason().isEmpty())
     {
-        // One transaction for the five: one commit instead of five. A delete without a
-        // condition is the engine's quickest way to empty a table (it drops the pages whole);
-        // one that fails is reported and the others still go.
-        CTransaction transaction(*m_store);
+        CTransaction clearing(*m_store);
+        bool cleared = clearing.IsActive();
         for (const QString& table : Schema::ScratchTables())
-            m_store->ExecuteSql(QStringLiteral("delete from ") + table);
-        transaction.Commit();
+            cleared = cleared && m_store->ExecuteSql(QStringLiteral("delete from ") + table);
+        if (cleared)
+            clearing.Commit();
     }
     m_store->Disconnect();
     m_instanceLock.reset();
