@@ -1,3 +1,4 @@
+#include "core/download/job_writer.h"
 #include "core/download/meas_parser.h"
 #include "core/edit/coor_edit.h"
 #include "core/edit/record_delete.h"
@@ -136,7 +137,7 @@ private slots:
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
         QVERIFY(!DeleteRecord(store, DataKind::Coor, "A", reporter).Succeeded());
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
-        QVERIFY(!ParseMeasJob(store, "A,P9,1,2,3\r\n").saved);
+        QVERIFY(!StoreParsedJob(store, ParseMeasJob("A,P9,1,2,3\r\n")));
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
         QCOMPARE(TableRows(store, CoorRows), coordinates);
         QCOMPARE(TableRows(store, MeasRows), job);
