@@ -1,6 +1,7 @@
 #include "cli_runner.h"
 #include "core/store/store_texts.h"
 #include "restricted_folder.h"
+#include "written_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,22 +11,6 @@
 
 namespace
 {
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
-QByteArray ManyPoints(int count)
-{
-    QByteArray text;
-    for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("P%1,%2.125,%3.250,10.5,CODE%1\r\n").arg(i).arg(3000000 + i).arg(500000 + i).toUtf8();
-    return text;
-}
-
 constexpr QFile::Permissions Everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                         | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
                                         | QFile::ExeOther;

@@ -8,6 +8,7 @@
 #include "file_bytes.h"
 #include "recording_reporter.h"
 #include "restricted_folder.h"
+#include "written_files.h"
 #include "table_rows.h"
 #include "test_database.h"
 
@@ -20,22 +21,6 @@ namespace
 {
 const char* const CoorRows = "select ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by ID";
 const char* const MeasRows = "select * from 740Meas order by ID";
-
-QString WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
-
-QByteArray ManyPoints(int count)
-{
-    QByteArray text;
-    for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("P%1,%2.125,%3.250,10.5,CODE%1\r\n").arg(i).arg(3000000 + i).arg(500000 + i).toUtf8();
-    return text;
-}
 
 // The job of the tests' data, and one of the same lines many times over.
 QString JobFile() { return QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"); }
