@@ -7,3 +7,5 @@ bash scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 bash scripts/package.sh
+# The Windows serial backend compiles with MinGW-w64 without a warning.
+bash scripts/check-mingw.sh

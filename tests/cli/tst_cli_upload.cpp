@@ -2,6 +2,8 @@
 #include "simulated_instrument.h"
 #include "test_database.h"
 
+#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestCliUpload : public QObject
@@ -53,6 +55,49 @@ private slots:
         QVERIFY(instrument.WaitForFinished());
         QCOMPARE(instrument.Received(),
                  QByteArray("P1,1234.500,567.250,10.000,TREE,\r\nP2,1.000,2.000,3.000,,\r\n\x04"));
+    }
+
+    static void AddPoints(CTestDatabase& db, int count)
+    {
+        QStringList rows;
+        for (int i = 1; i <= count; ++i)
+            rows << QStringLiteral("insert into CoorEdit values(%1,'a','P%1','%1.5','2','3','')").arg(i);
+        db.Run(rows);
+    }
+
+    void theInstrumentVanishingIsNoSuccess()
+    {
+        CTestDatabase db;
+        AddPoints(db, 100);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--hang-up-after-lines", "8"}));
+        QElapsedTimer clock;
+        clock.start();
+        const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "t5", "--device", instrument.DevicePath()});
+        // Stopped within a line of the hang-up, not after all 100 lines.
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(run.exitCode, 1);
+        const QRegularExpression interrupted(QStringLiteral("^Upload Interrupted! (8|9) of 100 lines sent.\n$"));
+        QVERIFY2(interrupted.match(run.Err()).hasMatch(), qPrintable(run.Err()));
+    }
+
+    void progressCountsTheLinesSent()
+    {
+        CTestDatabase db;
+        AddPoints(db, 15);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving());
+        const CliRun run =
+            RunCli(db.Path(), {"upload", "--instrument", "t5", "--device", instrument.DevicePath(), "--progress"});
+        QCOMPARE(run.exitCode, 0);
+        QStringList lines = run.Err().split('\n', Qt::SkipEmptyParts);
+        // 15 lines 100 ms apart: the first line at once, another about a second later.
+        QCOMPARE(lines.takeLast(), QStringLiteral("Upload Complete!"));
+        QVERIFY2(lines.size() >= 2 && lines.size() <= 3, qPrintable(run.Err()));
+        QCOMPARE(lines.first(), QStringLiteral("sent 1 of 15 lines"));
+        const QRegularExpression progress(QStringLiteral("^sent ([0-9]+) of 15 lines$"));
+        for (const QString& line : lines)
+            QVERIFY2(progress.match(line).hasMatch(), qPrintable(line));
     }
 
     void theStoredPortNumberNamesAMissingPort()
