@@ -14,3 +14,5 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 cmake --build build-fuzz -j"$(nproc)"
 ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
 bash scripts/package.sh
+# The Windows serial backend compiles with MinGW-w64 without a warning.
+bash scripts/check-mingw.sh

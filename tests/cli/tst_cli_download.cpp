@@ -5,7 +5,10 @@
 #include "core/store/project_store.h"
 #include "table_rows.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,10 +106,78 @@ private slots:
                                        m_dir.filePath(QStringLiteral("missing/raw.txt")), "--device", second.DevicePath()});
         QCOMPARE(unwritable.exitCode, 1);
         QCOMPARE(unwritable.Err(), QStringLiteral("Open file failed!\n"));
+        // Refused before the transfer: the instrument was never asked for its job.
+        QVERIFY(!second.Lines().contains(QStringLiteral("port opened")));
+    }
+
+    void Seed()
+    {
+        CRecordingReporter reporter;
+        CProjectStore store(Database(), &reporter);
+        store.Connect();
+        store.ExecuteSql(QStringLiteral("insert into 740Meas (ID,ATTR,SN) values (1,'old','OLD')"));
+        store.ExecuteSql(QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (1,'old','KEEP')"));
+        store.Disconnect();
+    }
+    QStringList Kept() const
+    {
+        QDir folder(m_dir.filePath(QStringLiteral("downloads")));
+        QStringList files;
+        for (const QString& name : folder.entryList(QDir::Files, QDir::Name))
+            files << folder.filePath(name);
+        return files;
+    }
+
+    void theInstrumentVanishingLosesNothing()
+    {
+        Seed();
+        QDir(m_dir.filePath(QStringLiteral("downloads"))).removeRecursively();
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(JobFile, 0, {"--no-eot", "--hang-up-after", "100"}));
+        QElapsedTimer clock;
+        clock.start();
+        const CliRun run = Cli({"download", "--instrument", "t5", "--device", instrument.DevicePath()});
+        // Noticed at once, not after the 8 s of silence.
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.Err(), QStringLiteral("Download Interrupted! 100 bytes received.\n"));
+        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
+        QCOMPARE(Kept().size(), 1);
+        QVERIFY(Kept().first().endsWith(QLatin1String("-t5.txt")));
+        QCOMPARE(FileBytes(Kept().first()), FileBytes(JobFile).left(100));
+    }
+
+    void textWithoutARecordIsRefused()
+    {
+        Seed();
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartSending(QByteArray("\x89PNG\r\nnot a job\r\n"), 0));
+        const CliRun run = Cli({"download", "--instrument", "t8", "--device", instrument.DevicePath()});
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.Err(), QStringLiteral("The received data holds no record.\nThe stored data is unchanged.\n"));
+        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
+    }
+
+    void progressIsPrintedWhileTheJobComes()
+    {
+        CSimulatedInstrument instrument;
+        // About a quarter of a second on the wire.
+        QVERIFY(instrument.StartSending(JobFile, 9600));
+        const CliRun run = Cli({"download", "--instrument", "t5", "--progress", "--device", instrument.DevicePath()});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList lines = run.Err().split('\n', Qt::SkipEmptyParts);
+        QVERIFY2(!lines.isEmpty(), qPrintable(run.Err()));
+        const QRegularExpression progress(QStringLiteral("^received [0-9]+ bytes$"));
+        for (const QString& line : lines)
+            QVERIFY2(progress.match(line).hasMatch(), qPrintable(line));
+        QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"7"});
     }
 
     void missingPortIsAFailure()
     {
+        Seed();
         {
             CRecordingReporter reporter;
             CProjectStore store(Database(), &reporter);
@@ -126,6 +197,8 @@ private slots:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
                  QStringLiteral("COM2 doesn't exist or be\nopened by another program!\n"));
+        // The stored job is not touched by a download that never began.
+        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
     }
 
     void badWordsAreUsageErrors_data()

@@ -2,6 +2,8 @@
 #include "simulated_instrument.h"
 #include "test_database.h"
 
+#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestCliUpload : public QObject
@@ -53,6 +55,43 @@ private slots:
         QVERIFY(instrument.WaitForFinished());
         QCOMPARE(instrument.Received(),
                  QByteArray("P1,1234.500,567.250,10.000,TREE,\r\nP2,1.000,2.000,3.000,,\r\n\x04"));
+    }
+
+    static void AddPoints(CTestDatabase& db, int count)
+    {
+        QStringList rows;
+        for (int i = 1; i <= count; ++i)
+            rows << QStringLiteral("insert into CoorEdit values(%1,'a','P%1','%1.5','2','3','')").arg(i);
+        db.Run(rows);
+    }
+
+    void theInstrumentVanishingIsNoSuccess()
+    {
+        CTestDatabase db;
+        AddPoints(db, 100);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving({"--hang-up-after-lines", "3"}));
+        QElapsedTimer clock;
+        clock.start();
+        const CliRun run = RunCli(db.Path(), {"upload", "--instrument", "t5", "--device", instrument.DevicePath()});
+        // Stopped within a line of the hang-up, not after all 100 lines.
+        QVERIFY(clock.elapsed() < 3000);
+        QCOMPARE(run.exitCode, 1);
+        const QRegularExpression interrupted(QStringLiteral("^Upload Interrupted! (3|4) of 100 lines sent.\n$"));
+        QVERIFY2(interrupted.match(run.Err()).hasMatch(), qPrintable(run.Err()));
+    }
+
+    void progressCountsTheLinesSent()
+    {
+        CTestDatabase db;
+        AddPoints(db, 4);
+        CSimulatedInstrument instrument;
+        QVERIFY(instrument.StartReceiving());
+        const CliRun run =
+            RunCli(db.Path(), {"upload", "--instrument", "t5", "--device", instrument.DevicePath(), "--progress"});
+        QCOMPARE(run.exitCode, 0);
+        // Four lines 100 ms apart: the first is shown at once, the others fall within its second.
+        QCOMPARE(run.Err(), QStringLiteral("sent 1 of 4 lines\nUpload Complete!\n"));
     }
 
     void theStoredPortNumberNamesAMissingPort()

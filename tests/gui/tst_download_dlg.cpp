@@ -1,9 +1,11 @@
 #include "gui/app/command_ids.h"
+#include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/download/download_dlg.h"
 #include "core/link/serial_port.h"
 #include "core/link/link_texts.h"
 #include "recording_reporter.h"
+#include "scripted_stream.h"
 #include "simulated_instrument.h"
 #include "table_rows.h"
 #include "visible_dialogs.h"
@@ -14,6 +16,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
@@ -96,7 +101,14 @@ class TestDownloadDlg : public QObject
     // Each test on a project of its own.
     AppOptions Options(CRecordingReporter& reporter)
     {
-        return AppOptions{m_dir.filePath(QStringLiteral("project%1.db").arg(++m_run)), &reporter, false};
+        return AppOptions{m_dir.filePath(QStringLiteral("project%1.db").arg(++m_run)), &reporter, false, {}};
+    }
+    // The same with every transfer on a scripted line (its clock costs no time).
+    AppOptions ScriptedOptions(CRecordingReporter& reporter, std::shared_ptr<CScriptedStream> line)
+    {
+        AppOptions options = Options(reporter);
+        options.streams = [line] { return line; };
+        return options;
     }
 
     // Starts the instrument sending the job on the port the default settings name (COM1).
@@ -193,11 +205,12 @@ private slots:
     void parsingDownloadFillsTheList()
     {
         CRecordingReporter reporter;
-        CMerionApp app(Options(reporter));
-        QVERIFY(app.InitInstance());
-        CSimulatedInstrument instrument;
+        auto line = std::make_shared<CScriptedStream>();
         // A moment before the job, so the list can be switched while the transfer runs.
-        QVERIFY(StartInstrument(instrument, 115200, {"--delay-ms", "300"}));
+        line->PauseForReal(true);
+        line->SendAt(300, FileBytes(JobFile) + "\x04");
+        CMerionApp app(ScriptedOptions(reporter, line));
+        QVERIFY(app.InitInstance());
 
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
         Button(dialog, "parseButton")->click();
@@ -239,18 +252,62 @@ private slots:
     void rawDownloadTimesOutWhileThePointsShow()
     {
         CRecordingReporter reporter;
-        CMerionApp app(Options(reporter));
+        CMerionApp app(ScriptedOptions(reporter, std::make_shared<CScriptedStream>()));
         QVERIFY(app.InitInstance());
-        CSimulatedInstrument instrument;
-        QVERIFY(StartInstrument(instrument, 0, {"--delay-ms", "60000"}));
         CDownloadDlg* dialog = OpenDialog(app);
         app.View()->OnCommand(Command::ShowCoor);
 
         Button(dialog, "rawButton")->click();
         QCOMPARE(TransferButtons(dialog), Buttons::Disabled);
         // The record loop: 801 polls of 5 ms.
-        QTRY_COMPARE_WITH_TIMEOUT(reporter.Messages(), QStringList{"Connect Timeout!"}, 15000);
+        QTRY_COMPARE(reporter.Messages(), QStringList{"Connect Timeout!"});
         QCOMPARE(TransferButtons(dialog), Buttons::Enabled);
+        app.ExitInstance();
+    }
+
+    void aBrokenDownloadKeepsTheStoredJobOnShow()
+    {
+        CRecordingReporter reporter;
+        auto line = std::make_shared<CScriptedStream>();
+        line->SendAt(0, "A,P1,1.0,2.0,3.0\r\n");
+        line->HangUpAt(500);
+        CMerionApp app(ScriptedOptions(reporter, line));
+        QVERIFY(app.InitInstance());
+        QVERIFY(app.Store().ExecuteSql("insert into 740Meas(ID,ATTR,SN) values(1,'OLD','OLD')"));
+        QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QTRY_COMPARE(reporter.Messages(), QStringList{"Download Interrupted! 18 bytes received."});
+        QCOMPARE(TransferButtons(dialog), Buttons::Enabled);
+        QVERIFY(dialog);
+        // The old job is still stored and shown; the bytes that came are in downloads/.
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(app.View()->RowCount(), 1);
+        const QDir kept(m_dir.filePath(QStringLiteral("downloads")));
+        QVERIFY(!kept.entryList(QDir::Files).isEmpty());
+        app.ExitInstance();
+    }
+
+    void progressShowsInTheDialogAndTheStatusBar()
+    {
+        CRecordingReporter reporter;
+        auto line = std::make_shared<CScriptedStream>();
+        line->PauseForReal(true);
+        const QByteArray job = FileBytes(JobFile);
+        const qsizetype twoLines = job.indexOf('\n', job.indexOf('\n') + 1) + 1;
+        line->SendAt(0, job.left(twoLines));
+        line->SendAt(600, job.mid(twoLines) + "\x04");
+        CMerionApp app(ScriptedOptions(reporter, line));
+        QVERIFY(app.InitInstance());
+        QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QPointer<QLabel> text = dialog->findChild<QLabel*>(QStringLiteral("progressText"));
+        QVERIFY(text);
+        QTRY_COMPARE(text->text(), QStringLiteral("已接收 %1 字节，2 行").arg(twoLines));
+        QVERIFY(dialog->findChild<QProgressBar*>(QStringLiteral("progressBar"))->isVisibleTo(dialog));
+        QCOMPARE(app.MainFrame()->statusBar()->currentMessage(), text->text());
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(app.MainFrame()->statusBar()->currentMessage(), QString());
+        QCOMPARE(reporter.Messages(), QStringList());
         app.ExitInstance();
     }
 
@@ -279,26 +336,25 @@ private slots:
     void rawDownloadIsSavedUnchanged()
     {
         CRecordingReporter reporter;
-        CMerionApp app(Options(reporter));
+        auto line = std::make_shared<CScriptedStream>();
+        CMerionApp app(ScriptedOptions(reporter, line));
         QVERIFY(app.InitInstance());
         CDownloadDlg* dialog = OpenDialog(app);
         const QString path = m_dir.filePath(QStringLiteral("raw.txt"));
         {
-            CSimulatedInstrument instrument;
-            QVERIFY(StartInstrument(instrument, 115200));
+            line->SendAt(line->Now(), FileBytes(JobFile) + "\x04");
             QPointer<QTimer> answer = AnswerSaveDialog(path);
             Button(dialog, "rawButton")->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
+            QTRY_VERIFY(!answer);
             QCOMPARE(FileBytes(path), FileBytes(JobFile));
             QCOMPARE(reporter.Messages(), QStringList());
             QCOMPARE(TransferButtons(dialog), Buttons::Enabled);
         }
         {
-            CSimulatedInstrument instrument;
-            QVERIFY(StartInstrument(instrument, 115200));
+            line->SendAt(line->Now(), FileBytes(JobFile) + "\x04");
             QPointer<QTimer> answer = AnswerSaveDialog(QString());
             Button(dialog, "rawButton")->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!answer, 15000);
+            QTRY_VERIFY(!answer);
             // Cancelling the save dialog loses nothing: the bytes are in downloads/ and the
             // message says where.
             QCOMPARE(reporter.Messages().size(), 1);

@@ -1,6 +1,8 @@
 #include "gui/app/command_ids.h"
+#include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "recording_reporter.h"
+#include "scripted_stream.h"
 #include "simulated_instrument.h"
 #include "core/store/project_store.h"
 #include "gui/upload/upload_dlg.h"
@@ -11,6 +13,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPointer>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +47,7 @@ struct UploadFixture
     explicit UploadFixture(const QString& device)
     {
         qputenv("MERION_COM1", device.toLocal8Bit());
-        app = std::make_unique<CMerionApp>(AppOptions{dir.filePath(QStringLiteral("project.db")), &reporter, false});
+        app = std::make_unique<CMerionApp>(AppOptions{dir.filePath(QStringLiteral("project.db")), &reporter, false, {}});
         app->InitInstance();
     }
     ~UploadFixture()
@@ -216,6 +221,31 @@ private slots:
         QVERIFY(received.count('\n') < 30);
         QTest::qWait(300);
         QVERIFY(fixture.reporter.Messages().isEmpty());
+    }
+
+    void progressCountsTheLinesAndTheTimeLeft()
+    {
+        QTemporaryDir dir;
+        CRecordingReporter reporter;
+        auto line = std::make_shared<CScriptedStream>();
+        line->PauseForReal(true);
+        AppOptions options{dir.filePath(QStringLiteral("project.db")), &reporter, false, {}};
+        options.streams = [line] { return line; };
+        CMerionApp app(options);
+        QVERIFY(app.InitInstance());
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(app.Store().ExecuteSql(QStringLiteral("insert into CoorEdit values(%1,'a','P%1','1','2','3','')").arg(i)));
+        CUploadDlg* dialog = OpenUploadDialog(app);
+        UploadButton(dialog)->click();
+        QPointer<QLabel> text = dialog->findChild<QLabel*>(QStringLiteral("progressText"));
+        // Four lines 100 ms apart: after the second, two to go at the pace so far (0.1 s a line).
+        QTRY_VERIFY(text->text().startsWith(QStringLiteral("已发送 2 / 4 行")));
+        QCOMPARE(text->text(), QStringLiteral("已发送 2 / 4 行，约剩 0 秒"));
+        QCOMPARE(app.MainFrame()->statusBar()->currentMessage(), text->text());
+        QTRY_COMPARE(reporter.Messages(), QStringList{"Upload Complete!"});
+        QVERIFY(!text->isVisibleTo(dialog));
+        QCOMPARE(line->Written().count('\n'), 4);
+        app.ExitInstance();
     }
 };
 

@@ -1,6 +1,8 @@
 #include "scripted_stream.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cerrno>
 #include <cstring>
 
@@ -112,4 +114,6 @@ void CScriptedStream::Sleep(int milliseconds)
 {
     m_now += milliseconds;
     RaiseFlags();
+    if (m_realPauses)
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }

@@ -30,6 +30,8 @@ public:
     void AnswerEachLine(LineAnswer answer) { m_answer = std::move(answer); }
     // Raises `flag` once the clock reaches `atMs` (a user pressing Cancel mid-transfer).
     void RaiseAt(qint64 atMs, std::atomic<bool>* flag);
+    // Pauses also take their real time (for a window that should see a transfer running).
+    void PauseForReal(bool real) { m_realPauses = real; }
 
     qint64 Now() const { return m_now; }
     QByteArray Written() const { return m_written; }
@@ -66,6 +68,7 @@ private:
     StreamError m_openError;
     QList<QPair<qint64, std::atomic<bool>*>> m_flags;
     bool m_open = false;
+    bool m_realPauses = false;
     std::string m_device;
     LineFraming m_framing;
 };

@@ -103,7 +103,7 @@ int RunSend(CPseudoTerminal& terminal, const SimOptions& options)
         if (options.hangUpAfter >= 0 && i == size_t(options.hangUpAfter))
         {
             // Long enough for the program to take what is on the line, then gone.
-            SleepMs(300);
+            SleepMs(150);
             Say("hanging up after " + std::to_string(i) + " bytes");
             return 1;
         }

@@ -18,7 +18,8 @@
 #include <QWidget>
 
 CMerionApp::CMerionApp(AppOptions options)
-    : m_showWindow(options.showWindow), m_settings(options.settings), m_currentKind(DataKind::Coor)
+    : m_streams(options.streams), m_showWindow(options.showWindow), m_settings(options.settings),
+      m_currentKind(DataKind::Coor)
 {
     if (options.reporter)
         m_reporter = options.reporter;

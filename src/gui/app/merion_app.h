@@ -7,14 +7,19 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class CMainFrame;
 class CPlxDoc;
 class CPlxView;
 class CProjectStore;
+class IByteStream;
 class IReporter;
 class QSettings;
+
+// Makes the line a transfer runs on; the serial port unless a test scripts one.
+using StreamFactory = std::function<std::shared_ptr<IByteStream>()>;
 
 struct AppOptions
 {
@@ -22,6 +27,7 @@ struct AppOptions
     IReporter* reporter = nullptr; // nullptr: message boxes
     bool showWindow = true;
     QSettings* settings = nullptr; // where the window layout and the last folders are kept; nullptr: nowhere
+    StreamFactory streams = {};    // empty: the serial port
 };
 
 // The application object: the one holder of what the windows share (the project store, the
@@ -49,6 +55,7 @@ public:
     // another transfer holds the port tells the user and gives false. A claim ends when the
     // claiming transfer is destroyed (its worker has closed the port by then).
     bool ClaimSerialPort(QObject* transfer);
+    const StreamFactory& Streams() const { return m_streams; }
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CPlxView* View() const;
 
@@ -71,6 +78,7 @@ private:
     IReporter* m_reporter;
     std::unique_ptr<CProjectStore> m_store;
     QPointer<QObject> m_portHolder;
+    StreamFactory m_streams;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<CPlxDoc> m_document;
     std::unique_ptr<CMainFrame> m_frame;

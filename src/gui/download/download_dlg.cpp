@@ -125,7 +125,7 @@ void CDownloadDlg::StartRawDownload()
 void CDownloadDlg::Start(bool raw)
 {
     // One transfer at a time on the one port: a refusal changes nothing.
-    auto* runner = new CTransferRunner(&m_app);
+    auto* runner = new CTransferRunner(&m_app, m_app.Streams());
     if (!m_app.ClaimSerialPort(runner))
     {
         delete runner;

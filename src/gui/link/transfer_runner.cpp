@@ -7,10 +7,10 @@
 
 namespace
 {
-constexpr int ProgressIntervalMs = 100; // the window needs no more than ten updates a second
+constexpr int ProgressIntervalMs = 50; // the window needs no more than twenty updates a second
 }
 
-CTransferRunner::CTransferRunner(QObject* parent) : QObject(parent)
+CTransferRunner::CTransferRunner(QObject* parent, StreamFactory streams) : QObject(parent), m_streams(std::move(streams))
 {
 }
 
@@ -25,17 +25,20 @@ CTransferRunner::~CTransferRunner()
 void CTransferRunner::Start(Job job)
 {
     m_thread = QThread::create([this, job = std::move(job)] {
-        CSerialPort port;
+        const std::shared_ptr<IByteStream> stream =
+            m_streams ? m_streams() : std::static_pointer_cast<IByteStream>(std::make_shared<CSerialPort>());
         QElapsedTimer sinceLast;
-        sinceLast.start();
-        const ProgressSink progress = [this, &sinceLast](const TransferProgress& now) {
-            if (sinceLast.elapsed() < ProgressIntervalMs && now.lines != now.total)
+        bool first = true;
+        const ProgressSink progress = [this, &sinceLast, &first](const TransferProgress& now) {
+            // The first event at once, then at most twenty a second, and always the last line.
+            if (!first && sinceLast.elapsed() < ProgressIntervalMs && (now.total == 0 || now.lines != now.total))
                 return;
-            sinceLast.restart();
+            first = false;
+            sinceLast.start();
             emit Progressed(now);
         };
-        const TransferResult result = job(port, m_stop, progress);
-        port.Close();
+        const TransferResult result = job(*stream, m_stop, progress);
+        stream->Close();
         emit Finished(result);
     });
     m_thread->setParent(this);

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 class QThread;
 
@@ -20,7 +21,10 @@ public:
     using Job = std::function<TransferResult(IByteStream& stream, const std::atomic<bool>& stop,
                                              const ProgressSink& progress)>;
 
-    explicit CTransferRunner(QObject* parent);
+    using StreamFactory = std::function<std::shared_ptr<IByteStream>()>;
+
+    // `streams` makes the worker's line; empty: a serial port.
+    CTransferRunner(QObject* parent, StreamFactory streams);
     ~CTransferRunner() override; // only at the program's end can a worker still run: it is stopped
 
     void Start(Job job);
@@ -31,6 +35,7 @@ signals:
     void Finished(const TransferResult& result);
 
 private:
+    StreamFactory m_streams;
     QThread* m_thread = nullptr;
     std::atomic<bool> m_stop{false};
 };

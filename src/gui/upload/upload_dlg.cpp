@@ -124,7 +124,7 @@ void CUploadDlg::OnUpload()
         ReportTransferResult(m_app.Reporter(), refused);
         return;
     }
-    auto* runner = new CTransferRunner(&m_app);
+    auto* runner = new CTransferRunner(&m_app, m_app.Streams());
     if (!m_app.ClaimSerialPort(runner))
     {
         delete runner;
