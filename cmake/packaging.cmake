@@ -26,4 +26,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # driver that holds the project, the window-system plugins and a font for the Chinese text.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-noto-cjk")
+# Qt's own dialogs speak Chinese with its translations; without them they fall back to English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
