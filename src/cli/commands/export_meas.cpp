@@ -59,10 +59,15 @@ int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
             order == QLatin1String("en") ? CoordinateOrder::EastNorth : CoordinateOrder::NorthEast;
         const AngleStyle angleStyle = angles == QLatin1String("dms") ? AngleStyle::Dms : AngleStyle::Degrees;
         rows = std::make_unique<CListReader>(context.store, *kind);
+        // The choices are taken by value: they end with this block, the export runs after it.
         if (kind == DataKind::Meas)
-            produce = [&](const MeasLineSink& sink) { FullMeasLines(*rows, coordinateOrder, angleStyle, sink); };
+            produce = [&rows, coordinateOrder, angleStyle](const MeasLineSink& sink) {
+                FullMeasLines(*rows, coordinateOrder, angleStyle, sink);
+            };
         else
-            produce = [&](const MeasLineSink& sink) { FullV2MeasLines(*rows, coordinateOrder, angleStyle, sink); };
+            produce = [&rows, coordinateOrder, angleStyle](const MeasLineSink& sink) {
+                FullV2MeasLines(*rows, coordinateOrder, angleStyle, sink);
+            };
     }
     // A failed read of the list has been reported already; an empty file would hide it.
     if (context.reporter.FailureReported())
