@@ -34,9 +34,11 @@ int main(int argc, char* argv[])
         return 1;
     QElapsedTimer timer;
     timer.start();
-    const ImportStatus status = ImportFile(store, ImportType::Coor, format - 1, QString::fromLocal8Bit(argv[1]));
+    const Outcome outcome = ImportFile(store, ImportType::Coor, format - 1, QString::fromLocal8Bit(argv[1]));
     const qint64 elapsed = timer.elapsed();
     store.Disconnect();
     std::printf("merion import: %lld ms\n", static_cast<long long>(elapsed));
-    return status == ImportStatus::Done ? 0 : 1;
+    if (const UserMessage message = MessageOf(outcome); !message.text.isEmpty())
+        reporter.Message(message.text, message.icon);
+    return outcome.Succeeded() ? 0 : 1;
 }

@@ -5,17 +5,14 @@
 #include <QMutex>
 
 // Messages go to standard error, one per line, with the desktop program's texts; every
-// question is answered yes. Remembers whether anything went wrong.
+// question is answered yes. The exit status comes from the operation's result, never from
+// what was printed.
 class CCliReporter final : public IReporter
 {
 public:
     void Message(const QString& text, MessageIcon icon) override;
     bool Confirm(const QString& question) override;
 
-    // True once an error or warning has been printed (the desktop program's exclamation box).
-    bool FailureReported() const;
-
 private:
-    mutable QMutex m_mutex;
-    bool m_failure = false;
+    QMutex m_mutex;
 };

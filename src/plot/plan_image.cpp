@@ -1,10 +1,7 @@
 #include "plot/plan_image.h"
 
-#include "core/files/files_texts.h"
 #include "core/plan/plan_svg.h"
-#include "core/plan/plan_texts.h"
 #include "core/plan/point_grid.h"
-#include "core/report/reporter.h"
 #include "plot/plan_painter.h"
 
 #include <QFileInfo>
@@ -71,25 +68,19 @@ PlanImageType PlanImageTypeOf(const QString& path)
     return PlanImageType::Unknown;
 }
 
-bool ExportPlanImage(const QString& path, const PlanData& data, const CPlanFrame& frame, const PlanStyle& style,
-                     IReporter& reporter)
+Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPlanFrame& frame, const PlanStyle& style)
 {
     const PlanImageType type = PlanImageTypeOf(path);
     if (type == PlanImageType::Unknown)
-    {
-        reporter.Message(PlanTexts::UnknownImageType, MessageIcon::Exclamation);
-        return false;
-    }
+        return {Status::UnknownImageType};
+    // A plan of what could be read would pass for the whole list.
+    if (data.readFailed)
+        return {Status::DatabaseError};
     const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, style);
     const bool written = type == PlanImageType::Png   ? WritePng(path, scene)
                          : type == PlanImageType::Svg ? WriteSvg(path, scene)
                                                       : WritePdf(path, scene);
     if (!written)
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
-    if (data.skipped > 0)
-        reporter.Message(PlanTexts::SkippedPoints(data.skipped), MessageIcon::Information);
-    return true;
+        return {Status::FileNotWritable};
+    return PlanWritten(data);
 }

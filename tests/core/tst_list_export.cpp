@@ -27,11 +27,11 @@ private:
 private slots:
     void outputFileFormat8WithTab()
     {
-        CRecordingReporter reporter;
         const QString path = m_dir.filePath("format8.txt");
-        QVERIFY(ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 2, 7, reporter));
+        const Outcome outcome = ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 2, 7);
+        QVERIFY(outcome.Succeeded());
         QCOMPARE(FileBytes(path), Expected("format8_tab.txt"));
-        QCOMPARE(reporter.Messages(), QStringList{}); // no message on success
+        QCOMPARE(MessageOf(outcome).text, QString()); // no message on success
     }
 
     void outputFileSeparator_data()
@@ -51,8 +51,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, separator);
         QFETCH(QByteArray, line);
-        CRecordingReporter reporter;
-        QVERIFY(ExportOutputFile(m_dir.filePath(name), DataKind::Coor, 7, CoorRows(), separator, 7, reporter));
+        QVERIFY(ExportOutputFile(m_dir.filePath(name), DataKind::Coor, 7, CoorRows(), separator, 7).Succeeded());
         QCOMPARE(FileBytes(m_dir.filePath(name)), line);
     }
 
@@ -63,11 +62,10 @@ private slots:
             "P1,100.5,200.25,10,TREE\r\n",   "P1,200.25,100.5,10,TREE\r\n",   "P1,TREE,100.5,200.25,10\r\n",
             "P1,TREE,200.25,100.5,10\r\n",   "5,P1,TREE,100.5,200.25,10\r\n", "5,P1,TREE,200.25,100.5,10\r\n",
             "5,P1,100.5,200.25,10,TREE\r\n", "5,P1,200.25,100.5,10,TREE\r\n"};
-        CRecordingReporter reporter;
         for (int format = 0; format < 8; ++format)
         {
             const QString path = m_dir.filePath(QStringLiteral("format%1.dat").arg(format));
-            QVERIFY(ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, format, reporter));
+            QVERIFY(ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, format).Succeeded());
             QCOMPARE(FileBytes(path), lines[format]);
         }
     }
@@ -75,28 +73,27 @@ private slots:
     void outputFileOtherKinds()
     {
         // The number and the origin are left out, every further column is written.
-        CRecordingReporter reporter;
         const QString path = m_dir.filePath("codes.txt");
-        QVERIFY(ExportOutputFile(path, DataKind::Code, 4, {{"1", "Import_Code Data", "12", "KERB"}, {"2", "x", "13", ""}}, 1, 0,
-                                 reporter));
+        QVERIFY(ExportOutputFile(path, DataKind::Code, 4, {{"1", "Import_Code Data", "12", "KERB"}, {"2", "x", "13", ""}}, 1, 0)
+                    .Succeeded());
         QCOMPARE(FileBytes(path), QByteArray("12 KERB\r\n13 \r\n"));
     }
 
     void listExportTrimsCaptionsOnly()
     {
-        CRecordingReporter reporter;
         const QString path = m_dir.filePath("list.csv");
-        QVERIFY(ExportList(path, {" 序号 ", "点名  ", "  CODE"}, {{"1", " P1 ", "A,B"}, {"2", "P2", ""}}, reporter));
+        const Outcome outcome = ExportList(path, {" 序号 ", "点名  ", "  CODE"}, {{"1", " P1 ", "A,B"}, {"2", "P2", ""}});
+        QVERIFY(outcome.Succeeded());
         QCOMPARE(FileBytes(path), Expected("list_export.csv"));
-        QCOMPARE(reporter.Messages(), QStringList{FilesTexts::DataExportSuccess});
+        QCOMPARE(MessageOf(outcome).text, FilesTexts::DataExportSuccess);
+        QCOMPARE(MessageOf(outcome).icon, MessageIcon::Information);
     }
 
     void emptyLists()
     {
-        CRecordingReporter reporter;
-        QVERIFY(ExportList(m_dir.filePath("empty.csv"), {"A", "B"}, {}, reporter));
+        QVERIFY(ExportList(m_dir.filePath("empty.csv"), {"A", "B"}, {}).Succeeded());
         QCOMPARE(FileBytes(m_dir.filePath("empty.csv")), QByteArray("A,B\r\n"));
-        QVERIFY(ExportData(m_dir.filePath("empty.txt"), DataKind::Coor, {}, reporter));
+        QVERIFY(ExportData(m_dir.filePath("empty.txt"), DataKind::Coor, {}).Succeeded());
         QCOMPARE(FileBytes(m_dir.filePath("empty.txt")), QByteArray());
     }
 
@@ -119,22 +116,23 @@ private slots:
         QFETCH(DataKind, kind);
         QFETCH(QList<QStringList>, rows);
         QFETCH(QByteArray, file);
-        CRecordingReporter reporter;
         const QString path = m_dir.filePath(QStringLiteral("data%1.txt").arg(NumberOf(kind)));
-        QVERIFY(ExportData(path, kind, rows, reporter));
+        const Outcome outcome = ExportData(path, kind, rows);
+        QVERIFY(outcome.Succeeded());
         QCOMPARE(FileBytes(path), file);
-        QCOMPARE(reporter.Messages(), QStringList{FilesTexts::ExportSuccess});
+        QCOMPARE(MessageOf(outcome).text, FilesTexts::ExportSuccess);
     }
 
     void unwritableFile()
     {
-        CRecordingReporter reporter;
         const QString path = m_dir.filePath("no/such/folder/out.csv");
-        QVERIFY(!ExportList(path, {"A"}, {{"1"}}, reporter));
-        QVERIFY(!ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, 0, reporter));
-        QVERIFY(!ExportData(path, DataKind::Code, {{"1", "a", "b", "c"}}, reporter));
-        QCOMPARE(reporter.Messages(), QStringList(3, FilesTexts::OpenFileFailed));
-        QCOMPARE(reporter.Icons(), QList<MessageIcon>(3, MessageIcon::Exclamation));
+        for (const Outcome& outcome : {ExportList(path, {"A"}, {{"1"}}), ExportOutputFile(path, DataKind::Coor, 7, CoorRows(), 0, 0),
+                                       ExportData(path, DataKind::Code, {{"1", "a", "b", "c"}})})
+        {
+            QCOMPARE(outcome.status, Status::FileNotWritable);
+            QCOMPARE(MessageOf(outcome).text, FilesTexts::OpenFileFailed);
+            QCOMPARE(MessageOf(outcome).icon, MessageIcon::Exclamation);
+        }
         QVERIFY(!QFile::exists(path));
     }
 
@@ -143,9 +141,9 @@ private slots:
     {
         CTestDatabase db;
         const QString input = QStringLiteral(MERION_TEST_DATA "/files/roundtrip_format5.txt");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 4, input), ImportStatus::Done);
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 4, input).status, Status::Done);
         const QString output = db.FilePath("out.txt");
-        QVERIFY(ExportOutputFile(output, DataKind::Coor, 7, ReadListRows(db.Store(), DataKind::Coor), 0, 4, db.Reporter()));
+        QVERIFY(ExportOutputFile(output, DataKind::Coor, 7, ReadListRows(db.Store(), DataKind::Coor), 0, 4).Succeeded());
         QCOMPARE(FileBytes(output), FileBytes(input));
         QCOMPARE(db.Reporter().Messages(), QStringList{});
     }

@@ -3,6 +3,7 @@
 #include "core/edit/coor_edit.h"
 #include "core/edit/edit_texts.h"
 #include "core/edit/record_delete.h"
+#include "core/edit/typed_number.h"
 #include "test_database.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
@@ -14,14 +15,14 @@ namespace
 const char* const CoorRows = "select ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid";
 const char* const AlignmentRows = "select ID, ATTR, LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR from 520SurLine order by rowid";
 
-EditOutcome AddPoint(CTestDatabase& db, const QString& name, const QString& n = QStringLiteral("1"),
+Outcome AddPoint(CTestDatabase& db, const QString& name, const QString& n = QStringLiteral("1"),
                      const QString& e = QStringLiteral("2"), const QString& z = QStringLiteral("3"),
                      const QString& code = QString())
 {
     return AddCoor(db.Store(), {name, n, e, z, code});
 }
 
-EditOutcome AddElement(CTestDatabase& db, const QString& type, const QString& start)
+Outcome AddElement(CTestDatabase& db, const QString& type, const QString& start)
 {
     return AddAlignment(db.Store(), {QString(), type, start, QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("20")});
 }
@@ -71,17 +72,17 @@ void TestRecordEdit::addingRefusesEmptyAndDuplicateNamesWritingNothing()
     QVERIFY(AddPoint(db, "A").Succeeded());
     QVERIFY(AddPoint(db, "B").Succeeded());
 
-    const EditOutcome duplicate = AddPoint(db, "A", "9", "9", "9");
-    QCOMPARE(duplicate.status, EditStatus::NameExists);
-    QCOMPARE(MessageOf(duplicate), QStringLiteral("PT Name Already Exists,Please Rename!"));
+    const Outcome duplicate = AddPoint(db, "A", "9", "9", "9");
+    QCOMPARE(duplicate.status, Status::NameExists);
+    QCOMPARE(MessageOf(duplicate).text, QStringLiteral("PT Name Already Exists,Please Rename!"));
     QCOMPARE(db.Count("CoorEdit"), 2);
 
     // The empty name is refused before the numbers are looked at: an empty dialog says so.
-    const EditOutcome empty = AddPoint(db, "", "", "", "");
-    QCOMPARE(empty.status, EditStatus::EmptyName);
-    QCOMPARE(MessageOf(empty), QStringLiteral("PT Name Can't Be Null!"));
-    QCOMPARE(AddPoint(db, "   ").status, EditStatus::EmptyName);
-    QCOMPARE(EditCoor(db.Store(), {"", "1", "2", "3", ""}).status, EditStatus::EmptyName);
+    const Outcome empty = AddPoint(db, "", "", "", "");
+    QCOMPARE(empty.status, Status::EmptyName);
+    QCOMPARE(MessageOf(empty).text, QStringLiteral("PT Name Can't Be Null!"));
+    QCOMPARE(AddPoint(db, "   ").status, Status::EmptyName);
+    QCOMPARE(EditCoor(db.Store(), {"", "1", "2", "3", ""}).status, Status::EmptyName);
     QCOMPARE(db.Count("CoorEdit"), 2);
 
     // Once the old point is gone the name is free again, and the new row comes last.
@@ -107,16 +108,16 @@ void TestRecordEdit::coordinatesThatAreNoNumbersStopTheSave()
     };
     for (const auto& c : cases)
     {
-        const EditOutcome outcome = AddPoint(db, "P", c.n, c.e, c.z);
-        QCOMPARE(outcome.status, EditStatus::InvalidNumber);
-        QCOMPARE(MessageOf(outcome), c.field + " Must Be A Number!");
+        const Outcome outcome = AddPoint(db, "P", c.n, c.e, c.z);
+        QCOMPARE(outcome.status, Status::InvalidNumber);
+        QCOMPARE(MessageOf(outcome).text, c.field + " Must Be A Number!");
     }
     QCOMPARE(db.Count("CoorEdit"), 0);
 
     QVERIFY(AddPoint(db, "P", "1", "2", "3", "OLD").Succeeded());
-    const EditOutcome edit = EditCoor(db.Store(), {"P", "5", "x", "7", "NEW"});
-    QCOMPARE(edit.status, EditStatus::InvalidNumber);
-    QCOMPARE(edit.field, EditTexts::East);
+    const Outcome edit = EditCoor(db.Store(), {"P", "5", "x", "7", "NEW"});
+    QCOMPARE(edit.status, Status::InvalidNumber);
+    QCOMPARE(edit.detail, EditTexts::East);
     QCOMPARE(db.Rows(CoorRows), QStringList({"1|Manual_Input_Data|P|1.000|2.000|3.000|OLD"}));
 }
 
@@ -143,7 +144,7 @@ void TestRecordEdit::namesWithApostrophesTouchOnlyTheirOwnRows()
     QVERIFY(AddPoint(db, "O'Brien", "1", "1", "1", "it's").Succeeded());
     QVERIFY(AddPoint(db, "X' or '1'='1", "2", "2", "2").Succeeded());
     QVERIFY(AddPoint(db, "Y", "3", "3", "3").Succeeded());
-    QCOMPARE(AddPoint(db, "O'Brien").status, EditStatus::NameExists);
+    QCOMPARE(AddPoint(db, "O'Brien").status, Status::NameExists);
 
     QVERIFY(EditCoor(db.Store(), {"X' or '1'='1", "7", "7", "7", "a'b"}).Succeeded());
     QCOMPARE(db.Rows("select SN, NCOOR, CODE from CoorEdit order by rowid"),
@@ -170,7 +171,7 @@ void TestRecordEdit::namesWithNulBytesAreEditedAndDeletedLikeAnyOther()
     CTestDatabase db;
     QVERIFY(AddPoint(db, name, "1", "1", "1", "a" + nul).Succeeded());
     QVERIFY(AddPoint(db, "P", "2", "2", "2").Succeeded());
-    QCOMPARE(AddPoint(db, name).status, EditStatus::NameExists);
+    QCOMPARE(AddPoint(db, name).status, Status::NameExists);
 
     QVERIFY(EditCoor(db.Store(), {name, "5", "6", "7", "b" + nul + "c"}).Succeeded());
     QCOMPARE(db.Rows("select ID, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid"),
@@ -261,16 +262,16 @@ void TestRecordEdit::deleteAskedNoKeepsEverything()
     QVERIFY(AddPoint(db, "A").Succeeded());
     QVERIFY(AddPoint(db, "B").Succeeded());
     db.Reporter().SetAnswer(false);
-    QCOMPARE(DeleteRecord(db.Store(), DataKind::Coor, "A", db.Reporter()).status, EditStatus::Cancelled);
-    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Coor, db.Reporter()).status, EditStatus::Cancelled);
+    QCOMPARE(DeleteRecord(db.Store(), DataKind::Coor, "A", db.Reporter()).status, Status::Cancelled);
+    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Coor, db.Reporter()).status, Status::Cancelled);
     QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|A", "2|B"}));
 
     // Lists not kept by hand are neither asked about nor touched.
     db.Run({"insert into \"740Meas\" (ID, SN) values (1, 'M')"});
     db.Reporter().Clear();
     db.Reporter().SetAnswer(true);
-    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Meas, db.Reporter()).status, EditStatus::Cancelled);
-    QCOMPARE(DeleteRecord(db.Store(), DataKind::Meas, "M", db.Reporter()).status, EditStatus::Cancelled);
+    QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Meas, db.Reporter()).status, Status::Cancelled);
+    QCOMPARE(DeleteRecord(db.Store(), DataKind::Meas, "M", db.Reporter()).status, Status::Cancelled);
     QVERIFY(db.Reporter().Questions().isEmpty());
     QCOMPARE(db.Count("\"740Meas\""), 1);
 }
@@ -292,8 +293,8 @@ void TestRecordEdit::codesAreAddedEditedAndRefusedLikePoints()
     CTestDatabase db;
     QVERIFY(AddCode(db.Store(), {"1", "TREE"}).Succeeded());
     QVERIFY(AddCode(db.Store(), {"2", "POLE"}).Succeeded());
-    QCOMPARE(AddCode(db.Store(), {"1", "OTHER"}).status, EditStatus::NameExists);
-    QCOMPARE(AddCode(db.Store(), {"", "OTHER"}).status, EditStatus::EmptyName);
+    QCOMPARE(AddCode(db.Store(), {"1", "OTHER"}).status, Status::NameExists);
+    QCOMPARE(AddCode(db.Store(), {"", "OTHER"}).status, Status::EmptyName);
     QVERIFY(EditCode(db.Store(), {"2", "LAMP"}).Succeeded());
     QCOMPARE(db.Rows("select ID, ATTR, SN, CODE from CodeEdit order by rowid"),
              QStringList({"1|Manual_Input_Data|1|TREE", "2|Manual_Input_Data|2|LAMP"}));
@@ -318,9 +319,9 @@ void TestRecordEdit::alignmentElementsGetCountPlusOne()
 
     // The ID stands bare in the delete: anything but a whole number is refused, nothing asked.
     db.Reporter().Clear();
-    const EditOutcome bad = DeleteRecord(db.Store(), DataKind::Alignment, "1 or 1=1", db.Reporter());
-    QCOMPARE(bad.status, EditStatus::InvalidNumber);
-    QCOMPARE(bad.field, EditTexts::Sequence);
+    const Outcome bad = DeleteRecord(db.Store(), DataKind::Alignment, "1 or 1=1", db.Reporter());
+    QCOMPARE(bad.status, Status::InvalidNumber);
+    QCOMPARE(bad.detail, EditTexts::Sequence);
     QVERIFY(db.Reporter().Questions().isEmpty());
     QCOMPARE(db.Count("520SurLine"), 4);
 }
@@ -342,13 +343,13 @@ void TestRecordEdit::alignmentEditTargetsTheSequenceNumber()
     QVERIFY(db.Reporter().Messages().isEmpty());
 
     // A chainage or sequence number that is no number stops the edit before anything is written.
-    const EditOutcome chainage = EditAlignment(db.Store(), {"1", "3", "", "1", "1", "1"});
-    QCOMPARE(chainage.status, EditStatus::InvalidNumber);
-    QCOMPARE(chainage.field, EditTexts::StartDist);
-    const EditOutcome sequence = EditAlignment(db.Store(), {"1; delete from CoorEdit", "3", "1", "1", "1", "1"});
-    QCOMPARE(sequence.status, EditStatus::InvalidNumber);
-    QCOMPARE(sequence.field, EditTexts::Sequence);
-    QCOMPARE(AddElement(db, "0", "1,5").status, EditStatus::InvalidNumber);
+    const Outcome chainage = EditAlignment(db.Store(), {"1", "3", "", "1", "1", "1"});
+    QCOMPARE(chainage.status, Status::InvalidNumber);
+    QCOMPARE(chainage.detail, EditTexts::StartDist);
+    const Outcome sequence = EditAlignment(db.Store(), {"1; delete from CoorEdit", "3", "1", "1", "1", "1"});
+    QCOMPARE(sequence.status, Status::InvalidNumber);
+    QCOMPARE(sequence.detail, EditTexts::Sequence);
+    QCOMPARE(AddElement(db, "0", "1,5").status, Status::InvalidNumber);
     QCOMPARE(db.Rows("select ID, LINETYPE, STARTDIST from 520SurLine order by rowid"), QStringList({"1|0|0", "2|2|75.5"}));
 }
 

@@ -52,8 +52,8 @@ private slots:
     {
         CTestDatabase db;
         const QString points = WriteFile(db.FilePath("points.txt"), "A,1,2,3,X\r\nB,4,5,6,Y\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, points), ImportStatus::Done);
-        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, JobFile()), ImportStatus::Done);
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, points).status, Status::Done);
+        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, JobFile()).status, Status::Done);
         const QStringList coordinates = db.Rows(CoorRows);
         const QStringList job = db.Rows(MeasRows);
         QVERIFY(!coordinates.isEmpty()); // the job's points
@@ -61,11 +61,11 @@ private slots:
 
         LimitToCurrentSize(db.Store(), true);
         const QString many = WriteFile(db.FilePath("many.txt"), ManyPoints(20000));
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, many), ImportStatus::StoreFailed);
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, many).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().TakeMessages(), QStringList{StoreTexts::DiskFull});
         // A job parse goes on past a row the database refuses; a full disk ends it at once.
         const QString longJob = WriteFile(db.FilePath("long.txt"), LongJob(400));
-        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, longJob), ImportStatus::StoreFailed);
+        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, longJob).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().TakeMessages(), QStringList{StoreTexts::DiskFull});
 
         // Everything is as it was and can be read.
@@ -74,7 +74,7 @@ private slots:
 
         // Once there is room again, the same import lands.
         LimitToCurrentSize(db.Store(), false);
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, many), ImportStatus::Done);
+        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, many).status, Status::Done);
         QCOMPARE(db.Count("CoorEdit"), 20000);
         QVERIFY(db.Reporter().Messages().isEmpty());
     }
@@ -91,8 +91,8 @@ private slots:
             CRecordingReporter reporter;
             CProjectStore store(path, &reporter);
             const QString points = WriteFile(base.filePath("points.txt"), "A,1,2,3,X\r\nB,4,5,6,Y\r\n");
-            QCOMPARE(ImportFile(store, ImportType::Coor, 0, points), ImportStatus::Done);
-            QCOMPARE(ImportFile(store, ImportType::T5, 0, JobFile()), ImportStatus::Done);
+            QCOMPARE(ImportFile(store, ImportType::Coor, 0, points).status, Status::Done);
+            QCOMPARE(ImportFile(store, ImportType::T5, 0, JobFile()).status, Status::Done);
             coordinates = TableRows(store, CoorRows);
             job = TableRows(store, MeasRows);
             store.Disconnect();
@@ -111,14 +111,14 @@ private slots:
         QCOMPARE(TableRows(store, CoorRows), coordinates);
         QCOMPARE(TableRows(store, MeasRows), job);
         const QString exported = base.filePath("list.csv");
-        QVERIFY(ExportList(exported, {"ID", "SN"}, {{"1", "A"}, {"2", "B"}}, reporter));
+        QVERIFY(ExportList(exported, {"ID", "SN"}, {{"1", "A"}, {"2", "B"}}).Succeeded());
         QVERIFY(QFile::exists(exported));
         reporter.Clear();
 
         // Every kind of write says why, once, and changes nothing.
         QVERIFY(!AddCoor(store, {"C", "1", "2", "3", ""}).Succeeded());
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
-        QCOMPARE(ImportFile(store, ImportType::Coor, 0, base.filePath("points.txt")), ImportStatus::StoreFailed);
+        QCOMPARE(ImportFile(store, ImportType::Coor, 0, base.filePath("points.txt")).status, Status::DatabaseError);
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
         QVERIFY(!DeleteRecord(store, DataKind::Coor, "A", reporter).Succeeded());
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});

@@ -108,7 +108,7 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')"});
         ListCellOverlay codes;
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &codes), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, format, WriteFile(db, file), &codes)).status, Status::Done);
         QCOMPARE(Shown(db, DataKind::Coor, codes), list);
         QCOMPARE(db.Rows(CoorColumns()), table);
         // Empty fields are stored as empty texts, never as no value.
@@ -125,7 +125,7 @@ private slots:
         QByteArray file;
         for (int i = 1; i <= 200; ++i)
             file += QStringLiteral("P%1,%1.5,%2,0,C'%1\r\n").arg(i).arg(i * 2).toLatin1();
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file)), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file))).status, Status::Done);
         QCOMPARE(db.Count("CoorEdit"), 200);
         QCOMPARE(db.Rows("select ID,SN,NCOOR,ECOOR,CODE from CoorEdit where ID in (1,64,65,128,129,200) order by ID"),
                  (QStringList{"1|P1|1.5|2|C'1", "64|P64|64.5|128|C'64", "65|P65|65.5|130|C'65",
@@ -134,7 +134,7 @@ private slots:
 
         db.Run({"create trigger refuse before insert on CoorEdit when NEW.SN='P10' "
                 "begin select raise(abort, 'refused point'); end"});
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 1, WriteFile(db, file)), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 1, WriteFile(db, file))).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().Messages(), QStringList{"refused point"});
         QCOMPARE(db.Rows("select ID,NCOOR from CoorEdit where ID=1"), QStringList{"1|1.5"}); // format (1) kept
         QCOMPARE(db.Count("CoorEdit"), 200);
@@ -145,7 +145,7 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')"});
         const QString path = WriteFile(db, "12\r\n12,KERB,extra\r\n,EMPTY\r\n\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, path), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Code, 0, path)).status, Status::Done);
         const QStringList expected{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB",
                                    "3|Import_Code Data||EMPTY", "4|Import_Code Data||"};
         QCOMPARE(Shown(db, DataKind::Code), expected);
@@ -163,8 +163,7 @@ private slots:
     {
         QFETCH(QString, file);
         CTestDatabase db;
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, QStringLiteral(MERION_TEST_DATA "/files/") + file),
-                 ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, QStringLiteral(MERION_TEST_DATA "/files/") + file)).status, Status::Done);
         QCOMPARE(db.Rows(CoorColumns()), QStringList{QStringLiteral("1|Import_Data|测点|100.5|200.25|10|树")});
     }
 
@@ -200,7 +199,8 @@ private slots:
                 "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Manual_Input_Data','99','OLD')",
                 "insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')",
                 "insert into \"520Meas\" (ID,ATTR,MARK) values (1,'old','OLD')"});
-        QCOMPARE(ImportFile(db.Store(), static_cast<ImportType>(type), 0, WriteFile(db, file)), ImportStatus::NotRecords);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), static_cast<ImportType>(type), 0, WriteFile(db, file))).status,
+                 message == FilesTexts::BinaryFile ? Status::NotText : Status::NoRecords);
         QCOMPARE(db.Reporter().Messages(), QStringList{message});
         QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"OLD"});
@@ -216,7 +216,7 @@ private slots:
         QByteArray file("P1,1,2,3,A\r\n");
         file += QByteArray(70 * 1024, 'x') + "\r\n";
         file += QByteArray("P2,4,5,6,") + QByteArray(1, '\0') + "B\r\n";
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file)), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, file))).status, Status::Done);
         QCOMPARE(db.Count("CoorEdit"), 3);
         QCOMPARE(db.Rows("select SN from CoorEdit where ID=1"), QStringList{"P1"});
     }
@@ -225,12 +225,12 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (1,'Manual_Input_Data','OLD','1','2','3','')"});
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath("absent.txt")), ImportStatus::FileNotOpened);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath("absent.txt"))).status, Status::FileNotReadable);
         QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::OpenFileFailed});
         QCOMPARE(db.Reporter().Icons(), QList<MessageIcon>{MessageIcon::Exclamation});
         QCOMPARE(db.Count("CoorEdit"), 1);
         db.Reporter().Clear();
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath("")), ImportStatus::FileNotOpened);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, db.FilePath(""))).status, Status::FileNotReadable);
         QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::OpenFileFailed});
     }
 
@@ -245,19 +245,19 @@ private slots:
                 "create trigger refuse_code before insert on CodeEdit when NEW.SN='BAD' "
                 "begin select raise(abort, 'refused code'); end"});
         const QString coor = WriteFile(db, "P1,1,2,3,A\r\nP2,4,5,6,B\r\nBAD,7,8,9,C\r\nP4,1,1,1,D\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, coor), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, coor)).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().Messages(), QStringList{"refused point"});
         QCOMPARE(db.Rows(CoorColumns()), QStringList{"1|Manual_Input_Data|OLD|1|2|3|"});
 
         db.Reporter().Clear();
         const QString code = WriteFile(db, "1,A\r\nBAD,B\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::Code, 0, code), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Code, 0, code)).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().Messages(), QStringList{"refused code"});
         QCOMPARE(db.Rows("select ID,SN,CODE from CodeEdit"), QStringList{"1|99|OLD"});
 
         // The store is usable afterwards: a good file imports.
         db.Reporter().Clear();
-        QCOMPARE(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, "P9,1,2,3,Z")), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::Coor, 0, WriteFile(db, "P9,1,2,3,Z"))).status, Status::Done);
         QCOMPARE(db.Rows(CoorColumns()), QStringList{"1|Import_Data|P9|1|2|3|Z"});
     }
 
@@ -271,7 +271,7 @@ private slots:
                                            "A,P1,0012.5,300.25,5.000,\n"
                                            "A,P2,1,2,3,");
         ListCellOverlay codes;
-        QCOMPARE(ImportFile(db.Store(), ImportType::T8, 3, path, &codes), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::T8, 3, path, &codes)).status, Status::Done);
         QVERIFY(codes.IsEmpty());
         QCOMPARE(db.Rows("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,IH,HA,VA,SD from \"740Meas\" order by ID"),
                  (QStringList{"1|T5(T8)_Meas_Station|ST1|100.000|200.000|10.000|STN||1.500|||",
@@ -290,7 +290,7 @@ private slots:
                 "create trigger refuse before insert on \"740Meas\" when NEW.SN='BAD' "
                 "begin select raise(abort, 'refused row'); end"});
         const QString path = WriteFile(db, "A,P1,1,2,3,\r\nA,BAD,1,2,3,\r\nA,P3,1,2,3,\r\n");
-        QCOMPARE(ImportFile(db.Store(), ImportType::T5, 0, path), ImportStatus::StoreFailed);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::T5, 0, path)).status, Status::DatabaseError);
         QCOMPARE(db.Reporter().Messages(), QStringList{"refused row"});
         QCOMPARE(db.Rows("select ID,SN from \"740Meas\""), QStringList{"1|OLD"});
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList{"KEEP"});
@@ -304,7 +304,7 @@ private slots:
         // The format index names the record kind (2: road stake-out); the file's last line needs no line end.
         const QString path = WriteFile(db, "1,10.000,20,3000.000,5000.000,100.000,0012.5,  \n"
                                            "2,5,20,1,2,3,m,");
-        QCOMPARE(ImportFile(db.Store(), ImportType::V2, 2, path), ImportStatus::Done);
+        QCOMPARE(db.Reporter().Record(ImportFile(db.Store(), ImportType::V2, 2, path)).status, Status::Done);
         QCOMPARE(db.Rows("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from \"520RoadStake\" order by ID"),
                  (QStringList{"1|T8_V2_RoadStake|10.000|20|3000.000|5000.000|100.000|12.5",
                               "2|T8_V2_RoadStake|5|20|1|2|3|m"}));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/report/outcome.h"
 #include "core/report/reporter.h"
 
 #include <QMutex>
@@ -21,6 +22,15 @@ public:
         QMutexLocker lock(&m_mutex);
         m_questions << question;
         return m_answer;
+    }
+
+    // Records what a front end shows of an outcome, after what the operation said itself.
+    Outcome Record(const Outcome& outcome)
+    {
+        const UserMessage message = MessageOf(outcome);
+        if (!message.text.isEmpty())
+            Message(message.text, message.icon);
+        return outcome;
     }
 
     void SetAnswer(bool ok) { QMutexLocker lock(&m_mutex); m_answer = ok; }

@@ -1,8 +1,8 @@
 #include "commands/edit_subcommands.h"
 
 #include "arguments.h"
-#include "cli_reporter.h"
 #include "commands.h"
+#include "result_report.h"
 
 int RunEditSubcommand(CliContext& context, const QStringList& words, const QList<EditSubcommand>& subcommands,
                       const char* usage)
@@ -17,11 +17,7 @@ int RunEditSubcommand(CliContext& context, const QStringList& words, const QList
             continue;
         if (values.size() < subcommand.minValues || values.size() > subcommand.maxValues)
             return UsageError(QStringLiteral("wrong number of values for %1").arg(word), usage);
-        const EditOutcome outcome = subcommand.run(context, values);
-        ReportOutcome(context.reporter, outcome);
-        if (outcome.status == EditStatus::Done || outcome.status == EditStatus::Cancelled)
-            return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
-        return ExitStatus::Failure;
+        return ReportOutcome(context, subcommand.run(context, values));
     }
     return UsageError(QStringLiteral("unknown subcommand %1").arg(word), usage);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli_context.h"
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QList>
 
@@ -14,7 +14,7 @@ struct EditSubcommand
     const char* word;
     int minValues;
     int maxValues;
-    std::function<EditOutcome(CliContext& context, const QStringList& values)> run;
+    std::function<Outcome(CliContext& context, const QStringList& values)> run;
 };
 
 // Picks the subcommand from the positional words, checks the number of values (usage error otherwise), runs it and

@@ -1,7 +1,6 @@
 #include "commands/export.h"
 
 #include "arguments.h"
-#include "cli_reporter.h"
 #include "commands.h"
 #include "commands/export_meas.h"
 #include "commands/format_option.h"
@@ -11,16 +10,9 @@
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
+#include "result_report.h"
 
 #include <QHash>
-
-namespace
-{
-int Outcome(CliContext& context, bool written)
-{
-    return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
-}
-} // namespace
 
 int RunExport(CliContext& context, const ParsedArguments& parsed)
 {
@@ -44,7 +36,7 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
     if (what == QLatin1String("list"))
     {
         CListReader rows(context.store, *kind);
-        return Outcome(context, ExportList(path, ListCaptionsOf(*kind), rows, context.reporter));
+        return ReportOutcome(context, ExportList(path, ListCaptionsOf(*kind), rows));
     }
 
     if (what == QLatin1String("data"))
@@ -52,14 +44,14 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
         if (!HasDataExport(*kind))
             return UsageError(QStringLiteral("export data takes coor, code or alignment"), ExportUsage);
         CListReader rows(context.store, *kind);
-        return Outcome(context, ExportData(path, *kind, rows, context.reporter));
+        return ReportOutcome(context, ExportData(path, *kind, rows));
     }
 
     if (what == QLatin1String("dxf"))
     {
         if (*kind != DataKind::Coor)
             return UsageError(QStringLiteral("export dxf takes coor"), ExportUsage);
-        return Outcome(context, ExportDxf(path, ReadPlanData(context.store, DataKind::Coor), context.reporter));
+        return ReportOutcome(context, ExportDxf(path, ReadPlanData(context.store, DataKind::Coor)));
     }
 
     if (what != QLatin1String("file"))
@@ -74,8 +66,8 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
     if (!format.problem.isEmpty())
         return UsageError(format.problem, ExportUsage);
     CListReader rows(context.store, *kind);
-    return Outcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
-                                             separators.value(separatorName), format.format - 1, context.reporter));
+    return ReportOutcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
+                                                   separators.value(separatorName), format.format - 1));
 }
 
 const CliCommand& ExportCommand()

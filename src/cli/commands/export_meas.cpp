@@ -1,11 +1,11 @@
 #include "commands/export_meas.h"
 
-#include "cli_reporter.h"
 #include "commands.h"
 #include "commands/export.h"
 #include "core/files/meas_export.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
+#include "result_report.h"
 
 #include <QHash>
 
@@ -69,9 +69,8 @@ int RunMeasExport(CliContext& context, const ParsedArguments& parsed)
                 FullV2MeasLines(*rows, coordinateOrder, angleStyle, sink);
             };
     }
-    // A failed read of the list has been reported already; an empty file would hide it.
-    if (context.reporter.FailureReported())
-        return ExitStatus::Failure;
-    const bool written = ExportMeasLines(path, produce, rows.get(), context.reporter);
-    return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
+    // A list that could not be read has been reported already; no file is opened for it.
+    if (rows->Failed())
+        return ReportOutcome(context, {Status::DatabaseError});
+    return ReportOutcome(context, ExportMeasLines(path, produce, rows.get()));
 }

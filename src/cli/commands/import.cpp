@@ -1,11 +1,11 @@
 #include "commands/import.h"
 
 #include "arguments.h"
-#include "cli_reporter.h"
 #include "commands.h"
 #include "commands/format_option.h"
 #include "commands/record_option.h"
 #include "core/files/text_import.h"
+#include "result_report.h"
 
 #include <QHash>
 
@@ -31,9 +31,7 @@ int RunImport(CliContext& context, const ParsedArguments& parsed)
         return UsageError(record.problem, ImportUsage);
     // A version 2 text takes its record kind where a coordinate file takes its column order.
     const int formatIndex = record.record ? int(*record.record) : format.format - 1;
-    const ImportStatus status = ImportFile(context.store, *type, formatIndex, parsed.positional[1]);
-    return status == ImportStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
-                                                                                : ExitStatus::Failure;
+    return ReportOutcome(context, ImportFile(context.store, *type, formatIndex, parsed.positional[1]));
 }
 
 const CliCommand& ImportCommand()

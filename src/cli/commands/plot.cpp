@@ -1,11 +1,11 @@
 #include "commands/plot.h"
 
 #include "arguments.h"
-#include "cli_reporter.h"
 #include "commands.h"
 #include "core/plan/plan_data.h"
 #include "core/views/data_kind.h"
 #include "plot/plan_image.h"
+#include "result_report.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -56,8 +56,7 @@ int RunPlot(CliContext& context, const ParsedArguments& parsed)
     const PlanData data = ReadPlanData(context.store, DataKind::Coor);
     CPlanFrame frame(*size);
     frame.Fit(data.bounds);
-    const bool written = ExportPlanImage(path, data, frame, style, context.reporter);
-    return written && !context.reporter.FailureReported() ? ExitStatus::Success : ExitStatus::Failure;
+    return ReportOutcome(context, ExportPlanImage(path, data, frame, style));
 }
 
 const CliCommand& PlotCommand()

@@ -1,9 +1,9 @@
 #include "commands/sdcard.h"
 
 #include "arguments.h"
-#include "cli_reporter.h"
 #include "commands.h"
 #include "core/files/sdcard_files.h"
+#include "result_report.h"
 
 int RunSdCard(CliContext& context, const ParsedArguments& parsed)
 {
@@ -12,9 +12,7 @@ int RunSdCard(CliContext& context, const ParsedArguments& parsed)
     const std::optional<int> job = ParseIntIn(parsed.Value(QStringLiteral("job"), QStringLiteral("1")), 1, SdCard::JobCount);
     if (!job)
         return UsageError(QStringLiteral("--job must be 1 to 20"), SdCardUsage);
-    const SdCardStatus status = WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1);
-    return status == SdCardStatus::Done && !context.reporter.FailureReported() ? ExitStatus::Success
-                                                                                : ExitStatus::Failure;
+    return ReportOutcome(context, WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1));
 }
 
 const CliCommand& SdCardCommand()

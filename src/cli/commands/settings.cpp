@@ -6,6 +6,7 @@
 #include "core/link/com_config.h"
 #include "core/link/link_texts.h"
 #include "core/link/serial_port.h"
+#include "result_report.h"
 
 #include <optional>
 
@@ -81,7 +82,8 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("settings takes options only"), SettingsUsage);
 
-    ComConfig config = ReadComConfig(context.store);
+    Status read = Status::Done;
+    ComConfig config = ReadComConfig(context.store, read);
     if (!parsed.options.isEmpty())
     {
         int status = ExitStatus::Success;
@@ -95,7 +97,7 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
         if (!valid)
             return status;
         if (!SaveComConfig(context.store, config))
-            return ExitStatus::Failure;
+            return ReportOutcome(context, {Status::DatabaseError});
 #ifndef _WIN32
         if (config.stopBit == 1)
             context.reporter.Message(LinkTexts::NoHalfStopBit, MessageIcon::Information);
@@ -103,7 +105,7 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
     }
     context.out << Describe(config) << '\n';
     context.out.flush();
-    return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+    return ReportOutcome(context, {read});
 }
 
 const CliCommand& SettingsCommand()

@@ -1,9 +1,9 @@
 #include "commands/show.h"
 
-#include "cli_reporter.h"
 #include "commands.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
+#include "result_report.h"
 
 #include <cstdio>
 
@@ -34,7 +34,7 @@ int RunShow(CliContext& context, const ParsedArguments& parsed)
         std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
     }
     std::fflush(stdout);
-    return context.reporter.FailureReported() ? ExitStatus::Failure : ExitStatus::Success;
+    return ReportOutcome(context, {rows.Failed() ? Status::DatabaseError : Status::Done});
 }
 
 const CliCommand& ShowCommand()

@@ -2,11 +2,12 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
+#include "core/edit/typed_number.h"
 
-EditOutcome AddAlignment(CProjectStore& store, const AlignmentFields& element)
+Outcome AddAlignment(CProjectStore& store, const AlignmentFields& element)
 {
     if (!ParseNumber(element.startDist))
-        return EditOutcome::Invalid(EditTexts::StartDist);
+        return Outcome::Invalid(EditTexts::StartDist);
     return TableRows::AddManualRow(store, QStringLiteral("520SurLine"), std::nullopt,
                                    {{QStringLiteral("LINETYPE"), element.lineType},
                                     {QStringLiteral("STARTDIST"), element.startDist.trimmed()},
@@ -15,14 +16,14 @@ EditOutcome AddAlignment(CProjectStore& store, const AlignmentFields& element)
                                     {QStringLiteral("ECOOR"), element.east}});
 }
 
-EditOutcome EditAlignment(CProjectStore& store, const AlignmentFields& element)
+Outcome EditAlignment(CProjectStore& store, const AlignmentFields& element)
 {
     // Both stand bare in the statements, so both must be numbers, never raw text.
     const std::optional<qint64> id = ParseWholeNumber(element.sequence);
     if (!id)
-        return EditOutcome::Invalid(EditTexts::Sequence);
+        return Outcome::Invalid(EditTexts::Sequence);
     if (!ParseNumber(element.startDist))
-        return EditOutcome::Invalid(EditTexts::StartDist);
+        return Outcome::Invalid(EditTexts::StartDist);
     const QString where = QStringLiteral(" where ID=") + QString::number(*id);
     return TableRows::RunAll(store, {
                                         {QStringLiteral("update 520SurLine set LINETYPE=?") + where, {element.lineType}},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QString>
 
@@ -20,6 +20,6 @@ struct AlignmentFields
 };
 
 // Appends the element as the next running number, marked as typed in by hand.
-EditOutcome AddAlignment(CProjectStore& store, const AlignmentFields& element);
+Outcome AddAlignment(CProjectStore& store, const AlignmentFields& element);
 // Changes the element with that sequence number; a number no row has changes nothing.
-EditOutcome EditAlignment(CProjectStore& store, const AlignmentFields& element);
+Outcome EditAlignment(CProjectStore& store, const AlignmentFields& element);

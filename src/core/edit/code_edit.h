@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QString>
 
@@ -15,6 +15,6 @@ struct CodeFields
 
 // Adds the code to CodeEdit as the next running number; refused when the number is empty or
 // already listed. One transaction.
-EditOutcome AddCode(CProjectStore& store, const CodeFields& code);
+Outcome AddCode(CProjectStore& store, const CodeFields& code);
 // Sets the text of every code with that number.
-EditOutcome EditCode(CProjectStore& store, const CodeFields& code);
+Outcome EditCode(CProjectStore& store, const CodeFields& code);

@@ -2,6 +2,7 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
+#include "core/edit/typed_number.h"
 
 namespace
 {
@@ -13,10 +14,10 @@ struct Coordinates
 };
 
 // Checks the name, then each coordinate in the dialog's order, and formats them.
-EditOutcome Validate(const CoorFields& point, Coordinates& formatted)
+Outcome Validate(const CoorFields& point, Coordinates& formatted)
 {
     if (point.name.trimmed().isEmpty())
-        return {EditStatus::EmptyName, {}};
+        return {Status::EmptyName, {}};
     struct Field
     {
         const QString& typed;
@@ -30,7 +31,7 @@ EditOutcome Validate(const CoorFields& point, Coordinates& formatted)
     {
         const std::optional<double> value = ParseNumber(field.typed);
         if (!value)
-            return EditOutcome::Invalid(field.name);
+            return Outcome::Invalid(field.name);
         field.stored = FormatCoordinate(*value);
     }
     return {};
@@ -42,10 +43,10 @@ QString FormatCoordinate(double value)
     return QString::asprintf("%.3f", value);
 }
 
-EditOutcome AddCoor(CProjectStore& store, const CoorFields& point)
+Outcome AddCoor(CProjectStore& store, const CoorFields& point)
 {
     Coordinates c;
-    if (const EditOutcome checked = Validate(point, c); !checked.Succeeded())
+    if (const Outcome checked = Validate(point, c); !checked.Succeeded())
         return checked;
     return TableRows::AddManualRow(store, QStringLiteral("CoorEdit"), point.name,
                                    {{QStringLiteral("SN"), point.name},
@@ -55,10 +56,10 @@ EditOutcome AddCoor(CProjectStore& store, const CoorFields& point)
                                     {QStringLiteral("CODE"), point.code}});
 }
 
-EditOutcome EditCoor(CProjectStore& store, const CoorFields& point)
+Outcome EditCoor(CProjectStore& store, const CoorFields& point)
 {
     Coordinates c;
-    if (const EditOutcome checked = Validate(point, c); !checked.Succeeded())
+    if (const Outcome checked = Validate(point, c); !checked.Succeeded())
         return checked;
     // The four changes stand or fall together: a half-edited point is worse than none.
     const QString where = QStringLiteral(" where SN=?");

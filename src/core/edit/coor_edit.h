@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QString>
 
@@ -19,9 +19,9 @@ struct CoorFields
 // Adds the point to CoorEdit as the next running number, marked as typed in by hand.
 // Refused without writing anything when the name is empty, already listed, or a coordinate
 // is no number. All of it lands in one transaction.
-EditOutcome AddCoor(CProjectStore& store, const CoorFields& point);
+Outcome AddCoor(CProjectStore& store, const CoorFields& point);
 // Sets north, east, height and code of every point with that name; the name itself stays.
-EditOutcome EditCoor(CProjectStore& store, const CoorFields& point);
+Outcome EditCoor(CProjectStore& store, const CoorFields& point);
 
 // A coordinate as stored: three decimals, from double precision (millimetres of grid
 // coordinates in the millions survive).

@@ -2,6 +2,7 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
+#include "core/edit/typed_number.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
@@ -12,10 +13,10 @@ bool IsEditableKind(DataKind kind)
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker)
+Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker)
 {
     if (!IsEditableKind(kind))
-        return {EditStatus::Cancelled, {}};
+        return {Status::Cancelled, {}};
     const QString table = TableOf(kind);
     QString condition;
     QVariantList values;
@@ -24,7 +25,7 @@ EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key
         // The ID stands bare in the statement: only a whole number may go there.
         const std::optional<qint64> id = ParseWholeNumber(key);
         if (!id)
-            return EditOutcome::Invalid(EditTexts::Sequence);
+            return Outcome::Invalid(EditTexts::Sequence);
         condition = QStringLiteral(" where ID=") + QString::number(*id);
     }
     else
@@ -34,24 +35,24 @@ EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key
     }
 
     if (!asker.Confirm(EditTexts::DeleteQuestion(key)))
-        return {EditStatus::Cancelled, {}};
+        return {Status::Cancelled, {}};
 
     CTransaction transaction(store);
     if (!transaction.IsActive())
-        return {EditStatus::DatabaseError, {}};
+        return {Status::DatabaseError, {}};
     if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition, values) || !TableRows::Renumber(store, table)
         || !transaction.Commit())
-        return {EditStatus::DatabaseError, {}};
+        return {Status::DatabaseError, {}};
     return {};
 }
 
-EditOutcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker)
+Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker)
 {
     if (!IsEditableKind(kind))
-        return {EditStatus::Cancelled, {}};
+        return {Status::Cancelled, {}};
     if (!asker.Confirm(EditTexts::DeleteAllQuestion))
-        return {EditStatus::Cancelled, {}};
+        return {Status::Cancelled, {}};
     if (!store.ExecuteSql(QStringLiteral("delete from ") + TableOf(kind)))
-        return {EditStatus::DatabaseError, {}};
+        return {Status::DatabaseError, {}};
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 #include "core/views/data_kind.h"
 
 #include <QString>
@@ -14,6 +14,6 @@ bool IsEditableKind(DataKind kind);
 // Asks "Delete <key> ?" and, on OK, deletes the rows of that key and numbers the rest
 // 1, 2, 3 … The key is the point name or code number, or for the alignment the ID.
 // Other kinds do nothing.
-EditOutcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker);
+Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker);
 // Asks "Delete All Records?" once and, on OK, empties the kind's table.
-EditOutcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker);
+Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker);

@@ -9,7 +9,7 @@
 
 namespace
 {
-const EditOutcome DatabaseError{EditStatus::DatabaseError, {}};
+const Outcome DatabaseError{Status::DatabaseError, {}};
 
 std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name)
 {
@@ -44,7 +44,7 @@ bool Insert(CProjectStore& store, const QString& table, const TableRows::Columns
 
 namespace TableRows
 {
-EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
+Outcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
                          const Columns& columns)
 {
     CTransaction transaction(store);
@@ -56,7 +56,7 @@ EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::
         if (!exists)
             return DatabaseError;
         if (*exists)
-            return {EditStatus::NameExists, {}};
+            return {Status::NameExists, {}};
     }
     const std::optional<int> id = NextId(store, table);
     if (!id)
@@ -69,7 +69,7 @@ EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::
     return {};
 }
 
-EditOutcome RunAll(CProjectStore& store, const QList<Statement>& statements)
+Outcome RunAll(CProjectStore& store, const QList<Statement>& statements)
 {
     CTransaction transaction(store);
     if (!transaction.IsActive())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QList>
 #include <QPair>
@@ -28,10 +28,10 @@ struct Statement
 // Adds a row as the next running number (rows plus one), marked as typed in by hand, then the
 // given columns as text in their order. With a name, a table that already has a row of that
 // SN refuses it. One transaction.
-EditOutcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
+Outcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
                          const Columns& columns);
 // Runs the statements in one transaction: all of them land or none.
-EditOutcome RunAll(CProjectStore& store, const QList<Statement>& statements);
+Outcome RunAll(CProjectStore& store, const QList<Statement>& statements);
 // Numbers the rows 1, 2, 3 … in the order they were written. Each row is addressed on its
 // own, so rows that share a name (imports allow that) still get numbers of their own.
 bool Renumber(CProjectStore& store, const QString& table);

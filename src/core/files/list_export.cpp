@@ -3,7 +3,6 @@
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
-#include "core/report/reporter.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
 
@@ -12,15 +11,12 @@
 namespace
 {
 // Writes one line per row, the cells of `columns` joined by `separator`.
-bool WriteColumns(const QString& path, const QStringList* header, IListRows& rows, const QList<int>& columns,
-                  const QString& separator, IReporter& reporter)
+Status WriteColumns(const QString& path, const QStringList* header, IListRows& rows, const QList<int>& columns,
+                    const QString& separator)
 {
     CTextFileWriter writer(path);
     if (!writer.Open())
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
+        return Status::FileNotWritable;
     if (header)
         writer.WriteLine(header->join(separator));
     const QByteArray glue = separator.toUtf8();
@@ -38,13 +34,8 @@ bool WriteColumns(const QString& path, const QStringList* header, IListRows& row
     }
     // A read that broke off has been reported; the old file stays rather than half a list.
     if (rows.Failed())
-        return false;
-    if (!writer.Commit())
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
+        return Status::DatabaseError;
+    return writer.Commit() ? Status::Done : Status::FileNotWritable;
 }
 
 QList<int> ColumnRange(int first, int count)
@@ -56,23 +47,22 @@ QList<int> ColumnRange(int first, int count)
 }
 } // namespace
 
-bool ExportList(const QString& path, const QStringList& captions, IListRows& rows, IReporter& reporter)
+Outcome ExportList(const QString& path, const QStringList& captions, IListRows& rows)
 {
     QStringList header;
     for (const QString& caption : captions)
         header << caption.trimmed();
     const QString comma = QStringLiteral(",");
-    if (!WriteColumns(path, &header, rows, ColumnRange(0, int(captions.size())), comma, reporter))
-        return false;
-    reporter.Message(FilesTexts::DataExportSuccess, MessageIcon::Information);
-    return true;
+    const Status status = WriteColumns(path, &header, rows, ColumnRange(0, int(captions.size())), comma);
+    if (status != Status::Done)
+        return {status};
+    return Outcome::DoneSaying(FilesTexts::DataExportSuccess);
 }
 
-bool ExportList(const QString& path, const QStringList& captions, const QList<QStringList>& rows,
-                IReporter& reporter)
+Outcome ExportList(const QString& path, const QStringList& captions, const QList<QStringList>& rows)
 {
     CMemoryListRows memory(rows);
-    return ExportList(path, captions, memory, reporter);
+    return ExportList(path, captions, memory);
 }
 
 QString OutputSeparator(const QString& path, int separatorIndex)
@@ -91,19 +81,19 @@ QString OutputSeparator(const QString& path, int separatorIndex)
     }
 }
 
-bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, IListRows& rows, int separatorIndex,
-                      int formatIndex, IReporter& reporter)
+Outcome ExportOutputFile(const QString& path, DataKind kind, int columnCount, IListRows& rows, int separatorIndex,
+                         int formatIndex)
 {
     const QList<int> columns =
         kind == DataKind::Coor ? CoordinateFormat(formatIndex) : ColumnRange(2, columnCount);
-    return WriteColumns(path, nullptr, rows, columns, OutputSeparator(path, separatorIndex), reporter);
+    return {WriteColumns(path, nullptr, rows, columns, OutputSeparator(path, separatorIndex))};
 }
 
-bool ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
-                      int separatorIndex, int formatIndex, IReporter& reporter)
+Outcome ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
+                         int separatorIndex, int formatIndex)
 {
     CMemoryListRows memory(rows);
-    return ExportOutputFile(path, kind, columnCount, memory, separatorIndex, formatIndex, reporter);
+    return ExportOutputFile(path, kind, columnCount, memory, separatorIndex, formatIndex);
 }
 
 bool HasDataExport(DataKind kind)
@@ -111,19 +101,19 @@ bool HasDataExport(DataKind kind)
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-bool ExportData(const QString& path, DataKind kind, IListRows& rows, IReporter& reporter)
+Outcome ExportData(const QString& path, DataKind kind, IListRows& rows)
 {
     if (!HasDataExport(kind))
-        return false;
+        return {Status::NothingToDo};
     const QList<int> columns = kind == DataKind::Code ? QList<int>{2, 3} : QList<int>{2, 3, 4, 5, 6};
-    if (!WriteColumns(path, nullptr, rows, columns, QStringLiteral(","), reporter))
-        return false;
-    reporter.Message(FilesTexts::ExportSuccess, MessageIcon::Information);
-    return true;
+    const Status status = WriteColumns(path, nullptr, rows, columns, QStringLiteral(","));
+    if (status != Status::Done)
+        return {status};
+    return Outcome::DoneSaying(FilesTexts::ExportSuccess);
 }
 
-bool ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows, IReporter& reporter)
+Outcome ExportData(const QString& path, DataKind kind, const QList<QStringList>& rows)
 {
     CMemoryListRows memory(rows);
-    return ExportData(path, kind, memory, reporter);
+    return ExportData(path, kind, memory);
 }

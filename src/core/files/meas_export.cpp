@@ -3,7 +3,6 @@
 #include "core/download/number_text.h"
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
-#include "core/report/reporter.h"
 #include "core/views/list_rows.h"
 
 #include <cmath>
@@ -272,28 +271,21 @@ QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder orde
                      [=](IListRows& memory, const MeasLineSink& sink) { FullV2MeasLines(memory, order, angles, sink); });
 }
 
-bool ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
-                     const IListRows* rows, IReporter& reporter)
+Outcome ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
+                        const IListRows* rows)
 {
     CTextFileWriter writer(path);
     if (!writer.Open())
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
+        return {Status::FileNotWritable};
     produce([&writer](const QString& line) { writer.WriteLine(line); });
     if (rows && rows->Failed())
-        return false;
+        return {Status::DatabaseError};
     if (!writer.Commit())
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
-    reporter.Message(FilesTexts::ExportDataSuccess, MessageIcon::Information);
-    return true;
+        return {Status::FileNotWritable};
+    return Outcome::DoneSaying(FilesTexts::ExportDataSuccess);
 }
 
-bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter)
+Outcome ExportMeasLines(const QString& path, const QStringList& lines)
 {
     return ExportMeasLines(
         path,
@@ -301,5 +293,5 @@ bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& r
             for (const QString& line : lines)
                 sink(line);
         },
-        nullptr, reporter);
+        nullptr);
 }

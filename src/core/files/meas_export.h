@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/report/outcome.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,7 +9,6 @@
 #include <functional>
 
 class IListRows;
-class IReporter;
 
 // Where the line producers below put their lines, one at a time.
 using MeasLineSink = std::function<void(const QString& line)>;
@@ -54,9 +55,9 @@ QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order,
 void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink);
 QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles);
 
-// Writes the lines that `produce` gives its sink to `path`, as they come, and reports "Export
-// Data Success!"; a file that cannot be created gives "Open file failed!" and is left
-// untouched, and so is one whose rows could not be read (`rows`, when given, tells).
-bool ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
-                     const IListRows* rows, IReporter& reporter);
-bool ExportMeasLines(const QString& path, const QStringList& lines, IReporter& reporter);
+// Writes the lines that `produce` gives its sink to `path`, as they come; Done says "Export
+// Data Success!". A file that cannot be created ends FileNotWritable and is left untouched,
+// and so is one whose rows could not be read (`rows`, when given, tells): DatabaseError.
+Outcome ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
+                        const IListRows* rows);
+Outcome ExportMeasLines(const QString& path, const QStringList& lines);

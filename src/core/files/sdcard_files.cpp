@@ -72,31 +72,26 @@ QString SdCardJobName(int jobIndex)
     return QStringLiteral("JOB%1").arg(jobIndex + 1);
 }
 
-SdCardStatus WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const QString& folderName,
-                            int jobIndex)
+Outcome WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const QString& folderName, int jobIndex)
 {
     IReporter& reporter = store.Reporter();
     QList<Point> points;
     int total = 0;
     if (!ReadPoints(store, points, total))
-        return SdCardStatus::StoreFailed;
+        return {Status::DatabaseError};
 
     if (!CreateFolder(parentFolder, folderName))
-    {
-        reporter.Message(FilesTexts::CannotCreatePath, MessageIcon::Exclamation);
-        return SdCardStatus::PathNotCreated;
-    }
+        return {Status::PathNotCreated};
     const QDir folder(QDir(parentFolder).filePath(folderName));
     const QString job = SdCardJobName(jobIndex);
     CTextFileWriter data(folder.filePath(job + QStringLiteral(".DAT")));
     CTextFileWriter index(folder.filePath(job + QStringLiteral(".INX")));
     // Nothing half-written stays behind, and the folder goes too, so a retry may use its name.
     const auto abandon = [&] {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
         QFile::remove(folder.filePath(job + QStringLiteral(".DAT")));
         QFile::remove(folder.filePath(job + QStringLiteral(".INX")));
         QDir(parentFolder).rmdir(folderName);
-        return SdCardStatus::FileNotOpened;
+        return Outcome{Status::FileNotWritable};
     };
     if (!data.Open() || !index.Open())
         return abandon();
@@ -125,6 +120,5 @@ SdCardStatus WriteSdCardJob(CProjectStore& store, const QString& parentFolder, c
 
     if (!data.Commit() || !index.Commit())
         return abandon();
-    reporter.Message(FilesTexts::Success, MessageIcon::Information);
-    return SdCardStatus::Done;
+    return {full ? Status::MemoryFull : Status::Done, FilesTexts::Success};
 }

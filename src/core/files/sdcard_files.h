@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/report/outcome.h"
+
 #include <QString>
 
 class CProjectStore;
@@ -15,17 +17,10 @@ constexpr int MaxPoints = 2999;   // what the instrument's job memory holds
 // "JOB1" for index 0 … "JOB20" for index 19.
 QString SdCardJobName(int jobIndex);
 
-enum class SdCardStatus
-{
-    Done,           // both files written, "Success!" reported
-    PathNotCreated, // "Can not create a file path!"; nothing written
-    FileNotOpened,  // "Open file failed!"; nothing written
-    StoreFailed,    // the coordinates could not be read (reported); nothing written
-};
-
 // Creates parentFolder/folderName (it must not exist yet) and writes the job files of
 // `jobIndex` (0 to 19) from CoorEdit. At most 2999 points go into a job; beyond that
-// "Memory Full,Max Records is 2999!" is reported once per file, and both headers count the
-// points the files really hold.
-SdCardStatus WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const QString& folderName,
-                            int jobIndex);
+// "Memory Full,Max Records is 2999!" is reported once per file as it is written, both headers
+// count the points the files really hold, and the job ends MemoryFull. Done and MemoryFull say
+// "Success!". PathNotCreated, FileNotWritable and DatabaseError (the coordinates could not be
+// read) leave nothing written.
+Outcome WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const QString& folderName, int jobIndex);

@@ -7,7 +7,6 @@
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/text_lines.h"
-#include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
@@ -194,20 +193,14 @@ DataKind ImportedKindOf(ImportType dataType, int formatIndex)
     return dataType == ImportType::V2 ? KindOfV2Record(V2RecordOfFormat(formatIndex)) : ImportKindOf(dataType);
 }
 
-ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
-                        ListCellOverlay* shownCodes)
+Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
+                   ListCellOverlay* shownCodes)
 {
     CTextLineReader reader(path);
     if (!reader.Open())
-    {
-        store.Reporter().Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return ImportStatus::FileNotOpened;
-    }
+        return {Status::FileNotReadable};
     if (reader.LooksBinary())
-    {
-        store.Reporter().Message(FilesTexts::BinaryFile, MessageIcon::Exclamation);
-        return ImportStatus::NotRecords;
-    }
+        return {Status::NotText};
     ListCellOverlay codes;
     Stop stop = Stop::None;
     switch (dataType)
@@ -229,14 +222,13 @@ ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatInd
     switch (stop)
     {
     case Stop::NoRecords:
-        store.Reporter().Message(FilesTexts::NoRecords, MessageIcon::Exclamation);
-        return ImportStatus::NotRecords;
+        return {Status::NoRecords};
     case Stop::Store:
-        return ImportStatus::StoreFailed;
+        return {Status::DatabaseError};
     case Stop::None:
         break;
     }
     if (shownCodes)
         *shownCodes = std::move(codes);
-    return ImportStatus::Done;
+    return {};
 }

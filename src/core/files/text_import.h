@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/report/outcome.h"
 #include "core/views/data_kind.h"
 
 #include <QString>
@@ -23,14 +24,6 @@ DataKind ImportKindOf(ImportType dataType);
 // The data kind that shows what the import wrote: for version 2 texts that of the record kind.
 DataKind ImportedKindOf(ImportType dataType, int formatIndex);
 
-enum class ImportStatus
-{
-    Done,
-    FileNotOpened, // "Open file failed!" was reported; nothing changed
-    NotRecords,    // a binary file, or no line gave a record: reported; nothing changed
-    StoreFailed,   // the engine's error was reported; the table is as it was
-};
-
 // Replaces the table of the data type with the contents of the file at `path` (GBK, or UTF-8
 // after a byte-order mark). Coordinates and codes: one row per line, the empty line included,
 // numbered from 1, read and stored line by line; `formatIndex` (0 to 7) chooses the coordinate
@@ -39,8 +32,10 @@ enum class ImportStatus
 // the new ones change in one transaction: a row the database refuses undoes the whole import.
 // A file with a NUL byte in its first 64 KiB, or in which no line gives a record (a point line
 // has a comma, a code line any text, a job at least one record), is refused and changes nothing.
+// Ends Done, FileNotReadable, NotText, NoRecords or DatabaseError (the store has said why; the
+// table is as it was).
 //
 // For points, `shownCodes`, when given, receives the codes the list shows with the blanks the
 // file gave them (the table keeps them trimmed), for the rows where the two differ.
-ImportStatus ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
-                        ListCellOverlay* shownCodes = nullptr);
+Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
+                   ListCellOverlay* shownCodes = nullptr);

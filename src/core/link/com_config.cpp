@@ -22,8 +22,15 @@ void ReadCode(const CRecordSet& row, const char* column, int& code)
 
 ComConfig ReadComConfig(CProjectStore& store)
 {
+    Status ignored = Status::Done;
+    return ReadComConfig(store, ignored);
+}
+
+ComConfig ReadComConfig(CProjectStore& store, Status& status)
+{
     ComConfig config;
     auto row = store.GetRecordSet(QStringLiteral("select * from COMConfig"));
+    status = row->IsValid() ? Status::Done : Status::DatabaseError;
     if (row->IsEOF())
         return config;
     ReadCode(*row, "ComPort", config.comPort);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/link/byte_stream.h"
+#include "core/report/outcome.h"
 
 class CProjectStore;
 
@@ -19,8 +20,9 @@ struct ComConfig
 };
 
 // The stored settings; the defaults above when the table has no row. A database error is
-// reported by the store and also gives the defaults.
+// reported by the store and also gives the defaults; `status` tells which (Done or DatabaseError).
 ComConfig ReadComConfig(CProjectStore& store);
+ComConfig ReadComConfig(CProjectStore& store, Status& status);
 
 // Replaces the row in one transaction: after a failure the old row is still there.
 bool SaveComConfig(CProjectStore& store, const ComConfig& config);

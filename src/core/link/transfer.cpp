@@ -15,20 +15,15 @@ UserMessage MessageOf(const TransferResult& result)
         return {};
     case Status::PortNotOpened:
         return {LinkTexts::PortUnavailable(result.port, result.device), MessageIcon::Exclamation};
-    case Status::PortBusy: return {LinkTexts::PortBusy, MessageIcon::Exclamation};
     case Status::TimedOut: return {result.timeoutText, MessageIcon::None};
-    case Status::StoppedByInstrument: return {UploadTexts::StoppedByInstrument, MessageIcon::None};
     case Status::HungUp:
         if (upload)
             return {UploadTexts::Interrupted(result.linesSent, result.linesTotal), MessageIcon::Exclamation};
         return {DownloadTexts::Interrupted(result.received.size()), MessageIcon::Exclamation};
     case Status::NoRecords: return {DownloadTexts::NoRecords, MessageIcon::Exclamation};
-    case Status::FileNotWritable: return {DownloadTexts::OpenFileFailed, MessageIcon::Exclamation};
     case Status::NoFileChosen: return {DownloadTexts::NoFileChosen, MessageIcon::Exclamation};
-    case Status::BadRow: return {result.detail, MessageIcon::Exclamation};
-    case Status::Cancelled:
-    case Status::DatabaseError: // the store has said why
-    case Status::NothingToDo: break;
+    default: break;
     }
-    return {};
+    // What a transfer shares with every other operation is worded where they are.
+    return MessageOf(Outcome{result.status, result.detail});
 }

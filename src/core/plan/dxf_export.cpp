@@ -1,9 +1,5 @@
 #include "core/plan/dxf_export.h"
 
-#include "core/files/files_texts.h"
-#include "core/plan/plan_texts.h"
-#include "core/report/reporter.h"
-
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -283,8 +279,11 @@ QString DxfLayerName(const QString& code)
     return name.isEmpty() ? QStringLiteral("0") : name.left(255);
 }
 
-bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
+Outcome ExportDxf(const QString& path, const PlanData& data)
 {
+    // A drawing of what could be read would pass for the whole list.
+    if (data.readFailed)
+        return {Status::DatabaseError};
     QStringList layers{QStringLiteral("0")};
     QSet<QString> known{QStringLiteral("0")};
     for (const PlanPoint& point : data.points)
@@ -298,10 +297,7 @@ bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
+        return {Status::FileNotWritable};
     CDxfOut dxf(file);
     // The header names a handle above every one in the file: a few for the tables, blocks
     // and dictionaries, one per layer, and two per point.
@@ -312,11 +308,6 @@ bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter)
     WriteObjects(dxf);
     dxf.Pair(0, QStringLiteral("EOF"));
     if (!file.commit())
-    {
-        reporter.Message(FilesTexts::OpenFileFailed, MessageIcon::Exclamation);
-        return false;
-    }
-    if (data.skipped > 0)
-        reporter.Message(PlanTexts::SkippedPoints(data.skipped), MessageIcon::Information);
-    return true;
+        return {Status::FileNotWritable};
+    return PlanWritten(data);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "core/plan/plan_data.h"
+#include "core/report/outcome.h"
 
 #include <QString>
-
-class IReporter;
 
 // A layer name for a point code: the code without the characters a DXF layer name may not
 // hold (replaced by '_'), Chinese and other letters kept; "0", the default layer, for no code.
@@ -12,6 +11,7 @@ QString DxfLayerName(const QString& code);
 
 // Writes the points as an AutoCAD 2004 ASCII DXF drawing (text in GBK, declared): a POINT at
 // (east, north, height) and a TEXT with the name beside it for every point, on one layer
-// per code. Points whose coordinates are no number are left out and counted in a message.
-// "Open file failed!" and false when the file cannot be written.
-bool ExportDxf(const QString& path, const PlanData& data, IReporter& reporter);
+// per code. Points whose coordinates are no number are left out; Done counts them in its
+// message. FileNotWritable when the file cannot be written; DatabaseError, and nothing
+// written, when the points could not be read.
+Outcome ExportDxf(const QString& path, const PlanData& data);

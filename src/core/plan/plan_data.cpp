@@ -3,6 +3,7 @@
 #include "core/download/download_texts.h"
 #include "core/download/meas_layout.h"
 #include "core/download/v2_record_names.h"
+#include "core/plan/plan_texts.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/statement.h"
@@ -134,7 +135,7 @@ void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool
     ColumnPositions columns;
     int attr = -1;
     SightTracker sights;
-    ReadRows(
+    if (!ReadRows(
         store, reporter, DataKind::Meas,
         [&](const QSqlRecord& record) {
             columns = ColumnPositions(record, ListedPointColumns());
@@ -145,7 +146,8 @@ void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool
             if (role == roles.constEnd())
                 return;
             sights.Take(data, *role, AddRowPoint(data, query, columns, *role, listed ? row : -1));
-        });
+        }))
+        data.readFailed = true;
 }
 
 void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool listed)
@@ -169,7 +171,7 @@ void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bo
     };
     int mark = -1;
     SightTracker sights;
-    ReadRows(
+    if (!ReadRows(
         store, reporter, DataKind::V2Meas,
         [&](const QSqlRecord& record) {
             mark = record.indexOf(QStringLiteral("MARK"));
@@ -181,7 +183,8 @@ void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bo
             if (kind == kinds.constEnd())
                 return;
             sights.Take(data, kind->role, AddRowPoint(data, query, kind->positions, kind->role, listed ? row : -1));
-        });
+        }))
+        data.readFailed = true;
 }
 } // namespace
 
@@ -225,15 +228,23 @@ PlanData ReadPlanData(CProjectStore& store, DataKind listKind, IReporter& report
     PlanData data;
     const bool coorListed = listKind == DataKind::Coor;
     ColumnPositions columns;
-    ReadRows(
+    if (!ReadRows(
         store, reporter, DataKind::Coor,
         [&](const QSqlRecord& record) { columns = ColumnPositions(record, ListedPointColumns()); },
         [&](const QSqlQuery& query, int row) {
             AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
-        });
+        }))
+        data.readFailed = true;
     if (listKind == DataKind::Meas)
         ReadMeasJob(store, reporter, data, true);
     else if (listKind == DataKind::V2Meas)
         ReadV2MeasJob(store, reporter, data, true);
     return data;
+}
+
+Outcome PlanWritten(const PlanData& data)
+{
+    if (data.skipped > 0)
+        return Outcome::DoneSaying(PlanTexts::SkippedPoints(data.skipped));
+    return {};
 }

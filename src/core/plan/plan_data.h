@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/report/outcome.h"
+
 #include <QString>
 
 #include <optional>
@@ -43,6 +45,7 @@ struct PlanData
     std::vector<PlanPoint> points;
     std::vector<PlanSight> sights;
     int skipped = 0; // rows whose east or north is no number: not drawn, only counted
+    bool readFailed = false; // a table could not be read (the store has said why)
     PlanBounds bounds;
 
     void Add(PlanPoint point);
@@ -59,3 +62,6 @@ std::optional<double> CoordinateValue(const QString& text);
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);
 // The same, telling a failed query to `reporter` (a worker's, which must not wait on a window).
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind, IReporter& reporter);
+
+// A plan's file written whole: Done, telling how many points were left out, if any.
+Outcome PlanWritten(const PlanData& data);

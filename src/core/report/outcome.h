@@ -4,22 +4,30 @@
 
 #include <QString>
 
-// How an operation ended: one set of words for every transfer, parse and save of the core.
+// How an operation ended: one set of words for every transfer, import, export and save of the core.
 enum class Status
 {
     Done,                // everything went as asked
-    Cancelled,           // the user stopped it; nothing more is said
+    Cancelled,           // the user stopped it or said no; nothing more is said
     PortNotOpened,       // the serial port does not exist or another program holds it
     PortBusy,            // another transfer of this program holds the port
     TimedOut,            // the instrument stayed silent too long
     StoppedByInstrument, // the instrument answered DC3 during an upload
     HungUp,              // the line went away in the middle of a transfer
-    NoRecords,           // received text with no record in it: nothing replaced
+    NoRecords,           // a text with no record in it: nothing replaced
+    NotText,             // a file to import holds binary data: nothing replaced
+    FileNotReadable,     // the file to read cannot be opened
     FileNotWritable,     // the target file cannot be created or written
+    PathNotCreated,      // the folder to write into cannot be created
+    UnknownImageType,    // the file name asks for an image type that is not drawn
+    MemoryFull,          // written, but the instrument holds only part of it (said while writing)
     NoFileChosen,        // the save dialog failed
+    EmptyName,           // no point name or code number
+    NameExists,          // adding a name the list already holds
+    InvalidNumber,       // the field `detail` names is not a number
     BadRow,              // a row that cannot be sent as it stands
     DatabaseError,       // the store refused (it has said why)
-    NothingToDo,         // a data kind that transfers nothing
+    NothingToDo,         // a data kind that transfers or edits nothing
 };
 
 // What the user is told about an outcome; an empty text tells nothing.
@@ -28,3 +36,21 @@ struct UserMessage
     QString text;
     MessageIcon icon = MessageIcon::None;
 };
+
+// The result of an import, an export or a save: how it ended and the words the status needs.
+struct Outcome
+{
+    Outcome(Status status = Status::Done, QString detail = {}) : status(status), detail(std::move(detail)) {}
+
+    Status status;
+    // Done and MemoryFull: what the finished work tells the user, if anything;
+    // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused.
+    QString detail;
+
+    bool Succeeded() const { return status == Status::Done; }
+    static Outcome Invalid(const QString& field) { return {Status::InvalidNumber, field}; }
+    static Outcome DoneSaying(const QString& text) { return {Status::Done, text}; }
+};
+
+// The message an outcome gives the user; the one place where a status becomes words.
+UserMessage MessageOf(const Outcome& outcome);

@@ -7,7 +7,7 @@
 #include "core/link/com_config.h"
 #include "core/report/reporter.h"
 #include "gui/link/transfer_progress_view.h"
-#include "gui/link/transfer_result_report.h"
+#include "gui/app/result_report.h"
 #include "gui/link/transfer_runner.h"
 #include "gui/toolkit/combo_width.h"
 #include "gui/toolkit/remembered_folder.h"

@@ -19,7 +19,7 @@ CAlignmentEditDlg::CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringLi
     AddNote(EditTexts::AlignmentNote);
 }
 
-EditOutcome CAlignmentEditDlg::SaveRecord()
+Outcome CAlignmentEditDlg::SaveRecord()
 {
     const AlignmentFields element{m_sequence->text(), m_lineType->text(), m_startDist->text(),
                                   m_radius->text(),   m_north->text(),    m_east->text()};

@@ -14,7 +14,7 @@ public:
     CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
 
 protected:
-    EditOutcome SaveRecord() override;
+    Outcome SaveRecord() override;
 
 private:
     QLineEdit* m_sequence;

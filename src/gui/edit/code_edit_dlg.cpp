@@ -16,7 +16,7 @@ CCodeEditDlg::CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells,
     m_number->setEnabled(mode == Mode::Add);
 }
 
-EditOutcome CCodeEditDlg::SaveRecord()
+Outcome CCodeEditDlg::SaveRecord()
 {
     const CodeFields code{m_number->text(), m_code->text()};
     return EditMode() == Mode::Add ? AddCode(App().Store(), code) : EditCode(App().Store(), code);

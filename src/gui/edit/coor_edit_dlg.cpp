@@ -29,7 +29,7 @@ CCoorEditDlg::CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells,
     m_name->setEnabled(mode == Mode::Add);
 }
 
-EditOutcome CCoorEditDlg::SaveRecord()
+Outcome CCoorEditDlg::SaveRecord()
 {
     const CoorFields point{m_name->text(), m_north->text(), m_east->text(), m_height->text(), m_code->text()};
     return EditMode() == Mode::Add ? AddCoor(App().Store(), point) : EditCoor(App().Store(), point);

@@ -13,7 +13,7 @@ public:
     CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
 
 protected:
-    EditOutcome SaveRecord() override;
+    Outcome SaveRecord() override;
 
 private:
     QLineEdit* m_name;

@@ -2,6 +2,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "gui/edit/alignment_edit_dlg.h"
 #include "gui/edit/code_edit_dlg.h"
 #include "gui/edit/coor_edit_dlg.h"
@@ -47,16 +48,16 @@ void DeleteRemembered(CMerionApp& app, CPlxView& view)
     if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
         return;
     view.SetDeleteKey(view.CellText(row, kind == DataKind::Alignment ? 0 : 2));
-    const EditOutcome outcome = DeleteRecord(app.Store(), kind, view.DeleteKey(), app.Reporter());
+    const Outcome outcome = DeleteRecord(app.Store(), kind, view.DeleteKey(), app.Reporter());
     ReportOutcome(app.Reporter(), outcome);
-    if (outcome.status != EditStatus::Cancelled)
+    if (outcome.status != Status::Cancelled)
         view.ShowTable(kind);
 }
 
 void DeleteEverything(CMerionApp& app, CPlxView& view)
 {
     const DataKind kind = app.CurrentKind();
-    if (DeleteAllRecords(app.Store(), kind, app.Reporter()).status != EditStatus::Cancelled)
+    if (DeleteAllRecords(app.Store(), kind, app.Reporter()).status != Status::Cancelled)
         view.ShowTable(kind);
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "gui/edit/record_edit_dlg.h"
 
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "core/edit/edit_texts.h"
 #include "gui/views/plx_view.h"
 
@@ -79,7 +80,7 @@ void CRecordEditDlg::AddNote(const QString& text)
 
 void CRecordEditDlg::OnSave()
 {
-    const EditOutcome outcome = SaveRecord();
+    const Outcome outcome = SaveRecord();
     ReportOutcome(m_app.Reporter(), outcome);
     if (!outcome.Succeeded())
         return; // the dialog stays open with what was typed

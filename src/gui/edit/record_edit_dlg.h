@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/views/data_kind.h"
-#include "core/edit/edit_outcome.h"
+#include "core/report/outcome.h"
 
 #include <QDialog>
 
@@ -39,7 +39,7 @@ protected:
     void AddNote(const QString& text);
 
     // Runs the core operation of this dialog in its mode.
-    virtual EditOutcome SaveRecord() = 0;
+    virtual Outcome SaveRecord() = 0;
 
     CMerionApp& App() const { return m_app; }
 

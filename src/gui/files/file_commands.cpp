@@ -2,6 +2,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
 #include "core/files/files_texts.h"
@@ -38,15 +39,16 @@ void Import(CMerionApp& app, CPlxView& view)
     app.SetCurrentKind(kind);
     app.Document().UpdateAllViews();
     ListCellOverlay shownCodes;
-    const ImportStatus status =
+    const Outcome outcome =
         ImportFile(app.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &shownCodes);
+    ReportOutcome(app.Reporter(), outcome);
     // Points show their codes as the file gave them; a version 2 text shows the kind it
     // filled; everything else, and a table the import left as it was, what the table holds.
-    if (status == ImportStatus::Done && dialog.DataType() == ImportType::V2)
+    if (outcome.Succeeded() && dialog.DataType() == ImportType::V2)
         view.ShowTable(ImportedKindOf(dialog.DataType(), dialog.FormatIndex()));
     else
         view.Fill(kind);
-    if (status == ImportStatus::Done && !shownCodes.IsEmpty())
+    if (outcome.Succeeded() && !shownCodes.IsEmpty())
         view.ShowOverlay(std::move(shownCodes));
 }
 
@@ -54,7 +56,7 @@ void ListExport(CMerionApp& app, CPlxView& view)
 {
     const QString path = AskSavePath(view, app.Settings(), FilesTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ExportList(path, ShownCaptions(view), *ShownRows(app, view), app.Reporter());
+        ReportOutcome(app.Reporter(), ExportList(path, ShownCaptions(view), *ShownRows(app, view)));
 }
 
 void OutputFile(CMerionApp& app, CPlxView& view)
@@ -67,11 +69,11 @@ void OutputFile(CMerionApp& app, CPlxView& view)
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
-        ExportDxf(dialog.SelectedPath(), ReadPlanData(app.Store(), DataKind::Coor), app.Reporter());
+        ReportOutcome(app.Reporter(), ExportDxf(dialog.SelectedPath(), ReadPlanData(app.Store(), DataKind::Coor)));
         return;
     }
-    ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()), *ShownRows(app, view),
-                     dialog.SeparatorIndex(), dialog.FormatIndex(), app.Reporter());
+    ReportOutcome(app.Reporter(), ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),
+                                                   *ShownRows(app, view), dialog.SeparatorIndex(), dialog.FormatIndex()));
 }
 
 void DataExport(CMerionApp& app, CPlxView& view)
@@ -81,7 +83,7 @@ void DataExport(CMerionApp& app, CPlxView& view)
         return;
     const QString path = AskSavePath(view, app.Settings(), FilesTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
-        ExportData(path, kind, *ShownRows(app, view), app.Reporter());
+        ReportOutcome(app.Reporter(), ExportData(path, kind, *ShownRows(app, view)));
 }
 } // namespace
 

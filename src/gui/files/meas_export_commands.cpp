@@ -2,6 +2,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "gui/files/meas_export_file_dialog.h"
 #include "core/files/files_texts.h"
 #include "core/files/meas_export.h"
@@ -21,8 +22,9 @@ void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
     if (!path.isEmpty())
     {
         const auto rows = ShownRows(app, view);
-        ExportMeasLines(
-            path, [&](const MeasLineSink& sink) { ShortMeasLines(layout, *rows, sink); }, rows.get(), app.Reporter());
+        ReportOutcome(app.Reporter(),
+                      ExportMeasLines(
+                          path, [&](const MeasLineSink& sink) { ShortMeasLines(layout, *rows, sink); }, rows.get()));
     }
 }
 
@@ -35,7 +37,7 @@ void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder 
         return;
     const auto rows = ShownRows(app, view);
     const AngleStyle angles = dialog.Angles();
-    ExportMeasLines(
+    const Outcome outcome = ExportMeasLines(
         dialog.SelectedPath(),
         [&](const MeasLineSink& sink) {
             if (kind == DataKind::Meas)
@@ -43,7 +45,8 @@ void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder 
             else
                 FullV2MeasLines(*rows, order, angles, sink);
         },
-        rows.get(), app.Reporter());
+        rows.get());
+    ReportOutcome(app.Reporter(), outcome);
 }
 } // namespace
 

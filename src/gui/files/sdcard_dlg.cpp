@@ -1,6 +1,7 @@
 #include "gui/files/sdcard_dlg.h"
 
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "core/files/files_texts.h"
 #include "core/files/sdcard_files.h"
 #include "gui/files/content_blind_listing.h"
@@ -94,8 +95,9 @@ void CSdCardDlg::OnBrowse()
 
 void CSdCardDlg::OnSave()
 {
-    const SdCardStatus status =
+    const Outcome outcome =
         WriteSdCardJob(m_app.Store(), m_folderPath->text(), m_folderName->text(), m_job->currentIndex());
-    if (status == SdCardStatus::Done)
+    ReportOutcome(m_app.Reporter(), outcome);
+    if (outcome.Succeeded())
         accept();
 }

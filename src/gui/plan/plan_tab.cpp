@@ -6,6 +6,7 @@
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/result_report.h"
 #include "gui/files/shown_list.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_view_texts.h"
@@ -226,12 +227,12 @@ void CPlanTab::ExportImage()
 {
     const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
     if (!path.isEmpty())
-        ExportPlanImage(path, m_canvas->Data(), m_canvas->Frame(), m_canvas->Style(), m_app.Reporter());
+        ReportOutcome(m_app.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Frame(), m_canvas->Style()));
 }
 
 void CPlanTab::ExportDxf()
 {
     const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
     if (!path.isEmpty())
-        ::ExportDxf(path, ReadPlanData(m_app.Store(), DataKind::Coor), m_app.Reporter());
+        ReportOutcome(m_app.Reporter(), ::ExportDxf(path, ReadPlanData(m_app.Store(), DataKind::Coor)));
 }

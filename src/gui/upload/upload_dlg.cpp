@@ -6,7 +6,7 @@
 #include "gui/toolkit/combo_width.h"
 #include "core/upload/upload_lines.h"
 #include "gui/link/transfer_progress_view.h"
-#include "gui/link/transfer_result_report.h"
+#include "gui/app/result_report.h"
 #include "gui/link/transfer_runner.h"
 #include "core/upload/upload_texts.h"
 #include "core/upload/upload_transfer.h"

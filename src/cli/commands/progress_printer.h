@@ -3,12 +3,6 @@
 #include "core/link/transfer.h"
 
 #include <QElapsedTimer>
-#include <QStringList>
-
-struct CliContext;
-
-// merion-cli's one place where a transfer's result becomes its message and exit status.
-int ReportTransfer(CliContext& context, const TransferResult& result);
 
 // Prints a running transfer's progress to standard error about once a second:
 // "received N bytes" or "sent N of M lines". Does nothing when not enabled.

@@ -1,21 +1,10 @@
-#include "commands/transfer_report.h"
-
-#include "cli_context.h"
-#include "cli_reporter.h"
+#include "commands/progress_printer.h"
 
 #include <cstdio>
 
 namespace
 {
 constexpr qint64 ProgressIntervalMs = 1000;
-}
-
-int ReportTransfer(CliContext& context, const TransferResult& result)
-{
-    const UserMessage message = MessageOf(result);
-    if (!message.text.isEmpty())
-        context.reporter.Message(message.text, message.icon);
-    return result.status == Status::Done ? ExitStatus::Success : ExitStatus::Failure;
 }
 
 CProgressPrinter::CProgressPrinter(bool enabled) : m_enabled(enabled)

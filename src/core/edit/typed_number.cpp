@@ -1,36 +1,8 @@
-#include "core/edit/edit_outcome.h"
-
-#include "core/edit/edit_texts.h"
-#include "core/report/reporter.h"
+#include "core/edit/typed_number.h"
 
 #include <QRegularExpression>
 
 #include <cmath>
-
-QString MessageOf(const EditOutcome& outcome)
-{
-    switch (outcome.status)
-    {
-    case EditStatus::EmptyName:
-        return EditTexts::NameEmpty;
-    case EditStatus::NameExists:
-        return EditTexts::NameExists;
-    case EditStatus::InvalidNumber:
-        return EditTexts::NotANumber(outcome.field);
-    case EditStatus::Done:
-    case EditStatus::Cancelled:
-    case EditStatus::DatabaseError:
-        break;
-    }
-    return {};
-}
-
-void ReportOutcome(IReporter& reporter, const EditOutcome& outcome)
-{
-    const QString text = MessageOf(outcome);
-    if (!text.isEmpty())
-        reporter.Message(text, MessageIcon::Exclamation);
-}
 
 std::optional<double> ParseNumber(const QString& text)
 {

@@ -1,0 +1,42 @@
+#include "core/report/outcome.h"
+
+#include "core/edit/edit_texts.h"
+#include "core/files/files_texts.h"
+#include "core/link/link_texts.h"
+#include "core/plan/plan_texts.h"
+#include "core/upload/upload_texts.h"
+
+UserMessage MessageOf(const Outcome& outcome)
+{
+    const auto warning = [](const QString& text) { return UserMessage{text, MessageIcon::Exclamation}; };
+    switch (outcome.status)
+    {
+    case Status::Done:
+    case Status::MemoryFull: // the files are written all the same; the warnings came while writing
+        if (outcome.detail.isEmpty())
+            return {};
+        return {outcome.detail, MessageIcon::Information};
+    case Status::PortBusy: return warning(LinkTexts::PortBusy);
+    case Status::StoppedByInstrument: return {UploadTexts::StoppedByInstrument, MessageIcon::None};
+    case Status::NoRecords: return warning(FilesTexts::NoRecords);
+    case Status::NotText: return warning(FilesTexts::BinaryFile);
+    case Status::FileNotReadable:
+    case Status::FileNotWritable: return warning(FilesTexts::OpenFileFailed);
+    case Status::PathNotCreated: return warning(FilesTexts::CannotCreatePath);
+    case Status::UnknownImageType: return warning(PlanTexts::UnknownImageType);
+    case Status::EmptyName: return warning(EditTexts::NameEmpty);
+    case Status::NameExists: return warning(EditTexts::NameExists);
+    case Status::InvalidNumber: return warning(EditTexts::NotANumber(outcome.detail));
+    case Status::BadRow: return warning(outcome.detail);
+    // A transfer words these itself: they need the port, the time-out, the line count or the dialog.
+    case Status::PortNotOpened:
+    case Status::TimedOut:
+    case Status::HungUp:
+    case Status::NoFileChosen:
+    // The store has said why, or there is nothing to say.
+    case Status::Cancelled:
+    case Status::DatabaseError:
+    case Status::NothingToDo: break;
+    }
+    return {};
+}
