@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         // A file may be refused as a whole (it says so, as it should); every column takes
         // text, so the store must never refuse what the import makes of it.
-        if (ImportFile(store, type, format, path) == ImportStatus::StoreFailed)
+        if (ImportFile(store, type, format, path).status == Status::DatabaseError)
             std::abort();
     }
     return 0;
