@@ -177,16 +177,16 @@ private slots:
         QByteArray binary("P1,1,2,3,A\r\n");
         binary += QByteArray(100, '\0');
         binary += "P2,4,5,6,B\r\n";
-        QTest::newRow("NUL among point lines") << int(ImportType::Coor) << binary << FilesTexts::BinaryFile;
+        QTest::newRow("NUL among point lines") << int(ImportType::Coor) << binary << FilesTexts::BinaryFile.Text();
         QTest::newRow("NUL in a code file") << int(ImportType::Code) << QByteArray("1,A\r\n") + QByteArray(1, '\0') + "\r\n"
-                                            << FilesTexts::BinaryFile;
+                                            << FilesTexts::BinaryFile.Text();
         QTest::newRow("NUL in a job") << int(ImportType::T5) << QByteArray("A,P1,1,2,3,") + QByteArray(1, '\0')
-                                      << FilesTexts::BinaryFile;
-        QTest::newRow("empty point file") << int(ImportType::Coor) << QByteArray() << FilesTexts::NoRecords;
-        QTest::newRow("no comma anywhere") << int(ImportType::Coor) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
-        QTest::newRow("only line ends") << int(ImportType::Code) << QByteArray("\r\n\r\n\n") << FilesTexts::NoRecords;
-        QTest::newRow("no job record") << int(ImportType::T5) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords;
-        QTest::newRow("no version 2 record") << int(ImportType::V2) << QByteArray("\r\n") << FilesTexts::NoRecords;
+                                      << FilesTexts::BinaryFile.Text();
+        QTest::newRow("empty point file") << int(ImportType::Coor) << QByteArray() << FilesTexts::NoRecords.Text();
+        QTest::newRow("no comma anywhere") << int(ImportType::Coor) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords.Text();
+        QTest::newRow("only line ends") << int(ImportType::Code) << QByteArray("\r\n\r\n\n") << FilesTexts::NoRecords.Text();
+        QTest::newRow("no job record") << int(ImportType::T5) << QByteArray("hello\r\nworld\r\n") << FilesTexts::NoRecords.Text();
+        QTest::newRow("no version 2 record") << int(ImportType::V2) << QByteArray("\r\n") << FilesTexts::NoRecords.Text();
     }
 
     void refusedFilesKeepTheOldRows()

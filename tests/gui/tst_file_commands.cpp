@@ -5,6 +5,7 @@
 #include "gui/files/output_file_dialog.h"
 #include "gui/files/meas_export_file_dialog.h"
 #include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "gui/files/sdcard_dlg.h"
 #include "recording_reporter.h"
 #include "shown_list_rows.h"
@@ -103,7 +104,7 @@ private slots:
         });
         View().OnCommand(Command::Import);
         QCOMPARE(seen, (QStringList{"(1) 坐标数据/(2) 代码数据/(3) T5/T5+/(4) T8/(5) T8 V2",
-                                    FilesTexts::CoorFormats.join('/'), "1", "(1) ID,Code ", "0", "(1) Meas_Data", "0",
+                                    FileDialogTexts::CoorFormats.join('/'), "1", "(1) ID,Code ", "0", "(1) Meas_Data", "0",
                                     "(1) Meas_Data/(2) Coor_Data/(3) Road Stake Out/(4) X-Sect Measurement/"
                                     "(5) Plain Alignment Element",
                                     "1", "8", "1"}));
@@ -156,7 +157,7 @@ private slots:
         for (const QString name : {"out.txt", "out.csv"})
         {
             WhenShown<COutputFileDialog>([this, name](COutputFileDialog* dialog) {
-                QCOMPARE(Entries(List(dialog, "separator")), FilesTexts::Separators);
+                QCOMPARE(Entries(List(dialog, "separator")), ShownTexts(FileDialogTexts::Separators));
                 QCOMPARE(List(dialog, "format")->count(), 8);
                 List(dialog, "separator")->setCurrentIndex(2);
                 List(dialog, "format")->setCurrentIndex(7);
@@ -179,7 +180,7 @@ private slots:
         m_app->Store().ExecuteSql("insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
         View().ShowTable(DataKind::Code);
         WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
-            QCOMPARE(Entries(List(dialog, "format")), QStringList{FilesTexts::CurrentListData});
+            QCOMPARE(Entries(List(dialog, "format")), QStringList{FileDialogTexts::CurrentListData});
             List(dialog, "separator")->setCurrentIndex(1);
             Choose(dialog, m_dir.filePath("codes.dat"));
         });

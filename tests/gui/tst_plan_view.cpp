@@ -4,7 +4,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
 #include "gui/plan/plan_canvas.h"
@@ -234,7 +234,7 @@ private slots:
 
         // The output file of the point list offers DXF beside the text formats.
         WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
-            QVERIFY(dialog->nameFilters().contains(FilesTexts::DxfFileFilter));
+            QVERIFY(dialog->nameFilters().contains(FileDialogTexts::DxfFileFilter.Text()));
             Choose(dialog, m_dir.filePath("points.dxf"));
         });
         View().OnCommand(Command::OutputFile);

@@ -21,7 +21,7 @@ Outcome Validate(const CoorFields& point, Coordinates& formatted)
     struct Field
     {
         const QString& typed;
-        const QString& name;
+        QString name;
         QString& stored;
     };
     const Field fields[] = {{point.north, EditTexts::North, formatted.north},

@@ -1,16 +1,20 @@
 #pragma once
 
+#include "core/report/shown_text.h"
+
 #include <QString>
 
 // The fixed texts of the plan, its image export and the DXF export.
 namespace PlanTexts
 {
-inline const QString NoPoints = QStringLiteral("没有可显示的点");
+inline constexpr ShownText NoPoints = QT_TRANSLATE_NOOP("MERION", "没有可显示的点");
 // %1: the number of points left out.
 inline QString SkippedPoints(int count)
 {
-    return QStringLiteral("%1 个点的坐标不是数字，未画出").arg(count);
+    return QCoreApplication::translate("MERION", "%1 个点的坐标不是数字，未画出").arg(count);
 }
-inline const QString UnknownImageType = QStringLiteral("Unknown image type: use .png, .svg or .pdf");
+inline constexpr ShownText UnknownImageType =
+    QT_TRANSLATE_NOOP("MERION", "Unknown image type: use .png, .svg or .pdf");
+// The north arrow's letter is the same in every language.
 inline const QString North = QStringLiteral("N");
 } // namespace PlanTexts

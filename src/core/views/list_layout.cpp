@@ -2,6 +2,7 @@
 
 #include "core/views/data_kind.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace
@@ -10,33 +11,33 @@ namespace
 // for the download kinds, whose parsers may leave blanks in it.
 QList<ListColumn> Opening(int attrWidth, bool trimAttr)
 {
-    return {{QStringLiteral("序号"), QStringLiteral("ID"), 50, false, false},
-            {QStringLiteral("列表属性"), QStringLiteral("ATTR"), attrWidth, true, trimAttr}};
+    return {{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "序号")), QStringLiteral("ID"), 50, false, false},
+            {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "列表属性")), QStringLiteral("ATTR"), attrWidth, true, trimAttr}};
 }
 
 QList<ListColumn> CoorLayout()
 {
     return Opening(170, false) + QList<ListColumn>{
-        {QStringLiteral("点名"), QStringLiteral("SN"), 50},
-        {QStringLiteral("北坐标(N)"), QStringLiteral("NCOOR"), 130},
-        {QStringLiteral("东坐标(E)"), QStringLiteral("ECOOR"), 130},
-        {QStringLiteral("高程(Z)"), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral("代码"), QStringLiteral("CODE"), 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 50},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
     };
 }
 
 QList<ListColumn> CodeLayout()
 {
     return Opening(170, false) + QList<ListColumn>{
-        {QStringLiteral("编号"), QStringLiteral("SN"), 80},
-        {QStringLiteral("编码"), QStringLiteral("CODE"), 150},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编号")), QStringLiteral("SN"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编码")), QStringLiteral("CODE"), 150},
     };
 }
 
 QList<ListColumn> V2MeasLayout()
 {
     QList<ListColumn> columns = Opening(100, true);
-    columns << ListColumn{QStringLiteral("类型标记"), QStringLiteral("MARK"), 120};
+    columns << ListColumn{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "类型标记")), QStringLiteral("MARK"), 120};
     // DATA21 to DATA23 are stored but have no column.
     for (int i = 1; i <= 20; ++i)
         columns << ListColumn{QStringLiteral("DATA%1").arg(i), QStringLiteral("DATA%1").arg(i), 80};
@@ -46,51 +47,51 @@ QList<ListColumn> V2MeasLayout()
 QList<ListColumn> RoadStakeLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral("里程"), QStringLiteral("DIST"), 80},
-        {QStringLiteral("桩间距"), QStringLiteral("LABGRAP"), 80},
-        {QStringLiteral("桩点坐标X"), QStringLiteral("LABX"), 80},
-        {QStringLiteral("桩点坐标Y"), QStringLiteral("LABY"), 80},
-        {QStringLiteral("桩点坐标Z"), QStringLiteral("LABZ"), 80},
-        {QStringLiteral("备注"), QStringLiteral("MEMO"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), QStringLiteral("DIST"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩间距")), QStringLiteral("LABGRAP"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标X")), QStringLiteral("LABX"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Y")), QStringLiteral("LABY"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Z")), QStringLiteral("LABZ"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "备注")), QStringLiteral("MEMO"), 80},
     };
 }
 
 QList<ListColumn> XSectLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral("里程"), QStringLiteral("DIST"), 80},
-        {QStringLiteral("宽度"), QStringLiteral("WIDTH"), 80},
-        {QStringLiteral("高差"), QStringLiteral("HIGH"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), QStringLiteral("DIST"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "宽度")), QStringLiteral("WIDTH"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高差")), QStringLiteral("HIGH"), 80},
     };
 }
 
 QList<ListColumn> AlignmentLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral("定线类型"), QStringLiteral("LINETYPE"), 80},
-        {QStringLiteral("起始里程"), QStringLiteral("STARTDIST"), 80},
-        {QStringLiteral("半径"), QStringLiteral("CIRCUS"), 100},
-        {QStringLiteral("N坐标"), QStringLiteral("NCOOR"), 100},
-        {QStringLiteral("E坐标"), QStringLiteral("ECOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "定线类型")), QStringLiteral("LINETYPE"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "起始里程")), QStringLiteral("STARTDIST"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "半径")), QStringLiteral("CIRCUS"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "N坐标")), QStringLiteral("NCOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "E坐标")), QStringLiteral("ECOOR"), 100},
     };
 }
 
 QList<ListColumn> MeasLayout()
 {
     return Opening(190, true) + QList<ListColumn>{
-        {QStringLiteral("点名"), QStringLiteral("SN"), 80},
-        {QStringLiteral("北坐标(N)"), QStringLiteral("NCOOR"), 130},
-        {QStringLiteral("东坐标(E)"), QStringLiteral("ECOOR"), 130},
-        {QStringLiteral("高程(Z)"), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral("代码"), QStringLiteral("CODE"), 80, false, true},
-        {QStringLiteral("镜高"), QStringLiteral("PH"), 80},
-        {QStringLiteral("方位角"), QStringLiteral("PA"), 80},
-        {QStringLiteral("平距差"), QStringLiteral("HD"), 80},
-        {QStringLiteral("仪器高"), QStringLiteral("IH"), 80},
-        {QStringLiteral("水平角"), QStringLiteral("HA"), 80},
-        {QStringLiteral("垂直角"), QStringLiteral("VA"), 80},
-        {QStringLiteral("斜距"), QStringLiteral("SD"), 80},
-        {QStringLiteral("注释"), QStringLiteral("NOTES"), 170},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "镜高")), QStringLiteral("PH"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "方位角")), QStringLiteral("PA"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "平距差")), QStringLiteral("HD"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "仪器高")), QStringLiteral("IH"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "水平角")), QStringLiteral("HA"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "垂直角")), QStringLiteral("VA"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "斜距")), QStringLiteral("SD"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "注释")), QStringLiteral("NOTES"), 170},
     };
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/views/data_kind.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -10,11 +11,14 @@
 // text are removed for display.
 struct ListColumn
 {
-    QString caption;
+    QString caption; // untranslated: what merion-cli prints and writes
     QString source;
     int width = 80;
     bool leftAligned = false;
     bool trimmed = false;
+
+    // The caption in the interface's language, for the list's header.
+    QString ShownCaption() const { return QCoreApplication::translate("MERION", caption.toUtf8().constData()); }
 };
 
 // The columns of a kind's list; empty for kinds that show no list (the upload kinds).

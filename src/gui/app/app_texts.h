@@ -1,61 +1,67 @@
 #pragma once
 
+#include "core/report/shown_text.h"
+
 #include <QString>
 
 // The fixed texts of the application shell.
 namespace AppTexts
 {
+// The program's name, the same in every language.
 inline const QString Caption = QStringLiteral("MERION");
-inline const QString Title = QStringLiteral("全站仪后处理软件");
-inline const QString AlreadyRunning = QStringLiteral("Merion Application Already Running!");
-inline const QString IdlePrompt = QStringLiteral("如需帮助，请按F1键");
-inline const QString CapsLock = QStringLiteral("大写");
-inline const QString NumLock = QStringLiteral("数字");
-inline const QString ScrollLock = QStringLiteral("滚动");
-inline const QString ListTab = QStringLiteral("列表显示");
+inline constexpr ShownText Title = QT_TRANSLATE_NOOP("MERION", "全站仪后处理软件");
+inline constexpr ShownText AlreadyRunning = QT_TRANSLATE_NOOP("MERION", "Merion Application Already Running!");
+inline constexpr ShownText IdlePrompt = QT_TRANSLATE_NOOP("MERION", "如需帮助，请按F1键");
+inline constexpr ShownText CapsLock = QT_TRANSLATE_NOOP("MERION", "大写");
+inline constexpr ShownText NumLock = QT_TRANSLATE_NOOP("MERION", "数字");
+inline constexpr ShownText ScrollLock = QT_TRANSLATE_NOOP("MERION", "滚动");
+inline constexpr ShownText ListTab = QT_TRANSLATE_NOOP("MERION", "列表显示");
 inline const QString HelpFile = QStringLiteral("Help.pdf");
 inline QString HelpMissing()
 {
-    return QStringLiteral("找不到帮助文档 Help.pdf。\n它应在程序所在的文件夹中，或在安装目录的 share/merion 中。");
+    return QCoreApplication::translate("MERION",
+                                       "找不到帮助文档 Help.pdf。\n它应在程序所在的文件夹中，或在安装目录的 share/merion 中。");
 }
 // %1 is the guide's path, so the user can open it by hand.
 inline QString HelpNotOpened(const QString& path)
 {
-    return QStringLiteral("无法打开帮助文档：\n%1\n请安装 PDF 阅读器后再试。").arg(path);
+    return QCoreApplication::translate("MERION", "无法打开帮助文档：\n%1\n请安装 PDF 阅读器后再试。").arg(path);
 }
 
-inline const QString FileMenu = QStringLiteral("文件(&F)");
-inline const QString OpenItem = QStringLiteral("打开(&O)...");
-inline const QString ExitItem = QStringLiteral("退出(&X)");
-inline const QString ShowMenu = QStringLiteral("显示(&S)");
-inline const QString ToolBarItem = QStringLiteral("主工具栏(&T)");
-inline const QString LeftBarItem = QStringLiteral("左侧工具栏(&L)");
-inline const QString StatusBarItem = QStringLiteral("状态栏(&S)");
+inline constexpr ShownText FileMenu = QT_TRANSLATE_NOOP("MERION", "文件(&F)");
+inline constexpr ShownText OpenItem = QT_TRANSLATE_NOOP("MERION", "打开(&O)...");
+inline constexpr ShownText ExitItem = QT_TRANSLATE_NOOP("MERION", "退出(&X)");
+inline constexpr ShownText ShowMenu = QT_TRANSLATE_NOOP("MERION", "显示(&S)");
+inline constexpr ShownText ToolBarName = QT_TRANSLATE_NOOP("MERION", "主工具栏");
+inline constexpr ShownText ToolBarItem = QT_TRANSLATE_NOOP("MERION", "主工具栏(&T)");
+inline constexpr ShownText LeftBarItem = QT_TRANSLATE_NOOP("MERION", "左侧工具栏(&L)");
+inline constexpr ShownText StatusBarItem = QT_TRANSLATE_NOOP("MERION", "状态栏(&S)");
 
-inline const QString ReadFileButton = QStringLiteral("读文件");
-inline const QString ListExportButton = QStringLiteral("列表导出");
-inline const QString ExitButton = QStringLiteral("退出");
+inline constexpr ShownText ReadFileButton = QT_TRANSLATE_NOOP("MERION", "读文件");
+inline constexpr ShownText ListExportButton = QT_TRANSLATE_NOOP("MERION", "列表导出");
+inline constexpr ShownText ExitButton = QT_TRANSLATE_NOOP("MERION", "退出");
 
-inline const QString FilePage = QStringLiteral("文件管理");
-inline const QString EditPage = QStringLiteral("数据编辑");
-inline const QString SerialPage = QStringLiteral("串口通讯");
+inline constexpr ShownText FilePage = QT_TRANSLATE_NOOP("MERION", "文件管理");
+inline constexpr ShownText EditPage = QT_TRANSLATE_NOOP("MERION", "数据编辑");
+inline constexpr ShownText SerialPage = QT_TRANSLATE_NOOP("MERION", "串口通讯");
 
 // The command panel's buttons; the menus offer the same commands under the same words.
-inline const QString InputFileButton = QStringLiteral("输入文件");
-inline const QString OutputFileButton = QStringLiteral("输出文件");
-inline const QString SdCardButton = QStringLiteral("输出SD卡文件");
-inline const QString CoorButton = QStringLiteral("常规坐标");
-inline const QString CodeButton = QStringLiteral("常规编码");
-inline const QString CommSettingsButton = QStringLiteral("通讯设置");
-inline const QString UploadButton = QStringLiteral("上传");
-inline const QString DownloadButton = QStringLiteral("下载");
+inline constexpr ShownText InputFileButton = QT_TRANSLATE_NOOP("MERION", "输入文件");
+inline constexpr ShownText OutputFileButton = QT_TRANSLATE_NOOP("MERION", "输出文件");
+inline constexpr ShownText SdCardButton = QT_TRANSLATE_NOOP("MERION", "输出SD卡文件");
+inline constexpr ShownText CoorButton = QT_TRANSLATE_NOOP("MERION", "常规坐标");
+inline constexpr ShownText CodeButton = QT_TRANSLATE_NOOP("MERION", "常规编码");
+inline constexpr ShownText CommSettingsButton = QT_TRANSLATE_NOOP("MERION", "通讯设置");
+inline constexpr ShownText UploadButton = QT_TRANSLATE_NOOP("MERION", "上传");
+inline constexpr ShownText DownloadButton = QT_TRANSLATE_NOOP("MERION", "下载");
 
 // Menus beyond the two of the original menu bar: the panel's pages and the list's editing.
-inline const QString EditMenu = QStringLiteral("数据编辑(&E)");
-inline const QString SerialMenu = QStringLiteral("串口通讯(&C)");
-inline const QString CopyItem = QStringLiteral("复制(&C)");
+inline constexpr ShownText EditMenu = QT_TRANSLATE_NOOP("MERION", "数据编辑(&E)");
+inline constexpr ShownText SerialMenu = QT_TRANSLATE_NOOP("MERION", "串口通讯(&C)");
+inline constexpr ShownText CopyItem = QT_TRANSLATE_NOOP("MERION", "复制(&C)");
 
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
+// Chinese words take the key in brackets after them, English words underline it in place.
 QString MenuItem(const QString& words, QChar key, bool opensDialog);
 
 // The status prompt of a command (the text before the line break of its prompt string);

@@ -13,7 +13,7 @@ struct PanelButton
     QStyle::StandardPixmap icon;
     QString label;
     int command;
-    const char* toolTip;
+    ShownText toolTip;
 };
 } // namespace
 
@@ -30,16 +30,16 @@ CCommandPanel::CCommandPanel(QWidget* parent) : CCoolTabCtrl(parent)
     setObjectName(QStringLiteral("commandPanel"));
     const QList<QPair<QString, QList<PanelButton>>> pages = {
         {AppTexts::FilePage,
-         {{QStyle::SP_DialogOpenButton, AppTexts::InputFileButton, Command::Import, "选择您要读取的文件"},
-          {QStyle::SP_DialogSaveButton, AppTexts::OutputFileButton, Command::OutputFile, "输出文件到磁盘"},
-          {QStyle::SP_DriveFDIcon, AppTexts::SdCardButton, Command::SdCard, "保存为SD卡文件"}}},
+         {{QStyle::SP_DialogOpenButton, AppTexts::InputFileButton, Command::Import, QT_TRANSLATE_NOOP("MERION", "选择您要读取的文件")},
+          {QStyle::SP_DialogSaveButton, AppTexts::OutputFileButton, Command::OutputFile, QT_TRANSLATE_NOOP("MERION", "输出文件到磁盘")},
+          {QStyle::SP_DriveFDIcon, AppTexts::SdCardButton, Command::SdCard, QT_TRANSLATE_NOOP("MERION", "保存为SD卡文件")}}},
         {AppTexts::EditPage,
-         {{QStyle::SP_FileDialogDetailedView, AppTexts::CoorButton, Command::ShowCoor, "用户自定义坐标输入"},
-          {QStyle::SP_FileDialogListView, AppTexts::CodeButton, Command::ShowCode, "用户自定义编码输入"}}},
+         {{QStyle::SP_FileDialogDetailedView, AppTexts::CoorButton, Command::ShowCoor, QT_TRANSLATE_NOOP("MERION", "用户自定义坐标输入")},
+          {QStyle::SP_FileDialogListView, AppTexts::CodeButton, Command::ShowCode, QT_TRANSLATE_NOOP("MERION", "用户自定义编码输入")}}},
         {AppTexts::SerialPage,
-         {{QStyle::SP_ComputerIcon, AppTexts::CommSettingsButton, Command::CommSettings, "通讯设置"},
-          {QStyle::SP_ArrowUp, AppTexts::UploadButton, Command::Upload, "上传"},
-          {QStyle::SP_ArrowDown, AppTexts::DownloadButton, Command::Download, "下载"}}},
+         {{QStyle::SP_ComputerIcon, AppTexts::CommSettingsButton, Command::CommSettings, QT_TRANSLATE_NOOP("MERION", "通讯设置")},
+          {QStyle::SP_ArrowUp, AppTexts::UploadButton, Command::Upload, QT_TRANSLATE_NOOP("MERION", "上传")},
+          {QStyle::SP_ArrowDown, AppTexts::DownloadButton, Command::Download, QT_TRANSLATE_NOOP("MERION", "下载")}}},
     };
     for (const auto& [title, buttons] : pages)
     {
@@ -47,8 +47,7 @@ CCommandPanel::CCommandPanel(QWidget* parent) : CCoolTabCtrl(parent)
         QList<QIcon> images;
         for (const PanelButton& button : buttons)
         {
-            list->AddButton(int(images.size()), button.label, button.command,
-                            QString::fromUtf8(button.toolTip));
+            list->AddButton(int(images.size()), button.label, button.command, button.toolTip);
             images << PanelIcon(button.icon);
         }
         list->SetImageList(images);

@@ -192,7 +192,7 @@ void CMainFrame::CopySelectedRows() const
 
 void CMainFrame::CreateToolBar()
 {
-    m_toolBar = addToolBar(QStringLiteral("主工具栏"));
+    m_toolBar = addToolBar(AppTexts::ToolBarName);
     m_toolBar->setObjectName(QStringLiteral("mainToolBar"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setMovable(false);
@@ -216,7 +216,7 @@ void CMainFrame::CreateStatusBar()
     idle->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(idle, 1);
     QList<QLabel*> panes;
-    for (const QString& indicator : {AppTexts::CapsLock, AppTexts::NumLock, AppTexts::ScrollLock})
+    for (const ShownText& indicator : {AppTexts::CapsLock, AppTexts::NumLock, AppTexts::ScrollLock})
     {
         auto* pane = new QLabel(indicator, bar);
         pane->setObjectName(QStringLiteral("indicatorPane"));

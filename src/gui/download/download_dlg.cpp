@@ -2,6 +2,7 @@
 
 #include "gui/app/merion_app.h"
 #include "core/download/download_texts.h"
+#include "gui/download/download_dlg_texts.h"
 #include "gui/files/content_blind_listing.h"
 #include "core/download/v2_records.h"
 #include "core/link/com_config.h"
@@ -25,33 +26,33 @@
 CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     : QDialog(parent), m_app(app)
 {
-    setWindowTitle(DownloadTexts::Title);
+    setWindowTitle(DownloadDlgTexts::Title);
     m_instrumentList = new QComboBox(this);
     m_instrumentList->setObjectName(QStringLiteral("instrumentList"));
-    m_instrumentList->addItems(DownloadTexts::Instruments);
-    m_instrumentList->addItem(DownloadTexts::V2Instrument);
+    m_instrumentList->addItems(DownloadDlgTexts::Instruments);
+    m_instrumentList->addItem(DownloadDlgTexts::V2Instrument);
     m_downloadTypeList = new QComboBox(this);
     m_downloadTypeList->setObjectName(QStringLiteral("downloadTypeList"));
     m_downloadTypeList->setEnabled(false);
-    ReserveWidthFor(m_downloadTypeList, DownloadTexts::V2DownloadTypes);
-    m_parseButton = new QPushButton(DownloadTexts::ParseButton, this);
+    ReserveWidthFor(m_downloadTypeList, ShownTexts(DownloadDlgTexts::V2DownloadTypes));
+    m_parseButton = new QPushButton(DownloadDlgTexts::ParseButton, this);
     m_parseButton->setObjectName(QStringLiteral("parseButton"));
-    m_rawButton = new QPushButton(DownloadTexts::RawButton, this);
+    m_rawButton = new QPushButton(DownloadDlgTexts::RawButton, this);
     m_rawButton->setObjectName(QStringLiteral("rawButton"));
-    auto* cancel = new QPushButton(DownloadTexts::CancelButton, this);
+    auto* cancel = new QPushButton(DownloadDlgTexts::CancelButton, this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     m_parseButton->setAutoDefault(false);
     m_rawButton->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(DownloadTexts::InstrumentLabel, this), 0, 0);
+    layout->addWidget(new QLabel(DownloadDlgTexts::InstrumentLabel, this), 0, 0);
     layout->addWidget(m_instrumentList, 0, 1);
-    layout->addWidget(new QLabel(DownloadTexts::DownloadTypeLabel, this), 1, 0);
+    layout->addWidget(new QLabel(DownloadDlgTexts::DownloadTypeLabel, this), 1, 0);
     layout->addWidget(m_downloadTypeList, 1, 1);
     layout->addWidget(m_parseButton, 0, 2);
     layout->addWidget(m_rawButton, 1, 2);
     layout->addWidget(cancel, 2, 2);
-    layout->addWidget(new QLabel(DownloadTexts::Note, this), 3, 0, 1, 3);
+    layout->addWidget(new QLabel(DownloadDlgTexts::Note, this), 3, 0, 1, 3);
     m_progress = new CTransferProgressView(app, this);
     layout->addWidget(m_progress, 4, 0, 1, 3);
 
@@ -87,7 +88,7 @@ void CDownloadDlg::OnInstrumentChanged(int position)
         const QSignalBlocker refilling(m_downloadTypeList);
         m_downloadTypeList->clear();
         if (versionTwo)
-            m_downloadTypeList->addItems(DownloadTexts::V2DownloadTypes);
+            m_downloadTypeList->addItems(ShownTexts(DownloadDlgTexts::V2DownloadTypes));
     }
     m_downloadTypeList->setEnabled(versionTwo);
     if (versionTwo)
@@ -189,7 +190,7 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     QFileDialog chooser(this);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
-    chooser.setNameFilter(DownloadTexts::RawFileFilter);
+    chooser.setNameFilter(DownloadDlgTexts::RawFileFilter);
     UseContentBlindListing(&chooser);
     if (ExecInRememberedFolder(chooser, m_app.Settings(), FolderPurpose::RawDownload) != QDialog::Accepted ||
         chooser.selectedFiles().isEmpty())

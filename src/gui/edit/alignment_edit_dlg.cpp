@@ -3,12 +3,13 @@
 #include "gui/app/merion_app.h"
 #include "core/edit/alignment_edit.h"
 #include "core/edit/edit_texts.h"
+#include "gui/edit/edit_dialog_texts.h"
 #include "core/views/data_kind.h"
 
 #include <QLineEdit>
 
 CAlignmentEditDlg::CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Alignment, mode, EditTexts::AlignmentCaption, parent),
+    : CRecordEditDlg(app, DataKind::Alignment, mode, EditDialogTexts::AlignmentCaption, parent),
       m_sequence(AddField(QStringLiteral("sequence"), EditTexts::Sequence, cells.value(0))),
       m_lineType(AddField(QStringLiteral("lineType"), EditTexts::LineType, cells.value(2))),
       m_startDist(AddField(QStringLiteral("startDist"), EditTexts::StartDist, cells.value(3))),
@@ -16,7 +17,7 @@ CAlignmentEditDlg::CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringLi
       m_north(AddField(QStringLiteral("north"), EditTexts::North, cells.value(5))),
       m_east(AddField(QStringLiteral("east"), EditTexts::East, cells.value(6)))
 {
-    AddNote(EditTexts::AlignmentNote);
+    AddNote(EditDialogTexts::AlignmentNote);
 }
 
 Outcome CAlignmentEditDlg::SaveRecord()

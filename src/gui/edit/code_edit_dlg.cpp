@@ -3,12 +3,13 @@
 #include "gui/app/merion_app.h"
 #include "core/edit/code_edit.h"
 #include "core/edit/edit_texts.h"
+#include "gui/edit/edit_dialog_texts.h"
 #include "core/views/data_kind.h"
 
 #include <QLineEdit>
 
 CCodeEditDlg::CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Code, mode, mode == Mode::Add ? EditTexts::AddCodeCaption : EditTexts::EditCodeCaption,
+    : CRecordEditDlg(app, DataKind::Code, mode, mode == Mode::Add ? EditDialogTexts::AddCodeCaption : EditDialogTexts::EditCodeCaption,
                      parent),
       m_number(AddField(QStringLiteral("number"), EditTexts::CodeNumber, cells.value(2))),
       m_code(AddField(QStringLiteral("code"), EditTexts::Code, cells.value(3).trimmed()))

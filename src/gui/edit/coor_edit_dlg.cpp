@@ -3,6 +3,7 @@
 #include "gui/app/merion_app.h"
 #include "core/edit/coor_edit.h"
 #include "core/edit/edit_texts.h"
+#include "gui/edit/edit_dialog_texts.h"
 #include "core/views/data_kind.h"
 
 #include <QLineEdit>
@@ -17,7 +18,7 @@ QString NumberOf(CRecordEditDlg::Mode mode, const QStringList& cells, int column
 } // namespace
 
 CCoorEditDlg::CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Coor, mode, mode == Mode::Add ? EditTexts::AddCoorCaption : EditTexts::EditCoorCaption,
+    : CRecordEditDlg(app, DataKind::Coor, mode, mode == Mode::Add ? EditDialogTexts::AddCoorCaption : EditDialogTexts::EditCoorCaption,
                      parent),
       m_name(AddField(QStringLiteral("name"), EditTexts::PointName, cells.value(2))),
       m_north(AddField(QStringLiteral("north"), EditTexts::North, NumberOf(mode, cells, 3))),

@@ -2,7 +2,7 @@
 
 #include "gui/app/merion_app.h"
 #include "gui/app/result_report.h"
-#include "core/edit/edit_texts.h"
+#include "gui/edit/edit_dialog_texts.h"
 #include "gui/views/plx_view.h"
 
 #include <QFormLayout>
@@ -14,14 +14,14 @@
 
 CRecordEditDlg::CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent)
     : QDialog(parent), m_app(app), m_kind(kind), m_mode(mode), m_layout(new QVBoxLayout(this)),
-      m_fields(new QFormLayout), m_save(new QPushButton(EditTexts::SaveLabel, this)),
-      m_cancel(new QPushButton(EditTexts::CancelLabel, this))
+      m_fields(new QFormLayout), m_save(new QPushButton(EditDialogTexts::SaveLabel, this)),
+      m_cancel(new QPushButton(EditDialogTexts::CancelLabel, this))
 {
     setWindowTitle(caption);
     m_layout->addLayout(m_fields);
 
     m_save->setObjectName(QStringLiteral("save"));
-    m_save->setText(mode == Mode::Add ? EditTexts::AddButton : EditTexts::SaveButton);
+    m_save->setText(mode == Mode::Add ? EditDialogTexts::AddButton : EditDialogTexts::SaveButton);
     // Enter in any field saves (Esc, the dialog's own key, cancels); an add keeps the dialog
     // open for the next record either way.
     m_save->setDefault(true);

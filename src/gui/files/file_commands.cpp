@@ -5,7 +5,7 @@
 #include "gui/app/result_report.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "core/files/list_export.h"
 #include "core/plan/dxf_export.h"
 #include "core/plan/plan_data.h"
@@ -25,7 +25,7 @@ QStringList ShownCaptions(const CPlxView& view)
 {
     QStringList captions;
     for (const ListColumn& column : view.Model().Layout())
-        captions << column.caption;
+        captions << column.ShownCaption();
     return captions;
 }
 
@@ -54,7 +54,7 @@ void Import(CMerionApp& app, CPlxView& view)
 
 void ListExport(CMerionApp& app, CPlxView& view)
 {
-    const QString path = AskSavePath(view, app.Settings(), FilesTexts::ListExportFilter, QStringLiteral("csv"));
+    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
         ReportOutcome(app.Reporter(), ExportList(path, ShownCaptions(view), *ShownRows(app, view)));
 }
@@ -81,7 +81,7 @@ void DataExport(CMerionApp& app, CPlxView& view)
     const DataKind kind = app.CurrentKind();
     if (!HasDataExport(kind))
         return;
-    const QString path = AskSavePath(view, app.Settings(), FilesTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
         ReportOutcome(app.Reporter(), ExportData(path, kind, *ShownRows(app, view)));
 }

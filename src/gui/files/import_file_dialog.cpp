@@ -1,7 +1,7 @@
 #include "gui/files/import_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "core/files/text_import.h"
 
 #include <QComboBox>
@@ -11,11 +11,11 @@ CImportFileDialog::CImportFileDialog(QWidget* parent) : QFileDialog(parent)
     setObjectName(QStringLiteral("importDialog"));
     setAcceptMode(QFileDialog::AcceptOpen);
     setFileMode(QFileDialog::ExistingFile);
-    setNameFilter(FilesTexts::ImportFilter);
+    setNameFilter(FileDialogTexts::ImportFilter);
     setOption(QFileDialog::ReadOnly, false);
     QGridLayout* panel = AddFileDialogPanel(this);
-    m_dataType = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("dataType"), FilesTexts::DataTypes);
-    m_format = AddPanelList(panel, FilesTexts::DataFormatLabel, QStringLiteral("format"), FilesTexts::CoorFormats);
+    m_dataType = AddPanelList(panel, FileDialogTexts::DataTypeLabel, QStringLiteral("dataType"), ShownTexts(FileDialogTexts::DataTypes));
+    m_format = AddPanelList(panel, FileDialogTexts::DataFormatLabel, QStringLiteral("format"), FileDialogTexts::CoorFormats);
     connect(m_dataType, &QComboBox::currentIndexChanged, this, &CImportFileDialog::OnDataTypeChanged);
 }
 
@@ -25,11 +25,11 @@ void CImportFileDialog::OnDataTypeChanged(int index)
     // Coordinates come in several column orders and version 2 texts in several record kinds;
     // the other types show their one layout, greyed.
     if (type == ImportType::Coor)
-        RefillList(m_format, FilesTexts::CoorFormats);
+        RefillList(m_format, FileDialogTexts::CoorFormats);
     else if (type == ImportType::V2)
-        RefillList(m_format, FilesTexts::V2Formats);
+        RefillList(m_format, ShownTexts(FileDialogTexts::V2Formats));
     else
-        RefillList(m_format, {type == ImportType::Code ? FilesTexts::CodeFormat : FilesTexts::MeasFormat});
+        RefillList(m_format, {(type == ImportType::Code ? FileDialogTexts::CodeFormat : FileDialogTexts::MeasFormat).Text()});
     m_format->setEnabled(type == ImportType::Coor || type == ImportType::V2);
 }
 

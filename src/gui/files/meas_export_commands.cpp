@@ -4,7 +4,7 @@
 #include "gui/app/merion_app.h"
 #include "gui/app/result_report.h"
 #include "gui/files/meas_export_file_dialog.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "core/files/meas_export.h"
 #include "gui/files/shown_list.h"
 #include "gui/toolkit/remembered_folder.h"
@@ -18,7 +18,7 @@ void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
     // Only the job list has these columns; the commands are offered for nothing else.
     if (app.CurrentKind() != DataKind::Meas)
         return;
-    const QString path = AskSavePath(view, app.Settings(), FilesTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
     {
         const auto rows = ShownRows(app, view);

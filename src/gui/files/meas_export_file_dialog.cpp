@@ -1,7 +1,7 @@
 #include "gui/files/meas_export_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 
 #include <QComboBox>
 
@@ -9,11 +9,11 @@ CMeasExportFileDialog::CMeasExportFileDialog(QWidget* parent) : QFileDialog(pare
 {
     setObjectName(QStringLiteral("measExportDialog"));
     setAcceptMode(QFileDialog::AcceptSave);
-    setNameFilter(FilesTexts::MeasExportFilter);
+    setNameFilter(FileDialogTexts::MeasExportFilter);
     setDefaultSuffix(QStringLiteral("csv"));
     SuffixFromFileType(this);
-    m_angleType = AddPanelList(AddFileDialogPanel(this), FilesTexts::AngleTypeLabel, QStringLiteral("angleType"),
-                               FilesTexts::AngleTypes);
+    m_angleType = AddPanelList(AddFileDialogPanel(this), FileDialogTexts::AngleTypeLabel, QStringLiteral("angleType"),
+                               FileDialogTexts::AngleTypes);
 }
 
 QString CMeasExportFileDialog::SelectedPath() const

@@ -1,7 +1,7 @@
 #include "gui/files/output_file_dialog.h"
 
 #include "gui/files/file_dialog_panel.h"
-#include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "core/views/data_kind.h"
 
 #include <QComboBox>
@@ -10,14 +10,14 @@ COutputFileDialog::COutputFileDialog(DataKind kind, QWidget* parent) : QFileDial
 {
     setObjectName(QStringLiteral("outputFileDialog"));
     setAcceptMode(QFileDialog::AcceptSave);
-    setNameFilter(kind == DataKind::Coor ? FilesTexts::OutputFileFilter + QStringLiteral(";;") + FilesTexts::DxfFileFilter
-                                         : FilesTexts::OutputFileFilter);
+    setNameFilter(kind == DataKind::Coor ? FileDialogTexts::OutputFileFilter.Text() + QStringLiteral(";;") + FileDialogTexts::DxfFileFilter.Text()
+                                         : FileDialogTexts::OutputFileFilter.Text());
     setDefaultSuffix(QStringLiteral("txt"));
     SuffixFromFileType(this);
     QGridLayout* panel = AddFileDialogPanel(this);
-    m_separator = AddPanelList(panel, FilesTexts::SeparatorLabel, QStringLiteral("separator"), FilesTexts::Separators);
-    m_format = AddPanelList(panel, FilesTexts::DataTypeLabel, QStringLiteral("format"),
-                            kind == DataKind::Coor ? FilesTexts::CoorFormats : QStringList{FilesTexts::CurrentListData});
+    m_separator = AddPanelList(panel, FileDialogTexts::SeparatorLabel, QStringLiteral("separator"), ShownTexts(FileDialogTexts::Separators));
+    m_format = AddPanelList(panel, FileDialogTexts::DataTypeLabel, QStringLiteral("format"),
+                            kind == DataKind::Coor ? FileDialogTexts::CoorFormats : QStringList{FileDialogTexts::CurrentListData});
 }
 
 QString COutputFileDialog::SelectedPath() const

@@ -3,6 +3,7 @@
 #include "gui/app/merion_app.h"
 #include "gui/app/result_report.h"
 #include "core/files/files_texts.h"
+#include "gui/files/file_dialog_texts.h"
 #include "core/files/sdcard_files.h"
 #include "gui/files/content_blind_listing.h"
 #include "core/report/reporter.h"
@@ -21,16 +22,16 @@
 CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
     : QDialog(parent), m_app(app), m_rememberedFolder(RememberedFolder(app.Settings(), FolderPurpose::SdCard))
 {
-    setWindowTitle(FilesTexts::SdCardTitle);
+    setWindowTitle(FileDialogTexts::SdCardTitle);
 
     m_instrument = new QComboBox(this);
     m_instrument->setObjectName(QStringLiteral("instrument"));
-    m_instrument->addItems(FilesTexts::Instruments);
+    m_instrument->addItems(FileDialogTexts::Instruments);
     m_folderPath = new QLineEdit(this);
     m_folderPath->setObjectName(QStringLiteral("folderPath"));
     // The card is usually written where it was written last time.
     m_folderPath->setText(m_rememberedFolder);
-    auto* browse = new QPushButton(FilesTexts::Browse, this);
+    auto* browse = new QPushButton(FileDialogTexts::Browse, this);
     browse->setObjectName(QStringLiteral("browse"));
     m_folderName = new QLineEdit(this);
     m_folderName->setObjectName(QStringLiteral("folderName"));
@@ -40,21 +41,21 @@ CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
         m_job->addItem(SdCardJobName(index));
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(FilesTexts::InstrumentLabel, this), 0, 0);
+    grid->addWidget(new QLabel(FileDialogTexts::InstrumentLabel, this), 0, 0);
     grid->addWidget(m_instrument, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(FilesTexts::FolderPathLabel, this), 1, 0);
+    grid->addWidget(new QLabel(FileDialogTexts::FolderPathLabel, this), 1, 0);
     grid->addWidget(m_folderPath, 1, 1);
     grid->addWidget(browse, 1, 2);
-    grid->addWidget(new QLabel(FilesTexts::FolderNameLabel, this), 2, 0);
+    grid->addWidget(new QLabel(FileDialogTexts::FolderNameLabel, this), 2, 0);
     grid->addWidget(m_folderName, 2, 1, 1, 2);
-    grid->addWidget(new QLabel(FilesTexts::FileNameLabel, this), 3, 0);
+    grid->addWidget(new QLabel(FileDialogTexts::FileNameLabel, this), 3, 0);
     grid->addWidget(m_job, 3, 1, 1, 2);
     grid->setColumnMinimumWidth(1, 240);
 
-    auto* save = new QPushButton(FilesTexts::Save, this);
+    auto* save = new QPushButton(FileDialogTexts::Save, this);
     save->setObjectName(QStringLiteral("save"));
     save->setDefault(true);
-    auto* cancel = new QPushButton(FilesTexts::Cancel, this);
+    auto* cancel = new QPushButton(FileDialogTexts::Cancel, this);
     cancel->setObjectName(QStringLiteral("cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -77,7 +78,7 @@ CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
 
 void CSdCardDlg::OnBrowse()
 {
-    QFileDialog picker(this, FilesTexts::FolderPickerTitle, m_rememberedFolder);
+    QFileDialog picker(this, FileDialogTexts::FolderPickerTitle, m_rememberedFolder);
     picker.setFileMode(QFileDialog::Directory);
     picker.setOption(QFileDialog::ShowDirsOnly);
     UseContentBlindListing(&picker);

@@ -1,6 +1,7 @@
 #include "gui/link/com_config_dlg.h"
 
 #include "core/link/link_texts.h"
+#include "gui/link/com_config_texts.h"
 #include "core/link/serial_port.h"
 
 #include <QButtonGroup>
@@ -34,7 +35,7 @@ void CheckOrKeep(QButtonGroup* group, int code)
 
 CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(parent), m_store(store)
 {
-    setWindowTitle(LinkTexts::SettingsCaption);
+    setWindowTitle(ComConfigTexts::SettingsCaption);
 
     m_port = new QComboBox(this);
     m_port->setObjectName(QStringLiteral("ComPort"));
@@ -46,16 +47,16 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
         m_baud->addItem(QString::number(BaudRateFromIndex(index)));
 
     auto* lists = new QGridLayout;
-    lists->addWidget(new QLabel(LinkTexts::PortLabel, this), 0, 0);
+    lists->addWidget(new QLabel(ComConfigTexts::PortLabel, this), 0, 0);
     lists->addWidget(m_port, 0, 1);
-    lists->addWidget(new QLabel(LinkTexts::BaudLabel, this), 1, 0);
+    lists->addWidget(new QLabel(ComConfigTexts::BaudLabel, this), 1, 0);
     lists->addWidget(m_baud, 1, 1);
 
     auto* groups = new QGridLayout;
-    AddGroup(groups, m_protocol, LinkTexts::ProtocolGroup, LinkTexts::ProtocolChoices);
-    AddGroup(groups, m_dataBit, LinkTexts::DataBitsGroup, LinkTexts::DataBitChoices);
-    QGroupBox* stopBits = AddGroup(groups, m_stopBit, LinkTexts::StopBitsGroup, LinkTexts::StopBitChoices);
-    AddGroup(groups, m_parity, LinkTexts::ParityGroup, LinkTexts::ParityChoices);
+    AddGroup(groups, m_protocol, ComConfigTexts::ProtocolGroup, ComConfigTexts::ProtocolChoices);
+    AddGroup(groups, m_dataBit, ComConfigTexts::DataBitsGroup, ComConfigTexts::DataBitChoices);
+    QGroupBox* stopBits = AddGroup(groups, m_stopBit, ComConfigTexts::StopBitsGroup, ComConfigTexts::StopBitChoices);
+    AddGroup(groups, m_parity, ComConfigTexts::ParityGroup, ComConfigTexts::ParityChoices);
 #ifndef _WIN32
     // Never pretend: the port opens "1.5" with two stop bits here.
     stopBits->setToolTip(LinkTexts::NoHalfStopBit);
@@ -64,8 +65,8 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
     (void)stopBits;
 #endif
 
-    auto* ok = new QPushButton(LinkTexts::Ok, this);
-    auto* cancel = new QPushButton(LinkTexts::Cancel, this);
+    auto* ok = new QPushButton(ComConfigTexts::Ok, this);
+    auto* cancel = new QPushButton(ComConfigTexts::Cancel, this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CComConfigDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -83,7 +84,7 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
 }
 
 QGroupBox* CComConfigDlg::AddGroup(QGridLayout* layout, QButtonGroup*& group, const QString& title,
-                                   const QList<QPair<QString, int>>& choices)
+                                   std::span<const ComConfigTexts::Choice> choices)
 {
     auto* box = new QGroupBox(title, this);
     auto* column = new QVBoxLayout(box);

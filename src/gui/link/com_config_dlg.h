@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/link/com_config.h"
+#include "gui/link/com_config_texts.h"
 
 #include <QDialog>
+
+#include <span>
 
 class CProjectStore;
 class QButtonGroup;
@@ -22,7 +25,7 @@ private slots:
 
 private:
     QGroupBox* AddGroup(QGridLayout* layout, QButtonGroup*& group, const QString& title,
-                        const QList<QPair<QString, int>>& choices);
+                        std::span<const ComConfigTexts::Choice> choices);
     void Show(const ComConfig& config);
     ComConfig Chosen() const;
 

@@ -8,7 +8,7 @@
 #include "gui/link/transfer_progress_view.h"
 #include "gui/app/result_report.h"
 #include "gui/link/transfer_runner.h"
-#include "core/upload/upload_texts.h"
+#include "gui/upload/upload_dlg_texts.h"
 #include "core/upload/upload_transfer.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
@@ -21,22 +21,22 @@
 
 CUploadDlg::CUploadDlg(CMerionApp& app)
     : m_app(app), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
-      m_upload(new QPushButton(UploadTexts::UploadButton, this)),
-      m_cancel(new QPushButton(UploadTexts::CancelButton, this)), m_progress(new CTransferProgressView(app, this))
+      m_upload(new QPushButton(UploadDlgTexts::UploadButton, this)),
+      m_cancel(new QPushButton(UploadDlgTexts::CancelButton, this)), m_progress(new CTransferProgressView(app, this))
 {
-    setWindowTitle(UploadTexts::DialogTitle);
+    setWindowTitle(UploadDlgTexts::DialogTitle);
     m_instrument->setObjectName(QStringLiteral("instrumentList"));
     m_category->setObjectName(QStringLiteral("categoryList"));
-    ReserveWidthFor(m_category, {UploadTexts::CoordinateCategory, UploadTexts::AlignmentCategory});
+    ReserveWidthFor(m_category, {UploadDlgTexts::CoordinateCategory, UploadDlgTexts::AlignmentCategory});
     m_upload->setObjectName(QStringLiteral("uploadButton"));
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_upload->setAutoDefault(false);
     m_cancel->setAutoDefault(false);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(UploadTexts::InstrumentLabel, this), 0, 0);
+    layout->addWidget(new QLabel(UploadDlgTexts::InstrumentLabel, this), 0, 0);
     layout->addWidget(m_instrument, 0, 1);
-    layout->addWidget(new QLabel(UploadTexts::CategoryLabel, this), 1, 0);
+    layout->addWidget(new QLabel(UploadDlgTexts::CategoryLabel, this), 1, 0);
     layout->addWidget(m_category, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -45,8 +45,8 @@ CUploadDlg::CUploadDlg(CMerionApp& app)
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->addWidget(m_progress, 3, 0, 1, 2);
 
-    m_instrument->addItems(UploadTexts::Instruments);
-    m_category->addItem(UploadTexts::CoordinateCategory);
+    m_instrument->addItems(UploadDlgTexts::Instruments);
+    m_category->addItem(UploadDlgTexts::CoordinateCategory);
     m_instrument->setCurrentIndex(T5);
     m_category->setCurrentIndex(UploadCategory::Coordinates);
     // What the dialog shows is what gets sent: a new dialog starts at coordinates.
@@ -83,9 +83,9 @@ void CUploadDlg::OnInstrumentChanged(int position)
     {
         const QSignalBlocker blocker(m_category);
         m_category->clear();
-        m_category->addItem(UploadTexts::CoordinateCategory);
+        m_category->addItem(UploadDlgTexts::CoordinateCategory);
         if (position == T8V2)
-            m_category->addItem(UploadTexts::AlignmentCategory);
+            m_category->addItem(UploadDlgTexts::AlignmentCategory);
         m_category->setCurrentIndex(UploadCategory::Coordinates);
     }
     // The list falls back to coordinates with the category, so that the list, the category shown

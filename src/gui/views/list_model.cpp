@@ -149,7 +149,7 @@ QVariant CListModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || section < 0 || section >= m_layout.size())
         return {};
     if (role == Qt::DisplayRole)
-        return m_layout[section].caption;
+        return m_layout[section].ShownCaption();
     if (role == Qt::TextAlignmentRole)
         return int(m_layout[section].leftAligned ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
     return {};
