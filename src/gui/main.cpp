@@ -1,27 +1,36 @@
 #include "gui/app/app_texts.h"
 #include "gui/app/merion_app.h"
-#include "gui/app/qt_translations.h"
+#include "gui/app/ui_language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTexts::Caption);
     QApplication::setOrganizationName(AppTexts::Caption);
-    // The program speaks Chinese; so do Qt's own dialogs and buttons.
-    LoadQtTranslations();
+    // The language comes first, so that even the command line's help speaks it.
+    const QString languageValue = LanguageArgument(QApplication::arguments());
+    const std::optional<UiLanguage> language = ChooseUiLanguage(languageValue, QLocale::system());
+    InstallUiLanguage(application, language.value_or(UiLanguage::Chinese));
     // Tool dialogs are windows of their own; the program ends with the main window only.
     QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
-    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("project database file"),
-                                      QStringLiteral("PATH"));
-    parser.addOption(database);
+    const QCommandLineOption database(QStringLiteral("database"), AppTexts::DatabaseOption, AppTexts::PathValue);
+    const QCommandLineOption lang(QStringLiteral("lang"), AppTexts::LanguageOption, QStringLiteral("zh|en"));
+    parser.addOptions({database, lang});
     parser.addHelpOption();
     parser.process(application);
+    if (!language)
+    {
+        std::fputs(qPrintable(AppTexts::UnknownLanguage(languageValue) + QLatin1Char('\n')), stderr);
+        return 1;
+    }
 
     QSettings settings; // the user's: window layout and last folders
     CMerionApp app(AppOptions{parser.value(database), nullptr, true, &settings});

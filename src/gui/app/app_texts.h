@@ -60,6 +60,15 @@ inline constexpr ShownText EditMenu = QT_TRANSLATE_NOOP("MERION", "数据编辑(
 inline constexpr ShownText SerialMenu = QT_TRANSLATE_NOOP("MERION", "串口通讯(&C)");
 inline constexpr ShownText CopyItem = QT_TRANSLATE_NOOP("MERION", "复制(&C)");
 
+// The command line.
+inline constexpr ShownText DatabaseOption = QT_TRANSLATE_NOOP("MERION", "项目数据库文件");
+inline constexpr ShownText PathValue = QT_TRANSLATE_NOOP("MERION", "路径");
+inline constexpr ShownText LanguageOption = QT_TRANSLATE_NOOP("MERION", "界面语言：zh 为中文，en 为英文（默认随系统）");
+inline QString UnknownLanguage(const QString& value)
+{
+    return QCoreApplication::translate("MERION", "未知的界面语言“%1”：请用 zh 或 en。").arg(value);
+}
+
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
 // Chinese words take the key in brackets after them, English words underline it in place.
 QString MenuItem(const QString& words, QChar key, bool opensDialog);

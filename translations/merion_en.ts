@@ -1,0 +1,917 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>MERION</name>
+    <message>
+        <source>Wait Timeout</source>
+        <translation>Wait Timeout</translation>
+    </message>
+    <message>
+        <source>Connect Timeout!</source>
+        <translation>Connect Timeout!</translation>
+    </message>
+    <message>
+        <source>Open file failed!</source>
+        <translation>Open file failed!</translation>
+    </message>
+    <message>
+        <source>Can not Create a file dialog!</source>
+        <translation>Cannot create a file dialog!</translation>
+    </message>
+    <message>
+        <source>Download Interrupted! %1 bytes received.</source>
+        <translation>Download Interrupted! %1 bytes received.</translation>
+    </message>
+    <message>
+        <source>The received data holds no record.
+The stored data is unchanged.</source>
+        <translation>The received data holds no record.
+The stored data is unchanged.</translation>
+    </message>
+    <message>
+        <source>The received data is kept in
+%1</source>
+        <translation>The received data is kept in
+%1</translation>
+    </message>
+    <message>
+        <source>The received data could not be kept in %1: %2</source>
+        <translation>The received data could not be kept in %1: %2</translation>
+    </message>
+    <message>
+        <source>PT Name Can&apos;t Be Null!</source>
+        <translation>The point name cannot be empty!</translation>
+    </message>
+    <message>
+        <source>PT Name Already Exists,Please Rename!</source>
+        <translation>This point name already exists. Please choose another!</translation>
+    </message>
+    <message>
+        <source>Delete All Records?</source>
+        <translation>Delete All Records?</translation>
+    </message>
+    <message>
+        <source>Delete &lt;%1&gt; ?</source>
+        <translation>Delete &lt;%1&gt;?</translation>
+    </message>
+    <message>
+        <source>%1 Must Be A Number!</source>
+        <translation>%1 must be a number!</translation>
+    </message>
+    <message>
+        <source>点名</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>北坐标(N)</source>
+        <translation>North (N)</translation>
+    </message>
+    <message>
+        <source>东坐标(E)</source>
+        <translation>East (E)</translation>
+    </message>
+    <message>
+        <source>高程(Z)</source>
+        <translation>Height (Z)</translation>
+    </message>
+    <message>
+        <source>编码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>编号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>定线类型</source>
+        <translation>Element Type</translation>
+    </message>
+    <message>
+        <source>起始里程</source>
+        <translation>Start Chainage</translation>
+    </message>
+    <message>
+        <source>半径</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Data Export Success!</source>
+        <translation>Data Export Success!</translation>
+    </message>
+    <message>
+        <source>Export Success!</source>
+        <translation>Export Success!</translation>
+    </message>
+    <message>
+        <source>Memory Full,Max Records is 2999!</source>
+        <translation>Memory full: at most 2999 records!</translation>
+    </message>
+    <message>
+        <source>Can not create a file path!</source>
+        <translation>Cannot create the file path!</translation>
+    </message>
+    <message>
+        <source>Can not select a file path!</source>
+        <translation>Cannot select a file path!</translation>
+    </message>
+    <message>
+        <source>Success!</source>
+        <translation>Success!</translation>
+    </message>
+    <message>
+        <source>Export Data Success!</source>
+        <translation>Export Data Success!</translation>
+    </message>
+    <message>
+        <source>The file is not a text file (it holds binary data): nothing was imported, the old rows are kept.</source>
+        <translation>The file is not a text file (it holds binary data): nothing was imported, the old rows are kept.</translation>
+    </message>
+    <message>
+        <source>No line of the file gives a record: nothing was imported, the old rows are kept.</source>
+        <translation>No line of the file gives a record: nothing was imported, the old rows are kept.</translation>
+    </message>
+    <message>
+        <source>COM%1 doesn&apos;t exist or be
+opened by another program!</source>
+        <translation>COM%1 does not exist or is
+open in another program!</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t exist or be
+opened by another program!</source>
+        <translation>%1 does not exist or is
+open in another program!</translation>
+    </message>
+    <message>
+        <source>The serial port is busy with another transfer!</source>
+        <translation>The serial port is busy with another transfer!</translation>
+    </message>
+    <message>
+        <source>此系统的串口没有1.5位停止位：选择1.5时按2位停止位打开串口。</source>
+        <translation>Serial ports on this system have no 1.5 stop bits: 1.5 opens the port with 2 stop bits.</translation>
+    </message>
+    <message>
+        <source>没有可显示的点</source>
+        <translation>No points to show</translation>
+    </message>
+    <message>
+        <source>%1 个点的坐标不是数字，未画出</source>
+        <translation>%1 points have coordinates that are not numbers and are not drawn</translation>
+    </message>
+    <message>
+        <source>Unknown image type: use .png, .svg or .pdf</source>
+        <translation>Unknown image type: use .png, .svg or .pdf</translation>
+    </message>
+    <message>
+        <source>Failed To Connect Database!<byte value="xd"/>
+Error Message:%1</source>
+        <translation>Cannot open the project database!<byte value="xd"/>
+Error message: %1</translation>
+    </message>
+    <message>
+        <source>The project database is read-only (%1): it can be shown and exported, but nothing can be changed.</source>
+        <translation>The project database is read-only (%1): it can be shown and exported, but nothing can be changed.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>its folder cannot be written</translation>
+    </message>
+    <message>
+        <source>the file cannot be written</source>
+        <translation>the file cannot be written</translation>
+    </message>
+    <message>
+        <source>it lies on a read-only medium</source>
+        <translation>it lies on a read-only medium</translation>
+    </message>
+    <message>
+        <source>its disk is full</source>
+        <translation>its disk is full</translation>
+    </message>
+    <message>
+        <source>The disk holding the project database is full: nothing was changed. Free some space and try again.</source>
+        <translation>The disk holding the project database is full: nothing was changed. Free some space and try again.</translation>
+    </message>
+    <message>
+        <source>Upload Complete!</source>
+        <translation>Upload Complete!</translation>
+    </message>
+    <message>
+        <source>Upload Timeout!</source>
+        <translation>Upload Timeout!</translation>
+    </message>
+    <message>
+        <source>Upload Interrupted! %1 of %2 lines sent.</source>
+        <translation>Upload Interrupted! %1 of %2 lines sent.</translation>
+    </message>
+    <message>
+        <source>The point in row %1 has no name.
+Nothing was uploaded.</source>
+        <translation>The point in row %1 has no name.
+Nothing was uploaded.</translation>
+    </message>
+    <message>
+        <source>Point %1 has no %2.
+Nothing was uploaded.</source>
+        <translation>Point %1 has no %2.
+Nothing was uploaded.</translation>
+    </message>
+    <message>
+        <source>The alignment element in row %1 has no %2.
+Nothing was uploaded.</source>
+        <translation>The alignment element in row %1 has no %2.
+Nothing was uploaded.</translation>
+    </message>
+    <message>
+        <source>列表属性</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>代码</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>类型标记</source>
+        <translation>Record Type</translation>
+    </message>
+    <message>
+        <source>里程</source>
+        <translation>Chainage</translation>
+    </message>
+    <message>
+        <source>桩间距</source>
+        <translation>Stake Interval</translation>
+    </message>
+    <message>
+        <source>桩点坐标X</source>
+        <translation>Stake X</translation>
+    </message>
+    <message>
+        <source>桩点坐标Y</source>
+        <translation>Stake Y</translation>
+    </message>
+    <message>
+        <source>桩点坐标Z</source>
+        <translation>Stake Z</translation>
+    </message>
+    <message>
+        <source>备注</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>宽度</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>高差</source>
+        <translation>Height Diff.</translation>
+    </message>
+    <message>
+        <source>N坐标</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E坐标</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>镜高</source>
+        <translation>Target Height</translation>
+    </message>
+    <message>
+        <source>方位角</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>平距差</source>
+        <translation>HD Diff.</translation>
+    </message>
+    <message>
+        <source>仪器高</source>
+        <translation>Instr. Height</translation>
+    </message>
+    <message>
+        <source>水平角</source>
+        <translation>Horiz. Angle</translation>
+    </message>
+    <message>
+        <source>垂直角</source>
+        <translation>Vert. Angle</translation>
+    </message>
+    <message>
+        <source>斜距</source>
+        <translation>Slope Dist.</translation>
+    </message>
+    <message>
+        <source>注释</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>导出文件</source>
+        <translation>Export a file</translation>
+    </message>
+    <message>
+        <source>串口通讯</source>
+        <translation>Serial Port</translation>
+    </message>
+    <message>
+        <source>坐标编辑</source>
+        <translation>Coordinate editing</translation>
+    </message>
+    <message>
+        <source>编码编辑</source>
+        <translation>Code editing</translation>
+    </message>
+    <message>
+        <source>导入文件
+导入文件</source>
+        <translation>Import a file
+Import a file</translation>
+    </message>
+    <message>
+        <source>数据转换为SD卡格式保存</source>
+        <translation>Save the points as SD card job files</translation>
+    </message>
+    <message>
+        <source>平面定线</source>
+        <translation>Plane alignment</translation>
+    </message>
+    <message>
+        <source>串口数据下载</source>
+        <translation>Download over the serial port</translation>
+    </message>
+    <message>
+        <source>串口数据上传</source>
+        <translation>Upload over the serial port</translation>
+    </message>
+    <message>
+        <source>
+左侧工具栏</source>
+        <translation>
+Left Toolbar</translation>
+    </message>
+    <message>
+        <source>
+工具栏</source>
+        <translation>
+Toolbar</translation>
+    </message>
+    <message>
+        <source>
+状态栏</source>
+        <translation>
+Status Bar</translation>
+    </message>
+    <message>
+        <source>全站仪后处理软件</source>
+        <translation>Total Station Post-Processing</translation>
+    </message>
+    <message>
+        <source>Merion Application Already Running!</source>
+        <translation>MERION is already running!</translation>
+    </message>
+    <message>
+        <source>如需帮助，请按F1键</source>
+        <translation>For Help, press F1</translation>
+    </message>
+    <message>
+        <source>大写</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>数字</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>滚动</source>
+        <translation>SCRL</translation>
+    </message>
+    <message>
+        <source>列表显示</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>找不到帮助文档 Help.pdf。
+它应在程序所在的文件夹中，或在安装目录的 share/merion 中。</source>
+        <translation>The user guide Help.pdf cannot be found.
+It belongs in the program&apos;s folder, or in share/merion of the installation.</translation>
+    </message>
+    <message>
+        <source>无法打开帮助文档：
+%1
+请安装 PDF 阅读器后再试。</source>
+        <translation>The user guide cannot be opened:
+%1
+Install a PDF viewer and try again.</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>显示(&amp;S)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>主工具栏</source>
+        <translation>Main Toolbar</translation>
+    </message>
+    <message>
+        <source>主工具栏(&amp;T)</source>
+        <translation>Main &amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>左侧工具栏(&amp;L)</source>
+        <translation>&amp;Left Toolbar</translation>
+    </message>
+    <message>
+        <source>状态栏(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>读文件</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>列表导出</source>
+        <translation>Export List</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>文件管理</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>数据编辑</source>
+        <translation>Data Editing</translation>
+    </message>
+    <message>
+        <source>输入文件</source>
+        <translation>Input File</translation>
+    </message>
+    <message>
+        <source>输出文件</source>
+        <translation>Output File</translation>
+    </message>
+    <message>
+        <source>输出SD卡文件</source>
+        <translation>SD Card File</translation>
+    </message>
+    <message>
+        <source>常规坐标</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>常规编码</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>通讯设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>上传</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>下载</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>数据编辑(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>串口通讯(&amp;C)</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>复制(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>项目数据库文件</source>
+        <translation>project database file</translation>
+    </message>
+    <message>
+        <source>路径</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>界面语言：zh 为中文，en 为英文（默认随系统）</source>
+        <translation>interface language: zh for Chinese, en for English (default: the system&apos;s)</translation>
+    </message>
+    <message>
+        <source>未知的界面语言“%1”：请用 zh 或 en。</source>
+        <translation>Unknown interface language &quot;%1&quot;: use zh or en.</translation>
+    </message>
+    <message>
+        <source>选择您要读取的文件</source>
+        <translation>Choose the file to read</translation>
+    </message>
+    <message>
+        <source>输出文件到磁盘</source>
+        <translation>Write a file to disk</translation>
+    </message>
+    <message>
+        <source>保存为SD卡文件</source>
+        <translation>Save as SD card files</translation>
+    </message>
+    <message>
+        <source>用户自定义坐标输入</source>
+        <translation>Enter coordinates</translation>
+    </message>
+    <message>
+        <source>用户自定义编码输入</source>
+        <translation>Enter codes</translation>
+    </message>
+    <message>
+        <source>下载数据</source>
+        <translation>Download Data</translation>
+    </message>
+    <message>
+        <source>仪器类型:</source>
+        <translation>Instrument:</translation>
+    </message>
+    <message>
+        <source>下载类型:</source>
+        <translation>Download type:</translation>
+    </message>
+    <message>
+        <source>解析下载</source>
+        <translation>Download and Parse</translation>
+    </message>
+    <message>
+        <source>下载原始数据</source>
+        <translation>Download Raw Data</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>注：数据下载时，请勿做其它操作!</source>
+        <translation>Note: do nothing else while data is downloading!</translation>
+    </message>
+    <message>
+        <source>Meas-Data</source>
+        <translation>Meas-Data</translation>
+    </message>
+    <message>
+        <source>Coor-Data</source>
+        <translation>Coor-Data</translation>
+    </message>
+    <message>
+        <source>Road Stake Out</source>
+        <translation>Road Stake Out</translation>
+    </message>
+    <message>
+        <source>X-Sect Measurement</source>
+        <translation>X-Sect Measurement</translation>
+    </message>
+    <message>
+        <source>Plane Alignment Element</source>
+        <translation>Plane Alignment Element</translation>
+    </message>
+    <message>
+        <source>Add Coor</source>
+        <translation>Add Coordinates</translation>
+    </message>
+    <message>
+        <source>Coor Edit</source>
+        <translation>Edit Coordinates</translation>
+    </message>
+    <message>
+        <source>Add Code</source>
+        <translation>Add Code</translation>
+    </message>
+    <message>
+        <source>Code Edit</source>
+        <translation>Edit Code</translation>
+    </message>
+    <message>
+        <source>道路测量-平面定线</source>
+        <translation>Road Survey - Plane Alignment</translation>
+    </message>
+    <message>
+        <source>(定线类型 : 0-直线,1-圆曲线,2-缓和曲线,3-终点)</source>
+        <translation>(Element type: 0-straight, 1-circular curve, 2-transition curve, 3-end point)</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>All  Files(*.*);;Text Files(*.txt);;Data Files(*.dat);;Excel Files(*.csv)</source>
+        <translation>All Files (*.*);;Text Files (*.txt);;Data Files (*.dat);;Excel Files (*.csv)</translation>
+    </message>
+    <message>
+        <source>数据类型(&amp;D):</source>
+        <translation>&amp;Data type:</translation>
+    </message>
+    <message>
+        <source>数据格式(&amp;F):</source>
+        <translation>Data &amp;format:</translation>
+    </message>
+    <message>
+        <source>(1) 坐标数据</source>
+        <translation>(1) Coordinate data</translation>
+    </message>
+    <message>
+        <source>(2) 代码数据</source>
+        <translation>(2) Code data</translation>
+    </message>
+    <message>
+        <source>(1) ID,Code </source>
+        <translation>(1) ID,Code</translation>
+    </message>
+    <message>
+        <source>(1) Meas_Data</source>
+        <translation>(1) Measurements</translation>
+    </message>
+    <message>
+        <source>(2) Coor_Data</source>
+        <translation>(2) Coordinates</translation>
+    </message>
+    <message>
+        <source>(3) Road Stake Out</source>
+        <translation>(3) Road Stake Out</translation>
+    </message>
+    <message>
+        <source>(4) X-Sect Measurement</source>
+        <translation>(4) Cross-Section Measurement</translation>
+    </message>
+    <message>
+        <source>(5) Plain Alignment Element</source>
+        <translation>(5) Plane Alignment Element</translation>
+    </message>
+    <message>
+        <source>Excel File(*.csv)</source>
+        <translation>Excel File (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text Files(*.txt);;Data Files(*.dat);;Excel Files(*.csv)</source>
+        <translation>Text Files (*.txt);;Data Files (*.dat);;Excel Files (*.csv)</translation>
+    </message>
+    <message>
+        <source>DXF Files(*.dxf)</source>
+        <translation>DXF Files (*.dxf)</translation>
+    </message>
+    <message>
+        <source>Text File(*.txt);;DAT File(*.dat)</source>
+        <translation>Text File (*.txt);;DAT File (*.dat)</translation>
+    </message>
+    <message>
+        <source>分隔符号(&amp;S):</source>
+        <translation>&amp;Separator:</translation>
+    </message>
+    <message>
+        <source>(1) &apos;,&apos;</source>
+        <translation>(1) Comma</translation>
+    </message>
+    <message>
+        <source>(2) &apos;Space&apos;</source>
+        <translation>(2) Space</translation>
+    </message>
+    <message>
+        <source>(3) &apos;Tab&apos;</source>
+        <translation>(3) Tab</translation>
+    </message>
+    <message>
+        <source>(0) Current List Data</source>
+        <translation>(0) Current List Data</translation>
+    </message>
+    <message>
+        <source>CSV File(*.csv);;Text File(*.txt);;DAT File(*.dat)</source>
+        <translation>CSV File (*.csv);;Text File (*.txt);;DAT File (*.dat)</translation>
+    </message>
+    <message>
+        <source>角度类型:</source>
+        <translation>Angle format:</translation>
+    </message>
+    <message>
+        <source>SD卡文件保存路径</source>
+        <translation>SD Card File Location</translation>
+    </message>
+    <message>
+        <source>文件夹路径:</source>
+        <translation>Folder path:</translation>
+    </message>
+    <message>
+        <source>浏览</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>文件夹名:</source>
+        <translation>Folder name:</translation>
+    </message>
+    <message>
+        <source>文件名:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Folder Path</translation>
+    </message>
+    <message>
+        <source>通讯配置</source>
+        <translation>Communication Settings</translation>
+    </message>
+    <message>
+        <source>协议</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>校验位</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>串口号:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>波特率:</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>7位</source>
+        <translation>7 bits</translation>
+    </message>
+    <message>
+        <source>8位</source>
+        <translation>8 bits</translation>
+    </message>
+    <message>
+        <source>无校验</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>奇校验</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>已接收 %1 字节，%2 行</source>
+        <translation>Received %1 bytes, %2 lines</translation>
+    </message>
+    <message>
+        <source>已发送 %1 / %2 行</source>
+        <translation>Sent %1 of %2 lines</translation>
+    </message>
+    <message>
+        <source>已发送 %1 / %2 行，约剩 %3 秒</source>
+        <translation>Sent %1 of %2 lines, about %3 s left</translation>
+    </message>
+    <message>
+        <source>平面图</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>全图</source>
+        <translation>Fit All</translation>
+    </message>
+    <message>
+        <source>显示全部点 (Home)</source>
+        <translation>Show all points (Home)</translation>
+    </message>
+    <message>
+        <source>显示点名（放大后显示更多）</source>
+        <translation>Show point names (more as you zoom in)</translation>
+    </message>
+    <message>
+        <source>点名后显示代码</source>
+        <translation>Show the code after the point name</translation>
+    </message>
+    <message>
+        <source>导出平面图...</source>
+        <translation>Export Plan...</translation>
+    </message>
+    <message>
+        <source>导出DXF...</source>
+        <translation>Export DXF...</translation>
+    </message>
+    <message>
+        <source>PNG 图像(*.png);;SVG 图形(*.svg);;PDF 文档(*.pdf)</source>
+        <translation>PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>DXF 文件(*.dxf)</source>
+        <translation>DXF files (*.dxf)</translation>
+    </message>
+    <message>
+        <source>上传数据</source>
+        <translation>Upload Data</translation>
+    </message>
+    <message>
+        <source>上传类别:</source>
+        <translation>Category:</translation>
+    </message>
+    <message>
+        <source>坐标数据</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message>
+        <source>Plane Alignment</source>
+        <translation>Plane Alignment</translation>
+    </message>
+    <message>
+        <source>列表编辑</source>
+        <translation>Edit List</translation>
+    </message>
+    <message>
+        <source>添加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>删除记录</source>
+        <translation>Delete Record</translation>
+    </message>
+    <message>
+        <source>删除所有</source>
+        <translation>Delete All</translation>
+    </message>
+    <message>
+        <source>数据导出</source>
+        <translation>Export Data</translation>
+    </message>
+    <message>
+        <source>740测量数据导出</source>
+        <translation>740 Measurement Export</translation>
+    </message>
+    <message>
+        <source>角度导出</source>
+        <translation>Export Angles</translation>
+    </message>
+    <message>
+        <source>平距导出</source>
+        <translation>Export Horizontal Distances</translation>
+    </message>
+    <message>
+        <source>斜距导出</source>
+        <translation>Export Slope Distances</translation>
+    </message>
+    <message>
+        <source>导出 PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE</source>
+        <translation>Export PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE</translation>
+    </message>
+    <message>
+        <source>导出 PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE</source>
+        <translation>Export PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE</translation>
+    </message>
+    <message>
+        <source>520测量数据导出</source>
+        <translation>520 Measurement Export</translation>
+    </message>
+    <message>
+        <source>共 %1 行</source>
+        <translation>%1 rows</translation>
+    </message>
+</context>
+</TS>
