@@ -16,7 +16,8 @@ int main(int argc, char* argv[])
     // The language comes first, so that even the command line's help speaks it.
     const QString languageValue = LanguageArgument(QApplication::arguments());
     const std::optional<UiLanguage> language = ChooseUiLanguage(languageValue, QLocale::system());
-    InstallUiLanguage(application, language.value_or(UiLanguage::Chinese));
+    // An unknown --lang value is refused below, in the system's language.
+    InstallUiLanguage(application, language.value_or(*ChooseUiLanguage(QString(), QLocale::system())));
     // Tool dialogs are windows of their own; the program ends with the main window only.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -19,8 +19,7 @@ inline constexpr ShownText ListTab = QT_TRANSLATE_NOOP("MERION", "列表显示")
 inline const QString HelpFile = QStringLiteral("Help.pdf");
 inline QString HelpMissing()
 {
-    return QCoreApplication::translate("MERION",
-                                       "找不到帮助文档 Help.pdf。\n它应在程序所在的文件夹中，或在安装目录的 share/merion 中。");
+    return QCoreApplication::translate("MERION", "找不到帮助文档 Help.pdf。\n它应在程序所在的文件夹中，或在安装目录的 share/merion 中。");
 }
 // %1 is the guide's path, so the user can open it by hand.
 inline QString HelpNotOpened(const QString& path)
