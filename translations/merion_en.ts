@@ -475,11 +475,11 @@ Install a PDF viewer and try again.</translation>
     </message>
     <message>
         <source>常规坐标</source>
-        <translation>Coordinates</translation>
+        <translation>Point Coordinates</translation>
     </message>
     <message>
         <source>常规编码</source>
-        <translation>Codes</translation>
+        <translation>Code Book</translation>
     </message>
     <message>
         <source>通讯设置</source>

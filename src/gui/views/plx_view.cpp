@@ -94,7 +94,7 @@ int CPlxView::FittedWidth(int column, bool fitRows) const
 {
     const QList<ListColumn>& layout = m_model->Layout();
     int width = qMax(layout[column].width,
-                     horizontalHeader()->fontMetrics().horizontalAdvance(layout[column].caption) + HeaderPadding);
+                     horizontalHeader()->fontMetrics().horizontalAdvance(layout[column].ShownCaption()) + HeaderPadding);
     if (!fitRows)
         return width;
     const QFontMetrics metrics = fontMetrics();
