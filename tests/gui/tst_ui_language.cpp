@@ -1,9 +1,13 @@
 #include "cli_runner.h"
 #include "core/edit/edit_texts.h"
 #include "core/link/link_texts.h"
+#include "file_bytes.h"
+#include "modal_answers.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/ui_language.h"
+#include "gui/views/plx_view.h"
+#include "core/views/data_kind.h"
 #include "started_app.h"
 
 #include <QApplication>
@@ -119,6 +123,18 @@ private slots:
         // The core's messages are shown in English too, with their values in place.
         QCOMPARE(EditTexts::NotANumber(EditTexts::North), QStringLiteral("North (N) must be a number!"));
         QCOMPARE(LinkTexts::PortUnavailable(3), QStringLiteral("COM3 does not exist or is\nopen in another program!"));
+
+        // A file reads the same whatever the interface speaks: the exported list keeps the
+        // captions as written (GBK), not the English the header shows.
+        QTemporaryDir folder;
+        CPlxView& view = *started.App().View();
+        view.ShowTable(DataKind::Code);
+        WhenShown<QFileDialog>([&folder](QFileDialog* dialog) { Choose(dialog, folder.filePath("codes.csv")); });
+        view.OnCommand(Command::ListExport);
+        // 序号,列表属性,编号,编码
+        QCOMPARE(FileBytes(folder.filePath("codes.csv")),
+                 QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb1\xe0\xba\xc5,\xb1\xe0\xc2\xeb\r\n"));
+        QCOMPARE(started.Reporter().TakeMessages(), QStringList{"Data Export Success!"});
         started.Stop();
     }
 

@@ -21,11 +21,13 @@
 
 namespace
 {
-QStringList ShownCaptions(const CPlxView& view)
+// The header of an exported list: the captions as written, so that a file reads the same
+// whichever language the interface speaks.
+QStringList FileCaptions(const CPlxView& view)
 {
     QStringList captions;
     for (const ListColumn& column : view.Model().Layout())
-        captions << column.ShownCaption();
+        captions << column.caption;
     return captions;
 }
 
@@ -56,7 +58,7 @@ void ListExport(CMerionApp& app, CPlxView& view)
 {
     const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ReportOutcome(app.Reporter(), ExportList(path, ShownCaptions(view), *ShownRows(app, view)));
+        ReportOutcome(app.Reporter(), ExportList(path, FileCaptions(view), *ShownRows(app, view)));
 }
 
 void OutputFile(CMerionApp& app, CPlxView& view)
