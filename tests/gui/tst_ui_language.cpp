@@ -146,6 +146,9 @@ private slots:
         const ProgramRun chinese = RunProgram(QStringLiteral("zh_CN.UTF-8"), {"--help"});
         QCOMPARE(chinese.exitCode, 0);
         QVERIFY2(chinese.out.contains(QStringLiteral("项目数据库文件")), qPrintable(chinese.out));
+        // Qt's own words (the parser's "Usage:") follow the program's language.
+        QVERIFY(english.out.startsWith(QStringLiteral("Usage:")));
+        QVERIFY2(!chinese.out.contains(QStringLiteral("Usage:")), qPrintable(chinese.out));
     }
 
     void theLanguageOptionOverridesTheSystem()
