@@ -99,7 +99,7 @@ private slots:
         QFETCH(QByteArray, expected);
         CScriptedPort port(chunks);
         const ReceiveResult result = Run(port);
-        QCOMPARE(result.status, ReceiveStatus::Done);
+        QCOMPARE(result.status, Status::Done);
         QCOMPARE(result.text, expected);
     }
 
@@ -120,7 +120,7 @@ private slots:
     {
         CScriptedPort silent({});
         const ReceiveResult result = Run(silent);
-        QCOMPARE(result.status, ReceiveStatus::TimedOut);
+        QCOMPARE(result.status, Status::TimedOut);
         QCOMPARE(silent.Polls(), 801);
         QVERIFY(result.text.isEmpty());
     }
@@ -138,7 +138,7 @@ private slots:
         within.insert(1, QByteArray());
         CScriptedPort tooLong(within);
         const ReceiveResult result = Run(tooLong);
-        QCOMPARE(result.status, ReceiveStatus::TimedOut);
+        QCOMPARE(result.status, Status::TimedOut);
         // What came before the silence is kept for the copy in downloads/.
         QCOMPARE(result.text, QByteArray("A,P1\r\n"));
     }
@@ -149,14 +149,14 @@ private slots:
         for (int i = 0; i < 801; ++i)
             chunks << QByteArray(1, '\0');
         CScriptedPort port(chunks);
-        QCOMPARE(Run(port).status, ReceiveStatus::TimedOut);
+        QCOMPARE(Run(port).status, Status::TimedOut);
         QCOMPARE(port.Polls(), 801);
     }
 
     void aLoneEndByteNeverCompletes()
     {
         CScriptedPort port({"\x04", "\x04", "\x04"});
-        QCOMPARE(Run(port).status, ReceiveStatus::TimedOut);
+        QCOMPARE(Run(port).status, Status::TimedOut);
     }
 
     void stopEndsTheLoop()
@@ -177,7 +177,7 @@ private slots:
         };
         CStopping port(stop);
         const ReceiveResult result = ReceiveUntilEot(port, MeasurementLoop(), stop);
-        QCOMPARE(result.status, ReceiveStatus::Stopped);
+        QCOMPARE(result.status, Status::Cancelled);
         QCOMPARE(result.text, QByteArray("xxx"));
         QCOMPARE(port.polls, 3);
     }
@@ -197,7 +197,7 @@ private slots:
         };
         CVanishing port({"A,P1\r\n", "A,P"});
         const ReceiveResult result = Run(port);
-        QCOMPARE(result.status, ReceiveStatus::HungUp);
+        QCOMPARE(result.status, Status::HungUp);
         QCOMPARE(result.text, QByteArray("A,P1\r\nA,P"));
         QCOMPARE(port.Polls(), 3);
         QCOMPARE(result.error.code, 5);

@@ -39,19 +39,10 @@ TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& reque
     stream.Close();
 
     result.received = received.text;
-    switch (received.status)
-    {
-    case ReceiveStatus::Done: result.status = Status::Done; break;
-    case ReceiveStatus::TimedOut:
-        result.status = Status::TimedOut;
+    result.status = received.status;
+    if (received.status == Status::TimedOut)
         result.timeoutText = loop->timeoutMessage;
-        break;
-    case ReceiveStatus::Stopped: result.status = Status::Cancelled; break;
-    case ReceiveStatus::HungUp:
-        result.status = Status::HungUp;
-        result.error = received.error;
-        break;
-    }
+    result.error = received.error;
     return result;
 }
 

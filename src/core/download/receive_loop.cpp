@@ -62,7 +62,7 @@ ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, cons
         {
             // A line that went away (or a port that failed) sends nothing more: waiting out
             // the silence would only keep the surveyor waiting.
-            result.status = ReceiveStatus::HungUp;
+            result.status = Status::HungUp;
             result.error = read.error;
             return result;
         }
@@ -75,12 +75,12 @@ ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, cons
         }
         else if (++idle > loop.idleLimit)
         {
-            result.status = ReceiveStatus::TimedOut;
+            result.status = Status::TimedOut;
             return result;
         }
         stream.Sleep(loop.pauseMs);
         done.elapsedMs += loop.pauseMs;
     }
-    result.status = ReceiveStatus::Stopped;
+    result.status = Status::Cancelled;
     return result;
 }

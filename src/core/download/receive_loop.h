@@ -26,11 +26,9 @@ ReceiveLoop MeasurementLoop(); // T5/T8 measurement jobs
 // The loop that receives a data kind; nothing for kinds that receive nothing.
 std::optional<ReceiveLoop> LoopForKind(DataKind kind);
 
-enum class ReceiveStatus { Done, TimedOut, Stopped, HungUp };
-
 struct ReceiveResult
 {
-    ReceiveStatus status = ReceiveStatus::Done;
+    Status status = Status::Done; // Done, TimedOut, Cancelled (stopped) or HungUp
     QByteArray text;   // everything received before the end byte (EOT), also when it broke off
     StreamError error; // HungUp: what the line said
 };
