@@ -47,7 +47,7 @@ private slots:
                 "insert into 520SurLine values(3,'a','3','100000','','3457000','512999.5')",
                 "insert into 520SurLine values(4,'a','2','2500.25','-800','3456800.5','512400')"});
         const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
-        QVERIFY(!result.failure);
+        QVERIFY(result.outcome.Succeeded());
         QCOMPARE(result.lines, QList<QByteArray>({"0,10,,3456700.000,512300.000,\r\n",
                                                   "1,100,500,3456789.100,512345.678,\r\n",
                                                   "2,2500.25,-800,3456800.5,512400,\r\n",
@@ -83,8 +83,8 @@ private slots:
         for (const DataKind kind : {Paced, Handshake})
         {
             const UploadLines result = BuildUploadLines(db.Store(), kind, 0);
-            QCOMPARE(result.failure, std::optional(Status::BadRow));
-            QCOMPARE(result.message, message);
+            QCOMPARE(result.outcome.status, Status::BadRow);
+            QCOMPARE(result.outcome.detail, message);
         }
     }
 
@@ -94,8 +94,8 @@ private slots:
         db.Run({"insert into 520SurLine values(1,'a','0','0','','100','200')",
                 "insert into 520SurLine values(2,'a','1','50','300','100','')"});
         const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
-        QCOMPARE(result.failure, std::optional(Status::BadRow));
-        QCOMPARE(result.message,
+        QCOMPARE(result.outcome.status, Status::BadRow);
+        QCOMPARE(result.outcome.detail,
                  QStringLiteral("The alignment element in row 2 has no east coordinate (E).\nNothing was uploaded."));
     }
 
@@ -104,7 +104,7 @@ private slots:
         CTestDatabase db;
         db.Run({"drop table CoorEdit"});
         const UploadLines result = BuildUploadLines(db.Store(), Paced, 0);
-        QCOMPARE(result.failure, std::optional(Status::DatabaseError));
+        QCOMPARE(result.outcome.status, Status::DatabaseError);
         QVERIFY(result.lines.isEmpty());
         // The store has shown the engine's own text.
         QCOMPARE(db.Reporter().Messages().size(), 1);
@@ -115,7 +115,7 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')"});
         const UploadLines result = BuildUploadLines(db.Store(), DataKind::Coor, 0);
-        QVERIFY(!result.failure);
+        QVERIFY(result.outcome.Succeeded());
         QVERIFY(result.lines.isEmpty());
     }
 };

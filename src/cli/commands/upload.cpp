@@ -42,15 +42,9 @@ int RunUpload(CliContext& context, const ParsedArguments& parsed)
     request.devicePath = parsed.Value(QStringLiteral("device"));
     request.config = ReadComConfig(context.store);
 
-    TransferResult result;
-    result.direction = TransferResult::Direction::Upload;
     const UploadLines lines = BuildUploadLines(context.store, request.kind, request.category);
-    if (lines.failure)
-    {
-        result.status = *lines.failure;
-        result.detail = lines.message;
-    }
-    else
+    TransferResult result = RefusedUpload(lines.outcome);
+    if (lines.outcome.Succeeded())
     {
         CSerialPort port;
         const std::atomic<bool> stop{false};

@@ -44,7 +44,7 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
     auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
     if (!rows->IsValid())
     {
-        result.failure = Status::DatabaseError;
+        result.outcome = Status::DatabaseError;
         return result;
     }
     for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
@@ -52,8 +52,7 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
         const QString name = rows->GetText(QStringLiteral("SN"));
         if (name.trimmed().isEmpty())
         {
-            result.failure = Status::BadRow;
-            result.message = UploadTexts::PointWithoutName(row);
+            result.outcome = {Status::BadRow, UploadTexts::PointWithoutName(row)};
             return result;
         }
         double values[3];
@@ -62,8 +61,8 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
             const std::optional<double> value = NumberOf(rows->GetValue(QLatin1String(CoordinateColumns[i].column)));
             if (!value)
             {
-                result.failure = Status::BadRow;
-                result.message = UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name));
+                result.outcome = {Status::BadRow,
+                                  UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name))};
                 return result;
             }
             values[i] = *value;
@@ -83,14 +82,13 @@ UploadLines AlignmentLines(CProjectStore& store)
     auto rows = store.GetRecordSet(FillStatementOf(DataKind::Alignment));
     if (!rows->IsValid())
     {
-        result.failure = Status::DatabaseError;
+        result.outcome = Status::DatabaseError;
         return result;
     }
     for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
     {
         auto missing = [&](const char* what) {
-            result.failure = Status::BadRow;
-            result.message = UploadTexts::ElementWithoutValue(row, QLatin1String(what));
+            result.outcome = {Status::BadRow, UploadTexts::ElementWithoutValue(row, QLatin1String(what))};
             return result;
         };
         const QString lineType = rows->GetText(QStringLiteral("LINETYPE")).trimmed();

@@ -7,8 +7,6 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 class CProjectStore;
 
 // The upload categories of the handshake protocol.
@@ -27,10 +25,9 @@ QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, 
 struct UploadLines
 {
     QList<QByteArray> lines;
-    // Set when nothing may be sent: BadRow (with its message) or DatabaseError (the store has
-    // said why).
-    std::optional<Status> failure;
-    QString message;
+    // Done, or why nothing may be sent: BadRow (its detail says which row and why) or
+    // DatabaseError (the store has said why).
+    Outcome outcome;
 };
 
 // Reads the rows that an upload of data kind `kind` (74002 or 52000) and `category` sends, in

@@ -190,6 +190,15 @@ private:
 };
 } // namespace
 
+TransferResult RefusedUpload(const Outcome& refusal)
+{
+    TransferResult result;
+    result.direction = TransferResult::Direction::Upload;
+    result.status = refusal.status;
+    result.detail = refusal.detail;
+    return result;
+}
+
 TransferResult SendUpload(IByteStream& stream, const UploadRequest& request, const QList<QByteArray>& lines,
                           const std::atomic<bool>& stop, const ProgressSink& progress)
 {

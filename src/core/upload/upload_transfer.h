@@ -26,6 +26,9 @@ struct UploadRequest
 TransferResult SendUpload(IByteStream& stream, const UploadRequest& request, const QList<QByteArray>& lines,
                           const std::atomic<bool>& stop, const ProgressSink& progress = {});
 
+// The result of an upload refused before the port was touched (a row that cannot be sent).
+TransferResult RefusedUpload(const Outcome& refusal);
+
 // The pauses of the protocols, in milliseconds.
 namespace UploadTiming
 {

@@ -115,13 +115,9 @@ void CUploadDlg::OnUpload()
     // The rows are read here, on the thread that owns the store's main connection; a row that
     // cannot be sent is reported before the port is touched.
     const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category);
-    if (lines.failure)
+    if (!lines.outcome.Succeeded())
     {
-        TransferResult refused;
-        refused.direction = TransferResult::Direction::Upload;
-        refused.status = *lines.failure;
-        refused.detail = lines.message;
-        ReportTransferResult(m_app.Reporter(), refused);
+        ReportTransferResult(m_app.Reporter(), RefusedUpload(lines.outcome));
         return;
     }
     auto* runner = new CTransferRunner(&m_app, m_app.Streams());
