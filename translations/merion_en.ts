@@ -160,10 +160,6 @@ open in another program!</translation>
         <translation>No points to show</translation>
     </message>
     <message>
-        <source>%1 个点的坐标不是数字，未画出</source>
-        <translation>%1 points have coordinates that are not numbers and are not drawn</translation>
-    </message>
-    <message>
         <source>Unknown image type: use .png, .svg or .pdf</source>
         <translation>Unknown image type: use .png, .svg or .pdf</translation>
     </message>
@@ -909,9 +905,19 @@ Install a PDF viewer and try again.</translation>
         <source>520测量数据导出</source>
         <translation>520 Measurement Export</translation>
     </message>
-    <message>
-        <source>共 %1 行</source>
-        <translation>%1 rows</translation>
+    <message numerus="yes">
+        <source>%n 个点的坐标不是数字，未画出</source>
+        <translation>
+            <numerusform>%n point has coordinates that are not numbers and is not drawn</numerusform>
+            <numerusform>%n points have coordinates that are not numbers and are not drawn</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>共 %n 行</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "gui/app/main_frame.h"
 #include "gui/app/ui_language.h"
 #include "gui/views/plx_view.h"
+#include "gui/views/view_texts.h"
 #include "core/views/data_kind.h"
 #include "started_app.h"
 
@@ -122,6 +123,8 @@ private slots:
         QCOMPARE(header->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("North (N)"));
         // The core's messages are shown in English too, with their values in place.
         QCOMPARE(EditTexts::NotANumber(EditTexts::North), QStringLiteral("North (N) must be a number!"));
+        QCOMPARE(ViewTexts::RowCount(1), QStringLiteral("1 row"));
+        QCOMPARE(ViewTexts::RowCount(1000000), QStringLiteral("1000000 rows"));
         QCOMPARE(LinkTexts::PortUnavailable(3), QStringLiteral("COM3 does not exist or is\nopen in another program!"));
 
         // A file reads the same whatever the interface speaks: the exported list keeps the

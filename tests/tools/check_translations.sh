@@ -32,5 +32,5 @@ if [ -n "$unmarked" ]; then
     failed=1
 fi
 
-[ $failed -eq 0 ] && echo "every shown text has its English translation ($(grep -c '<message>' "$ts") texts)"
+[ $failed -eq 0 ] && echo "every shown text has its English translation ($(grep -c '<message' "$ts") texts)"
 exit $failed

@@ -11,7 +11,7 @@ inline constexpr ShownText NoPoints = QT_TRANSLATE_NOOP("MERION", "没有可显�
 // %1: the number of points left out.
 inline QString SkippedPoints(int count)
 {
-    return QCoreApplication::translate("MERION", "%1 个点的坐标不是数字，未画出").arg(count);
+    return QCoreApplication::translate("MERION", "%n 个点的坐标不是数字，未画出", nullptr, count);
 }
 inline constexpr ShownText UnknownImageType =
     QT_TRANSLATE_NOOP("MERION", "Unknown image type: use .png, .svg or .pdf");

@@ -25,6 +25,7 @@ inline constexpr ShownText V2MeasExportMenu = QT_TRANSLATE_NOOP("MERION", "520�
 // The status bar's count of the rows in the list.
 inline QString RowCount(qsizetype rows)
 {
-    return QCoreApplication::translate("MERION", "共 %1 行").arg(rows);
+    // English counts "1 row" but "2 rows": the translation has a form per number.
+    return QCoreApplication::translate("MERION", "共 %n 行", nullptr, int(rows));
 }
 } // namespace ViewTexts
