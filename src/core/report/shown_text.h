@@ -21,8 +21,6 @@ public:
 
     operator QString() const { return Text(); }
     QString Text() const { return QCoreApplication::translate("MERION", m_source); }
-    // The untranslated text, for what is written to files rather than shown.
-    QString Source() const { return QString::fromUtf8(m_source); }
 
 private:
     const char* m_source;
