@@ -247,7 +247,7 @@ private slots:
         QVERIFY(drawing.contains("\r\n1\r\nP2\r\n"));
     }
 
-    // The reading thread holds a failed query's message until the window can show it.
+    // A query that fails on the reading thread is told once, through the program's reporter.
     void aFailedReadIsToldOnceByTheWindow()
     {
         AddThreePoints();

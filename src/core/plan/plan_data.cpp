@@ -44,13 +44,13 @@ struct ColumnPositions
 // Reads the rows of a kind's list in list order and hands each row with its list position to
 // `take`, after `prepare` has seen the query's columns. False when the query failed (reported).
 template <typename Prepare, typename Take>
-bool ReadRows(CProjectStore& store, IReporter& reporter, DataKind kind, Prepare prepare, Take take)
+bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
 {
     QSqlQuery query(store.Database());
     query.setForwardOnly(true);
     if (!query.exec(AdaptStatement(FillStatementOf(kind))))
     {
-        reporter.Message(CProjectStore::Describe(query.lastError()));
+        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
         return false;
     }
     prepare(query.record());
@@ -119,7 +119,7 @@ struct SightTracker
     }
 };
 
-void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool listed)
+void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
 {
     // The roles by the row attribute the parser gave each record kind.
     QHash<QString, PlanRole> roles;
@@ -136,7 +136,7 @@ void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool
     int attr = -1;
     SightTracker sights;
     if (!ReadRows(
-        store, reporter, DataKind::Meas,
+        store, DataKind::Meas,
         [&](const QSqlRecord& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             attr = record.indexOf(QStringLiteral("ATTR"));
@@ -150,7 +150,7 @@ void ReadMeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool
         data.readFailed = true;
 }
 
-void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bool listed)
+void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
 {
     struct V2Kind
     {
@@ -172,7 +172,7 @@ void ReadV2MeasJob(CProjectStore& store, IReporter& reporter, PlanData& data, bo
     int mark = -1;
     SightTracker sights;
     if (!ReadRows(
-        store, reporter, DataKind::V2Meas,
+        store, DataKind::V2Meas,
         [&](const QSqlRecord& record) {
             mark = record.indexOf(QStringLiteral("MARK"));
             for (V2Kind& kind : kinds)
@@ -220,25 +220,20 @@ std::optional<double> CoordinateValue(const QString& text)
 
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
 {
-    return ReadPlanData(store, listKind, store.Reporter());
-}
-
-PlanData ReadPlanData(CProjectStore& store, DataKind listKind, IReporter& reporter)
-{
     PlanData data;
     const bool coorListed = listKind == DataKind::Coor;
     ColumnPositions columns;
     if (!ReadRows(
-        store, reporter, DataKind::Coor,
+        store, DataKind::Coor,
         [&](const QSqlRecord& record) { columns = ColumnPositions(record, ListedPointColumns()); },
         [&](const QSqlQuery& query, int row) {
             AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
         }))
         data.readFailed = true;
     if (listKind == DataKind::Meas)
-        ReadMeasJob(store, reporter, data, true);
+        ReadMeasJob(store, data, true);
     else if (listKind == DataKind::V2Meas)
-        ReadV2MeasJob(store, reporter, data, true);
+        ReadV2MeasJob(store, data, true);
     return data;
 }
 

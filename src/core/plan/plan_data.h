@@ -8,7 +8,6 @@
 #include <vector>
 
 class CProjectStore;
-class IReporter;
 enum class DataKind;
 
 // What a drawn point stands for: a point of the coordinate list, or, when a measurement job
@@ -60,8 +59,6 @@ std::optional<double> CoordinateValue(const QString& text);
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);
-// The same, telling a failed query to `reporter` (a worker's, which must not wait on a window).
-PlanData ReadPlanData(CProjectStore& store, DataKind listKind, IReporter& reporter);
 
 // A plan's file written whole: Done, telling how many points were left out, if any.
 Outcome PlanWritten(const PlanData& data);

@@ -2,7 +2,6 @@
 
 #include "core/plan/dxf_export.h"
 #include "core/plan/point_grid.h"
-#include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/app/merion_app.h"
@@ -24,29 +23,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-// What the reading thread would have told the user; the window tells it once the points
-// arrive, so the thread never waits on a message box.
-class CHeldMessages final : public IReporter
-{
-public:
-    void Message(const QString& text, MessageIcon icon) override { m_messages.append({text, icon}); }
-    bool Confirm(const QString&) override { return true; }
-    void TellTo(IReporter& reporter) const
-    {
-        for (const auto& [text, icon] : m_messages)
-            reporter.Message(text, icon);
-    }
-
-private:
-    QList<QPair<QString, MessageIcon>> m_messages;
-};
-
 struct LoadedPlan
 {
     PlanData data;
     CPointGrid grid;
     DataKind kind;
-    CHeldMessages messages;
 };
 
 CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
@@ -142,7 +123,7 @@ void CPlanTab::Reload()
     CProjectStore& store = m_app.Store();
     m_loader.reset(QThread::create([this, &store, kind] {
         auto plan = std::make_shared<LoadedPlan>();
-        plan->data = ReadPlanData(store, kind, plan->messages);
+        plan->data = ReadPlanData(store, kind);
         plan->grid = CPointGrid(plan->data);
         plan->kind = kind;
         store.Disconnect(); // this thread's connection
@@ -155,7 +136,6 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
 {
     m_loader->wait();
     m_loader.reset();
-    plan->messages.TellTo(m_app.Reporter());
     if (std::exchange(m_reloadAgain, false))
         return Reload();
 
