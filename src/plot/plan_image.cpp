@@ -1,7 +1,6 @@
 #include "plot/plan_image.h"
 
 #include "core/plan/plan_svg.h"
-#include "core/plan/point_grid.h"
 #include "plot/plan_painter.h"
 
 #include <QFileInfo>
@@ -68,7 +67,8 @@ PlanImageType PlanImageTypeOf(const QString& path)
     return PlanImageType::Unknown;
 }
 
-Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPlanFrame& frame, const PlanStyle& style)
+Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPointGrid& grid, const CPlanFrame& frame,
+                        const PlanStyle& style)
 {
     const PlanImageType type = PlanImageTypeOf(path);
     if (type == PlanImageType::Unknown)
@@ -76,7 +76,7 @@ Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPlanFr
     // A plan of what could be read would pass for the whole list.
     if (data.readFailed)
         return {Status::DatabaseError};
-    const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, style);
+    const PlanScene scene = ComposePlan(data, grid, frame, style);
     const bool written = type == PlanImageType::Png   ? WritePng(path, scene)
                          : type == PlanImageType::Svg ? WriteSvg(path, scene)
                                                       : WritePdf(path, scene);

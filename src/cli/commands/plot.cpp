@@ -56,7 +56,7 @@ int RunPlot(CliContext& context, const ParsedArguments& parsed)
     const PlanData data = ReadPlanData(context.store, DataKind::Coor);
     CPlanFrame frame(*size);
     frame.Fit(data.bounds);
-    return ReportOutcome(context, ExportPlanImage(path, data, frame, style));
+    return ReportOutcome(context, ExportPlanImage(path, data, CPointGrid(data), frame, style));
 }
 
 const CliCommand& PlotCommand()

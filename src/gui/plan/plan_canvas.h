@@ -19,6 +19,7 @@ public:
     // has not moved it.
     void SetData(PlanData data, CPointGrid grid, bool fit);
     const PlanData& Data() const { return m_data; }
+    const CPointGrid& Grid() const { return m_grid; }
     const CPlanFrame& Frame() const { return m_frame; }
     PlanStyle& Style() { return m_style; }
 

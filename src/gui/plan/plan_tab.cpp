@@ -207,7 +207,8 @@ void CPlanTab::ExportImage()
 {
     const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
     if (!path.isEmpty())
-        ReportOutcome(m_app.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Frame(), m_canvas->Style()));
+        ReportOutcome(m_app.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Grid(), m_canvas->Frame(),
+                                                        m_canvas->Style()));
 }
 
 void CPlanTab::ExportDxf()
