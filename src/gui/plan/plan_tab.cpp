@@ -176,12 +176,8 @@ void CPlanTab::SelectPointRow(int index)
     if (row < 0)
         return;
     m_syncing = true;
-    QAbstractItemModel* model = m_view.model();
-    // A list that shows its rows as they are scrolled to fetches up to the row first.
-    while (model->rowCount() <= row && model->canFetchMore({}))
-        model->fetchMore({});
     m_view.selectRow(row);
-    m_view.scrollTo(model->index(row, 0));
+    m_view.scrollTo(m_view.model()->index(row, 0));
     m_syncing = false;
 }
 
