@@ -168,8 +168,17 @@ void CMainFrame::CreateShowMenu()
 
 int CMainFrame::SelectedRow() const
 {
-    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
-    return rows.size() == 1 ? rows.first().row() : -1;
+    // Asked on every change of the selection: the ranges tell at once when several rows are
+    // selected, where listing the selected rows would go through all of them.
+    const QItemSelectionModel* selection = m_view->selectionModel();
+    int row = -1;
+    for (const QItemSelectionRange& range : selection->selection())
+    {
+        if (range.top() != range.bottom() || (row >= 0 && range.top() != row))
+            return -1;
+        row = range.top();
+    }
+    return row >= 0 && selection->isRowSelected(row) ? row : -1;
 }
 
 void CMainFrame::UpdateEditActions()

@@ -13,9 +13,12 @@ QString SelectedRowsAsText(const QTableView& view)
     const QAbstractItemModel* model = view.model();
     if (!selection || !model)
         return {};
+    // Rows from the selected ranges, not from the selected cells: Ctrl+A on a long list would
+    // make an index for every cell.
     QList<int> rows;
-    for (const QModelIndex& index : selection->selectedIndexes())
-        rows << index.row();
+    for (const QItemSelectionRange& range : selection->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            rows << row;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
 
