@@ -82,15 +82,12 @@ void CSdCardDlg::OnBrowse()
     picker.setFileMode(QFileDialog::Directory);
     picker.setOption(QFileDialog::ShowDirsOnly);
     UseContentBlindListing(&picker);
-    const QString folder =
-        picker.exec() == QDialog::Accepted && !picker.selectedFiles().isEmpty() ? picker.selectedFiles().first() : QString();
+    const bool accepted = ExecInRememberedFolder(picker, m_app.Settings(), FolderPurpose::SdCard) == QDialog::Accepted;
+    const QString folder = accepted ? picker.selectedFiles().value(0) : QString();
     if (folder.isEmpty())
         m_app.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
     else
-    {
         m_rememberedFolder = folder;
-        RememberFolder(m_app.Settings(), FolderPurpose::SdCard, folder);
-    }
     m_folderPath->setText(m_rememberedFolder);
 }
 
