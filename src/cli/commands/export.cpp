@@ -6,7 +6,6 @@
 #include "commands/format_option.h"
 #include "core/files/list_export.h"
 #include "core/plan/dxf_export.h"
-#include "core/plan/plan_data.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
@@ -51,7 +50,7 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
     {
         if (*kind != DataKind::Coor)
             return UsageError(QStringLiteral("export dxf takes coor"), ExportUsage);
-        return ReportOutcome(context, ExportDxf(path, ReadPlanData(context.store, DataKind::Coor)));
+        return ReportOutcome(context, ExportPointsDxf(context.store, path));
     }
 
     if (what != QLatin1String("file"))

@@ -1,5 +1,7 @@
 #include "core/plan/dxf_export.h"
 
+#include "core/views/data_kind.h"
+
 #include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
@@ -310,4 +312,9 @@ Outcome ExportDxf(const QString& path, const PlanData& data)
     if (!file.commit())
         return {Status::FileNotWritable};
     return PlanWritten(data);
+}
+
+Outcome ExportPointsDxf(CProjectStore& store, const QString& path)
+{
+    return ExportDxf(path, ReadPlanData(store, DataKind::Coor));
 }

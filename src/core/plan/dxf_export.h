@@ -15,3 +15,6 @@ QString DxfLayerName(const QString& code);
 // message. FileNotWritable when the file cannot be written; DatabaseError, and nothing
 // written, when the points could not be read.
 Outcome ExportDxf(const QString& path, const PlanData& data);
+
+// The point list (CoorEdit) read from the store and written as a drawing, as ExportDxf does.
+Outcome ExportPointsDxf(CProjectStore& store, const QString& path);

@@ -6,6 +6,7 @@
 #include "core/plan/plan_texts.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/record_set.h"
 #include "core/store/statement.h"
 #include "core/views/data_kind.h"
 
@@ -62,10 +63,7 @@ bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
 
 QString Text(const QSqlQuery& query, int position)
 {
-    if (position < 0)
-        return {};
-    const QVariant value = query.value(position);
-    return value.isNull() ? QString() : value.toString();
+    return position < 0 ? QString() : CRecordSet::TextOf(query.value(position));
 }
 
 // Adds the point a row holds; a row whose east or north is no number is counted as skipped.

@@ -8,7 +8,6 @@
 #include "gui/files/file_dialog_texts.h"
 #include "core/files/list_export.h"
 #include "core/plan/dxf_export.h"
-#include "core/plan/plan_data.h"
 #include "gui/files/sdcard_dlg.h"
 #include "gui/files/shown_list.h"
 #include "core/files/text_import.h"
@@ -71,7 +70,7 @@ void OutputFile(CMerionApp& app, CPlxView& view)
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
-        ReportOutcome(app.Reporter(), ExportDxf(dialog.SelectedPath(), ReadPlanData(app.Store(), DataKind::Coor)));
+        ReportOutcome(app.Reporter(), ExportPointsDxf(app.Store(), dialog.SelectedPath()));
         return;
     }
     ReportOutcome(app.Reporter(), ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),

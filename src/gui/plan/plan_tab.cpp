@@ -211,5 +211,5 @@ void CPlanTab::ExportDxf()
 {
     const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
     if (!path.isEmpty())
-        ReportOutcome(m_app.Reporter(), ::ExportDxf(path, ReadPlanData(m_app.Store(), DataKind::Coor)));
+        ReportOutcome(m_app.Reporter(), ExportPointsDxf(m_app.Store(), path));
 }
