@@ -88,7 +88,7 @@ void PaintPlan(QPainter& painter, const PlanScene& scene)
     for (const SceneLabel& label : scene.labels)
         painter.drawText(label.at, label.text);
     for (qsizetype i = 0; i < scene.notes.size(); ++i)
-        painter.drawText(QPointF(10, 20 + double(i) * scene.fontPixels * 1.4), scene.notes[i]);
+        painter.drawText(NoteAt(int(i), scene.fontPixels), scene.notes[i]);
     if (!scene.centreMessage.isEmpty())
         painter.drawText(QRectF(QPointF(0, 0), scene.size), Qt::AlignCenter, scene.centreMessage);
 

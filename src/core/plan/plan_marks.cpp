@@ -41,6 +41,11 @@ QPointF ScaleBarText(QSizeF size)
     return {20, size.height() - 28};
 }
 
+QPointF NoteAt(int line, double fontPixels)
+{
+    return {10, 20 + line * fontPixels * 1.4};
+}
+
 QList<QPointF> StationTriangle(QPointF at)
 {
     const double r = SymbolRadius + 1;

@@ -29,6 +29,8 @@ QPointF NorthLetter(QSizeF size);
 // The scale bar at the bottom left, `pixels` long: the bar and where its text starts.
 QLineF ScaleBarLine(QSizeF size, double pixels);
 QPointF ScaleBarText(QSizeF size);
+// Where the `line`th note (from 0) starts, in the top left corner, for text `fontPixels` high.
+QPointF NoteAt(int line, double fontPixels);
 // A station's triangle around a point.
 QList<QPointF> StationTriangle(QPointF at);
 } // namespace PlanLook

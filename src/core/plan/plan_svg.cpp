@@ -115,7 +115,7 @@ void WritePlanSvg(const PlanScene& scene, QIODevice& device)
     for (const SceneLabel& label : scene.labels)
         out.Text(label.at, label.text);
     for (qsizetype i = 0; i < scene.notes.size(); ++i)
-        out.Text(QPointF(10, 20 + double(i) * scene.fontPixels * 1.4), scene.notes[i]);
+        out.Text(NoteAt(int(i), scene.fontPixels), scene.notes[i]);
     if (!scene.centreMessage.isEmpty())
         out.Text(QPointF(scene.size.width() / 2, scene.size.height() / 2), scene.centreMessage,
                  QStringLiteral("middle"));

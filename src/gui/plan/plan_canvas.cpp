@@ -101,7 +101,6 @@ void CPlanCanvas::paintEvent(QPaintEvent*)
 {
     QElapsedTimer timer;
     timer.start();
-    m_frame.SetSize(size());
     m_scene = ComposePlan(m_data, m_grid, m_frame, m_style, m_selected);
     QPainter painter(this);
     PaintPlan(painter, m_scene);
