@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 namespace
@@ -284,6 +285,26 @@ private slots:
         QCOMPARE(app.View()->RowCount(), 1);
         const QDir kept(m_dir.filePath(QStringLiteral("downloads")));
         QVERIFY(!kept.entryList(QDir::Files).isEmpty());
+        app.ExitInstance();
+    }
+
+    // The transfer has ended but its result is still on its way when the surveyor closes the
+    // window: the job is stored and its bytes kept all the same.
+    void aDialogClosedAsItsTransferEndsStillStoresTheJob()
+    {
+        CRecordingReporter reporter;
+        auto line = std::make_shared<CScriptedStream>();
+        line->SendAt(0, FileBytes(JobFile) + "\x04");
+        CMerionApp app(ScriptedOptions(reporter, line));
+        QVERIFY(app.InitInstance());
+        QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        Button(dialog, "parseButton")->click();
+        QThread::msleep(500); // the worker ends meanwhile; its result waits in the event queue
+        delete dialog.data();
+        QTRY_COMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")),
+                     ExpectedRows("t5_job.meas"));
+        QVERIFY(!QDir(m_dir.filePath(QStringLiteral("downloads"))).entryList(QDir::Files).isEmpty());
+        QCOMPARE(reporter.Messages(), QStringList());
         app.ExitInstance();
     }
 

@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -68,14 +69,9 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
 CDownloadDlg::~CDownloadDlg()
 {
     // The worker ends at its next poll and closes its port; what it had received by then is
-    // still kept in downloads/.
+    // still kept in downloads/ (Start hands the result to the application, which outlives this).
     if (m_runner)
-    {
         m_runner->Cancel();
-        CMerionApp& app = m_app;
-        connect(m_runner, &CTransferRunner::Finished, &app,
-                [&app, request = m_request](const TransferResult& result) { FinishDownload(app.Store(), request, result); });
-    }
     if (m_progress->isVisible())
         m_progress->End();
 }
@@ -143,8 +139,7 @@ void CDownloadDlg::Start(bool raw)
             view->ClearRows();
     }
     EnableTransfers(false);
-    DownloadRequest& request = m_request;
-    request = {};
+    DownloadRequest request;
     request.dataKind = m_app.CurrentKind();
     request.downloadType = m_app.DownloadTypeIndex();
     request.raw = raw;
@@ -153,17 +148,22 @@ void CDownloadDlg::Start(bool raw)
     request.config = ReadComConfig(m_app.Store());
     m_progress->Begin(0);
     connect(runner, &CTransferRunner::Progressed, m_progress, &CTransferProgressView::Show);
-    connect(runner, &CTransferRunner::Finished, this,
-            [this, request](const TransferResult& result) { OnTransferFinished(request, result); });
+    // The received bytes are kept and the rows stored whether or not this window is still
+    // open when the transfer ends, so the result goes to the application first.
+    connect(runner, &CTransferRunner::Finished, &m_app,
+            [&app = m_app, dialog = QPointer<CDownloadDlg>(this), request](const TransferResult& result) {
+                const TransferResult finished = FinishDownload(app.Store(), request, result);
+                if (dialog)
+                    dialog->OnTransferFinished(request, finished);
+            });
     runner->Start([request](IByteStream& stream, const std::atomic<bool>& stop, const ProgressSink& progress) {
         return ReceiveDownload(stream, request, stop, progress);
     });
 }
 
-void CDownloadDlg::OnTransferFinished(const DownloadRequest& request, TransferResult result)
+void CDownloadDlg::OnTransferFinished(const DownloadRequest& request, const TransferResult& result)
 {
     m_progress->End();
-    result = FinishDownload(m_app.Store(), request, std::move(result));
     if (request.raw && result.status == Status::Done)
     {
         FinishRawDownload(result);
@@ -199,7 +199,11 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
         if (!result.keptFile.isEmpty())
             m_app.Reporter().Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
         else
-            m_app.Reporter().Message(DownloadTexts::NoFileChosen, MessageIcon::Exclamation);
+        {
+            TransferResult unchosen = result;
+            unchosen.status = Status::NoFileChosen;
+            ReportTransferResult(m_app.Reporter(), unchosen);
+        }
         return;
     }
     if (!SaveRawDownload(chooser.selectedFiles().first(), result.received))

@@ -31,7 +31,7 @@ private:
     void OnInstrumentChanged(int position);
     void OnDownloadTypeChanged(int position);
     void Start(bool raw);
-    void OnTransferFinished(const DownloadRequest& request, TransferResult result);
+    void OnTransferFinished(const DownloadRequest& request, const TransferResult& result);
     void FinishRawDownload(const TransferResult& result);
     void EnableTransfers(bool enabled);
 
@@ -43,5 +43,4 @@ private:
     int m_instrument = 0;
     CTransferProgressView* m_progress;
     QPointer<CTransferRunner> m_runner;
-    DownloadRequest m_request; // of the transfer running or last run
 };
