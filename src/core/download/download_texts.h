@@ -9,7 +9,6 @@ namespace DownloadTexts
 {
 inline constexpr ShownText WaitTimeout = QT_TRANSLATE_NOOP("MERION", "Wait Timeout");
 inline constexpr ShownText ConnectTimeout = QT_TRANSLATE_NOOP("MERION", "Connect Timeout!");
-inline constexpr ShownText OpenFileFailed = QT_TRANSLATE_NOOP("MERION", "Open file failed!");
 inline constexpr ShownText NoFileChosen = QT_TRANSLATE_NOOP("MERION", "Can not Create a file dialog!");
 // The line went away in the middle of a download.
 inline QString Interrupted(qint64 bytes)

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 // What went wrong on a line, as the system said it: its error code (errno, GetLastError) and
@@ -55,3 +57,6 @@ public:
     // The pause between two polls of a transfer.
     virtual void Sleep(int milliseconds) = 0;
 };
+
+// Makes the line a transfer runs on: the serial port, or a scripted line in tests.
+using StreamFactory = std::function<std::shared_ptr<IByteStream>()>;

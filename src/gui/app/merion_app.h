@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/byte_stream.h"
 #include "core/views/data_kind.h"
 #include <QLockFile>
 #include <QObject>
@@ -14,12 +15,9 @@ class CMainFrame;
 class CPlxDoc;
 class CPlxView;
 class CProjectStore;
-class IByteStream;
 class IReporter;
 class QSettings;
 
-// Makes the line a transfer runs on; the serial port unless a test scripts one.
-using StreamFactory = std::function<std::shared_ptr<IByteStream>()>;
 
 struct AppOptions
 {

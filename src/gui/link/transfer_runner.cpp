@@ -37,9 +37,8 @@ void CTransferRunner::Start(Job job)
             sinceLast.start();
             emit Progressed(now);
         };
-        const TransferResult result = job(*stream, m_stop, progress);
-        stream->Close();
-        emit Finished(result);
+        // The job closes the line on every path; the stream goes with the last holder.
+        emit Finished(job(*stream, m_stop, progress));
     });
     m_thread->setParent(this);
     connect(m_thread, &QThread::finished, this, [this] {

@@ -21,8 +21,6 @@ public:
     using Job = std::function<TransferResult(IByteStream& stream, const std::atomic<bool>& stop,
                                              const ProgressSink& progress)>;
 
-    using StreamFactory = std::function<std::shared_ptr<IByteStream>()>;
-
     // `streams` makes the worker's line; empty: a serial port.
     CTransferRunner(QObject* parent, StreamFactory streams);
     ~CTransferRunner() override; // only at the program's end can a worker still run: it is stopped
