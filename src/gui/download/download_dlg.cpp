@@ -122,12 +122,9 @@ void CDownloadDlg::StartRawDownload()
 void CDownloadDlg::Start(bool raw)
 {
     // One transfer at a time on the one port: a refusal changes nothing.
-    auto* runner = new CTransferRunner(&m_app, m_app.Streams());
-    if (!m_app.ClaimSerialPort(runner))
-    {
-        delete runner;
+    CTransferRunner* runner = ClaimPortForTransfer(m_app);
+    if (!runner)
         return;
-    }
     m_runner = runner;
     if (!raw)
     {
@@ -146,8 +143,7 @@ void CDownloadDlg::Start(bool raw)
     request.instrument = m_instrument == V2InstrumentPosition ? QStringLiteral("v2")
                                                               : (m_instrument == 1 ? QStringLiteral("t8") : QStringLiteral("t5"));
     request.config = ReadComConfig(m_app.Store());
-    m_progress->Begin(0);
-    connect(runner, &CTransferRunner::Progressed, m_progress, &CTransferProgressView::Show);
+    m_progress->Follow(runner, 0);
     // The received bytes are kept and the rows stored whether or not this window is still
     // open when the transfer ends, so the result goes to the application first.
     connect(runner, &CTransferRunner::Finished, &m_app,

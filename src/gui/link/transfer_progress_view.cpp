@@ -2,6 +2,7 @@
 
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/link/transfer_runner.h"
 #include "gui/link/transfer_texts.h"
 
 #include <QLabel>
@@ -39,6 +40,12 @@ void CTransferProgressView::Begin(int total)
     m_bar->setValue(0);
     Show({0, 0, total, 0});
     setVisible(true);
+}
+
+void CTransferProgressView::Follow(CTransferRunner* runner, int total)
+{
+    Begin(total);
+    connect(runner, &CTransferRunner::Progressed, this, &CTransferProgressView::Show);
 }
 
 void CTransferProgressView::Show(const TransferProgress& progress)

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class CMerionApp;
+class CTransferRunner;
 class QLabel;
 class QProgressBar;
 
@@ -17,6 +18,8 @@ public:
     CTransferProgressView(CMerionApp& app, QWidget* parent);
 
     void Begin(int total); // total lines of an upload; 0 for a download (bar shows activity)
+    // Begins and shows every progress event of `runner`.
+    void Follow(CTransferRunner* runner, int total);
     void Show(const TransferProgress& progress);
     void End();
 

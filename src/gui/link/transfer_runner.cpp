@@ -1,6 +1,7 @@
 #include "gui/link/transfer_runner.h"
 
 #include "core/link/serial_port.h"
+#include "gui/app/merion_app.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -52,4 +53,13 @@ void CTransferRunner::Start(Job job)
 void CTransferRunner::Cancel()
 {
     m_stop = true;
+}
+
+CTransferRunner* ClaimPortForTransfer(CMerionApp& app)
+{
+    auto* runner = new CTransferRunner(&app, app.Streams());
+    if (app.ClaimSerialPort(runner))
+        return runner;
+    delete runner;
+    return nullptr;
 }

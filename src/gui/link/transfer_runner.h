@@ -37,3 +37,9 @@ private:
     QThread* m_thread = nullptr;
     std::atomic<bool> m_stop{false};
 };
+
+class CMerionApp;
+
+// A runner for the one transfer the serial port carries at a time: nullptr, after telling the
+// user, while another transfer holds the port.
+CTransferRunner* ClaimPortForTransfer(CMerionApp& app);

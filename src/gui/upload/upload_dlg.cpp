@@ -120,20 +120,16 @@ void CUploadDlg::OnUpload()
         ReportTransferResult(m_app.Reporter(), RefusedUpload(lines.outcome));
         return;
     }
-    auto* runner = new CTransferRunner(&m_app, m_app.Streams());
-    if (!m_app.ClaimSerialPort(runner))
-    {
-        delete runner;
+    CTransferRunner* runner = ClaimPortForTransfer(m_app);
+    if (!runner)
         return;
-    }
     m_runner = runner;
     m_app.SetCurrentKind(request.kind);
     m_app.SetUploadCategory(request.category);
     request.config = ReadComConfig(m_app.Store());
 
     m_upload->setEnabled(false);
-    m_progress->Begin(int(lines.lines.size()));
-    connect(runner, &CTransferRunner::Progressed, m_progress, &CTransferProgressView::Show);
+    m_progress->Follow(runner, int(lines.lines.size()));
     connect(runner, &CTransferRunner::Finished, this, &CUploadDlg::OnFinished);
     runner->Start([request, rows = lines.lines](IByteStream& stream, const std::atomic<bool>& stop,
                                                  const ProgressSink& progress) {
