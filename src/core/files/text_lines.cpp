@@ -96,8 +96,7 @@ void CTextLineReader::Decode(QByteArray& line) const
     while (i < line.size())
         i += (static_cast<unsigned char>(line[i]) & 0x80) ? 2 : 1;
     const bool cutOff = i > line.size();
-    QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(QByteArrayView(line).first(line.size() - (cutOff ? 1 : 0)));
+    QString text = m_gbk.decode(QByteArrayView(line).first(line.size() - (cutOff ? 1 : 0)));
     if (cutOff)
         text += QChar(QChar::ReplacementCharacter);
     line = text.toUtf8();

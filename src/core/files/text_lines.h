@@ -32,4 +32,7 @@ private:
     bool m_binary = false;
     bool m_afterCr = false;  // the last line ended at a CR: an LF right after it belongs to it
     bool m_atEnd = false;
+    // Made once: opening the converter costs more than decoding a line. Stateless, so nothing
+    // of one line reaches the next.
+    mutable QStringDecoder m_gbk{"GBK", QStringConverter::Flag::Stateless};
 };
