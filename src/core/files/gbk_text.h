@@ -4,21 +4,10 @@
 #include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
-#include <QList>
 #include <QStringView>
 
-#include <optional>
-
-// Text files are GBK, as the instrument and the surveyors' older files are. A file that starts
-// with the UTF-8 byte-order mark is read as UTF-8: that is what a spreadsheet saves.
-QString DecodeFileText(const QByteArray& bytes);
-
-// The whole text of a file, decoded; nothing when the file cannot be opened.
-std::optional<QString> ReadTextFile(const QString& path);
-
-// The lines of a text without their line ends (LF or CR LF), as views into it. A last line
-// without a line end counts; a line end after the last line adds no empty line.
-QList<QStringView> SplitLines(QStringView text);
+// Bytes that are all ASCII read the same in GBK and UTF-8: they need no converter.
+bool IsAscii(QByteArrayView bytes);
 
 // The GBK bytes of a text (characters GBK lacks become '?').
 QByteArray EncodeGbk(QStringView text);

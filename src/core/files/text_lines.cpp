@@ -1,15 +1,12 @@
 #include "core/files/text_lines.h"
 
+#include "core/files/gbk_text.h"
+
 #include <algorithm>
 
 namespace
 {
 constexpr qsizetype ChunkSize = 64 * 1024;
-
-bool IsAscii(const QByteArray& bytes)
-{
-    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (static_cast<unsigned char>(c) & 0x80) == 0; });
-}
 } // namespace
 
 CTextLineReader::CTextLineReader(const QString& path) : m_file(path)
