@@ -53,12 +53,6 @@ bool CBulkInsert::Add(qlonglong id, std::initializer_list<QByteArrayView> utf8)
                        }));
 }
 
-bool CBulkInsert::Add(qlonglong id, std::initializer_list<QStringView> texts)
-{
-    return !m_failed &&
-           Queued(id, TakeTexts(m_waiting, texts, m_columns - 1, [](QStringView text) { return text.toUtf8(); }));
-}
-
 bool CBulkInsert::Add(qlonglong id, const QStringList& texts)
 {
     return !m_failed &&

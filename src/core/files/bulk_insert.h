@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <initializer_list>
 #include <memory>
@@ -25,7 +24,6 @@ public:
     // the empty text, never as no value). A failure is reported once and gives false; the
     // caller abandons its transaction.
     bool Add(qlonglong id, std::initializer_list<QByteArrayView> utf8);
-    bool Add(qlonglong id, std::initializer_list<QStringView> texts);
     // The same with the texts in a list, for rows whose width is known only at run time.
     bool Add(qlonglong id, const QStringList& texts);
     // Stores the rows still waiting.
