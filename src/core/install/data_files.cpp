@@ -1,6 +1,5 @@
 #include "core/install/data_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,9 +16,4 @@ QString DataFilePathFrom(const QString& programFolder, const QString& relativePa
     const QString installed =
         QDir::cleanPath(program.filePath(QStringLiteral(MERION_DATA_FROM_BIN) + QLatin1Char('/') + relativePath));
     return QFileInfo::exists(installed) ? installed : beside;
-}
-
-QString DataFilePath(const QString& relativePath)
-{
-    return DataFilePathFrom(QCoreApplication::applicationDirPath(), relativePath);
 }
