@@ -5,7 +5,6 @@
 #include "core/store/engine_statement.h"
 #include "core/store/record_set.h"
 #include "core/store/transaction.h"
-#include "core/views/list_rows.h"
 
 namespace
 {
@@ -94,7 +93,7 @@ bool Renumber(CProjectStore& store, const QString& table)
     constexpr qsizetype MaxRuns = 32;
     QList<QPair<qint64, qint64>> runs; // first rowid of a run, what its rowids exceed their numbers by
     {
-        CEngineStatement rowids(store, QStringLiteral("select rowid from ") + QuotedName(table) + QStringLiteral(" order by rowid"));
+        CEngineStatement rowids(store, QStringLiteral("select rowid from ") + table + QStringLiteral(" order by rowid"));
         qint64 number = 0;
         qint64 previous = 0;
         while (runs.size() <= MaxRuns && rowids.Next())

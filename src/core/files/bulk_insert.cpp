@@ -26,7 +26,7 @@ CBulkInsert::CBulkInsert(CProjectStore& store, const QString& table, const QStri
     QStringList quoted;
     for (const QString& column : columns)
         quoted << QLatin1Char('"') + column + QLatin1Char('"');
-    m_head = QStringLiteral("INSERT INTO \"%1\" (%2) VALUES ").arg(table, quoted.join(QLatin1Char(',')));
+    m_head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, quoted.join(QLatin1Char(',')));
     m_batch = std::make_unique<CEngineStatement>(store, Statement(RowsPerStatement));
     m_failed = !m_batch->IsValid();
     m_waiting.reserve(RowsPerStatement * (m_columns - 1));

@@ -2,6 +2,7 @@
 
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -30,7 +31,7 @@ CEngineStatement::CEngineStatement(CProjectStore& store, const QString& sql) : m
         m_failed = true;
         return;
     }
-    const QByteArray text = sql.toUtf8();
+    const QByteArray text = AdaptStatement(sql).toUtf8();
     if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &m_statement, nullptr) != SQLITE_OK)
     {
         Fail();

@@ -53,8 +53,8 @@ QString ListSelectOf(DataKind kind, const QString& tail, bool withRowid)
     for (const ListColumn& column : layout)
         columns << QuotedName(column.source);
     if (withRowid)
-        columns << QuotedName(table) + QStringLiteral(".rowid");
-    QString sql = QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + QuotedName(table);
+        columns << table + QStringLiteral(".rowid");
+    QString sql = QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + table;
     if (!tail.isEmpty())
         sql += QLatin1Char(' ') + tail;
     return sql;

@@ -89,5 +89,5 @@ QStringList ListCaptionsOf(DataKind kind);
 // the row's rowid follows the layout's columns.
 QString ListSelectOf(DataKind kind, const QString& tail = {}, bool withRowid = false);
 
-// A table's name as a statement needs it ("740Meas" begins with a digit).
+// A column's name in double quotes, so that no name is ever read as a word of the statement.
 QString QuotedName(const QString& name);

@@ -40,12 +40,11 @@ CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), 
 {
     if (ListLayoutOf(kind).isEmpty() || m_table.isEmpty())
         return;
-    const QString table = QuotedName(m_table);
     // Three statements, so that the engine counts the rows from its pages and finds each end
     // of the rowids in one step; asked together it would read every row.
-    const std::optional<qint64> count = Single(store, QStringLiteral("select count(*) from ") + table);
-    const std::optional<qint64> first = Single(store, QStringLiteral("select min(rowid) from ") + table);
-    const std::optional<qint64> last = Single(store, QStringLiteral("select max(rowid) from ") + table);
+    const std::optional<qint64> count = Single(store, QStringLiteral("select count(*) from ") + m_table);
+    const std::optional<qint64> first = Single(store, QStringLiteral("select min(rowid) from ") + m_table);
+    const std::optional<qint64> last = Single(store, QStringLiteral("select max(rowid) from ") + m_table);
     if (!count || !first || !last)
         return;
     m_rowCount = *count;
@@ -59,7 +58,6 @@ CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), 
 bool CListWindow::Order(const QString& orderBy)
 {
     m_ordered = false;
-    const QString table = QuotedName(m_table);
     CEngineStatement create(m_store, QStringLiteral("create temp table if not exists merion_list_order"
                                                     "(pos integer primary key, r integer not null)"));
     if (!create.Execute())
@@ -68,7 +66,7 @@ bool CListWindow::Order(const QString& orderBy)
     if (!empty.Execute())
         return false;
     CEngineStatement fill(m_store, QStringLiteral("insert into %1(r) select rowid from %2 order by %3")
-                                       .arg(OrderTable, table, orderBy));
+                                       .arg(OrderTable, m_table, orderBy));
     if (!fill.Execute())
         return false;
     m_ordered = true;
@@ -104,7 +102,7 @@ qsizetype CListWindow::ListPositionOf(qsizetype row)
     rowid.BindInteger(1, row + 1);
     if (!rowid.Next())
         return -1;
-    CEngineStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(QuotedName(m_table)));
+    CEngineStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(m_table));
     before.BindInteger(1, rowid.Integer(0));
     return before.Next() ? before.Integer(0) : -1;
 }
@@ -116,7 +114,7 @@ qsizetype CListWindow::RowAtListPosition(qsizetype position)
     if (!m_sorted || m_kind == DataKind::Alignment)
         return position;
     CEngineStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?")
-                                        .arg(QuotedName(m_table)));
+                                        .arg(m_table));
     rowid.BindInteger(1, position);
     if (!rowid.Next())
         return -1;
@@ -159,10 +157,9 @@ QList<QStringList> ReadCells(CEngineStatement& query, const QList<ListColumn>& l
 
 QList<QStringList> CListWindow::OrderedRows(qsizetype first, qsizetype count)
 {
-    const QString table = QuotedName(m_table);
     CEngineStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("join %1 o on o.r = %2.rowid where o.pos "
                                                                         "between ? and ? order by o.pos")
-                                                             .arg(OrderTable, table)));
+                                                             .arg(OrderTable, m_table)));
     query.BindInteger(1, first + 1);
     query.BindInteger(2, first + count);
     return ReadCells(query, ListLayoutOf(m_kind));
