@@ -43,6 +43,13 @@ QString FillStatementOf(DataKind kind)
     return table.isEmpty() ? QString() : QStringLiteral("select * from ") + table;
 }
 
+QString ListOrderOf(DataKind kind)
+{
+    // The alignment is a chain of elements: it reads in the order of its start chainages
+    // (elements at the same chainage in the order they were stored).
+    return kind == DataKind::Alignment ? QStringLiteral("STARTDIST ASC, rowid") : QString();
+}
+
 std::optional<DataKind> DataKindFromName(const QString& name)
 {
     bool isNumber = false;

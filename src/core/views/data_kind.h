@@ -31,6 +31,9 @@ QString TableOf(DataKind kind);
 // The query that fills the list of a kind, in list order.
 QString FillStatementOf(DataKind kind);
 
+// The order by which a kind's list reads, when that is not the stored order; "" otherwise.
+QString ListOrderOf(DataKind kind);
+
 // A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment)
 // or its number; nothing when it names no listed kind.
 std::optional<DataKind> DataKindFromName(const QString& name);

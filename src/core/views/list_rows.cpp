@@ -63,10 +63,8 @@ QString ListSelectOf(DataKind kind, const QString& tail, bool withRowid)
 CListReader::CListReader(CProjectStore& store, DataKind kind, const ListCellOverlay* overlay)
     : m_overlay(overlay && !overlay->IsEmpty() ? overlay : nullptr)
 {
-    // The alignment is a chain of elements: it reads in the order of its start chainages
-    // (elements at the same chainage in the order they were stored, as the list shows them).
-    const QString sql =
-        ListSelectOf(kind, kind == DataKind::Alignment ? QStringLiteral("order by STARTDIST ASC, rowid") : QString());
+    const QString order = ListOrderOf(kind);
+    const QString sql = ListSelectOf(kind, order.isEmpty() ? QString() : QStringLiteral("order by ") + order);
     if (sql.isEmpty())
         return;
     m_query = std::make_unique<CEngineStatement>(store, sql);

@@ -50,9 +50,16 @@ CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), 
     m_rowCount = *count;
     m_firstRowid = *first;
     m_dense = m_rowCount == 0 || *last - *first + 1 == m_rowCount;
-    // The alignment is a chain of elements: it reads in the order of its start chainages.
-    if (kind == DataKind::Alignment)
-        Order(QStringLiteral("STARTDIST ASC, rowid"));
+    OrderAsListed();
+}
+
+void CListWindow::OrderAsListed()
+{
+    const QString order = ListOrderOf(m_kind);
+    if (order.isEmpty())
+        m_ordered = false;
+    else
+        Order(order);
 }
 
 bool CListWindow::Order(const QString& orderBy)
@@ -85,10 +92,7 @@ bool CListWindow::SortBy(int column, bool descending)
 void CListWindow::ClearSort()
 {
     m_sorted = false;
-    if (m_kind == DataKind::Alignment)
-        Order(QStringLiteral("STARTDIST ASC, rowid"));
-    else
-        m_ordered = false;
+    OrderAsListed();
 }
 
 qsizetype CListWindow::ListPositionOf(qsizetype row)

@@ -35,6 +35,7 @@ public:
 
 private:
     bool Order(const QString& orderBy);
+    void OrderAsListed(); // the list order: the stored one, or the kind's own
     QList<QStringList> OrderedRows(qsizetype first, qsizetype count);
     QList<QStringList> StoredRows(qsizetype first, qsizetype count);
 
