@@ -50,20 +50,12 @@ QByteArrayView CoordinateText(QByteArrayView field)
     return field.isEmpty() ? QByteArrayView("0") : field;
 }
 
-// Why an import stopped short of storing.
-enum class Stop
-{
-    None,
-    NoRecords,
-    Store,
-};
-
-Stop ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int formatIndex, ListCellOverlay* shownCodes)
+Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int formatIndex, ListCellOverlay* shownCodes)
 {
     const QList<int>& format = CoordinateFormat(formatIndex);
     CTransaction transaction(store);
     if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CoorEdit")))
-        return Stop::Store;
+        return Status::DatabaseError;
     CBulkInsert insert(store, QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
     const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
     QByteArray line;
@@ -84,22 +76,22 @@ Stop ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int format
         if (!insert.Add(number, {attr, cells[CoorColumn::Name], CoordinateText(cells[CoorColumn::North]),
                                  CoordinateText(cells[CoorColumn::East]), CoordinateText(cells[CoorColumn::Height]),
                                  storedCode}))
-            return Stop::Store;
+            return Status::DatabaseError;
         if (shownCodes && storedCode.size() != code.size())
             shownCodes->texts.insert(number - 1, QString::fromUtf8(code));
     }
     if (!anyRecord)
-        return Stop::NoRecords;
+        return Status::NoRecords;
     if (shownCodes)
         shownCodes->column = CoorCodeColumn;
-    return insert.Finish() && transaction.Commit() ? Stop::None : Stop::Store;
+    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
 }
 
-Stop ImportCodes(CProjectStore& store, CTextLineReader& reader)
+Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
 {
     CTransaction transaction(store);
     if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CodeEdit")))
-        return Stop::Store;
+        return Status::DatabaseError;
     CBulkInsert insert(store, QStringLiteral("CodeEdit"), {"ID", "ATTR", "SN", "CODE"});
     const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
     QByteArray line;
@@ -120,11 +112,11 @@ Stop ImportCodes(CProjectStore& store, CTextLineReader& reader)
             text = next < 0 ? view.sliced(comma + 1) : view.sliced(comma + 1, next - comma - 1);
         }
         if (!insert.Add(number, {attr, code, text}))
-            return Stop::Store;
+            return Status::DatabaseError;
     }
     if (!anyRecord)
-        return Stop::NoRecords;
-    return insert.Finish() && transaction.Commit() ? Stop::None : Stop::Store;
+        return Status::NoRecords;
+    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
 }
 
 // A saved job as its parser reads it: the lines without trailing blanks, each ended by CR LF.
@@ -146,19 +138,16 @@ QString JobText(CTextLineReader& reader)
 
 // The old job and the new one change in one transaction: a row the database refuses undoes
 // the whole import. A text that gives no record at all changes nothing.
-Stop Stored(CProjectStore& store, const ParsedJob& job)
+Status Stored(CProjectStore& store, const ParsedJob& job)
 {
     if (job.records == 0)
-        return Stop::NoRecords;
-    return StoreParsedJob(store, job) ? Stop::None : Stop::Store;
+        return Status::NoRecords;
+    return StoreParsedJob(store, job) ? Status::Done : Status::DatabaseError;
 }
 
-Stop ImportJob(CProjectStore& store, CTextLineReader& reader)
+Status ImportJob(CProjectStore& store, CTextLineReader& reader)
 {
-    ParsedJob job = ParseMeasJobFile(JobText(reader));
-    if (!job.replaces.contains(QStringLiteral("740Meas")))
-        job.replaces.prepend(QStringLiteral("740Meas"));
-    return Stored(store, job);
+    return Stored(store, ParseMeasJobFile(JobText(reader)));
 }
 
 V2Record V2RecordOfFormat(int formatIndex)
@@ -166,7 +155,7 @@ V2Record V2RecordOfFormat(int formatIndex)
     return V2RecordAt(formatIndex).value_or(V2Record::Meas);
 }
 
-Stop ImportV2(CProjectStore& store, CTextLineReader& reader, int formatIndex)
+Status ImportV2(CProjectStore& store, CTextLineReader& reader, int formatIndex)
 {
     return Stored(store, ParseV2(V2RecordOfFormat(formatIndex), JobText(reader)));
 }
@@ -202,32 +191,25 @@ Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, c
     if (reader.LooksBinary())
         return {Status::NotText};
     ListCellOverlay codes;
-    Stop stop = Stop::None;
+    Status status = Status::Done;
     switch (dataType)
     {
     case ImportType::Code:
-        stop = ImportCodes(store, reader);
+        status = ImportCodes(store, reader);
         break;
     case ImportType::T5:
     case ImportType::T8:
-        stop = ImportJob(store, reader);
+        status = ImportJob(store, reader);
         break;
     case ImportType::V2:
-        stop = ImportV2(store, reader, formatIndex);
+        status = ImportV2(store, reader, formatIndex);
         break;
     default:
-        stop = ImportCoordinates(store, reader, formatIndex, shownCodes ? &codes : nullptr);
+        status = ImportCoordinates(store, reader, formatIndex, shownCodes ? &codes : nullptr);
         break;
     }
-    switch (stop)
-    {
-    case Stop::NoRecords:
-        return {Status::NoRecords};
-    case Stop::Store:
-        return {Status::DatabaseError};
-    case Stop::None:
-        break;
-    }
+    if (status != Status::Done)
+        return {status};
     if (shownCodes)
         *shownCodes = std::move(codes);
     return {};
