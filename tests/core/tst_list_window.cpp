@@ -104,6 +104,19 @@ private slots:
         QCOMPARE(window.RowAtListPosition(11), -1);
         window.ClearSort();
         QCOMPARE(window.RowAtListPosition(7), 7);
+
+        // Without gaps, from a first rowid other than 1: P4 … P12, shown P12 … P4.
+        db.Run({"delete from CoorEdit where ID < 4"});
+        CListWindow dense(db.Store(), DataKind::Coor);
+        QVERIFY(dense.SortBy(0, true));
+        QCOMPARE(Names(dense.Rows(0, 1)), (QStringList{"P12"}));
+        QCOMPARE(dense.ListPositionOf(0), 8);
+        QCOMPARE(dense.ListPositionOf(2), 6);
+        QCOMPARE(dense.ListPositionOf(8), 0);
+        QCOMPARE(dense.ListPositionOf(9), -1);
+        QCOMPARE(dense.RowAtListPosition(0), 8);
+        QCOMPARE(dense.RowAtListPosition(6), 2);
+        QCOMPARE(dense.RowAtListPosition(9), -1);
     }
 
     void alignmentReadsByStartChainage()

@@ -106,6 +106,9 @@ qsizetype CListWindow::ListPositionOf(qsizetype row)
     rowid.BindInteger(1, row + 1);
     if (!rowid.Next())
         return -1;
+    // Without gaps the rows before it in the list are those with a smaller rowid, counted off.
+    if (m_dense)
+        return rowid.Integer(0) - m_firstRowid;
     CEngineStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(m_table));
     before.BindInteger(1, rowid.Integer(0));
     return before.Next() ? before.Integer(0) : -1;
@@ -117,14 +120,24 @@ qsizetype CListWindow::RowAtListPosition(qsizetype position)
         return -1;
     if (!m_sorted || m_kind == DataKind::Alignment)
         return position;
-    CEngineStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?")
-                                        .arg(m_table));
-    rowid.BindInteger(1, position);
-    if (!rowid.Next())
+    const std::optional<qint64> rowid = RowidAtListPosition(position);
+    if (!rowid)
         return -1;
     CEngineStatement row(m_store, QStringLiteral("select pos from %1 where r = ?").arg(OrderTable));
-    row.BindInteger(1, rowid.Integer(0));
+    row.BindInteger(1, *rowid);
     return row.Next() ? row.Integer(0) - 1 : -1;
+}
+
+std::optional<qint64> CListWindow::RowidAtListPosition(qsizetype position)
+{
+    if (m_dense)
+        return m_firstRowid + position;
+    // Rowids with gaps: the engine steps over the rows before it.
+    CEngineStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?").arg(m_table));
+    rowid.BindInteger(1, position);
+    if (!rowid.Next())
+        return std::nullopt;
+    return rowid.Integer(0);
 }
 
 QList<QStringList> CListWindow::Rows(qsizetype first, qsizetype count)

@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <optional>
+
 class CProjectStore;
 
 // A kind's list as the list view needs it: how many rows, and the rows of any window of it,
@@ -36,6 +38,7 @@ public:
 private:
     bool Order(const QString& orderBy);
     void OrderAsListed(); // the list order: the stored one, or the kind's own
+    std::optional<qint64> RowidAtListPosition(qsizetype position); // nothing past the end
     QList<QStringList> OrderedRows(qsizetype first, qsizetype count);
     QList<QStringList> StoredRows(qsizetype first, qsizetype count);
 
