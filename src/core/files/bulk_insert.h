@@ -31,8 +31,8 @@ public:
 
 private:
     QString Statement(int rows) const;
-    bool Queued(qlonglong id, int given);
-    bool Store(CEngineStatement& statement); // binds the waiting rows and runs it // the row's texts are waiting; stores a full batch
+    bool Queued(qlonglong id, int given);   // the row's texts are waiting; stores a full batch
+    bool Store(CEngineStatement& statement); // binds the waiting rows and runs it
 
     CProjectStore& m_store;
     QString m_head; // INSERT INTO … VALUES

@@ -233,9 +233,10 @@ void CProjectStore::ReportFailure(int resultCode, const QString& description)
     if (code == SqliteFull)
         m_reporter->Message(StoreTexts::DiskFull);
     else if (code == SqliteReadOnly)
-        m_reporter->Message(StoreTexts::ReadOnly(WriteObstacle(m_databasePath).isEmpty()
-                                                     ? StoreTexts::FileReadOnly
-                                                     : WriteObstacle(m_databasePath)));
+    {
+        const QString obstacle = WriteObstacle(m_databasePath);
+        m_reporter->Message(StoreTexts::ReadOnly(obstacle.isEmpty() ? StoreTexts::FileReadOnly : obstacle));
+    }
     else
         m_reporter->Message(description);
 }
