@@ -5,7 +5,7 @@
 //
 // usage: bench_download [POINTS] [MERION-SIM]   (default 3000, the merion-sim of this build)
 
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/merion_app.h"
 #include "gui/download/download_dlg.h"
 #include "core/link/com_config.h"
@@ -85,8 +85,8 @@ int main(int argc, char* argv[])
     config.baudRate = 7; // 115200
     SaveComConfig(app.Store(), config);
 
-    app.View()->OnCommand(Command::Download);
-    QPointer<CDownloadDlg> dialog = qobject_cast<CDownloadDlg*>(app.DownloadDialog());
+    app.Commands().Run(Command::Download);
+    QPointer<CDownloadDlg> dialog = qobject_cast<CDownloadDlg*>(app.Transfers().downloadDialog.data());
     QEventLoop loop;
     QObject::connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
     QElapsedTimer timer;

@@ -3,7 +3,7 @@
 // coordinates and scrolls to the end, then times the exit step, which closes the windows,
 // empties the scratch tables and closes the store.
 //   build/bench/bench_exit DATABASE
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/merion_app.h"
 #include "gui/views/plx_view.h"
 #include "core/report/reporter.h"
@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     CMerionApp app(AppOptions{QString::fromLocal8Bit(argv[1]), &reporter, false});
     if (!app.InitInstance())
         return 1;
-    app.View()->OnCommand(Command::ShowCoor);
+    app.Commands().Run(Command::ShowCoor);
     app.View()->scrollToBottom();
     QApplication::processEvents();
     QElapsedTimer timer;

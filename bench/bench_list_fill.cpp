@@ -2,7 +2,7 @@
 // (query, cell texts, model, first paint), how long scrolling to the last row and back takes,
 // and the process's peak memory.
 //   build/bench/bench_list_fill [rows]
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "core/report/reporter.h"
@@ -52,7 +52,7 @@ int main(int argc, char* argv[])
 
     QElapsedTimer timer;
     timer.start();
-    app.View()->OnCommand(Command::ShowCoor);
+    app.Commands().Run(Command::ShowCoor);
     app.View()->viewport()->repaint();
     QApplication::processEvents();
     const qint64 elapsed = timer.elapsed();

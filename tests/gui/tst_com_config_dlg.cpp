@@ -1,4 +1,4 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/merion_app.h"
 #include "gui/link/com_config_dlg.h"
 #include "recording_reporter.h"
@@ -86,7 +86,7 @@ private:
     }
     CComConfigDlg* Open()
     {
-        m_app->View()->OnCommand(Command::CommSettings);
+        m_app->Commands().Run(Command::CommSettings);
         const QList<CComConfigDlg*> dialogs = OpenDialogs();
         return dialogs.size() == 1 ? dialogs.first() : nullptr;
     }

@@ -1,4 +1,4 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/app/qt_translations.h"
@@ -34,9 +34,9 @@ private slots:
         QVERIFY(app.InitInstance());
         app.MainFrame()->show();
 
-        app.View()->OnCommand(Command::CommSettings);
-        app.View()->OnCommand(Command::CommSettings);
-        app.View()->OnCommand(Command::Download);
+        app.Commands().Run(Command::CommSettings);
+        app.Commands().Run(Command::CommSettings);
+        app.Commands().Run(Command::Download);
         QList<QWidget*> dialogs;
         for (QWidget* dialog : VisibleDialogs<CComConfigDlg>())
             dialogs << dialog;
@@ -59,7 +59,7 @@ private slots:
         for (QWidget* dialog : dialogs)
             if (dialog->pos() == QPoint(350, 250))
                 dialog->close();
-        app.View()->OnCommand(Command::CommSettings);
+        app.Commands().Run(Command::CommSettings);
         QList<QPoint> settingsPlaces;
         for (QWidget* dialog : VisibleDialogs<CComConfigDlg>())
             settingsPlaces << dialog->pos();

@@ -1,6 +1,7 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/shell/session.h"
 #include "gui/download/download_dlg.h"
 #include "core/link/serial_port.h"
 #include "core/link/link_texts.h"
@@ -36,7 +37,7 @@ const QString JobFile = QStringLiteral(MERION_TEST_DATA "/t5_job.txt");
 
 CDownloadDlg* OpenDialog(CMerionApp& app)
 {
-    app.View()->OnCommand(Command::Download);
+    app.Commands().Run(Command::Download);
     const QList<CDownloadDlg*> dialogs = VisibleDialogs<CDownloadDlg>();
     return dialogs.isEmpty() ? nullptr : dialogs.last();
 }
@@ -134,11 +135,11 @@ private slots:
         QVERIFY(app.InitInstance());
         CDownloadDlg* dialog = OpenDialog(app);
         QVERIFY(dialog);
-        QCOMPARE(app.CurrentKind(), DataKind::Meas);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Meas);
         QCOMPARE(app.View()->model()->columnCount(), 15);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("下载数据"));
         QCOMPARE(dialog->pos(), QPoint(350, 250));
-        QCOMPARE(app.DownloadDialog(), dialog);
+        QCOMPARE(app.Transfers().downloadDialog.data(), dialog);
 
         auto* instruments = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList"));
         QCOMPARE(instruments->count(), 3);
@@ -164,7 +165,7 @@ private slots:
         QTRY_VERIFY(!first);
         CDownloadDlg* second = OpenDialog(app);
         QVERIFY(second);
-        QCOMPARE(app.DownloadDialog(), second);
+        QCOMPARE(app.Transfers().downloadDialog.data(), second);
         app.ExitInstance();
     }
 
@@ -173,7 +174,7 @@ private slots:
         CRecordingReporter reporter;
         CMerionApp app(Options(reporter));
         QVERIFY(app.InitInstance());
-        app.SetDownloadTypeIndex(3); // left by an earlier dialog
+        app.Transfers().downloadType = 3; // left by an earlier dialog
         CDownloadDlg* dialog = OpenDialog(app);
         auto* instruments = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList"));
         auto* types = dialog->findChild<QComboBox*>(QStringLiteral("downloadTypeList"));
@@ -187,15 +188,15 @@ private slots:
                                        "Plane Alignment Element"}));
         // The shown first type is the one a download parses, not the one left over.
         QCOMPARE(types->currentIndex(), 0);
-        QCOMPARE(app.DownloadTypeIndex(), 0);
-        QCOMPARE(app.CurrentKind(), DataKind::V2Meas);
+        QCOMPARE(app.Transfers().downloadType, 0);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::V2Meas);
         QCOMPARE(app.View()->model()->columnCount(), 23);
 
         types->setCurrentIndex(1);
-        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Coor);
         types->setCurrentIndex(4);
-        QCOMPARE(app.CurrentKind(), DataKind::Alignment);
-        QCOMPARE(app.DownloadTypeIndex(), 4);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Alignment);
+        QCOMPARE(app.Transfers().downloadType, 4);
 
         instruments->setCurrentIndex(1);
         QVERIFY(!types->isEnabled());
@@ -218,12 +219,12 @@ private slots:
         QCOMPARE(TransferButtons(dialog), Buttons::Disabled);
         QCOMPARE(app.View()->RowCount(), 0);
         // The transfer took its data kind when it started: showing the points now changes nothing.
-        app.View()->OnCommand(Command::ShowCoor);
-        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        app.Commands().Run(Command::ShowCoor);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Coor);
 
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, 15000);
         QCOMPARE(reporter.Messages(), QStringList());
-        QCOMPARE(app.CurrentKind(), DataKind::Meas);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Meas);
         QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
         QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
         CPlxView* view = app.View();
@@ -256,7 +257,7 @@ private slots:
         CMerionApp app(ScriptedOptions(reporter, std::make_shared<CScriptedStream>()));
         QVERIFY(app.InitInstance());
         CDownloadDlg* dialog = OpenDialog(app);
-        app.View()->OnCommand(Command::ShowCoor);
+        app.Commands().Run(Command::ShowCoor);
 
         Button(dialog, "rawButton")->click();
         QCOMPARE(TransferButtons(dialog), Buttons::Disabled);

@@ -1,4 +1,4 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/edit/record_edit_dlg.h"
@@ -65,6 +65,7 @@ private:
     CRecordingReporter m_reporter;
     std::unique_ptr<CMerionApp> m_app;
     CPlxView* View() const { return m_app->View(); }
+    CCommandActions& Commands() const { return m_app->Commands(); }
 
     void Seed(const QStringList& statements)
     {
@@ -100,7 +101,7 @@ private slots:
 void TestEditDialogs::addPointDialogStaysOpenForTheNextPoint()
 {
     View()->ShowTable(DataKind::Coor);
-    View()->OnCommand(Command::AddRecord);
+    Commands().Run(Command::AddRecord);
     CRecordEditDlg* dialog = TheDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Add Coor"));
@@ -139,7 +140,7 @@ void TestEditDialogs::editPointDialogIsFilledFromTheRowAndCloses()
           "insert into CoorEdit values (2, 'Import_Data', 'B', '10.000', '20.000', '30.000', '  WALL ')"});
     View()->ShowTable(DataKind::Coor);
     View()->SetRememberedRow(1);
-    View()->OnCommand(Command::EditRecord);
+    Commands().Run(Command::EditRecord);
     CRecordEditDlg* dialog = TheDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Coor Edit"));
@@ -185,7 +186,7 @@ void TestEditDialogs::doubleClickBelowTheLastRowOpensAnEmptyDialogThatCannotSave
 void TestEditDialogs::codeDialogsCarryTheirCaptionsAndLabels()
 {
     View()->ShowTable(DataKind::Code);
-    View()->OnCommand(Command::AddRecord);
+    Commands().Run(Command::AddRecord);
     CRecordEditDlg* add = TheDialog();
     QVERIFY(add);
     QCOMPARE(add->windowTitle(), QStringLiteral("Add Code"));
@@ -198,7 +199,7 @@ void TestEditDialogs::codeDialogsCarryTheirCaptionsAndLabels()
     add->close();
 
     View()->SetRememberedRow(0);
-    View()->OnCommand(Command::EditRecord);
+    Commands().Run(Command::EditRecord);
     CRecordEditDlg* edit = TheDialog();
     QVERIFY(edit);
     QCOMPARE(edit->windowTitle(), QStringLiteral("Code Edit"));
@@ -215,7 +216,7 @@ void TestEditDialogs::codeDialogsCarryTheirCaptionsAndLabels()
 void TestEditDialogs::alignmentDialogCarriesItsNoteAndRowValues()
 {
     View()->ShowTable(DataKind::Alignment);
-    View()->OnCommand(Command::AddRecord);
+    Commands().Run(Command::AddRecord);
     CRecordEditDlg* add = TheDialog();
     QVERIFY(add);
     QCOMPARE(add->windowTitle(), QStringLiteral("道路测量-平面定线"));
@@ -237,7 +238,7 @@ void TestEditDialogs::alignmentDialogCarriesItsNoteAndRowValues()
     add->close();
 
     View()->SetRememberedRow(1);
-    View()->OnCommand(Command::EditRecord);
+    Commands().Run(Command::EditRecord);
     CRecordEditDlg* edit = TheDialog();
     QVERIFY(edit);
     QCOMPARE(edit->SaveButton()->text(), QStringLiteral("Save"));
@@ -258,17 +259,17 @@ void TestEditDialogs::deleteCommandsAskAndRefreshTheList()
           "insert into CoorEdit values (3, 'Import_Data', 'C', '3', '3', '3', '')"});
     View()->ShowTable(DataKind::Coor);
     View()->SetRememberedRow(1);
-    View()->OnCommand(Command::DeleteRecord);
+    Commands().Run(Command::DeleteRecord);
     QCOMPARE(m_reporter.Questions(), QStringList({"Delete <B> ?"}));
     QCOMPARE(View()->DeleteKey(), QStringLiteral("B"));
     QCOMPARE(ListRows(*View()), QStringList({"1|Import_Data|A|1|1|1|", "2|Import_Data|C|3|3|3|"}));
 
     // Nothing remembered: nothing is asked or deleted.
     View()->SetRememberedRow(-1);
-    View()->OnCommand(Command::DeleteRecord);
+    Commands().Run(Command::DeleteRecord);
     QCOMPARE(m_reporter.Questions().size(), 1);
 
-    View()->OnCommand(Command::DeleteAll);
+    Commands().Run(Command::DeleteAll);
     QCOMPARE(m_reporter.Questions().value(1), QStringLiteral("Delete All Records?"));
     QCOMPARE(View()->RowCount(), 0);
     QVERIFY(m_reporter.Messages().isEmpty());
@@ -277,10 +278,10 @@ void TestEditDialogs::deleteCommandsAskAndRefreshTheList()
 void TestEditDialogs::otherListsOpenNoDialog()
 {
     View()->ShowTable(DataKind::Meas);
-    View()->OnCommand(Command::AddRecord);
+    Commands().Run(Command::AddRecord);
     View()->SetRememberedRow(0);
-    View()->OnCommand(Command::EditRecord);
-    View()->OnCommand(Command::DeleteAll);
+    Commands().Run(Command::EditRecord);
+    Commands().Run(Command::DeleteAll);
     QVERIFY(OpenDialogs().isEmpty());
     QVERIFY(m_reporter.Questions().isEmpty());
 }

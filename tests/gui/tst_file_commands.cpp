@@ -1,5 +1,6 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/merion_app.h"
+#include "gui/shell/session.h"
 #include "file_bytes.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<CMerionApp> m_app;
 
     CPlxView& View() { return *m_app->View(); }
+    CCommandActions& Commands() { return m_app->Commands(); }
     QString WriteInput(const QByteArray& bytes)
     {
         QFile file(m_dir.filePath("input.txt"));
@@ -66,7 +68,7 @@ private:
             List(dialog, "format")->setCurrentIndex(format);
             Choose(dialog, path);
         });
-        View().OnCommand(Command::Import);
+        Commands().Run(Command::Import);
     }
 
 private slots:
@@ -102,26 +104,26 @@ private slots:
             seen << QString::number(format->count()) << QString::number(format->isEnabled());
             dialog->reject();
         });
-        View().OnCommand(Command::Import);
+        Commands().Run(Command::Import);
         QCOMPARE(seen, (QStringList{"(1) 坐标数据/(2) 代码数据/(3) T5/T5+/(4) T8/(5) T8 V2",
                                     FileDialogTexts::CoorFormats.join('/'), "1", "(1) ID,Code ", "0", "(1) Meas_Data", "0",
                                     "(1) Meas_Data/(2) Coor_Data/(3) Road Stake Out/(4) X-Sect Measurement/"
                                     "(5) Plain Alignment Element",
                                     "1", "8", "1"}));
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 21); // cancel changes nothing
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 21); // cancel changes nothing
     }
 
     void importShowsTheFileAsRead()
     {
-        m_app->SetCurrentKind(DataKind::Code);
+        m_app->Session().SetCurrentKind(DataKind::Code);
         Import(0, 1, WriteInput("P1, 5 ,6,7, ABC\r\nP2,,,,X\r\n"));
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 21);
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 21);
         // Format (2): the first number is east. The list keeps the code's blanks.
         QCOMPARE(ListRows(View()), (QStringList{"1|Import_Data|P1|6| 5 |7| ABC", "2|Import_Data|P2|0|0|0|X"}));
         QCOMPARE(m_reporter.Messages(), QStringList{});
 
         Import(1, 0, WriteInput("12\r\n12,KERB,extra\r\n"));
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 22);
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 22);
         QCOMPARE(View().model()->columnCount(), 4);
         QCOMPARE(ListRows(View()), (QStringList{"1|Import_Code Data|12|", "2|Import_Code Data|12|KERB"}));
     }
@@ -129,13 +131,13 @@ private slots:
     void importOfAJobShowsItsTable()
     {
         Import(2, 0, WriteInput("A,P1,1.5,2.5,3,\r\n"));
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 74001);
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 74001);
         QCOMPARE(View().model()->columnCount(), 15);
         QCOMPARE(ListRows(View()), QStringList{"1|T5(T8)_Meas_Input-Coor|P1|1.5|2.5|3|||||||||"});
 
         // A version 2 text shows the table of the record kind chosen in the panel.
         Import(4, 3, WriteInput("9,10.5,2.0,-0.25,\r\n"));
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 52003);
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 52003);
         QCOMPARE(ListRows(View()), QStringList{"1|T8_V2_BreakerSurface|10.5|2.0|-0.25"});
     }
 
@@ -146,7 +148,7 @@ private slots:
         View().ShowTable(DataKind::Coor);
 
         WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("list.csv")); });
-        View().OnCommand(Command::ListExport);
+        Commands().Run(Command::ListExport);
         // 序号,列表属性,点名,北坐标(N),东坐标(E),高程(Z),代码 in GBK
         QCOMPARE(FileBytes(m_dir.filePath("list.csv")),
                  QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb5\xe3\xc3\xfb,\xb1\xb1\xd7\xf8\xb1\xea(N),"
@@ -163,14 +165,14 @@ private slots:
                 List(dialog, "format")->setCurrentIndex(7);
                 Choose(dialog, m_dir.filePath(name));
             });
-            View().OnCommand(Command::OutputFile);
+            Commands().Run(Command::OutputFile);
         }
         QCOMPARE(FileBytes(m_dir.filePath("out.txt")), FileBytes(MERION_TEST_DATA "/files/format8_tab.txt"));
         QCOMPARE(FileBytes(m_dir.filePath("out.csv")), QByteArray("5,P1,200.25,100.5,10,TREE\r\n"));
         QCOMPARE(m_reporter.TakeMessages(), QStringList{});
 
         WhenShown<QFileDialog>([this](QFileDialog* dialog) { Choose(dialog, m_dir.filePath("data.txt")); });
-        View().OnCommand(Command::DataExport);
+        Commands().Run(Command::DataExport);
         QCOMPARE(FileBytes(m_dir.filePath("data.txt")), QByteArray("P1,100.5,200.25,10,TREE\r\n"));
         QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::ExportSuccess});
     }
@@ -184,7 +186,7 @@ private slots:
             List(dialog, "separator")->setCurrentIndex(1);
             Choose(dialog, m_dir.filePath("codes.dat"));
         });
-        View().OnCommand(Command::OutputFile);
+        Commands().Run(Command::OutputFile);
         QCOMPARE(FileBytes(m_dir.filePath("codes.dat")), QByteArray("12 KERB\r\n"));
     }
 
@@ -202,7 +204,7 @@ private slots:
             angles->setCurrentIndex(1);
             Choose(dialog, m_dir.filePath("meas.csv"));
         });
-        View().OnCommand(Command::ExportMeasEn);
+        Commands().Run(Command::ExportMeasEn);
         // Decimal degrees: the angles as the list shows them.
         QCOMPARE(FileBytes(m_dir.filePath("meas.csv")),
                  QByteArray("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE\r\nP1,20,10,30,,1.5, 90.5,90,100,100.0000,0.0000,TREE\r\n"));
@@ -213,9 +215,9 @@ private slots:
     {
         m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                   "values (1,'Import_Data','A1','1','2','3','')");
-        m_app->SetCurrentKind(DataKind::Code);
-        View().OnCommand(Command::SdCard);
-        QCOMPARE(NumberOf(m_app->CurrentKind()), 21);
+        m_app->Session().SetCurrentKind(DataKind::Code);
+        Commands().Run(Command::SdCard);
+        QCOMPARE(NumberOf(m_app->Session().CurrentKind()), 21);
         QCOMPARE(View().RowCount(), 1);
         const QList<CSdCardDlg*> dialogs = VisibleDialogs<CSdCardDlg>();
         QCOMPARE(dialogs.size(), 1);

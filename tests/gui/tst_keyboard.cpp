@@ -1,7 +1,8 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/shell/session.h"
 #include "gui/edit/record_edit_dlg.h"
 #include "gui/toolkit/cool_button_list.h"
 #include "gui/views/plx_view.h"
@@ -70,13 +71,14 @@ private:
     CMerionApp& App() const { return m_started.App(); }
     CMainFrame* Frame() const { return App().MainFrame(); }
     CPlxView* View() const { return App().View(); }
+    CCommandActions& Commands() const { return App().Commands(); }
     void Seed(const QStringList& statements) { m_started.Seed(statements); }
     void SeedThreePoints()
     {
         Seed({"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(1,'Manual_Input_Data','P1','10.000','20.000','30.000','C1')",
               "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(2,'Import_Data','P2','11.500','21.500','31.500',' C2 ')",
               "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(3,'Import_Data','P3','12.000','22.000','32.000','C3')"});
-        View()->OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
     }
 
 private slots:
@@ -114,34 +116,34 @@ private slots:
 
         // With the panel hidden, every one of its commands is still a menu item away.
         Frame()->CommandAction(Command::ToggleLeftBar)->trigger();
-        QList<int> panelCommands;
-        QList<int> sent;
+        QList<Command> panelCommands;
+        QList<Command> sent;
         CCommandPanel* panel = Frame()->CommandPanel();
         for (int page = 0; page < panel->PageCount(); ++page)
             for (int button = 0; button < panel->ButtonList(page)->Count(); ++button)
-                if (const int command = panel->ButtonList(page)->CommandOf(button))
+                if (const auto command = Command(panel->ButtonList(page)->CommandOf(button)); command != Command::None)
                 {
                     panelCommands << command;
-                    View()->RegisterCommand(command, [&sent, command] { sent << command; });
+                    Commands().Handle(command, [&sent, command] { sent << command; });
                 }
         QCOMPARE(panelCommands.size(), 8);
-        for (const int command : panelCommands)
+        for (const Command command : panelCommands)
         {
-            QVERIFY2(menuCommands.contains(command), qPrintable(QString::number(command)));
-            menuCommands.value(command)->trigger();
+            QVERIFY2(menuCommands.contains(int(command)), qPrintable(QString::number(int(command))));
+            menuCommands.value(int(command))->trigger();
         }
         QCOMPARE(sent, panelCommands);
     }
 
     void desktopShortcutsRunTheirCommands()
     {
-        QList<int> sent;
-        for (const int command : {Command::Import, Command::OutputFile})
-            View()->RegisterCommand(command, [&sent, command] { sent << command; });
+        QList<Command> sent;
+        for (const Command command : {Command::Import, Command::OutputFile})
+            Commands().Handle(command, [&sent, command] { sent << command; });
         View()->setFocus();
         QTest::keyClick(View(), Qt::Key_E, Qt::ControlModifier);
         QTest::keyClick(View(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(sent, QList<int>({Command::OutputFile, Command::Import}));
+        QCOMPARE(sent, QList<Command>({Command::OutputFile, Command::Import}));
     }
 
     void deleteKeyAsksAndDeletesTheSelectedRow()
@@ -176,7 +178,7 @@ private slots:
         QVERIFY(Frame()->CopyAction()->isEnabled());
 
         // The job list cannot be edited by hand; its rows can still be copied.
-        App().SetCurrentKind(DataKind::Meas);
+        App().Session().SetCurrentKind(DataKind::Meas);
         View()->ShowTable(DataKind::Meas);
         QVERIFY(!Frame()->CommandAction(Command::AddRecord)->isEnabled());
         QVERIFY(!Frame()->CommandAction(Command::DeleteAll)->isEnabled());
@@ -216,8 +218,8 @@ private slots:
 
     void pointDialogWorksFromTheKeyboard()
     {
-        View()->OnCommand(Command::ShowCoor);
-        View()->OnCommand(Command::AddRecord);
+        Commands().Run(Command::ShowCoor);
+        Commands().Run(Command::AddRecord);
         CRecordEditDlg* dialog = OnlyEditDialog();
         QVERIFY(dialog);
         QCOMPARE(FieldNames(dialog->Fields()), QStringList({"name", "north", "east", "height", "code"}));
@@ -250,7 +252,7 @@ private slots:
     {
         SeedThreePoints();
         View()->SetRememberedRow(0);
-        View()->OnCommand(Command::EditRecord);
+        Commands().Run(Command::EditRecord);
         CRecordEditDlg* dialog = OnlyEditDialog();
         QVERIFY(dialog);
         // The name cannot change in an edit: the cursor starts in north and Tab skips the name.
@@ -265,7 +267,7 @@ private slots:
 
         // Esc leaves a point as it was.
         View()->SetRememberedRow(1);
-        View()->OnCommand(Command::EditRecord);
+        Commands().Run(Command::EditRecord);
         dialog = OnlyEditDialog();
         QTest::keyClicks(dialog->focusWidget(), "999");
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Escape);

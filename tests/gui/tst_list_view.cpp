@@ -1,4 +1,4 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/files/shown_list.h"
@@ -26,6 +26,7 @@ private:
     std::unique_ptr<CMerionApp> m_app;
 
     CPlxView& View() { return *m_app->View(); }
+    CCommandActions& Commands() { return m_app->Commands(); }
 
     void ClickHeader(int column)
     {
@@ -78,7 +79,7 @@ private slots:
         m_app->Store().ExecuteSql("insert into CoorEdit values(2,'Manual_Input_Data','B','9','0','0','')");
         m_app->Store().ExecuteSql("insert into CoorEdit values(3,'Manual_Input_Data','C','100.5','0','0','')");
         m_app->Store().ExecuteSql("insert into CoorEdit values(4,'Manual_Input_Data','D','2','0','0','')");
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QCOMPARE(RowCountPane(), QStringLiteral("共 4 行"));
 
         ClickHeader(3);
@@ -86,7 +87,7 @@ private slots:
         QVERIFY(View().horizontalHeader()->isSortIndicatorShown());
         QCOMPARE(View().horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         // What an export writes is the stored order, whatever the view shows.
-        auto rows = ShownRows(*m_app, View());
+        auto rows = ShownRows(m_app->Store(), View());
         QStringList exported;
         while (rows->Next())
             exported << rows->Text(2);
@@ -105,7 +106,7 @@ private slots:
         QCOMPARE(Names(), (QStringList{"D", "C", "B", "A"}));
         ClickHeader(3);
         QCOMPARE(Names(), (QStringList{"D", "B", "A", "C"}));
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QCOMPARE(Names(), (QStringList{"A", "B", "C", "D"}));
         QCOMPARE(m_reporter.Messages(), QStringList{});
     }
@@ -116,14 +117,14 @@ private slots:
         for (int i = 1; i <= 1000; ++i)
             m_app->Store().ExecuteSql(QStringLiteral("insert into CodeEdit values(%1,'Import_Code Data','%1','K%1')").arg(i));
         m_app->Store().ExecuteSql("commit");
-        View().OnCommand(Command::ShowCode);
+        Commands().Run(Command::ShowCode);
         QCOMPARE(RowCountPane(), QStringLiteral("共 1000 行"));
         QCOMPARE(View().RowCount(), 1000);
         // Far rows are read when asked for, whatever was read before.
         QCOMPARE(View().CellText(999, 3), QStringLiteral("K1000"));
         QCOMPARE(View().CellText(0, 3), QStringLiteral("K1"));
         QCOMPARE(View().CellText(500, 2), QStringLiteral("501"));
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QCOMPARE(RowCountPane(), QStringLiteral("共 0 行"));
     }
 
@@ -132,20 +133,20 @@ private slots:
     {
         const QString name = QStringLiteral("测量控制点甲乙丙丁");
         m_app->Store().ExecuteSql(QStringLiteral("insert into CoorEdit values(1,'Manual_Input_Data','%1','1','2','3','')").arg(name));
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QVERIFY(View().columnWidth(2) > 50);
         QVERIFY(View().columnWidth(2) >= View().fontMetrics().horizontalAdvance(name));
         QCOMPARE(View().columnWidth(3), 130); // wide enough already
 
         View().horizontalHeader()->resizeSection(4, 222);
-        View().OnCommand(Command::ShowCode);
+        Commands().Run(Command::ShowCode);
         QCOMPARE(View().columnWidth(3), 150);
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QCOMPARE(View().columnWidth(4), 222);
 
         m_app->ExitInstance();
         Start();
-        View().OnCommand(Command::ShowCoor);
+        Commands().Run(Command::ShowCoor);
         QCOMPARE(View().columnWidth(4), 222);
         QSettings().remove(QStringLiteral("list"));
     }

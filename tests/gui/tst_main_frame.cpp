@@ -1,5 +1,5 @@
 #include "gui/app/app_texts.h"
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
@@ -9,7 +9,7 @@
 #include "core/store/record_set.h"
 #include "core/views/data_kind.h"
 #include "gui/views/list_model.h"
-#include "gui/views/plx_doc.h"
+#include "gui/shell/session.h"
 #include "gui/views/plx_view.h"
 
 #include <QAction>
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(panel->PageTitle(1), QStringLiteral("数据编辑"));
         QCOMPARE(panel->PageTitle(2), QStringLiteral("串口通讯"));
 
-        const QList<std::tuple<int, int, int, QString, QString>> buttons = {
+        const QList<std::tuple<int, int, Command, QString, QString>> buttons = {
             {0, 0, Command::Import, "输入文件", "选择您要读取的文件"},
             {0, 1, Command::OutputFile, "输出文件", "输出文件到磁盘"},
             {0, 2, Command::SdCard, "输出SD卡文件", "保存为SD卡文件"},
@@ -120,15 +120,15 @@ private slots:
             {2, 1, Command::Upload, "上传", "上传"},
             {2, 2, Command::Download, "下载", "下载"},
         };
-        QList<int> sent;
+        QList<Command> sent;
         for (const auto& [page, position, command, label, tip] : buttons)
-            app.View()->RegisterCommand(command, [&sent, command = command] { sent << command; });
-        app.View()->RegisterCommand(0, [&sent] { sent << 0; });
-        QList<int> expected;
+            app.Commands().Handle(command, [&sent, command = command] { sent << command; });
+        app.Commands().Handle(Command::None, [&sent] { sent << Command::None; });
+        QList<Command> expected;
         for (const auto& [page, position, command, label, tip] : buttons)
         {
             CCoolButtonList* list = panel->ButtonList(page);
-            QCOMPARE(list->IndexOfCommand(command), position);
+            QCOMPARE(list->IndexOfCommand(int(command)), position);
             QCOMPARE(list->Label(position), label);
             QCOMPARE(list->ToolTipOf(position), tip);
             QCOMPARE(list->IconOf(position).size(), QSize(30, 30));
@@ -152,7 +152,7 @@ private slots:
         }
         CCoolButtonList* serial = panel->ButtonList(2);
         QTest::mouseClick(serial, Qt::LeftButton, {}, serial->ItemRect(serial->Count() - 1).center());
-        expected << 0;
+        expected << Command::None;
         QCOMPARE(sent, expected);
         app.ExitInstance();
         QVERIFY(reporter.Messages().isEmpty());
@@ -166,13 +166,13 @@ private slots:
         app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000',' C ')");
         CPlxView& view = *app.View();
 
-        app.SetCurrentKind(DataKind::Meas);
-        app.Document().UpdateAllViews();
+        app.Session().SetCurrentKind(DataKind::Meas);
+        app.Session().UpdateViews();
         QCOMPARE(Captions(view).size(), 15);
         QCOMPARE(view.columnWidth(1), 190);
 
-        view.OnCommand(Command::ShowCoor);
-        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        app.Commands().Run(Command::ShowCoor);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Coor);
         QCOMPARE(Captions(view), QStringList({"序号", "列表属性", "点名", "北坐标(N)", "东坐标(E)", "高程(Z)", "代码"}));
         QCOMPARE(view.columnWidth(3), 130);
         QCOMPARE(view.RowCount(), 1);
@@ -181,16 +181,16 @@ private slots:
                  int(Qt::AlignLeft | Qt::AlignVCenter));
         QCOMPARE(view.model()->data(view.model()->index(0, 2), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
 
-        view.OnCommand(Command::ShowCode);
+        app.Commands().Run(Command::ShowCode);
         QCOMPARE(Captions(view).size(), 4);
         QCOMPARE(view.RowCount(), 0);
 
         // The upload kinds show no list at all.
-        app.SetCurrentKind(DataKind::UploadT5);
-        app.Document().UpdateAllViews();
+        app.Session().SetCurrentKind(DataKind::UploadT5);
+        app.Session().UpdateViews();
         QCOMPARE(view.model()->columnCount(), 0);
         // A command nobody handles does nothing.
-        view.OnCommand(Command::ExportV2MeasNe);
+        app.Commands().Run(Command::ExportV2MeasNe);
         app.ExitInstance();
         QVERIFY(reporter.Messages().isEmpty());
     }
@@ -201,7 +201,7 @@ private slots:
         CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
         QVERIFY(app.InitInstance());
         CPlxView& view = *app.View();
-        view.OnCommand(Command::ShowCoor);
+        app.Commands().Run(Command::ShowCoor);
 
         std::unique_ptr<QMenu> below(view.CreateContextMenu(-1));
         QCOMPARE(below->title(), QStringLiteral("列表编辑"));
@@ -215,7 +215,7 @@ private slots:
         for (QAction* action : onRow->actions())
             QVERIFY(action->isEnabled());
 
-        app.SetCurrentKind(DataKind::Meas);
+        app.Session().SetCurrentKind(DataKind::Meas);
         std::unique_ptr<QMenu> meas(view.CreateContextMenu(-1));
         QCOMPARE(meas->title(), QStringLiteral("740测量数据导出"));
         QCOMPARE(meas->actions().size(), 5);
@@ -223,19 +223,19 @@ private slots:
             QVERIFY(!action->isEnabled());
         QCOMPARE(meas->actions()[3]->text(), QStringLiteral("导出 PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE"));
 
-        app.SetCurrentKind(DataKind::V2Meas);
+        app.Session().SetCurrentKind(DataKind::V2Meas);
         std::unique_ptr<QMenu> v2(view.CreateContextMenu(2));
         QCOMPARE(v2->title(), QStringLiteral("520测量数据导出"));
         QCOMPARE(v2->actions().size(), 2);
         QVERIFY(v2->actions()[1]->isEnabled());
 
-        app.SetCurrentKind(DataKind::XSect);
+        app.Session().SetCurrentKind(DataKind::XSect);
         QCOMPARE(view.CreateContextMenu(0), nullptr);
 
         // A menu item sends its command to the view.
-        app.SetCurrentKind(DataKind::Code);
+        app.Session().SetCurrentKind(DataKind::Code);
         int added = 0;
-        view.RegisterCommand(Command::AddRecord, [&added] { ++added; });
+        app.Commands().Handle(Command::AddRecord, [&added] { ++added; });
         std::unique_ptr<QMenu> codes(view.CreateContextMenu(-1));
         codes->actions()[0]->trigger();
         QCOMPARE(added, 1);
@@ -249,9 +249,9 @@ private slots:
         app.MainFrame()->show();
         app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
         CPlxView& view = *app.View();
-        view.OnCommand(Command::ShowCoor);
+        app.Commands().Run(Command::ShowCoor);
         QList<int> editedRows;
-        view.RegisterCommand(Command::EditRecord, [&] { editedRows << view.RememberedRow(); });
+        app.Commands().Handle(Command::EditRecord, [&] { editedRows << view.RememberedRow(); });
         const QRect first = view.visualRect(view.model()->index(0, 2));
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, QPoint(first.center().x(), first.bottom() + 40));

@@ -1,7 +1,7 @@
 #include "core/plan/plan_texts.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/files/file_dialog_texts.h"
@@ -52,6 +52,7 @@ private:
     std::unique_ptr<CMerionApp> m_app;
 
     CPlxView& View() { return *m_app->View(); }
+    CCommandActions& Commands() { return m_app->Commands(); }
     CPlanTab& Plan() { return *m_app->MainFrame()->PlanTab(); }
     CPlanCanvas& Canvas() { return Plan().Canvas(); }
     QPointF PixelOf(int index)
@@ -190,7 +191,7 @@ private slots:
         file.write("Q1,10.0,20.0,1.0,TREE\r\nQ2,north,30.0,1.0,\r\nQ3,40.0,50.0,1.0,\r\n");
         file.close();
         WhenShown<CImportFileDialog>([&file](CImportFileDialog* dialog) { Choose(dialog, file.fileName()); });
-        View().OnCommand(Command::Import);
+        Commands().Run(Command::Import);
         QTRY_COMPARE(Names(Canvas().Data()), QStringList({"Q1", "Q3"}));
         QCOMPARE(Canvas().Data().skipped, 1);
         Canvas().repaint();
@@ -237,7 +238,7 @@ private slots:
             QVERIFY(dialog->nameFilters().contains(FileDialogTexts::DxfFileFilter.Text()));
             Choose(dialog, m_dir.filePath("points.dxf"));
         });
-        View().OnCommand(Command::OutputFile);
+        Commands().Run(Command::OutputFile);
         QFile dxf(m_dir.filePath("points.dxf"));
         QVERIFY(dxf.open(QIODevice::ReadOnly));
         const QByteArray drawing = dxf.readAll();

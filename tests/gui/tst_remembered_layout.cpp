@@ -1,4 +1,4 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
@@ -124,7 +124,7 @@ private slots:
             RememberFolder(&settings, FolderPurpose::SdCard, m_dir.path());
         }
         Run(file, [this](CMerionApp& app) {
-            app.View()->OnCommand(Command::SdCard);
+            app.Commands().Run(Command::SdCard);
             const QList<CSdCardDlg*> dialogs = VisibleDialogs<CSdCardDlg>();
             QCOMPARE(dialogs.size(), 1);
             QCOMPARE(dialogs.first()->findChild<QLineEdit*>(QStringLiteral("folderPath"))->text(), m_dir.path());

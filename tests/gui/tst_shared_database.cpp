@@ -2,7 +2,7 @@
 #include "core/edit/coor_edit.h"
 #include "core/store/project_store.h"
 #include "core/store/record_set.h"
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/files/import_file_dialog.h"
@@ -62,7 +62,7 @@ QString IntegrityOf(const QString& path)
 
 // Shows the import dialog the way the tool bar does, lets it list its folder (and fetch every
 // icon and type it wants), then closes it with Esc.
-void BrowseAndCancelImport(CPlxView& view)
+void BrowseAndCancelImport(CCommandActions& commands)
 {
     bool listed = false;
     auto* timer = new QTimer;
@@ -85,7 +85,7 @@ void BrowseAndCancelImport(CPlxView& view)
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     timer->start();
-    view.OnCommand(Command::Import);
+    commands.Run(Command::Import);
     QVERIFY(listed);
 }
 } // namespace
@@ -119,7 +119,7 @@ private slots:
         app->MainFrame()->show();
         QVERIFY(AddCoor(app->Store(), {"P1", "1", "2", "3", ""}).Succeeded());
 
-        BrowseAndCancelImport(*app->View());
+        BrowseAndCancelImport(app->Commands());
         QVERIFY(OpenFilesNamed(QCoreApplication::applicationPid(), DatabasePath()).contains(DatabasePath() + "-wal"));
 
         QFile points(m_dir.filePath("pts.txt"));

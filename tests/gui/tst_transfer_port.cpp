@@ -1,5 +1,6 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/merion_app.h"
+#include "gui/link/serial_line.h"
 #include "gui/download/download_dlg.h"
 #include "recording_reporter.h"
 #include "core/store/project_store.h"
@@ -39,10 +40,10 @@ private slots:
         QVERIFY(app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','')"));
 
         auto running = std::make_unique<QObject>();
-        QVERIFY(app.ClaimSerialPort(running.get()));
-        QVERIFY(app.ClaimSerialPort(running.get())); // the holder itself may ask again
+        QVERIFY(app.SerialLine().Claim(running.get()));
+        QVERIFY(app.SerialLine().Claim(running.get())); // the holder itself may ask again
 
-        app.View()->OnCommand(Command::Download);
+        app.Commands().Run(Command::Download);
         CDownloadDlg* download = VisibleDialogs<CDownloadDlg>().value(0);
         QVERIFY(download);
         auto* parse = download->findChild<QPushButton*>(QStringLiteral("parseButton"));
@@ -53,7 +54,7 @@ private slots:
         download->findChild<QPushButton*>(QStringLiteral("rawButton"))->click();
         QCOMPARE(reporter.TakeMessages(), QStringList({PortBusy}));
 
-        app.View()->OnCommand(Command::Upload);
+        app.Commands().Run(Command::Upload);
         CUploadDlg* upload = VisibleDialogs<CUploadDlg>().value(0);
         QVERIFY(upload);
         auto* send = upload->findChild<QPushButton*>(QStringLiteral("uploadButton"));
@@ -64,7 +65,7 @@ private slots:
         // A transfer that ends (or whose window goes) lets the port go.
         running.reset();
         QObject next;
-        QVERIFY(app.ClaimSerialPort(&next));
+        QVERIFY(app.SerialLine().Claim(&next));
         QVERIFY(reporter.Messages().isEmpty());
         app.ExitInstance();
     }

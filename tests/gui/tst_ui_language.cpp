@@ -3,7 +3,7 @@
 #include "core/link/link_texts.h"
 #include "file_bytes.h"
 #include "modal_answers.h"
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/ui_language.h"
 #include "gui/views/plx_view.h"
@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(frame.windowTitle(), QStringLiteral("Total Station Post-Processing"));
         QCOMPARE(MenuTitles(frame), (QStringList{"&File", "&Edit", "&Communication", "&View"}));
         // Commands named in English take their key inside the word, as English menus do.
-        QCOMPARE(frame.findChild<QAction*>(QStringLiteral("cmd_%1").arg(Command::Upload))->text(),
+        QCOMPARE(frame.findChild<QAction*>(QStringLiteral("cmd_%1").arg(int(Command::Upload)))->text(),
                  QStringLiteral("&Upload..."));
         QCOMPARE(frame.findChild<QLabel*>(QStringLiteral("messagePane"))->text(), QStringLiteral("For Help, press F1"));
         const QHeaderView* header = frame.findChild<QTableView*>()->horizontalHeader();
@@ -133,7 +133,7 @@ private slots:
         CPlxView& view = *started.App().View();
         view.ShowTable(DataKind::Code);
         WhenShown<QFileDialog>([&folder](QFileDialog* dialog) { Choose(dialog, folder.filePath("codes.csv")); });
-        view.OnCommand(Command::ListExport);
+        started.App().Commands().Run(Command::ListExport);
         // 序号,列表属性,编号,编码
         QCOMPARE(FileBytes(folder.filePath("codes.csv")),
                  QByteArray("\xd0\xf2\xba\xc5,\xc1\xd0\xb1\xed\xca\xf4\xd0\xd4,\xb1\xe0\xba\xc5,\xb1\xe0\xc2\xeb\r\n"));

@@ -1,6 +1,7 @@
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/shell/session.h"
 #include "recording_reporter.h"
 #include "scripted_stream.h"
 #include "simulated_instrument.h"
@@ -34,7 +35,7 @@ QStringList Items(const QComboBox* list)
 CUploadDlg* OpenUploadDialog(CMerionApp& app)
 {
     const QList<CUploadDlg*> before = VisibleDialogs<CUploadDlg>();
-    app.View()->OnCommand(Command::Upload);
+    app.Commands().Run(Command::Upload);
     for (CUploadDlg* dialog : VisibleDialogs<CUploadDlg>())
         if (!before.contains(dialog))
             return dialog;
@@ -88,11 +89,11 @@ private slots:
 
         CUploadDlg* dialog = OpenUploadDialog(app);
         QVERIFY(dialog);
-        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Coor);
         QCOMPARE(app.View()->RowCount(), 1);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("上传数据"));
         QCOMPARE(dialog->pos(), QPoint(350, 250));
-        QCOMPARE(app.UploadDialog(), dialog);
+        QCOMPARE(app.Transfers().uploadDialog.data(), dialog);
         QCOMPARE(Items(Instruments(dialog)), QStringList({"T5/T5+", "T8", "T8 V2"}));
         QCOMPARE(Instruments(dialog)->currentIndex(), 0);
         QCOMPARE(Items(Categories(dialog)), QStringList{"坐标数据"});
@@ -104,22 +105,22 @@ private slots:
         QCOMPARE(Items(Categories(dialog)), QStringList({"坐标数据", "Plane Alignment"}));
         QCOMPARE(Categories(dialog)->currentIndex(), 0);
         Categories(dialog)->setCurrentIndex(1);
-        QCOMPARE(app.UploadCategory(), 1);
-        QCOMPARE(app.CurrentKind(), DataKind::Alignment);
+        QCOMPARE(app.Transfers().uploadCategory, 1);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Alignment);
         QCOMPARE(app.View()->RowCount(), 2);
         QCOMPARE(app.View()->CellText(0, 3), QStringLiteral("0"));
 
         // Another instrument has no alignment: the category, and the list, fall back to the points.
         Instruments(dialog)->setCurrentIndex(CUploadDlg::T8);
         QCOMPARE(Items(Categories(dialog)), QStringList{"坐标数据"});
-        QCOMPARE(app.UploadCategory(), 0);
-        QCOMPARE(app.CurrentKind(), DataKind::Coor);
+        QCOMPARE(app.Transfers().uploadCategory, 0);
+        QCOMPARE(app.Session().CurrentKind(), DataKind::Coor);
         QCOMPARE(app.View()->RowCount(), 1);
 
         // Every command makes another dialog, and the newest is the one the application knows.
         CUploadDlg* second = OpenUploadDialog(app);
         QVERIFY(second && second != dialog);
-        QCOMPARE(app.UploadDialog(), second);
+        QCOMPARE(app.Transfers().uploadDialog.data(), second);
         QVERIFY(fixture.reporter.Messages().isEmpty());
     }
 
@@ -140,7 +141,7 @@ private slots:
         // Three lines take 300 ms; the click returns long before.
         QVERIFY(clicked.elapsed() < 200);
         QVERIFY(!UploadButton(dialog)->isEnabled());
-        QCOMPARE(fixture.app->CurrentKind(), DataKind::UploadT5);
+        QCOMPARE(fixture.app->Session().CurrentKind(), DataKind::UploadT5);
         QTRY_COMPARE_WITH_TIMEOUT(fixture.reporter.Messages(), QStringList{"Upload Complete!"}, 5000);
         QTRY_VERIFY(UploadButton(dialog)->isEnabled());
         QVERIFY(instrument.WaitForFinished());
@@ -162,7 +163,7 @@ private slots:
         Instruments(dialog)->setCurrentIndex(CUploadDlg::T8V2);
         Categories(dialog)->setCurrentIndex(1);
         UploadButton(dialog)->click();
-        QCOMPARE(fixture.app->CurrentKind(), DataKind::UploadV2);
+        QCOMPARE(fixture.app->Session().CurrentKind(), DataKind::UploadV2);
         QTRY_COMPARE_WITH_TIMEOUT(fixture.reporter.Messages(), QStringList{"Upload Complete!"}, 5000);
         QTRY_VERIFY(UploadButton(dialog)->isEnabled());
         QVERIFY(instrument.WaitForFinished());

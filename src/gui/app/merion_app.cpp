@@ -1,25 +1,23 @@
 #include "gui/app/merion_app.h"
 
-#include "gui/app/app_texts.h"
-#include "gui/app/main_frame.h"
-#include "core/link/link_texts.h"
 #include "core/report/reporter.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/transaction.h"
+#include "gui/app/app_texts.h"
+#include "gui/app/main_frame.h"
+#include "gui/link/serial_line.h"
+#include "gui/shell/session.h"
 #include "gui/toolkit/message_box_reporter.h"
-#include "core/views/data_kind.h"
-#include "gui/views/plx_doc.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 
-CMerionApp::CMerionApp(AppOptions options)
-    : m_streams(options.streams), m_showWindow(options.showWindow), m_settings(options.settings),
-      m_currentKind(DataKind::Coor)
+CMerionApp::CMerionApp(AppOptions options) : m_showWindow(options.showWindow)
 {
     if (options.reporter)
         m_reporter = options.reporter;
@@ -29,18 +27,29 @@ CMerionApp::CMerionApp(AppOptions options)
         m_reporter = m_ownReporter.get();
     }
     const QString path = options.databasePath.isEmpty() ? DefaultDatabasePath() : options.databasePath;
-    m_store = std::make_unique<CProjectStore>(path, m_reporter);
+    m_session = std::make_unique<CSession>(std::make_unique<CProjectStore>(path, m_reporter), *m_reporter,
+                                           options.settings);
+    m_line = std::make_unique<CSerialLine>(*m_reporter, options.streams);
 }
 
 CMerionApp::~CMerionApp()
 {
     m_frame.reset();
-    m_document.reset();
+}
+
+CProjectStore& CMerionApp::Store() const
+{
+    return m_session->Store();
 }
 
 CPlxView* CMerionApp::View() const
 {
     return m_frame ? m_frame->View() : nullptr;
+}
+
+CCommandActions& CMerionApp::Commands() const
+{
+    return m_frame->Commands();
 }
 
 bool CMerionApp::InitInstance()
@@ -49,7 +58,7 @@ bool CMerionApp::InitInstance()
     // by a crashed run names a process that no longer lives and does not block. The lock comes
     // before the store: a refused copy must not so much as open the database file, since
     // closing it would drop the running copy's locks and let its journal be deleted.
-    m_instanceLock = std::make_unique<QLockFile>(m_store->DatabasePath() + QStringLiteral(".lock"));
+    m_instanceLock = std::make_unique<QLockFile>(Store().DatabasePath() + QStringLiteral(".lock"));
     m_instanceLock->setStaleLockTime(0);
     // Only a lock held by a living copy refuses the start; a folder where no lock can be made
     // (a read-only one) does not keep the surveyor from the window.
@@ -60,13 +69,13 @@ bool CMerionApp::InitInstance()
         return false;
     }
 
-    m_store->Connect();
+    Store().Connect();
 
-    m_document = std::make_unique<CPlxDoc>();
-    m_frame = std::make_unique<CMainFrame>(*this);
+    m_frame = std::make_unique<CMainFrame>(*m_session, *m_line, m_transfers);
     // The first update shows the seven coordinate columns with no rows.
-    m_document->UpdateAllViews();
-    const bool restored = m_settings && m_frame->RestoreLayout(*m_settings);
+    m_session->UpdateViews();
+    QSettings* settings = m_session->Settings();
+    const bool restored = settings && m_frame->RestoreLayout(*settings);
     if (m_showWindow && restored)
         m_frame->show(); // maximised again if the user left it so
     else if (m_showWindow)
@@ -95,32 +104,21 @@ void CMerionApp::ExitInstance()
             dialogs << window;
     for (const QPointer<QWidget>& dialog : dialogs)
         delete dialog.data();
-    if (m_settings)
-        m_frame->SaveLayout(*m_settings);
+    if (QSettings* settings = m_session->Settings())
+        m_frame->SaveLayout(*settings);
     m_frame.reset();
     // A project opened for reading keeps its lists as they are; otherwise the scratch tables
     // are emptied together, so a full disk is told once and leaves them all as they were.
-    if (m_store->ReadOnlyReason().isEmpty())
+    CProjectStore& store = Store();
+    if (store.ReadOnlyReason().isEmpty())
     {
-        CTransaction clearing(*m_store);
+        CTransaction clearing(store);
         bool cleared = clearing.IsActive();
         for (const QString& table : Schema::ScratchTables())
-            cleared = cleared && m_store->ExecuteSql(QStringLiteral("delete from ") + table);
+            cleared = cleared && store.ExecuteSql(QStringLiteral("delete from ") + table);
         if (cleared)
             clearing.Commit();
     }
-    m_store->Disconnect();
+    store.Disconnect();
     m_instanceLock.reset();
 }
-
-bool CMerionApp::ClaimSerialPort(QObject* transfer)
-{
-    if (m_portHolder && m_portHolder != transfer)
-    {
-        m_reporter->Message(LinkTexts::PortBusy, MessageIcon::Exclamation);
-        return false;
-    }
-    m_portHolder = transfer;
-    return true;
-}
-

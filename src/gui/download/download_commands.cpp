@@ -1,18 +1,17 @@
 #include "gui/download/download_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
-#include "gui/download/download_dlg.h"
-#include "gui/toolkit/modeless.h"
 #include "core/views/data_kind.h"
-#include "gui/views/plx_doc.h"
-#include "gui/views/plx_view.h"
+#include "gui/download/download_dlg.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/session.h"
+#include "gui/toolkit/modeless.h"
 
-void RegisterDownloadCommands(CMerionApp& app, CPlxView& view)
+void RegisterDownloadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
+                              TransferChoices& choices, QStatusBar* statusBar, QWidget& owner)
 {
-    view.RegisterCommand(Command::Download, [&app, &view] {
-        app.SetCurrentKind(DataKind::Meas);
-        app.Document().UpdateAllViews();
-        ShowModelessAt(new CDownloadDlg(app), &view);
+    commands.Handle(Command::Download, [&session, &line, &choices, statusBar, &owner] {
+        session.SetCurrentKind(DataKind::Meas);
+        session.UpdateViews();
+        ShowModelessAt(new CDownloadDlg(session, line, choices, statusBar), &owner);
     });
 }

@@ -1,7 +1,13 @@
 #pragma once
 
-class CMerionApp;
-class CPlxView;
+class CCommandActions;
+class CSerialLine;
+class CSession;
+class QStatusBar;
+class QWidget;
+struct TransferChoices;
 
-// The serial data download (command 57675).
-void RegisterDownloadCommands(CMerionApp& app, CPlxView& view);
+// The serial data download: the list switches to the job's columns and a new download dialog
+// opens over `owner`.
+void RegisterDownloadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
+                              TransferChoices& choices, QStatusBar* statusBar, QWidget& owner);

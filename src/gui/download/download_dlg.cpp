@@ -1,6 +1,5 @@
 #include "gui/download/download_dlg.h"
 
-#include "gui/app/merion_app.h"
 #include "core/download/download_texts.h"
 #include "gui/download/download_dlg_texts.h"
 #include "gui/files/content_blind_listing.h"
@@ -8,13 +7,14 @@
 #include "core/link/com_config.h"
 #include "core/report/reporter.h"
 #include "gui/link/transfer_progress_view.h"
-#include "gui/app/result_report.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
+#include "gui/link/serial_line.h"
+#include "gui/link/transfer_choices.h"
 #include "gui/link/transfer_runner.h"
 #include "gui/toolkit/combo_width.h"
 #include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
-#include "gui/views/plx_doc.h"
-#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -24,8 +24,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
-    : QDialog(parent), m_app(app)
+CDownloadDlg::CDownloadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar,
+                           QWidget* parent)
+    : QDialog(parent), m_session(session), m_line(line), m_choices(choices)
 {
     setWindowTitle(DownloadDlgTexts::Title);
     m_instrumentList = new QComboBox(this);
@@ -54,7 +55,7 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     layout->addWidget(m_rawButton, 1, 2);
     layout->addWidget(cancel, 2, 2);
     layout->addWidget(new QLabel(DownloadDlgTexts::Note, this), 3, 0, 1, 3);
-    m_progress = new CTransferProgressView(app, this);
+    m_progress = new CTransferProgressView(statusBar, this);
     layout->addWidget(m_progress, 4, 0, 1, 3);
 
     connect(m_instrumentList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnInstrumentChanged);
@@ -63,7 +64,7 @@ CDownloadDlg::CDownloadDlg(CMerionApp& app, QWidget* parent)
     connect(m_rawButton, &QPushButton::clicked, this, &CDownloadDlg::StartRawDownload);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    m_app.SetDownloadDialog(this);
+    m_choices.downloadDialog = this;
 }
 
 CDownloadDlg::~CDownloadDlg()
@@ -93,7 +94,7 @@ void CDownloadDlg::OnInstrumentChanged(int position)
         OnDownloadTypeChanged(0);
         return;
     }
-    m_app.Document().UpdateAllViews();
+    m_session.UpdateViews();
 }
 
 void CDownloadDlg::OnDownloadTypeChanged(int position)
@@ -101,9 +102,9 @@ void CDownloadDlg::OnDownloadTypeChanged(int position)
     const std::optional<V2Record> record = V2RecordAt(position);
     if (!record)
         return;
-    m_app.SetDownloadTypeIndex(position);
-    m_app.SetCurrentKind(KindOfV2Record(*record));
-    m_app.Document().UpdateAllViews();
+    m_choices.downloadType = position;
+    m_session.SetCurrentKind(KindOfV2Record(*record));
+    m_session.UpdateViews();
 }
 
 void CDownloadDlg::StartParseDownload()
@@ -122,33 +123,32 @@ void CDownloadDlg::StartRawDownload()
 void CDownloadDlg::Start(bool raw)
 {
     // One transfer at a time on the one port: a refusal changes nothing.
-    CTransferRunner* runner = ClaimPortForTransfer(m_app);
+    CTransferRunner* runner = m_line.ClaimForTransfer();
     if (!runner)
         return;
     m_runner = runner;
     if (!raw)
     {
         if (m_instrument == V2InstrumentPosition)
-            m_app.SetCurrentKind(KindOfV2Record(V2RecordAt(m_app.DownloadTypeIndex()).value_or(V2Record::Meas)));
+            m_session.SetCurrentKind(KindOfV2Record(V2RecordAt(m_choices.downloadType).value_or(V2Record::Meas)));
         else
-            m_app.SetCurrentKind(DataKind::Meas);
-        if (CPlxView* view = m_app.View())
-            view->ClearRows();
+            m_session.SetCurrentKind(DataKind::Meas);
+        m_session.ClearShownRows();
     }
     EnableTransfers(false);
     DownloadRequest request;
-    request.dataKind = m_app.CurrentKind();
-    request.downloadType = m_app.DownloadTypeIndex();
+    request.dataKind = m_session.CurrentKind();
+    request.downloadType = m_choices.downloadType;
     request.raw = raw;
     request.instrument = m_instrument == V2InstrumentPosition ? QStringLiteral("v2")
                                                               : (m_instrument == 1 ? QStringLiteral("t8") : QStringLiteral("t5"));
-    request.config = ReadComConfig(m_app.Store());
+    request.config = ReadComConfig(m_session.Store());
     m_progress->Follow(runner, 0);
     // The received bytes are kept and the rows stored whether or not this window is still
     // open when the transfer ends, so the result goes to the application first.
-    connect(runner, &CTransferRunner::Finished, &m_app,
-            [&app = m_app, dialog = QPointer<CDownloadDlg>(this), request](const TransferResult& result) {
-                const TransferResult finished = FinishDownload(app.Store(), request, result);
+    connect(runner, &CTransferRunner::Finished, &m_session,
+            [&session = m_session, dialog = QPointer<CDownloadDlg>(this), request](const TransferResult& result) {
+                const TransferResult finished = FinishDownload(session.Store(), request, result);
                 if (dialog)
                     dialog->OnTransferFinished(request, finished);
             });
@@ -165,19 +165,19 @@ void CDownloadDlg::OnTransferFinished(const DownloadRequest& request, const Tran
         FinishRawDownload(result);
         return;
     }
-    ReportTransferResult(m_app.Reporter(), result);
+    ReportTransferResult(m_session.Reporter(), result);
     if (result.status != Status::Done)
     {
         EnableTransfers(true);
         // The stored rows are still there: show them again if the list still shows their kind.
-        if (CPlxView* view = m_app.View(); view && !request.raw && m_app.CurrentKind() == request.dataKind)
-            view->ShowTable(request.dataKind);
+        if (!request.raw && m_session.CurrentKind() == request.dataKind)
+            m_session.ShowTable(request.dataKind);
         return;
     }
-    CPlxView* view = m_app.View();
+    CSession& session = m_session;
     close();
-    if (view && !result.received.isEmpty())
-        view->ShowTable(request.dataKind);
+    if (!result.received.isEmpty())
+        session.ShowTable(request.dataKind);
 }
 
 void CDownloadDlg::FinishRawDownload(const TransferResult& result)
@@ -188,17 +188,17 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilter(DownloadDlgTexts::RawFileFilter);
     UseContentBlindListing(&chooser);
-    if (ExecInRememberedFolder(chooser, m_app.Settings(), FolderPurpose::RawDownload) != QDialog::Accepted ||
+    if (ExecInRememberedFolder(chooser, m_session.Settings(), FolderPurpose::RawDownload) != QDialog::Accepted ||
         chooser.selectedFiles().isEmpty())
     {
         // Nothing is lost: the bytes are in downloads/ already; say where.
         if (!result.keptFile.isEmpty())
-            m_app.Reporter().Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
+            m_session.Reporter().Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
         else
         {
             TransferResult unchosen = result;
             unchosen.status = Status::NoFileChosen;
-            ReportTransferResult(m_app.Reporter(), unchosen);
+            ReportTransferResult(m_session.Reporter(), unchosen);
         }
         return;
     }
@@ -206,7 +206,7 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     {
         TransferResult failed = result;
         failed.status = Status::FileNotWritable;
-        ReportTransferResult(m_app.Reporter(), failed);
+        ReportTransferResult(m_session.Reporter(), failed);
     }
 }
 

@@ -5,11 +5,14 @@
 #include <QDialog>
 #include <QPointer>
 
-class CMerionApp;
+class CSerialLine;
+class CSession;
 class CTransferProgressView;
 class CTransferRunner;
 class QComboBox;
 class QPushButton;
+class QStatusBar;
+struct TransferChoices;
 
 // The download dialog: the instrument, and the two ways to take a job from it. The transfer
 // runs on a worker of its own; whatever it shows or changes in the windows and the project
@@ -18,7 +21,8 @@ class CDownloadDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CDownloadDlg(CMerionApp& app, QWidget* parent = nullptr);
+    CDownloadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar,
+                 QWidget* parent = nullptr);
     ~CDownloadDlg() override;
 
     void StartParseDownload();
@@ -35,7 +39,9 @@ private:
     void FinishRawDownload(const TransferResult& result);
     void EnableTransfers(bool enabled);
 
-    CMerionApp& m_app;
+    CSession& m_session;
+    CSerialLine& m_line;
+    TransferChoices& m_choices;
     QPushButton* m_parseButton;
     QPushButton* m_rawButton;
     QComboBox* m_instrumentList;

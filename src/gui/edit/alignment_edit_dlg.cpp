@@ -1,6 +1,7 @@
 #include "gui/edit/alignment_edit_dlg.h"
 
-#include "gui/app/merion_app.h"
+#include "core/store/project_store.h"
+#include "gui/shell/session.h"
 #include "core/edit/alignment_edit.h"
 #include "core/edit/edit_texts.h"
 #include "gui/edit/edit_dialog_texts.h"
@@ -8,8 +9,8 @@
 
 #include <QLineEdit>
 
-CAlignmentEditDlg::CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Alignment, mode, EditDialogTexts::AlignmentCaption, parent),
+CAlignmentEditDlg::CAlignmentEditDlg(CSession& session, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(session, DataKind::Alignment, mode, EditDialogTexts::AlignmentCaption, parent),
       m_sequence(AddField(QStringLiteral("sequence"), EditTexts::Sequence, cells.value(0))),
       m_lineType(AddField(QStringLiteral("lineType"), EditTexts::LineType, cells.value(2))),
       m_startDist(AddField(QStringLiteral("startDist"), EditTexts::StartDist, cells.value(3))),
@@ -24,5 +25,5 @@ Outcome CAlignmentEditDlg::SaveRecord()
 {
     const AlignmentFields element{m_sequence->text(), m_lineType->text(), m_startDist->text(),
                                   m_radius->text(),   m_north->text(),    m_east->text()};
-    return EditMode() == Mode::Add ? AddAlignment(App().Store(), element) : EditAlignment(App().Store(), element);
+    return EditMode() == Mode::Add ? AddAlignment(Session().Store(), element) : EditAlignment(Session().Store(), element);
 }

@@ -11,7 +11,7 @@ class CAlignmentEditDlg : public CRecordEditDlg
     Q_OBJECT
 public:
     // `cells` are the list cells of the row to edit (empty when adding).
-    CAlignmentEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
+    CAlignmentEditDlg(CSession& session, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
 
 protected:
     Outcome SaveRecord() override;

@@ -1,6 +1,7 @@
 #include "gui/edit/code_edit_dlg.h"
 
-#include "gui/app/merion_app.h"
+#include "core/store/project_store.h"
+#include "gui/shell/session.h"
 #include "core/edit/code_edit.h"
 #include "core/edit/edit_texts.h"
 #include "gui/edit/edit_dialog_texts.h"
@@ -8,8 +9,8 @@
 
 #include <QLineEdit>
 
-CCodeEditDlg::CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Code, mode, mode == Mode::Add ? EditDialogTexts::AddCodeCaption : EditDialogTexts::EditCodeCaption,
+CCodeEditDlg::CCodeEditDlg(CSession& session, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(session, DataKind::Code, mode, mode == Mode::Add ? EditDialogTexts::AddCodeCaption : EditDialogTexts::EditCodeCaption,
                      parent),
       m_number(AddField(QStringLiteral("number"), EditTexts::CodeNumber, cells.value(2))),
       m_code(AddField(QStringLiteral("code"), EditTexts::Code, cells.value(3).trimmed()))
@@ -20,5 +21,5 @@ CCodeEditDlg::CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells,
 Outcome CCodeEditDlg::SaveRecord()
 {
     const CodeFields code{m_number->text(), m_code->text()};
-    return EditMode() == Mode::Add ? AddCode(App().Store(), code) : EditCode(App().Store(), code);
+    return EditMode() == Mode::Add ? AddCode(Session().Store(), code) : EditCode(Session().Store(), code);
 }

@@ -10,7 +10,7 @@ class CCodeEditDlg : public CRecordEditDlg
     Q_OBJECT
 public:
     // `cells` are the list cells of the row to edit (empty when adding).
-    CCodeEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
+    CCodeEditDlg(CSession& session, Mode mode, const QStringList& cells, QWidget* parent = nullptr);
 
 protected:
     Outcome SaveRecord() override;

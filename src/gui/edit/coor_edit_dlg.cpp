@@ -1,6 +1,7 @@
 #include "gui/edit/coor_edit_dlg.h"
 
-#include "gui/app/merion_app.h"
+#include "core/store/project_store.h"
+#include "gui/shell/session.h"
 #include "core/edit/coor_edit.h"
 #include "core/edit/edit_texts.h"
 #include "gui/edit/edit_dialog_texts.h"
@@ -17,8 +18,8 @@ QString NumberOf(CRecordEditDlg::Mode mode, const QStringList& cells, int column
 }
 } // namespace
 
-CCoorEditDlg::CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells, QWidget* parent)
-    : CRecordEditDlg(app, DataKind::Coor, mode, mode == Mode::Add ? EditDialogTexts::AddCoorCaption : EditDialogTexts::EditCoorCaption,
+CCoorEditDlg::CCoorEditDlg(CSession& session, Mode mode, const QStringList& cells, QWidget* parent)
+    : CRecordEditDlg(session, DataKind::Coor, mode, mode == Mode::Add ? EditDialogTexts::AddCoorCaption : EditDialogTexts::EditCoorCaption,
                      parent),
       m_name(AddField(QStringLiteral("name"), EditTexts::PointName, cells.value(2))),
       m_north(AddField(QStringLiteral("north"), EditTexts::North, NumberOf(mode, cells, 3))),
@@ -33,5 +34,5 @@ CCoorEditDlg::CCoorEditDlg(CMerionApp& app, Mode mode, const QStringList& cells,
 Outcome CCoorEditDlg::SaveRecord()
 {
     const CoorFields point{m_name->text(), m_north->text(), m_east->text(), m_height->text(), m_code->text()};
-    return EditMode() == Mode::Add ? AddCoor(App().Store(), point) : EditCoor(App().Store(), point);
+    return EditMode() == Mode::Add ? AddCoor(Session().Store(), point) : EditCoor(Session().Store(), point);
 }

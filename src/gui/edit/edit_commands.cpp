@@ -1,8 +1,8 @@
 #include "gui/edit/edit_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
 #include "gui/edit/alignment_edit_dlg.h"
 #include "gui/edit/code_edit_dlg.h"
 #include "gui/edit/coor_edit_dlg.h"
@@ -24,48 +24,48 @@ QStringList CellsOf(const CPlxView& view, int row, DataKind kind)
     return cells;
 }
 
-void OpenDialog(CMerionApp& app, CPlxView& view, Mode mode)
+void OpenDialog(CSession& session, CPlxView& view, Mode mode)
 {
-    const DataKind kind = app.CurrentKind();
+    const DataKind kind = session.CurrentKind();
     if (!IsEditableKind(kind))
         return;
     // Editing below the last row finds no cells: the dialog opens empty and cannot save.
     const QStringList cells = mode == Mode::Edit ? CellsOf(view, view.RememberedRow(), kind) : QStringList();
     CRecordEditDlg* dialog = nullptr;
     if (kind == DataKind::Coor)
-        dialog = new CCoorEditDlg(app, mode, cells, &view);
+        dialog = new CCoorEditDlg(session, mode, cells, &view);
     else if (kind == DataKind::Code)
-        dialog = new CCodeEditDlg(app, mode, cells, &view);
+        dialog = new CCodeEditDlg(session, mode, cells, &view);
     else
-        dialog = new CAlignmentEditDlg(app, mode, cells, &view);
+        dialog = new CAlignmentEditDlg(session, mode, cells, &view);
     ShowModelessAt(dialog, &view);
 }
 
-void DeleteRemembered(CMerionApp& app, CPlxView& view)
+void DeleteRemembered(CSession& session, CPlxView& view)
 {
-    const DataKind kind = app.CurrentKind();
+    const DataKind kind = session.CurrentKind();
     const int row = view.RememberedRow();
     if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
         return;
     view.SetDeleteKey(view.CellText(row, kind == DataKind::Alignment ? 0 : 2));
-    const Outcome outcome = DeleteRecord(app.Store(), kind, view.DeleteKey(), app.Reporter());
-    ReportOutcome(app.Reporter(), outcome);
+    const Outcome outcome = DeleteRecord(session.Store(), kind, view.DeleteKey(), session.Reporter());
+    ReportOutcome(session.Reporter(), outcome);
     if (outcome.status != Status::Cancelled)
-        view.ShowTable(kind);
+        session.ShowTable(kind);
 }
 
-void DeleteEverything(CMerionApp& app, CPlxView& view)
+void DeleteEverything(CSession& session)
 {
-    const DataKind kind = app.CurrentKind();
-    if (DeleteAllRecords(app.Store(), kind, app.Reporter()).status != Status::Cancelled)
-        view.ShowTable(kind);
+    const DataKind kind = session.CurrentKind();
+    if (DeleteAllRecords(session.Store(), kind, session.Reporter()).status != Status::Cancelled)
+        session.ShowTable(kind);
 }
 } // namespace
 
-void RegisterEditCommands(CMerionApp& app, CPlxView& view)
+void RegisterEditCommands(CCommandActions& commands, CSession& session, CPlxView& list)
 {
-    view.RegisterCommand(Command::AddRecord, [&app, &view] { OpenDialog(app, view, Mode::Add); });
-    view.RegisterCommand(Command::EditRecord, [&app, &view] { OpenDialog(app, view, Mode::Edit); });
-    view.RegisterCommand(Command::DeleteRecord, [&app, &view] { DeleteRemembered(app, view); });
-    view.RegisterCommand(Command::DeleteAll, [&app, &view] { DeleteEverything(app, view); });
+    commands.Handle(Command::AddRecord, [&session, &list] { OpenDialog(session, list, Mode::Add); });
+    commands.Handle(Command::EditRecord, [&session, &list] { OpenDialog(session, list, Mode::Edit); });
+    commands.Handle(Command::DeleteRecord, [&session, &list] { DeleteRemembered(session, list); });
+    commands.Handle(Command::DeleteAll, [&session] { DeleteEverything(session); });
 }

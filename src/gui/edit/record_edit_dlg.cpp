@@ -1,9 +1,8 @@
 #include "gui/edit/record_edit_dlg.h"
 
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
 #include "gui/edit/edit_dialog_texts.h"
-#include "gui/views/plx_view.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -12,8 +11,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-CRecordEditDlg::CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent)
-    : QDialog(parent), m_app(app), m_kind(kind), m_mode(mode), m_layout(new QVBoxLayout(this)),
+CRecordEditDlg::CRecordEditDlg(CSession& session, DataKind kind, Mode mode, const QString& caption, QWidget* parent)
+    : QDialog(parent), m_session(session), m_kind(kind), m_mode(mode), m_layout(new QVBoxLayout(this)),
       m_fields(new QFormLayout), m_save(new QPushButton(EditDialogTexts::SaveLabel, this)),
       m_cancel(new QPushButton(EditDialogTexts::CancelLabel, this))
 {
@@ -81,11 +80,10 @@ void CRecordEditDlg::AddNote(const QString& text)
 void CRecordEditDlg::OnSave()
 {
     const Outcome outcome = SaveRecord();
-    ReportOutcome(m_app.Reporter(), outcome);
+    ReportOutcome(m_session.Reporter(), outcome);
     if (!outcome.Succeeded())
         return; // the dialog stays open with what was typed
-    if (CPlxView* view = m_app.View())
-        view->ShowTable(m_kind);
+    m_session.ShowTable(m_kind);
     // Adding stays open, values kept, ready for the next record.
     if (m_mode == Mode::Edit)
         close();

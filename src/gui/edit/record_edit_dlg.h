@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-class CMerionApp;
+class CSession;
 class QFormLayout;
 class QLineEdit;
 class QPushButton;
@@ -32,7 +32,7 @@ public slots:
 
 protected:
     // `kind` is the list shown after a successful save.
-    CRecordEditDlg(CMerionApp& app, DataKind kind, Mode mode, const QString& caption, QWidget* parent);
+    CRecordEditDlg(CSession& session, DataKind kind, Mode mode, const QString& caption, QWidget* parent);
 
     // A labelled text box, named `objectName`; its label is the field name and a colon.
     QLineEdit* AddField(const QString& objectName, const QString& fieldName, const QString& text);
@@ -41,12 +41,12 @@ protected:
     // Runs the core operation of this dialog in its mode.
     virtual Outcome SaveRecord() = 0;
 
-    CMerionApp& App() const { return m_app; }
+    CSession& Session() const { return m_session; }
 
     void showEvent(QShowEvent* event) override;
 
 private:
-    CMerionApp& m_app;
+    CSession& m_session;
     DataKind m_kind;
     Mode m_mode;
     QVBoxLayout* m_layout;

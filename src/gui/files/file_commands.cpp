@@ -1,8 +1,9 @@
 #include "gui/files/file_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
+#include "core/store/project_store.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
 #include "gui/files/file_dialog_texts.h"
@@ -15,7 +16,6 @@
 #include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
 #include "gui/views/list_model.h"
-#include "gui/views/plx_doc.h"
 #include "gui/views/plx_view.h"
 
 namespace
@@ -30,72 +30,73 @@ QStringList FileCaptions(const CPlxView& view)
     return captions;
 }
 
-void Import(CMerionApp& app, CPlxView& view)
+void Import(CSession& session, CPlxView& view)
 {
     CImportFileDialog dialog(view.window());
-    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Import) != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Import) != QDialog::Accepted)
         return;
     const DataKind kind = ImportKindOf(dialog.DataType());
     view.ClearRows();
-    app.SetCurrentKind(kind);
-    app.Document().UpdateAllViews();
+    session.SetCurrentKind(kind);
+    session.UpdateViews();
     ListCellOverlay shownCodes;
     const Outcome outcome =
-        ImportFile(app.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &shownCodes);
-    ReportOutcome(app.Reporter(), outcome);
+        ImportFile(session.Store(), dialog.DataType(), dialog.FormatIndex(), dialog.SelectedPath(), &shownCodes);
+    ReportOutcome(session.Reporter(), outcome);
     // Points show their codes as the file gave them; a version 2 text shows the kind it
     // filled; everything else, and a table the import left as it was, what the table holds.
     if (outcome.Succeeded() && dialog.DataType() == ImportType::V2)
-        view.ShowTable(ImportedKindOf(dialog.DataType(), dialog.FormatIndex()));
+        session.ShowTable(ImportedKindOf(dialog.DataType(), dialog.FormatIndex()));
     else
         view.Fill(kind);
     if (outcome.Succeeded() && !shownCodes.IsEmpty())
         view.ShowOverlay(std::move(shownCodes));
 }
 
-void ListExport(CMerionApp& app, CPlxView& view)
+void ListExport(CSession& session, CPlxView& view)
 {
-    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
+    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ReportOutcome(app.Reporter(), ExportList(path, FileCaptions(view), *ShownRows(app, view)));
+        ReportOutcome(session.Reporter(), ExportList(path, FileCaptions(view), *ShownRows(session.Store(), view)));
 }
 
-void OutputFile(CMerionApp& app, CPlxView& view)
+void OutputFile(CSession& session, CPlxView& view)
 {
-    const DataKind kind = app.CurrentKind();
+    const DataKind kind = session.CurrentKind();
     if (kind == DataKind::Coor)
-        view.ShowTable(DataKind::Coor);
+        session.ShowTable(DataKind::Coor);
     COutputFileDialog dialog(kind, view.window());
-    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Export) != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted)
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
-        ReportOutcome(app.Reporter(), ExportPointsDxf(app.Store(), dialog.SelectedPath()));
+        ReportOutcome(session.Reporter(), ExportPointsDxf(session.Store(), dialog.SelectedPath()));
         return;
     }
-    ReportOutcome(app.Reporter(), ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),
-                                                   *ShownRows(app, view), dialog.SeparatorIndex(), dialog.FormatIndex()));
+    ReportOutcome(session.Reporter(),
+                  ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),
+                                   *ShownRows(session.Store(), view), dialog.SeparatorIndex(), dialog.FormatIndex()));
 }
 
-void DataExport(CMerionApp& app, CPlxView& view)
+void DataExport(CSession& session, CPlxView& view)
 {
-    const DataKind kind = app.CurrentKind();
+    const DataKind kind = session.CurrentKind();
     if (!HasDataExport(kind))
         return;
-    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
-        ReportOutcome(app.Reporter(), ExportData(path, kind, *ShownRows(app, view)));
+        ReportOutcome(session.Reporter(), ExportData(path, kind, *ShownRows(session.Store(), view)));
 }
 } // namespace
 
-void RegisterFileCommands(CMerionApp& app, CPlxView& view)
+void RegisterFileCommands(CCommandActions& commands, CSession& session, CPlxView& list)
 {
-    view.RegisterCommand(Command::Import, [&app, &view] { Import(app, view); });
-    view.RegisterCommand(Command::ListExport, [&app, &view] { ListExport(app, view); });
-    view.RegisterCommand(Command::OutputFile, [&app, &view] { OutputFile(app, view); });
-    view.RegisterCommand(Command::DataExport, [&app, &view] { DataExport(app, view); });
-    view.RegisterCommand(Command::SdCard, [&app, &view] {
-        view.ShowTable(DataKind::Coor);
-        ShowModelessAt(new CSdCardDlg(app), &view);
+    commands.Handle(Command::Import, [&session, &list] { Import(session, list); });
+    commands.Handle(Command::ListExport, [&session, &list] { ListExport(session, list); });
+    commands.Handle(Command::OutputFile, [&session, &list] { OutputFile(session, list); });
+    commands.Handle(Command::DataExport, [&session, &list] { DataExport(session, list); });
+    commands.Handle(Command::SdCard, [&session, &list] {
+        session.ShowTable(DataKind::Coor);
+        ShowModelessAt(new CSdCardDlg(session), &list);
     });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-class CMerionApp;
+class CCommandActions;
 class CPlxView;
+class CSession;
 
-// Text import (57645), list export (171), output file (57610), data export (32790) and the
-// SD-card files (57647).
-void RegisterFileCommands(CMerionApp& app, CPlxView& view);
+// Text import, list export, output file, data export and the SD-card files: they read and write
+// what the list shows.
+void RegisterFileCommands(CCommandActions& commands, CSession& session, CPlxView& list);

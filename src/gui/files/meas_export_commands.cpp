@@ -1,8 +1,9 @@
 #include "gui/files/meas_export_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
+#include "core/store/project_store.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
 #include "gui/files/meas_export_file_dialog.h"
 #include "gui/files/file_dialog_texts.h"
 #include "core/files/meas_export.h"
@@ -13,29 +14,29 @@
 
 namespace
 {
-void ShortExport(CMerionApp& app, CPlxView& view, ShortMeasLayout layout)
+void ShortExport(CSession& session, CPlxView& view, ShortMeasLayout layout)
 {
     // Only the job list has these columns; the commands are offered for nothing else.
-    if (app.CurrentKind() != DataKind::Meas)
+    if (session.CurrentKind() != DataKind::Meas)
         return;
-    const QString path = AskSavePath(view, app.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
     {
-        const auto rows = ShownRows(app, view);
-        ReportOutcome(app.Reporter(),
+        const auto rows = ShownRows(session.Store(), view);
+        ReportOutcome(session.Reporter(),
                       ExportMeasLines(
                           path, [&](const MeasLineSink& sink) { ShortMeasLines(layout, *rows, sink); }, rows.get()));
     }
 }
 
-void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder order)
+void FullExport(CSession& session, CPlxView& view, DataKind kind, CoordinateOrder order)
 {
-    if (app.CurrentKind() != kind)
+    if (session.CurrentKind() != kind)
         return;
     CMeasExportFileDialog dialog(view.window());
-    if (ExecInRememberedFolder(dialog, app.Settings(), FolderPurpose::Export) != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted)
         return;
-    const auto rows = ShownRows(app, view);
+    const auto rows = ShownRows(session.Store(), view);
     const AngleStyle angles = dialog.Angles();
     const Outcome outcome = ExportMeasLines(
         dialog.SelectedPath(),
@@ -46,21 +47,21 @@ void FullExport(CMerionApp& app, CPlxView& view, DataKind kind, CoordinateOrder 
                 FullV2MeasLines(*rows, order, angles, sink);
         },
         rows.get());
-    ReportOutcome(app.Reporter(), outcome);
+    ReportOutcome(session.Reporter(), outcome);
 }
 } // namespace
 
-void RegisterMeasExportCommands(CMerionApp& app, CPlxView& view)
+void RegisterMeasExportCommands(CCommandActions& commands, CSession& session, CPlxView& list)
 {
-    const auto shortExport = [&app, &view](int command, ShortMeasLayout layout) {
-        view.RegisterCommand(command, [&app, &view, layout] { ShortExport(app, view, layout); });
+    const auto shortExport = [&](Command command, ShortMeasLayout layout) {
+        commands.Handle(command, [&session, &list, layout] { ShortExport(session, list, layout); });
     };
     shortExport(Command::ExportAngle, ShortMeasLayout::Angle);
     shortExport(Command::ExportHd, ShortMeasLayout::Hd);
     shortExport(Command::ExportSd, ShortMeasLayout::Sd);
 
-    const auto fullExport = [&app, &view](int command, DataKind kind, CoordinateOrder order) {
-        view.RegisterCommand(command, [&app, &view, kind, order] { FullExport(app, view, kind, order); });
+    const auto fullExport = [&](Command command, DataKind kind, CoordinateOrder order) {
+        commands.Handle(command, [&session, &list, kind, order] { FullExport(session, list, kind, order); });
     };
     fullExport(Command::ExportMeasEn, DataKind::Meas, CoordinateOrder::EastNorth);
     fullExport(Command::ExportMeasNe, DataKind::Meas, CoordinateOrder::NorthEast);

@@ -1,7 +1,6 @@
 #include "gui/files/sdcard_dlg.h"
 
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
+#include "gui/shell/result_report.h"
 #include "core/files/files_texts.h"
 #include "gui/files/file_dialog_texts.h"
 #include "core/files/sdcard_files.h"
@@ -9,7 +8,8 @@
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
 #include "gui/toolkit/remembered_folder.h"
-#include "gui/views/plx_view.h"
+#include "gui/shell/session.h"
+#include "core/store/project_store.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -19,8 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
-    : QDialog(parent), m_app(app), m_rememberedFolder(RememberedFolder(app.Settings(), FolderPurpose::SdCard))
+CSdCardDlg::CSdCardDlg(CSession& session, QWidget* parent)
+    : QDialog(parent), m_session(session), m_rememberedFolder(RememberedFolder(session.Settings(), FolderPurpose::SdCard))
 {
     setWindowTitle(FileDialogTexts::SdCardTitle);
 
@@ -68,8 +68,7 @@ CSdCardDlg::CSdCardDlg(CMerionApp& app, QWidget* parent)
 
     // Both instruments take the same job files; the list shows what will be written.
     connect(m_instrument, &QComboBox::currentIndexChanged, this, [this] {
-        if (CPlxView* view = m_app.View())
-            view->ShowTable(DataKind::Coor);
+        m_session.ShowTable(DataKind::Coor);
     });
     connect(browse, &QPushButton::clicked, this, &CSdCardDlg::OnBrowse);
     connect(save, &QPushButton::clicked, this, &CSdCardDlg::OnSave);
@@ -82,10 +81,10 @@ void CSdCardDlg::OnBrowse()
     picker.setFileMode(QFileDialog::Directory);
     picker.setOption(QFileDialog::ShowDirsOnly);
     UseContentBlindListing(&picker);
-    const bool accepted = ExecInRememberedFolder(picker, m_app.Settings(), FolderPurpose::SdCard) == QDialog::Accepted;
+    const bool accepted = ExecInRememberedFolder(picker, m_session.Settings(), FolderPurpose::SdCard) == QDialog::Accepted;
     const QString folder = accepted ? picker.selectedFiles().value(0) : QString();
     if (folder.isEmpty())
-        m_app.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
+        m_session.Reporter().Message(FilesTexts::CannotSelectPath, MessageIcon::Exclamation);
     else
         m_rememberedFolder = folder;
     m_folderPath->setText(m_rememberedFolder);
@@ -94,8 +93,8 @@ void CSdCardDlg::OnBrowse()
 void CSdCardDlg::OnSave()
 {
     const Outcome outcome =
-        WriteSdCardJob(m_app.Store(), m_folderPath->text(), m_folderName->text(), m_job->currentIndex());
-    ReportOutcome(m_app.Reporter(), outcome);
+        WriteSdCardJob(m_session.Store(), m_folderPath->text(), m_folderName->text(), m_job->currentIndex());
+    ReportOutcome(m_session.Reporter(), outcome);
     if (outcome.Succeeded())
         accept();
 }

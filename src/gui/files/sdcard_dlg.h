@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class CMerionApp;
+class CSession;
 class QComboBox;
 class QLineEdit;
 
@@ -12,13 +12,13 @@ class CSdCardDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CSdCardDlg(CMerionApp& app, QWidget* parent = nullptr);
+    explicit CSdCardDlg(CSession& session, QWidget* parent = nullptr);
 
 private:
     void OnBrowse();
     void OnSave();
 
-    CMerionApp& m_app;
+    CSession& m_session;
     QComboBox* m_instrument;
     QLineEdit* m_folderPath;
     QLineEdit* m_folderName;

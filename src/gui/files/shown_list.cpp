@@ -1,6 +1,5 @@
 #include "gui/files/shown_list.h"
 
-#include "gui/app/merion_app.h"
 #include "gui/files/content_blind_listing.h"
 #include "gui/toolkit/remembered_folder.h"
 #include "gui/views/list_model.h"
@@ -8,15 +7,15 @@
 
 #include <QFileDialog>
 
-std::unique_ptr<IListRows> ShownRows(CMerionApp& app, const CPlxView& view)
+std::unique_ptr<IListRows> ShownRows(CProjectStore& store, const CPlxView& view)
 {
     const CListModel& model = view.Model();
-    return std::make_unique<CListReader>(app.Store(), model.ShownKind(), &model.Overlay());
+    return std::make_unique<CListReader>(store, model.ShownKind(), &model.Overlay());
 }
 
-QString AskSavePath(CPlxView& view, QSettings* settings, const QString& filter, const QString& suffix)
+QString AskSavePath(QWidget& over, QSettings* settings, const QString& filter, const QString& suffix)
 {
-    QFileDialog dialog(view.window());
+    QFileDialog dialog(over.window());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);

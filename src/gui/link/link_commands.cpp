@@ -1,13 +1,10 @@
 #include "gui/link/link_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
 #include "gui/link/com_config_dlg.h"
+#include "gui/shell/command_actions.h"
 #include "gui/toolkit/modeless.h"
-#include "gui/views/plx_view.h"
 
-void RegisterLinkCommands(CMerionApp& app, CPlxView& view)
+void RegisterLinkCommands(CCommandActions& commands, CProjectStore& store, QWidget& owner)
 {
-    view.RegisterCommand(Command::CommSettings,
-                         [&app, &view] { ShowModelessAt(new CComConfigDlg(app.Store()), &view); });
+    commands.Handle(Command::CommSettings, [&store, &owner] { ShowModelessAt(new CComConfigDlg(store), &owner); });
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-class CMerionApp;
-class CPlxView;
+class CCommandActions;
+class CProjectStore;
+class QWidget;
 
-// The serial settings command (57614) of the command panel.
-void RegisterLinkCommands(CMerionApp& app, CPlxView& view);
+// The serial settings command of the command panel: its dialog opens over `owner`.
+void RegisterLinkCommands(CCommandActions& commands, CProjectStore& store, QWidget& owner);

@@ -1,7 +1,5 @@
 #include "gui/link/transfer_progress_view.h"
 
-#include "gui/app/main_frame.h"
-#include "gui/app/merion_app.h"
 #include "gui/link/transfer_runner.h"
 #include "gui/link/transfer_texts.h"
 
@@ -21,8 +19,8 @@ QString ProgressText(const TransferProgress& progress)
     return TransferTexts::SentWithTimeLeft(progress.lines, progress.total, left);
 }
 
-CTransferProgressView::CTransferProgressView(CMerionApp& app, QWidget* parent)
-    : QWidget(parent), m_app(app), m_bar(new QProgressBar(this)), m_text(new QLabel(this))
+CTransferProgressView::CTransferProgressView(QStatusBar* statusBar, QWidget* parent)
+    : QWidget(parent), m_statusBar(statusBar), m_bar(new QProgressBar(this)), m_text(new QLabel(this))
 {
     m_bar->setObjectName(QStringLiteral("progressBar"));
     m_text->setObjectName(QStringLiteral("progressText"));
@@ -58,8 +56,8 @@ void CTransferProgressView::Show(const TransferProgress& progress)
 void CTransferProgressView::End()
 {
     setVisible(false);
-    if (CMainFrame* frame = m_app.MainFrame())
-        frame->statusBar()->clearMessage();
+    if (m_statusBar)
+        m_statusBar->clearMessage();
 }
 
 QString CTransferProgressView::Text() const
@@ -70,6 +68,6 @@ QString CTransferProgressView::Text() const
 void CTransferProgressView::SetText(const QString& text)
 {
     m_text->setText(text);
-    if (CMainFrame* frame = m_app.MainFrame())
-        frame->statusBar()->showMessage(text);
+    if (m_statusBar)
+        m_statusBar->showMessage(text);
 }

@@ -2,12 +2,13 @@
 
 #include "core/link/transfer.h"
 
+#include <QPointer>
 #include <QWidget>
 
-class CMerionApp;
 class CTransferRunner;
 class QLabel;
 class QProgressBar;
+class QStatusBar;
 
 // A transfer's progress in its dialog (a bar and a line of text) and in the main window's
 // status bar.
@@ -15,7 +16,8 @@ class CTransferProgressView : public QWidget
 {
     Q_OBJECT
 public:
-    CTransferProgressView(CMerionApp& app, QWidget* parent);
+    // `statusBar`: the main window's, which shows the line of text too; nullptr: none.
+    CTransferProgressView(QStatusBar* statusBar, QWidget* parent);
 
     void Begin(int total); // total lines of an upload; 0 for a download (bar shows activity)
     // Begins and shows every progress event of `runner`.
@@ -29,7 +31,7 @@ public:
 private:
     void SetText(const QString& text);
 
-    CMerionApp& m_app;
+    QPointer<QStatusBar> m_statusBar;
     QProgressBar* m_bar;
     QLabel* m_text;
 };

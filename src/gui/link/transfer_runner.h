@@ -1,20 +1,13 @@
 #pragma once
 
 #include "core/link/transfer.h"
+#include "gui/shell/worker.h"
 
-#include <QObject>
-
-#include <atomic>
 #include <functional>
-#include <memory>
 
-class QThread;
-
-// Runs one transfer on a worker thread that owns its serial port from open to close. The
-// window hears of it only through queued signals: progress while it runs, one result at the
-// end. Cancel only raises the flag; the worker ends within one poll. The runner deletes itself
-// once the worker is done, so a dialog may go at any moment without waiting for it.
-class CTransferRunner : public QObject
+// Runs one transfer on a worker that owns its serial port from open to close: progress while
+// it runs, one result at the end.
+class CTransferRunner : public CWorker
 {
     Q_OBJECT
 public:
@@ -23,10 +16,9 @@ public:
 
     // `streams` makes the worker's line; empty: a serial port.
     CTransferRunner(QObject* parent, StreamFactory streams);
-    ~CTransferRunner() override; // only at the program's end can a worker still run: it is stopped
+    ~CTransferRunner() override; // only at the program's end can a transfer still run: it is stopped
 
     void Start(Job job);
-    void Cancel();
 
 signals:
     void Progressed(const TransferProgress& progress);
@@ -34,12 +26,4 @@ signals:
 
 private:
     StreamFactory m_streams;
-    QThread* m_thread = nullptr;
-    std::atomic<bool> m_stop{false};
 };
-
-class CMerionApp;
-
-// A runner for the one transfer the serial port carries at a time: nullptr, after telling the
-// user, while another transfer holds the port.
-CTransferRunner* ClaimPortForTransfer(CMerionApp& app);

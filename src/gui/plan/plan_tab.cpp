@@ -4,34 +4,23 @@
 #include "core/plan/point_grid.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
-#include "gui/app/merion_app.h"
-#include "gui/app/result_report.h"
 #include "gui/files/shown_list.h"
 #include "gui/plan/plan_canvas.h"
+#include "gui/plan/plan_loader.h"
 #include "gui/plan/plan_view_texts.h"
-#include "gui/views/list_model.h"
-#include "gui/views/plx_doc.h"
-#include "gui/views/plx_view.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
 #include "plot/plan_image.h"
 
-#include <QItemSelectionModel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-struct LoadedPlan
-{
-    PlanData data;
-    CPointGrid grid;
-    DataKind kind;
-};
-
-CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
-    : QWidget(parent), m_app(app), m_view(view), m_canvas(new CPlanCanvas(this)), m_reloadTimer(new QTimer(this))
+CPlanTab::CPlanTab(CSession& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_canvas(new CPlanCanvas(this)), m_reloadTimer(new QTimer(this))
 {
     setObjectName(QStringLiteral("planTab"));
     auto* tools = new QToolBar(this);
@@ -79,14 +68,10 @@ CPlanTab::CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent)
     m_reloadTimer->setSingleShot(true);
     m_reloadTimer->setInterval(0);
     connect(m_reloadTimer, &QTimer::timeout, this, &CPlanTab::Reload);
-    connect(&m_app.Document(), &CPlxDoc::ViewsNeedUpdate, this, &CPlanTab::ScheduleReload);
-    QAbstractItemModel* model = m_view.model();
-    connect(model, &QAbstractItemModel::modelReset, this, &CPlanTab::ScheduleReload);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &CPlanTab::ScheduleReload);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &CPlanTab::ScheduleReload);
-    connect(model, &QAbstractItemModel::dataChanged, this, &CPlanTab::ScheduleReload);
-    connect(m_view.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { SelectListRow(current.isValid() ? current.row() : -1); });
+    connect(&m_session, &CSession::ViewsNeedUpdate, this, &CPlanTab::ScheduleReload);
+    connect(&m_session, &CSession::RowsChanged, this, &CPlanTab::ScheduleReload);
+    connect(&m_session, &CSession::SelectionChanged, this,
+            [this] { SelectListPosition(m_session.Selected().currentPosition); });
 }
 
 void CPlanTab::ScheduleReload()
@@ -104,38 +89,29 @@ void CPlanTab::showEvent(QShowEvent* event)
         Reload();
 }
 
-CPlanTab::~CPlanTab()
-{
-    if (m_loader)
-        m_loader->wait();
-}
+CPlanTab::~CPlanTab() = default; // a loader still reading is stopped and waited for with its owner
 
 void CPlanTab::Reload()
 {
     m_reloadTimer->stop();
     m_dirty = false;
-    if (m_loader)
+    if (m_loading)
     {
         m_reloadAgain = true;
         return;
     }
-    const DataKind kind = m_app.CurrentKind();
-    CProjectStore& store = m_app.Store();
-    m_loader.reset(QThread::create([this, &store, kind] {
-        auto plan = std::make_shared<LoadedPlan>();
-        plan->data = ReadPlanData(store, kind);
-        plan->grid = CPointGrid(plan->data);
-        plan->kind = kind;
-        store.Disconnect(); // this thread's connection
-        QMetaObject::invokeMethod(this, [this, plan] { ShowLoaded(plan); }, Qt::QueuedConnection);
-    }));
-    m_loader->start();
+    m_loading = true;
+    m_loader = new CPlanLoader(this);
+    // Every read ends in one result, a failed one in no points and what it had to tell.
+    connect(m_loader, &CPlanLoader::Loaded, this, &CPlanTab::ShowLoaded);
+    m_loader->Start(m_session.Store().DatabasePath(), m_session.CurrentKind());
 }
 
 void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
 {
-    m_loader->wait();
-    m_loader.reset();
+    m_loading = false;
+    for (const auto& [text, icon] : plan->messages)
+        m_session.Reporter().Message(text, icon);
     if (std::exchange(m_reloadAgain, false))
         return Reload();
 
@@ -153,18 +129,16 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
     const bool fit = plan->kind != m_loadedKind;
     m_loadedKind = plan->kind;
     m_canvas->SetData(std::move(plan->data), std::move(plan->grid), fit);
-    const QModelIndex current = m_view.selectionModel()->currentIndex();
-    SelectListRow(current.isValid() ? current.row() : -1);
+    SelectListPosition(m_session.Selected().currentPosition);
 }
 
-void CPlanTab::SelectListRow(int row)
+void CPlanTab::SelectListPosition(int position)
 {
     if (m_syncing || ReloadPending())
         return;
     m_syncing = true;
-    // The plan knows its points by their place in the list order; the view may be sorted.
-    row = m_view.Model().ListPositionOf(row);
-    m_canvas->SelectPoint(row >= 0 && size_t(row) < m_pointOfRow.size() ? m_pointOfRow[size_t(row)] : -1);
+    // The plan knows its points by their place in the list order, whatever order the list shows.
+    m_canvas->SelectPoint(position >= 0 && size_t(position) < m_pointOfRow.size() ? m_pointOfRow[size_t(position)] : -1);
     m_syncing = false;
 }
 
@@ -172,12 +146,8 @@ void CPlanTab::SelectPointRow(int index)
 {
     if (m_syncing || index < 0)
         return;
-    const int row = m_view.Model().RowAtListPosition(m_canvas->Data().points[size_t(index)].listRow);
-    if (row < 0)
-        return;
     m_syncing = true;
-    m_view.selectRow(row);
-    m_view.scrollTo(m_view.model()->index(row, 0));
+    m_session.RequestRowAt(m_canvas->Data().points[size_t(index)].listRow);
     m_syncing = false;
 }
 
@@ -201,15 +171,15 @@ void CPlanTab::ShowContextMenu(const QPoint& at)
 
 void CPlanTab::ExportImage()
 {
-    const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
+    const QString path = AskSavePath(*this, m_session.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
     if (!path.isEmpty())
-        ReportOutcome(m_app.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Grid(), m_canvas->Frame(),
+        ReportOutcome(m_session.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Grid(), m_canvas->Frame(),
                                                         m_canvas->Style()));
 }
 
 void CPlanTab::ExportDxf()
 {
-    const QString path = AskSavePath(m_view, m_app.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
+    const QString path = AskSavePath(*this, m_session.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
     if (!path.isEmpty())
-        ReportOutcome(m_app.Reporter(), ExportPointsDxf(m_app.Store(), path));
+        ReportOutcome(m_session.Reporter(), ExportPointsDxf(m_session.Store(), path));
 }

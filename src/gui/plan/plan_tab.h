@@ -2,34 +2,34 @@
 
 #include "core/views/data_kind.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
 #include <vector>
 
-class CMerionApp;
 class CPlanCanvas;
-class CPlxView;
+class CPlanLoader;
+class CSession;
 class QAction;
-class QThread;
 class QTimer;
 struct LoadedPlan;
 
 // The "平面图" tab: the plan of the points beside the list, with its tool row and context
 // menu. It reads the store again whenever the list is refreshed, and keeps the selection
-// in step with the list's.
+// in step with the list's through the session.
 class CPlanTab : public QWidget
 {
     Q_OBJECT
 public:
-    CPlanTab(CMerionApp& app, CPlxView& view, QWidget* parent = nullptr);
+    explicit CPlanTab(CSession& session, QWidget* parent = nullptr);
     ~CPlanTab() override;
 
     CPlanCanvas& Canvas() const { return *m_canvas; }
-    // Reads the points again, on a thread of its own: a million rows take seconds, and the
+    // Reads the points again, on a worker of its own: a million rows take seconds, and the
     // window stays usable meanwhile (otherwise they are read when the tab is next shown).
     void Reload();
-    bool ReloadPending() const { return m_dirty || m_loader; }
+    bool ReloadPending() const { return m_dirty || m_loading; }
     QAction* FitAction() const { return m_fit; }
 
     void ExportImage();
@@ -42,19 +42,19 @@ private:
     void ScheduleReload();
     void ShowLoaded(const std::shared_ptr<LoadedPlan>& plan);
     void ShowContextMenu(const QPoint& at);
-    void SelectListRow(int row);
+    void SelectListPosition(int position);
     void SelectPointRow(int index);
     void ShowCursor(double east, double north);
 
-    CMerionApp& m_app;
-    CPlxView& m_view;
+    CSession& m_session;
     CPlanCanvas* m_canvas;
     QAction* m_fit;
     QAction* m_names;
     QAction* m_codes;
     QTimer* m_reloadTimer;
     bool m_dirty = true;
-    std::unique_ptr<QThread> m_loader;
+    QPointer<CPlanLoader> m_loader;
+    bool m_loading = false;
     bool m_reloadAgain = false; // the list changed while the points were being read
     DataKind m_loadedKind = DataKind::None;
     std::vector<int> m_pointOfRow; // the point of each list row, −1 where none

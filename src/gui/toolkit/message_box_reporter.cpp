@@ -1,6 +1,6 @@
 #include "gui/toolkit/message_box_reporter.h"
 
-#include "gui/app/app_texts.h"
+#include "gui/toolkit/program_caption.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -42,7 +42,7 @@ bool OnUserInterfaceThread()
 QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                               QWidget* owner)
 {
-    auto* box = new QMessageBox(icon, AppTexts::Caption, text, buttons, owner);
+    auto* box = new QMessageBox(icon, ProgramCaption, text, buttons, owner);
     // The box fixes its own size from its layout each time it is shown; a spacer across the
     // layout is the one lower bound it keeps.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))

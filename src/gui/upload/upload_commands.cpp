@@ -1,16 +1,16 @@
 #include "gui/upload/upload_commands.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
+#include "core/views/data_kind.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/session.h"
 #include "gui/toolkit/modeless.h"
 #include "gui/upload/upload_dlg.h"
-#include "core/views/data_kind.h"
-#include "gui/views/plx_view.h"
 
-void RegisterUploadCommands(CMerionApp& app, CPlxView& view)
+void RegisterUploadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
+                            TransferChoices& choices, QStatusBar* statusBar, QWidget& owner)
 {
-    view.RegisterCommand(Command::Upload, [&app, &view] {
-        view.ShowTable(DataKind::Coor);
-        ShowModelessAt(new CUploadDlg(app), &view);
+    commands.Handle(Command::Upload, [&session, &line, &choices, statusBar, &owner] {
+        session.ShowTable(DataKind::Coor);
+        ShowModelessAt(new CUploadDlg(session, line, choices, statusBar), &owner);
     });
 }

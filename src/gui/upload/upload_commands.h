@@ -1,7 +1,12 @@
 #pragma once
 
-class CMerionApp;
-class CPlxView;
+class CCommandActions;
+class CSerialLine;
+class CSession;
+class QStatusBar;
+class QWidget;
+struct TransferChoices;
 
-// 57676: show the coordinates, then open a new upload dialog.
-void RegisterUploadCommands(CMerionApp& app, CPlxView& view);
+// The upload: show the coordinates, then open a new upload dialog over `owner`.
+void RegisterUploadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
+                            TransferChoices& choices, QStatusBar* statusBar, QWidget& owner);

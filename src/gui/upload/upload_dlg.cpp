@@ -1,17 +1,18 @@
 #include "gui/upload/upload_dlg.h"
 
-#include "gui/app/merion_app.h"
+#include "gui/link/serial_line.h"
+#include "gui/link/transfer_choices.h"
+#include "gui/shell/session.h"
 #include "core/link/com_config.h"
 #include "core/store/project_store.h"
 #include "gui/toolkit/combo_width.h"
 #include "core/upload/upload_lines.h"
 #include "gui/link/transfer_progress_view.h"
-#include "gui/app/result_report.h"
+#include "gui/shell/result_report.h"
 #include "gui/link/transfer_runner.h"
 #include "gui/upload/upload_dlg_texts.h"
 #include "core/upload/upload_transfer.h"
 #include "core/views/data_kind.h"
-#include "gui/views/plx_view.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -19,10 +20,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-CUploadDlg::CUploadDlg(CMerionApp& app)
-    : m_app(app), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
+CUploadDlg::CUploadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar)
+    : m_session(session), m_line(line), m_choices(choices), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
       m_upload(new QPushButton(UploadDlgTexts::UploadButton, this)),
-      m_cancel(new QPushButton(UploadDlgTexts::CancelButton, this)), m_progress(new CTransferProgressView(app, this))
+      m_cancel(new QPushButton(UploadDlgTexts::CancelButton, this)), m_progress(new CTransferProgressView(statusBar, this))
 {
     setWindowTitle(UploadDlgTexts::DialogTitle);
     m_instrument->setObjectName(QStringLiteral("instrumentList"));
@@ -50,9 +51,9 @@ CUploadDlg::CUploadDlg(CMerionApp& app)
     m_instrument->setCurrentIndex(T5);
     m_category->setCurrentIndex(UploadCategory::Coordinates);
     // What the dialog shows is what gets sent: a new dialog starts at coordinates.
-    m_app.SetUploadInstrument(T5);
-    m_app.SetUploadCategory(UploadCategory::Coordinates);
-    m_app.SetUploadDialog(this);
+    m_choices.uploadInstrument = T5;
+    m_choices.uploadCategory = UploadCategory::Coordinates;
+    m_choices.uploadDialog = this;
 
     connect(m_instrument, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnInstrumentChanged);
     connect(m_category, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnCategoryChanged);
@@ -78,7 +79,7 @@ void CUploadDlg::OnInstrumentChanged(int position)
 {
     if (position < 0)
         return;
-    m_app.SetUploadInstrument(position);
+    m_choices.uploadInstrument = position;
     const bool wasAlignment = m_category->currentIndex() == UploadCategory::Alignment;
     {
         const QSignalBlocker blocker(m_category);
@@ -98,9 +99,8 @@ void CUploadDlg::OnCategoryChanged(int position)
 {
     if (position < 0)
         return;
-    m_app.SetUploadCategory(position);
-    if (CPlxView* view = m_app.View())
-        view->ShowTable(position == UploadCategory::Alignment ? DataKind::Alignment : DataKind::Coor);
+    m_choices.uploadCategory = position;
+    m_session.ShowTable(position == UploadCategory::Alignment ? DataKind::Alignment : DataKind::Coor);
 }
 
 void CUploadDlg::OnUpload()
@@ -114,19 +114,19 @@ void CUploadDlg::OnUpload()
 
     // The rows are read here, on the thread that owns the store's main connection; a row that
     // cannot be sent is reported before the port is touched.
-    const UploadLines lines = BuildUploadLines(m_app.Store(), request.kind, request.category);
+    const UploadLines lines = BuildUploadLines(m_session.Store(), request.kind, request.category);
     if (!lines.outcome.Succeeded())
     {
-        ReportTransferResult(m_app.Reporter(), RefusedUpload(lines.outcome));
+        ReportTransferResult(m_session.Reporter(), RefusedUpload(lines.outcome));
         return;
     }
-    CTransferRunner* runner = ClaimPortForTransfer(m_app);
+    CTransferRunner* runner = m_line.ClaimForTransfer();
     if (!runner)
         return;
     m_runner = runner;
-    m_app.SetCurrentKind(request.kind);
-    m_app.SetUploadCategory(request.category);
-    request.config = ReadComConfig(m_app.Store());
+    m_session.SetCurrentKind(request.kind);
+    m_choices.uploadCategory = request.category;
+    request.config = ReadComConfig(m_session.Store());
 
     m_upload->setEnabled(false);
     m_progress->Follow(runner, int(lines.lines.size()));
@@ -147,7 +147,7 @@ void CUploadDlg::reject()
 void CUploadDlg::OnFinished(const TransferResult& result)
 {
     m_progress->End();
-    ReportTransferResult(m_app.Reporter(), result);
+    ReportTransferResult(m_session.Reporter(), result);
     if (result.status != Status::Cancelled)
         m_upload->setEnabled(true);
 }

@@ -5,11 +5,14 @@
 #include <QDialog>
 #include <QPointer>
 
-class CMerionApp;
+class CSerialLine;
+class CSession;
 class CTransferProgressView;
 class CTransferRunner;
 class QComboBox;
 class QPushButton;
+class QStatusBar;
+struct TransferChoices;
 
 // "上传数据": picks the instrument and what to send, and runs the upload on a worker thread
 // while the main window stays usable. The worker's progress and its one result come back as
@@ -18,7 +21,7 @@ class CUploadDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CUploadDlg(CMerionApp& app);
+    CUploadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar);
     ~CUploadDlg() override;
 
     // Instrument positions of the list.
@@ -38,7 +41,9 @@ private:
     void OnUpload();
     void OnFinished(const TransferResult& result);
 
-    CMerionApp& m_app;
+    CSession& m_session;
+    CSerialLine& m_line;
+    TransferChoices& m_choices;
     QComboBox* m_instrument;
     QComboBox* m_category;
     QPushButton* m_upload;

@@ -1,11 +1,11 @@
 #include "gui/views/plx_view.h"
 
-#include "gui/app/command_ids.h"
-#include "gui/app/merion_app.h"
+#include "core/store/project_store.h"
 #include "core/views/data_kind.h"
-#include "gui/views/list_model.h"
 #include "core/views/list_rows.h"
-#include "gui/views/plx_doc.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/session.h"
+#include "gui/views/list_model.h"
 #include "gui/views/view_texts.h"
 
 #include <QContextMenuEvent>
@@ -29,8 +29,8 @@ QString WidthKey(DataKind kind, const QString& column)
 }
 } // namespace
 
-CPlxView::CPlxView(CMerionApp& app, QWidget* parent)
-    : QTableView(parent), m_app(app), m_model(new CListModel(app.Store(), this))
+CPlxView::CPlxView(CSession& session, const CCommandActions& commands, QWidget* parent)
+    : QTableView(parent), m_session(session), m_commands(commands), m_model(new CListModel(session.Store(), this))
 {
     setModel(m_model);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -53,26 +53,55 @@ CPlxView::CPlxView(CMerionApp& app, QWidget* parent)
             RememberColumnWidth(column, width);
     });
 
-    RegisterCommand(Command::ShowCoor, [this] { ShowTable(DataKind::Coor); });
-    RegisterCommand(Command::ShowCode, [this] { ShowTable(DataKind::Code); });
-    RegisterCommand(Command::ShowAlignment, [this] { ShowTable(DataKind::Alignment); });
+    connect(&m_session, &CSession::ShownRowsCleared, this, &CPlxView::ClearRows);
+    connect(&m_session, &CSession::ViewsNeedUpdate, this, &CPlxView::OnUpdate);
+    connect(&m_session, &CSession::TableShown, this, &CPlxView::Fill);
+    connect(&m_session, &CSession::RowRequested, this, &CPlxView::SelectListPosition);
+    // Whoever follows the list hears of every change of its rows and of its selection. A reset
+    // clears the selection without a word from the selection model.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPlxView::TellSelection);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &CPlxView::TellSelection);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CPlxView::TellSelection);
+    connect(m_model, &QAbstractItemModel::modelReset, &m_session, &CSession::AnnounceRowsChanged);
+    connect(m_model, &QAbstractItemModel::rowsInserted, &m_session, &CSession::AnnounceRowsChanged);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, &m_session, &CSession::AnnounceRowsChanged);
+    connect(m_model, &QAbstractItemModel::dataChanged, &m_session, &CSession::AnnounceRowsChanged);
 }
 
-void CPlxView::RegisterCommand(int command, std::function<void()> handler)
+int CPlxView::SelectedRow() const
 {
-    m_handlers.insert(command, std::move(handler));
+    // Asked on every change of the selection: the ranges tell at once when several rows are
+    // selected, where listing the selected rows would go through all of them.
+    const QItemSelectionModel* selection = selectionModel();
+    int row = -1;
+    for (const QItemSelectionRange& range : selection->selection())
+    {
+        if (range.top() != range.bottom() || (row >= 0 && range.top() != row))
+            return -1;
+        row = range.top();
+    }
+    return row >= 0 && selection->isRowSelected(row) ? row : -1;
 }
 
-void CPlxView::OnCommand(int command)
+void CPlxView::TellSelection()
 {
-    const auto handler = m_handlers.constFind(command);
-    if (handler != m_handlers.constEnd())
-        (*handler)();
+    const QModelIndex current = selectionModel()->currentIndex();
+    m_session.SetSelection({SelectedRow(), selectionModel()->hasSelection(),
+                            current.isValid() ? m_model->ListPositionOf(current.row()) : -1});
+}
+
+void CPlxView::SelectListPosition(int position)
+{
+    const int row = m_model->RowAtListPosition(position);
+    if (row < 0)
+        return;
+    selectRow(row);
+    scrollTo(m_model->index(row, 0));
 }
 
 void CPlxView::OnUpdate()
 {
-    m_model->SetLayout(ListLayoutOf(m_app.CurrentKind()));
+    m_model->SetLayout(ListLayoutOf(m_session.CurrentKind()));
     horizontalHeader()->setSortIndicatorShown(false);
     ApplyColumnWidths(false);
 }
@@ -112,7 +141,7 @@ void CPlxView::ApplyColumnWidths(bool fitRows)
     m_settingWidths = true;
     for (int column = 0; column < layout.size(); ++column)
     {
-        const int chosen = settings.value(WidthKey(m_app.CurrentKind(), layout[column].source)).toInt();
+        const int chosen = settings.value(WidthKey(m_session.CurrentKind(), layout[column].source)).toInt();
         setColumnWidth(column, chosen > 0 ? chosen : FittedWidth(column, fitRows));
     }
     m_settingWidths = false;
@@ -123,7 +152,7 @@ void CPlxView::RememberColumnWidth(int column, int width)
     const QList<ListColumn>& layout = m_model->Layout();
     if (column < 0 || column >= layout.size() || width <= 0)
         return;
-    QSettings().setValue(WidthKey(m_app.CurrentKind(), layout[column].source), width);
+    QSettings().setValue(WidthKey(m_session.CurrentKind(), layout[column].source), width);
 }
 
 void CPlxView::SortByColumn(int column)
@@ -163,10 +192,7 @@ void CPlxView::ClearRows()
 
 void CPlxView::ShowTable(DataKind kind)
 {
-    m_app.SetCurrentKind(kind);
-    ClearRows();
-    m_app.Document().UpdateAllViews();
-    Fill(kind);
+    m_session.ShowTable(kind);
 }
 
 QString CPlxView::CellText(int row, int column) const
@@ -179,48 +205,16 @@ int CPlxView::RowCount() const
     return m_model->rowCount();
 }
 
-void CPlxView::AddMenuCommand(QMenu* menu, const QString& text, int command, bool enabled)
-{
-    QAction* action = menu->addAction(text);
-    action->setObjectName(QStringLiteral("cmd_%1").arg(command));
-    action->setEnabled(enabled);
-    connect(action, &QAction::triggered, this, [this, command] { OnCommand(command); });
-}
-
 QMenu* CPlxView::CreateContextMenu(int row)
 {
-    const bool onRow = row >= 0;
-    auto* menu = new QMenu(this);
-    switch (m_app.CurrentKind())
+    switch (m_session.CurrentKind())
     {
     case DataKind::Coor:
     case DataKind::Code:
-    case DataKind::Alignment:
-        menu->setTitle(ViewTexts::ListEditMenu);
-        AddMenuCommand(menu, ViewTexts::Add, Command::AddRecord, true);
-        AddMenuCommand(menu, ViewTexts::Edit, Command::EditRecord, onRow);
-        menu->addSeparator();
-        AddMenuCommand(menu, ViewTexts::DeleteRecord, Command::DeleteRecord, onRow);
-        AddMenuCommand(menu, ViewTexts::DeleteAll, Command::DeleteAll, true);
-        menu->addSeparator();
-        AddMenuCommand(menu, ViewTexts::DataExport, Command::DataExport, true);
-        return menu;
-    case DataKind::Meas:
-        menu->setTitle(ViewTexts::MeasExportMenu);
-        AddMenuCommand(menu, ViewTexts::AngleExport, Command::ExportAngle, onRow);
-        AddMenuCommand(menu, ViewTexts::HdExport, Command::ExportHd, onRow);
-        AddMenuCommand(menu, ViewTexts::SdExport, Command::ExportSd, onRow);
-        AddMenuCommand(menu, ViewTexts::ExportEn, Command::ExportMeasEn, onRow);
-        AddMenuCommand(menu, ViewTexts::ExportNe, Command::ExportMeasNe, onRow);
-        return menu;
-    case DataKind::V2Meas:
-        menu->setTitle(ViewTexts::V2MeasExportMenu);
-        AddMenuCommand(menu, ViewTexts::ExportEn, Command::ExportV2MeasEn, onRow);
-        AddMenuCommand(menu, ViewTexts::ExportNe, Command::ExportV2MeasNe, onRow);
-        return menu;
-    default:
-        delete menu;
-        return nullptr;
+    case DataKind::Alignment: return m_commands.CreateContextMenu(ContextGroup::ListEdit, row >= 0, this);
+    case DataKind::Meas: return m_commands.CreateContextMenu(ContextGroup::MeasExport, row >= 0, this);
+    case DataKind::V2Meas: return m_commands.CreateContextMenu(ContextGroup::V2MeasExport, row >= 0, this);
+    default: return nullptr;
     }
 }
 
@@ -243,5 +237,5 @@ void CPlxView::mouseDoubleClickEvent(QMouseEvent* event)
     // A double-click below the last row still opens the edit dialog, empty.
     const QModelIndex index = indexAt(event->position().toPoint());
     m_rememberedRow = index.isValid() ? index.row() : -1;
-    OnCommand(Command::EditRecord);
+    m_commands.Run(Command::EditRecord);
 }

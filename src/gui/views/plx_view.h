@@ -2,29 +2,23 @@
 
 #include "core/views/data_kind.h"
 
-#include <QHash>
 #include <QTableView>
 
-#include <functional>
-
+class CCommandActions;
 class CListModel;
-class CMerionApp;
+class CSession;
 class QLabel;
 class QMenu;
 struct ListCellOverlay;
 
-// The program's one data window: the rows of the table that the current data kind selects.
-// Every command of the menu, the tool bar, the command panel and the context menus ends here;
-// each subsystem registers the commands it handles.
+// The program's one data window: the rows of the table that the current data kind selects. It
+// follows the session (the kind, a table shown afresh) and tells it which rows are selected; its
+// context menu and double-click run the program's commands.
 class CPlxView : public QTableView
 {
     Q_OBJECT
 public:
-    CPlxView(CMerionApp& app, QWidget* parent = nullptr);
-
-    void RegisterCommand(int command, std::function<void()> handler);
-    // Runs a command; one that no subsystem handles does nothing.
-    void OnCommand(int command);
+    CPlxView(CSession& session, const CCommandActions& commands, QWidget* parent = nullptr);
 
     // Drops every row and column and sets up the columns of the current data kind.
     void OnUpdate();
@@ -37,7 +31,8 @@ public:
     // Sets the kind, empties the list, updates the views and fills: the three show commands.
     void ShowTable(DataKind kind);
 
-    // The row under the cursor at the last right-click or double-click, −1 for none.
+    // The row under the cursor at the last right-click or double-click, or the selected row when
+    // a command came from the menu bar: the row the editing commands act on; −1 for none.
     int RememberedRow() const { return m_rememberedRow; }
     void SetRememberedRow(int row) { m_rememberedRow = row; }
     // The key of the row last offered for deletion.
@@ -47,6 +42,8 @@ public:
     QString CellText(int row, int column) const;
     int RowCount() const;
     CListModel& Model() const { return *m_model; }
+    // The one selected row, −1 when none or several.
+    int SelectedRow() const;
 
     // A status bar pane that shows how many rows the list holds.
     QLabel* CreateRowCountPane(QWidget* parent);
@@ -63,14 +60,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void AddMenuCommand(QMenu* menu, const QString& text, int command, bool enabled);
     void ApplyColumnWidths(bool fitRows);
     void RememberColumnWidth(int column, int width);
     int FittedWidth(int column, bool fitRows) const;
+    void TellSelection();
+    void SelectListPosition(int position);
 
-    CMerionApp& m_app;
+    CSession& m_session;
+    const CCommandActions& m_commands;
     CListModel* m_model;
-    QHash<int, std::function<void()>> m_handlers;
     int m_rememberedRow = -1;
     QString m_deleteKey;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

@@ -1,4 +1,4 @@
-#include "gui/app/result_report.h"
+#include "gui/shell/result_report.h"
 
 #include "core/report/reporter.h"
 

@@ -1,0 +1,185 @@
+#include "gui/shell/command_table.h"
+
+#include "gui/shell/command_texts.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+using namespace CommandTexts;
+
+const std::vector<CommandRow>& Rows()
+{
+    // Brace-initialised by field name, so that a row says on which surfaces it stands.
+    static const std::vector<CommandRow> rows = {
+        {.command = Command::Import, .menu = MenuPlace::File, .menuWords = OpenItem,
+         .shortcut = QKeySequence(Qt::CTRL | Qt::Key_O), .prompt = ImportPrompt,
+         .toolWords = ReadFileButton, .toolIcon = QStyle::SP_DialogOpenButton,
+         .page = PanelPage::Files, .panelWords = InputFileButton,
+         .panelTip = InputFileTip, .panelIcon = QStyle::SP_DialogOpenButton},
+        {.command = Command::OutputFile, .menu = MenuPlace::File, .menuWords = OutputFileButton,
+         .mnemonic = 'E', .opensDialog = true, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_E),
+         .prompt = OutputFilePrompt, .page = PanelPage::Files,
+         .panelWords = OutputFileButton, .panelTip = OutputFileTip,
+         .panelIcon = QStyle::SP_DialogSaveButton},
+        {.command = Command::ListExport, .menu = MenuPlace::File, .menuWords = ListExportButton,
+         .mnemonic = 'L', .opensDialog = true, .toolWords = ListExportButton,
+         .toolIcon = QStyle::SP_FileDialogContentsView},
+        {.command = Command::SdCard, .menu = MenuPlace::File, .menuWords = SdCardButton,
+         .mnemonic = 'D', .opensDialog = true, .prompt = SdCardPrompt,
+         .page = PanelPage::Files, .panelWords = SdCardButton,
+         .panelTip = SdCardTip, .panelIcon = QStyle::SP_DriveFDIcon},
+        {.command = Command::MenuExit, .menu = MenuPlace::File, .menuWords = ExitItem,
+         .separatorBefore = true},
+        {.command = Command::ToolBarExit, .toolWords = ExitButton,
+         .toolIcon = QStyle::SP_DialogCloseButton},
+
+        {.command = Command::CopyRows, .menu = MenuPlace::Edit, .menuWords = CopyItem,
+         .shortcut = QKeySequence(QKeySequence::Copy)},
+        {.command = Command::ShowCoor, .menu = MenuPlace::Edit, .menuWords = CoorButton,
+         .mnemonic = 'P', .separatorBefore = true, .prompt = ShowCoorPrompt,
+         .page = PanelPage::Editing, .panelWords = CoorButton,
+         .panelTip = CoorTip, .panelIcon = QStyle::SP_FileDialogDetailedView},
+        {.command = Command::ShowCode, .menu = MenuPlace::Edit, .menuWords = CodeButton,
+         .mnemonic = 'B', .prompt = ShowCodePrompt, .page = PanelPage::Editing,
+         .panelWords = CodeButton, .panelTip = CodeTip,
+         .panelIcon = QStyle::SP_FileDialogListView},
+        {.command = Command::AddRecord, .menu = MenuPlace::Edit, .menuWords = Add,
+         .mnemonic = 'A', .opensDialog = true, .separatorBefore = true, .context = ContextGroup::ListEdit,
+         .contextWords = Add},
+        {.command = Command::EditRecord, .menu = MenuPlace::Edit, .menuWords = Edit,
+         .mnemonic = 'E', .opensDialog = true, .onSelectedRow = true, .context = ContextGroup::ListEdit,
+         .contextWords = Edit, .contextNeedsRow = true},
+        {.command = Command::DeleteRecord, .menu = MenuPlace::Edit, .menuWords = DeleteRecord,
+         .mnemonic = 'D', .shortcut = QKeySequence(QKeySequence::Delete), .onSelectedRow = true,
+         .context = ContextGroup::ListEdit, .contextWords = DeleteRecord,
+         .contextNeedsRow = true, .contextSeparatorBefore = true},
+        {.command = Command::DeleteAll, .menu = MenuPlace::Edit, .menuWords = DeleteAll,
+         .mnemonic = 'L', .context = ContextGroup::ListEdit, .contextWords = DeleteAll},
+        {.command = Command::DataExport, .context = ContextGroup::ListEdit,
+         .contextWords = DataExport, .contextSeparatorBefore = true},
+        {.command = Command::ExportAngle, .context = ContextGroup::MeasExport,
+         .contextWords = AngleExport, .contextNeedsRow = true},
+        {.command = Command::ExportHd, .context = ContextGroup::MeasExport,
+         .contextWords = HdExport, .contextNeedsRow = true},
+        {.command = Command::ExportSd, .context = ContextGroup::MeasExport,
+         .contextWords = SdExport, .contextNeedsRow = true},
+        {.command = Command::ExportMeasEn, .context = ContextGroup::MeasExport,
+         .contextWords = ExportEn, .contextNeedsRow = true},
+        {.command = Command::ExportMeasNe, .context = ContextGroup::MeasExport,
+         .contextWords = ExportNe, .contextNeedsRow = true},
+        {.command = Command::ExportV2MeasEn, .context = ContextGroup::V2MeasExport,
+         .contextWords = ExportEn, .contextNeedsRow = true},
+        {.command = Command::ExportV2MeasNe, .context = ContextGroup::V2MeasExport,
+         .contextWords = ExportNe, .contextNeedsRow = true},
+
+        {.command = Command::CommSettings, .menu = MenuPlace::Serial, .menuWords = CommSettingsButton,
+         .mnemonic = 'S', .opensDialog = true, .prompt = CommSettingsPrompt,
+         .page = PanelPage::Serial, .panelWords = CommSettingsButton,
+         .panelTip = CommSettingsButton, .panelIcon = QStyle::SP_ComputerIcon},
+        {.command = Command::Upload, .menu = MenuPlace::Serial, .menuWords = UploadButton,
+         .mnemonic = 'U', .opensDialog = true, .prompt = UploadPrompt,
+         .page = PanelPage::Serial, .panelWords = UploadButton,
+         .panelTip = UploadButton, .panelIcon = QStyle::SP_ArrowUp},
+        {.command = Command::Download, .menu = MenuPlace::Serial, .menuWords = DownloadButton,
+         .mnemonic = 'D', .opensDialog = true, .prompt = DownloadPrompt,
+         .page = PanelPage::Serial, .panelWords = DownloadButton,
+         .panelTip = DownloadButton, .panelIcon = QStyle::SP_ArrowDown},
+
+        {.command = Command::ToggleToolBar, .menu = MenuPlace::Show, .menuWords = ToolBarItem,
+         .checkable = true, .prompt = ToolBarPrompt},
+        {.command = Command::ToggleLeftBar, .menu = MenuPlace::Show,
+         .menuWords = LeftBarItem, .checkable = true,
+         .prompt = LeftBarPrompt},
+        {.command = Command::ToggleStatusBar, .menu = MenuPlace::Show,
+         .menuWords = StatusBarItem, .checkable = true,
+         .prompt = StatusBarPrompt},
+
+        // Offered by key alone: F1 wherever the focus is.
+        {.command = Command::Help, .shortcut = QKeySequence(Qt::Key_F1)},
+        // Offered by no surface today; the list still switches to the alignment on it.
+        {.command = Command::ShowAlignment, .prompt = ShowAlignmentPrompt},
+        {.command = Command::None},
+    };
+    return rows;
+}
+
+QString Translated(const char* source)
+{
+    return source ? QCoreApplication::translate("MERION", source) : QString();
+}
+
+bool HasHan(const QString& words)
+{
+    return std::any_of(words.begin(), words.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
+}
+} // namespace
+
+std::span<const CommandRow> CommandTable()
+{
+    return Rows();
+}
+
+const CommandRow& CommandRowOf(Command command)
+{
+    const std::vector<CommandRow>& rows = Rows();
+    const auto found = std::find_if(rows.begin(), rows.end(), [command](const CommandRow& row) { return row.command == command; });
+    return found == rows.end() ? rows.back() : *found;
+}
+
+std::span<const MenuHeading> MenuHeadings()
+{
+    static const MenuHeading headings[] = {{MenuPlace::File, FileMenu, "fileMenu"},
+                                           {MenuPlace::Edit, EditMenu, "editMenu"},
+                                           {MenuPlace::Serial, SerialMenu, "serialMenu"},
+                                           {MenuPlace::Show, ShowMenu, "showMenu"}};
+    return headings;
+}
+
+std::span<const PanelHeading> PanelHeadings()
+{
+    static const PanelHeading headings[] = {
+        {PanelPage::Files, FilePage}, {PanelPage::Editing, EditPage}, {PanelPage::Serial, SerialPage}};
+    return headings;
+}
+
+ShownText ContextTitle(ContextGroup group)
+{
+    switch (group)
+    {
+    case ContextGroup::MeasExport: return MeasExportMenu;
+    case ContextGroup::V2MeasExport: return V2MeasExportMenu;
+    case ContextGroup::ListEdit:
+    case ContextGroup::None: break;
+    }
+    return ListEditMenu;
+}
+
+QString MenuText(const CommandRow& row)
+{
+    const QString words = Translated(row.menuWords);
+    return row.mnemonic ? CommandTexts::MenuItem(words, QLatin1Char(row.mnemonic), row.opensDialog) : words;
+}
+
+QString StatusPrompt(const CommandRow& row)
+{
+    return Translated(row.prompt).section(QLatin1Char('\n'), 0, 0);
+}
+
+QString PromptToolTip(const CommandRow& row)
+{
+    return Translated(row.prompt).section(QLatin1Char('\n'), 1, 1);
+}
+
+namespace CommandTexts
+{
+QString MenuItem(const QString& words, QChar key, bool opensDialog)
+{
+    const QString ellipsis = opensDialog ? QStringLiteral("...") : QString();
+    const qsizetype at = HasHan(words) ? -1 : words.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return words + QStringLiteral("(&") + key + QLatin1Char(')') + ellipsis;
+    return QString(words).insert(at, QLatin1Char('&')) + ellipsis;
+}
+} // namespace CommandTexts

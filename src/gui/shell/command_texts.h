@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/report/shown_text.h"
+
+#include <QChar>
+#include <QString>
+
+// The words of the commands wherever they are offered: the menus, the tool bar, the command
+// panel and the list's context menus. The command table names them; lupdate finds them here.
+namespace CommandTexts
+{
+inline constexpr ShownText FileMenu = QT_TRANSLATE_NOOP("MERION", "文件(&F)");
+inline constexpr const char* OpenItem = QT_TRANSLATE_NOOP("MERION", "打开(&O)...");
+inline constexpr const char* ExitItem = QT_TRANSLATE_NOOP("MERION", "退出(&X)");
+inline constexpr ShownText ShowMenu = QT_TRANSLATE_NOOP("MERION", "显示(&S)");
+inline constexpr const char* ToolBarItem = QT_TRANSLATE_NOOP("MERION", "主工具栏(&T)");
+inline constexpr const char* LeftBarItem = QT_TRANSLATE_NOOP("MERION", "左侧工具栏(&L)");
+inline constexpr const char* StatusBarItem = QT_TRANSLATE_NOOP("MERION", "状态栏(&S)");
+
+inline constexpr const char* ReadFileButton = QT_TRANSLATE_NOOP("MERION", "读文件");
+inline constexpr const char* ListExportButton = QT_TRANSLATE_NOOP("MERION", "列表导出");
+inline constexpr const char* ExitButton = QT_TRANSLATE_NOOP("MERION", "退出");
+
+inline constexpr ShownText FilePage = QT_TRANSLATE_NOOP("MERION", "文件管理");
+inline constexpr ShownText EditPage = QT_TRANSLATE_NOOP("MERION", "数据编辑");
+inline constexpr ShownText SerialPage = QT_TRANSLATE_NOOP("MERION", "串口通讯");
+
+// The command panel's buttons; the menus offer the same commands under the same words.
+inline constexpr const char* InputFileButton = QT_TRANSLATE_NOOP("MERION", "输入文件");
+inline constexpr const char* OutputFileButton = QT_TRANSLATE_NOOP("MERION", "输出文件");
+inline constexpr const char* SdCardButton = QT_TRANSLATE_NOOP("MERION", "输出SD卡文件");
+inline constexpr const char* CoorButton = QT_TRANSLATE_NOOP("MERION", "常规坐标");
+inline constexpr const char* CodeButton = QT_TRANSLATE_NOOP("MERION", "常规编码");
+inline constexpr const char* CommSettingsButton = QT_TRANSLATE_NOOP("MERION", "通讯设置");
+inline constexpr const char* UploadButton = QT_TRANSLATE_NOOP("MERION", "上传");
+inline constexpr const char* DownloadButton = QT_TRANSLATE_NOOP("MERION", "下载");
+
+// Menus beyond the two of the original menu bar: the panel's pages and the list's editing.
+inline constexpr ShownText EditMenu = QT_TRANSLATE_NOOP("MERION", "数据编辑(&E)");
+inline constexpr ShownText SerialMenu = QT_TRANSLATE_NOOP("MERION", "串口通讯(&C)");
+inline constexpr const char* CopyItem = QT_TRANSLATE_NOOP("MERION", "复制(&C)");
+
+// The list's context menus.
+inline constexpr ShownText ListEditMenu = QT_TRANSLATE_NOOP("MERION", "列表编辑");
+inline constexpr const char* Add = QT_TRANSLATE_NOOP("MERION", "添加");
+inline constexpr const char* Edit = QT_TRANSLATE_NOOP("MERION", "编辑");
+inline constexpr const char* DeleteRecord = QT_TRANSLATE_NOOP("MERION", "删除记录");
+inline constexpr const char* DeleteAll = QT_TRANSLATE_NOOP("MERION", "删除所有");
+inline constexpr const char* DataExport = QT_TRANSLATE_NOOP("MERION", "数据导出");
+
+inline constexpr ShownText MeasExportMenu = QT_TRANSLATE_NOOP("MERION", "740测量数据导出");
+inline constexpr const char* AngleExport = QT_TRANSLATE_NOOP("MERION", "角度导出");
+inline constexpr const char* HdExport = QT_TRANSLATE_NOOP("MERION", "平距导出");
+inline constexpr const char* SdExport = QT_TRANSLATE_NOOP("MERION", "斜距导出");
+inline constexpr const char* ExportEn = QT_TRANSLATE_NOOP("MERION", "导出 PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
+inline constexpr const char* ExportNe = QT_TRANSLATE_NOOP("MERION", "导出 PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
+inline constexpr ShownText V2MeasExportMenu = QT_TRANSLATE_NOOP("MERION", "520测量数据导出");
+
+// Prompt strings: the status prompt, then after a line break the tool tip.
+inline constexpr const char* OutputFilePrompt = QT_TRANSLATE_NOOP("MERION", "导出文件");
+inline constexpr const char* CommSettingsPrompt = QT_TRANSLATE_NOOP("MERION", "串口通讯");
+inline constexpr const char* ShowCoorPrompt = QT_TRANSLATE_NOOP("MERION", "坐标编辑");
+inline constexpr const char* ShowCodePrompt = QT_TRANSLATE_NOOP("MERION", "编码编辑");
+inline constexpr const char* ImportPrompt = QT_TRANSLATE_NOOP("MERION", "导入文件\n导入文件");
+inline constexpr const char* SdCardPrompt = QT_TRANSLATE_NOOP("MERION", "数据转换为SD卡格式保存");
+inline constexpr const char* ShowAlignmentPrompt = QT_TRANSLATE_NOOP("MERION", "平面定线");
+inline constexpr const char* DownloadPrompt = QT_TRANSLATE_NOOP("MERION", "串口数据下载");
+inline constexpr const char* UploadPrompt = QT_TRANSLATE_NOOP("MERION", "串口数据上传");
+inline constexpr const char* LeftBarPrompt = QT_TRANSLATE_NOOP("MERION", "\n左侧工具栏");
+inline constexpr const char* ToolBarPrompt = QT_TRANSLATE_NOOP("MERION", "\n工具栏");
+inline constexpr const char* StatusBarPrompt = QT_TRANSLATE_NOOP("MERION", "\n状态栏");
+
+// The command panel's tool tips.
+inline constexpr const char* InputFileTip = QT_TRANSLATE_NOOP("MERION", "选择您要读取的文件");
+inline constexpr const char* OutputFileTip = QT_TRANSLATE_NOOP("MERION", "输出文件到磁盘");
+inline constexpr const char* SdCardTip = QT_TRANSLATE_NOOP("MERION", "保存为SD卡文件");
+inline constexpr const char* CoorTip = QT_TRANSLATE_NOOP("MERION", "用户自定义坐标输入");
+inline constexpr const char* CodeTip = QT_TRANSLATE_NOOP("MERION", "用户自定义编码输入");
+
+// A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
+// Chinese words take the key in brackets after them, English words underline it in place.
+QString MenuItem(const QString& words, QChar key, bool opensDialog);
+} // namespace CommandTexts
