@@ -194,34 +194,34 @@ private slots:
         tip.RequestShow();
         QCOMPARE(tip.CurrentState(), State::FadingOut);
         QCOMPARE(tip.Opacity(), 10);
-        tip.Tick(CCoolTipCtrl::Fade);
+        tip.Tick(CCoolTipCtrl::Clock::Fade);
         QCOMPARE(tip.CurrentState(), State::Waiting);
-        QVERIFY(tip.IsTimerRunning(CCoolTipCtrl::Countdown) && tip.IsTimerRunning(CCoolTipCtrl::Watch));
-        QVERIFY(!tip.IsTimerRunning(CCoolTipCtrl::Fade));
-        tip.Tick(CCoolTipCtrl::Countdown);
+        QVERIFY(tip.IsRunning(CCoolTipCtrl::Clock::Countdown) && tip.IsRunning(CCoolTipCtrl::Clock::Watch));
+        QVERIFY(!tip.IsRunning(CCoolTipCtrl::Clock::Fade));
+        tip.Tick(CCoolTipCtrl::Clock::Countdown);
         QCOMPARE(tip.CurrentState(), State::FadingIn);
         QVERIFY(tip.isVisible());
         QCOMPARE(tip.geometry(), QRect(QPoint(150, 140), CCoolTipCtrl::SizeForTexts("下载", "下载", 0, 0)));
 
         // Nine steps of 28 reach the soft full opacity of 230.
         for (int step = 1; step <= 8; ++step)
-            tip.Tick(CCoolTipCtrl::Fade);
+            tip.Tick(CCoolTipCtrl::Clock::Fade);
         QCOMPARE(tip.Opacity(), 224);
         QCOMPARE(tip.CurrentState(), State::FadingIn);
-        tip.Tick(CCoolTipCtrl::Fade);
+        tip.Tick(CCoolTipCtrl::Clock::Fade);
         QCOMPARE(tip.Opacity(), 230);
         QCOMPARE(tip.CurrentState(), State::Shown);
-        QVERIFY(!tip.IsTimerRunning(CCoolTipCtrl::Fade) && tip.IsTimerRunning(CCoolTipCtrl::Watch));
+        QVERIFY(!tip.IsRunning(CCoolTipCtrl::Clock::Fade) && tip.IsRunning(CCoolTipCtrl::Clock::Watch));
 
-        tip.Tick(CCoolTipCtrl::Watch);
+        tip.Tick(CCoolTipCtrl::Clock::Watch);
         QCOMPARE(tip.CurrentState(), State::Shown);
         QCursor::setPos(50, 50);
-        tip.Tick(CCoolTipCtrl::Watch);
+        tip.Tick(CCoolTipCtrl::Clock::Watch);
         QCOMPARE(tip.CurrentState(), State::FadingOut);
         for (int step = 1; step <= 8; ++step)
-            tip.Tick(CCoolTipCtrl::Fade);
+            tip.Tick(CCoolTipCtrl::Clock::Fade);
         QCOMPARE(tip.Opacity(), 6);
-        tip.Tick(CCoolTipCtrl::Fade);
+        tip.Tick(CCoolTipCtrl::Clock::Fade);
         QCOMPARE(tip.Opacity(), 0);
         QCOMPARE(tip.CurrentState(), State::Hidden);
         QVERIFY(!tip.isVisible());
@@ -229,12 +229,12 @@ private slots:
         // From hidden the full delay runs; a cursor gone from the anchor by then shows nothing.
         tip.RequestShow();
         for (int tick = 1; tick < 15; ++tick)
-            tip.Tick(CCoolTipCtrl::Countdown);
+            tip.Tick(CCoolTipCtrl::Clock::Countdown);
         QCOMPARE(tip.CurrentState(), State::Waiting);
-        tip.Tick(CCoolTipCtrl::Countdown);
+        tip.Tick(CCoolTipCtrl::Clock::Countdown);
         QCOMPARE(tip.CurrentState(), State::Hidden);
         QVERIFY(!tip.isVisible());
-        QVERIFY(!tip.IsTimerRunning(CCoolTipCtrl::Countdown) && !tip.IsTimerRunning(CCoolTipCtrl::Watch));
+        QVERIFY(!tip.IsRunning(CCoolTipCtrl::Clock::Countdown) && !tip.IsRunning(CCoolTipCtrl::Clock::Watch));
     }
 };
 

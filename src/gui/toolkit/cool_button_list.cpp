@@ -18,6 +18,9 @@ constexpr int LabelTop = 34;
 constexpr int TipIconSize = 32;
 constexpr int TipDelay = 15;
 constexpr int ScrollButtonSize = 12;
+constexpr int ScrollButtonInset = 15; // from the right edge, and the down button from the bottom
+constexpr int ScrollUpTop = 3;
+constexpr QSize TipStartSize(100, 100); // the tip sizes itself to its texts before each showing
 
 QToolButton* MakeScrollButton(QWidget* parent, Qt::ArrowType arrow, const QString& name)
 {
@@ -35,7 +38,7 @@ CCoolButtonList::CCoolButtonList(QWidget* parent)
     : QWidget(parent),
       m_up(MakeScrollButton(this, Qt::UpArrow, QStringLiteral("scrollUp"))),
       m_down(MakeScrollButton(this, Qt::DownArrow, QStringLiteral("scrollDown"))),
-      m_tip(new CCoolTipCtrl(QSize(100, 100), this, CCoolTipCtrl::SizeToTexts | CCoolTipCtrl::SoftOpacity))
+      m_tip(new CCoolTipCtrl(TipStartSize, this, CCoolTipCtrl::SizeToTexts | CCoolTipCtrl::SoftOpacity))
 {
     setMouseTracking(true);
     setAutoFillBackground(true);
@@ -109,8 +112,8 @@ void CCoolButtonList::PlaceScrollButtons()
 {
     // A list made taller shows the entries it has instead of blank space under the last one.
     m_top = std::min(m_top, LastTopIndex());
-    m_up->move(width() - 15, 3);
-    m_down->move(width() - 15, height() - 15);
+    m_up->move(width() - ScrollButtonInset, ScrollUpTop);
+    m_down->move(width() - ScrollButtonInset, height() - ScrollButtonInset);
     m_up->setEnabled(m_top > 0);
     m_down->setEnabled(m_top < LastTopIndex());
     m_up->raise();

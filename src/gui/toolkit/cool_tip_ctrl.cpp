@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
@@ -16,7 +17,14 @@ constexpr int PixelsPerLine = 12;
 constexpr int Margin = 5;
 constexpr int TitleLine = 15;
 constexpr int MaxWidthWithTitle = 194;
-constexpr int FadeStep = 28;
+constexpr int CountdownTickMs = 100;
+constexpr int WatchMs = 500;
+constexpr int FadeFrameMs = 30;
+constexpr int FadeStep = 28;        // opacity gained or lost per frame
+constexpr int FadedIn = 229;        // a fade-in past this opacity is complete
+constexpr int SoftFull = 230;
+constexpr int Full = 255;
+constexpr int ShowAgainOpacity = 10; // where a tip being replaced starts its quick fade-out
 
 // Texts are measured in character cells: a Chinese (full-width) character is twice as wide
 // as a letter or digit.
@@ -65,22 +73,22 @@ void DarkenShadowBand(QImage& image)
 }
 } // namespace
 
-CCoolTipCtrl::CCoolTipCtrl(QSize size, QWidget* parent, int flags)
-    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_flags(flags)
+CCoolTipCtrl::CCoolTipCtrl(QSize size, QWidget* parent, Options options)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_options(options)
 {
     setWindowTitle(QStringLiteral("COOL_TIP_CTRL_WINDOW"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     resize(size);
-    static constexpr std::array<int, 3> Intervals = {100, 30, 500};
-    for (int timer = Countdown; timer <= Watch; ++timer)
-    {
-        auto* qtimer = new QTimer(this);
-        qtimer->setInterval(Intervals[timer - 1]);
-        connect(qtimer, &QTimer::timeout, this, [this, timer] { Tick(timer); });
-        m_timers[timer - 1] = qtimer;
-    }
+    m_countdown.setInterval(CountdownTickMs);
+    connect(&m_countdown, &QTimer::timeout, this, [this] { Tick(Clock::Countdown); });
+    m_watch.setInterval(WatchMs);
+    connect(&m_watch, &QTimer::timeout, this, [this] { Tick(Clock::Watch); });
+    // The fade runs on Qt's animation clock; its value is the opacity, following a straight line
+    // of FadeStep per frame, so a fade takes the same time however often the screen updates.
+    m_fade.setEasingCurve(QEasingCurve::Linear);
+    connect(&m_fade, &QVariantAnimation::valueChanged, this, &CCoolTipCtrl::OnFadeValue);
     SetOpacity(0);
 }
 
@@ -132,7 +140,23 @@ QSize CCoolTipCtrl::SizeForTexts(const QString& title, const QString& body, int 
 
 bool CCoolTipCtrl::CursorInAnchor() const
 {
-    return m_anchor.contains(QCursor::pos());
+    return !m_anchor || m_anchor->contains(QCursor::pos());
+}
+
+int CCoolTipCtrl::FullOpacity() const
+{
+    return m_options.testFlag(SoftOpacity) ? SoftFull : Full;
+}
+
+bool CCoolTipCtrl::IsRunning(Clock clock) const
+{
+    switch (clock)
+    {
+    case Clock::Countdown: return m_countdown.isActive();
+    case Clock::Fade: return m_fade.state() == QAbstractAnimation::Running;
+    case Clock::Watch: return m_watch.isActive();
+    }
+    return false;
 }
 
 void CCoolTipCtrl::SetOpacity(int opacity)
@@ -141,12 +165,61 @@ void CCoolTipCtrl::SetOpacity(int opacity)
     setWindowOpacity(opacity / 255.0);
 }
 
+void CCoolTipCtrl::StartWaiting(int ticks)
+{
+    m_counter = ticks;
+    m_countdown.start();
+    m_watch.start();
+    m_state = State::Waiting;
+}
+
+void CCoolTipCtrl::StartFade(State direction)
+{
+    // The line runs from the opacity now to the first frame past its end: full opacity going
+    // in, below zero going out; OnFadeValue stops it there.
+    const int frames = direction == State::FadingIn ? (FadedIn - m_opacity) / FadeStep + 1 : m_opacity / FadeStep + 1;
+    const int sign = direction == State::FadingIn ? 1 : -1;
+    m_state = direction;
+    m_fade.stop();
+    m_fade.setStartValue(double(m_opacity));
+    m_fade.setEndValue(double(m_opacity + sign * FadeStep * frames));
+    m_fade.setDuration(frames * FadeFrameMs);
+    m_fade.start();
+}
+
+void CCoolTipCtrl::OnFadeValue(const QVariant& value)
+{
+    if (m_fade.state() != QAbstractAnimation::Running)
+        return; // the start value, set while stopped
+    const int opacity = qRound(value.toDouble());
+    if (m_state == State::FadingIn)
+    {
+        if (opacity <= FadedIn)
+            return SetOpacity(opacity);
+        m_fade.stop();
+        SetOpacity(FullOpacity());
+        m_watch.start();
+        m_state = State::Shown;
+    }
+    else if (m_state == State::FadingOut)
+    {
+        if (opacity >= 0)
+            return SetOpacity(opacity);
+        m_fade.stop();
+        SetOpacity(0);
+        m_watch.stop();
+        hide();
+        m_state = State::Hidden;
+        if (std::exchange(m_showAgain, false))
+            StartWaiting(1);
+    }
+}
+
 void CCoolTipCtrl::StartFadeOut()
 {
-    Stop(Countdown);
-    Stop(Watch);
-    Start(Fade);
-    m_state = State::FadingOut;
+    m_countdown.stop();
+    m_watch.stop();
+    StartFade(State::FadingOut);
 }
 
 void CCoolTipCtrl::RequestShow()
@@ -155,81 +228,45 @@ void CCoolTipCtrl::RequestShow()
     {
     case State::Hidden:
     case State::Waiting:
-        m_counter = m_delay;
-        Start(Countdown);
-        Start(Watch);
-        m_state = State::Waiting;
+        StartWaiting(m_delay);
         return;
     case State::FadingIn:
     case State::Shown:
-        // Clear the old tip away quickly, then count down afresh for the new one.
-        StartFadeOut();
-        [[fallthrough]];
     case State::FadingOut:
-        SetOpacity(10);
-        m_flags |= ShowAgain;
+        // Clear the old tip away quickly, then count down afresh for the new one.
+        m_countdown.stop();
+        m_watch.stop();
+        SetOpacity(ShowAgainOpacity);
+        StartFade(State::FadingOut);
+        m_showAgain = true;
         return;
     }
 }
 
-void CCoolTipCtrl::Tick(int timer)
+void CCoolTipCtrl::Tick(Clock clock)
 {
-    switch (timer)
+    switch (clock)
     {
-    case Countdown:
+    case Clock::Countdown:
         if (m_state != State::Waiting || --m_counter > 0)
             return;
-        Stop(Countdown);
+        m_countdown.stop();
         if (!CursorInAnchor())
         {
-            Stop(Watch);
+            m_watch.stop();
             m_state = State::Hidden;
             return;
         }
         Place();
-        m_state = State::FadingIn;
         return;
-    case Fade:
-        if (m_state == State::FadingIn)
-        {
-            if (m_opacity + FadeStep <= 229)
-            {
-                SetOpacity(m_opacity + FadeStep);
-                return;
-            }
-            SetOpacity(m_flags & SoftOpacity ? 230 : 255);
-            Stop(Fade);
-            Start(Watch);
-            m_state = State::Shown;
-        }
-        else if (m_state == State::FadingOut)
-        {
-            if (m_opacity - FadeStep >= 0)
-            {
-                SetOpacity(m_opacity - FadeStep);
-                return;
-            }
-            SetOpacity(0);
-            Stop(Fade);
-            Stop(Watch);
-            hide();
-            m_state = State::Hidden;
-            if (m_flags & ShowAgain)
-            {
-                m_flags &= ~ShowAgain;
-                m_counter = 1;
-                Start(Countdown);
-                Start(Watch);
-                m_state = State::Waiting;
-            }
-        }
+    case Clock::Fade:
+        if (m_fade.state() == QAbstractAnimation::Running)
+            m_fade.setCurrentTime(m_fade.currentTime() + FadeFrameMs);
         return;
-    case Watch:
+    case Clock::Watch:
         if (m_state == State::Waiting || m_state == State::FadingIn || m_state == State::Shown)
             if (!CursorInAnchor())
                 StartFadeOut();
-        return;
-    default:
         return;
     }
 }
@@ -243,7 +280,7 @@ QPoint CCoolTipCtrl::PlaceFor(const QSize& size, const QPoint& cursor) const
     QPoint at = cursor + QPoint(0, BelowCursor);
     if (m_keepClear.isValid())
     {
-        at = QPoint(m_keepClear.right() + 1 + BesideGap, m_anchor.top());
+        at = QPoint(m_keepClear.right() + 1 + BesideGap, m_anchor ? m_anchor->top() : cursor.y());
         if (area.isValid() && at.x() + size.width() > area.right() + 1)
             at.setX(m_keepClear.left() - BesideGap - size.width());
     }
@@ -256,7 +293,8 @@ QPoint CCoolTipCtrl::PlaceFor(const QSize& size, const QPoint& cursor) const
 
 void CCoolTipCtrl::Place()
 {
-    const QSize size = m_flags & SizeToTexts ? SizeForTexts(m_title, m_body, m_iconWidth, m_iconHeight) : this->size();
+    const QSize size =
+        m_options.testFlag(SizeToTexts) ? SizeForTexts(m_title, m_body, m_iconWidth, m_iconHeight) : this->size();
     const QRect screenRect(PlaceFor(size, QCursor::pos()), size);
     CaptureBehind(screenRect);
     SetOpacity(0);
@@ -264,7 +302,7 @@ void CCoolTipCtrl::Place()
     show();
     raise();
     update();
-    Start(Fade);
+    StartFade(State::FadingIn);
 }
 
 void CCoolTipCtrl::CaptureBehind(const QRect& screenRect)

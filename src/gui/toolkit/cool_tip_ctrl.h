@@ -5,9 +5,10 @@
 #include <QPixmap>
 #include <QRect>
 #include <QTimer>
+#include <QVariantAnimation>
 #include <QWidget>
 
-#include <array>
+#include <optional>
 
 // A fading tip window: a bold title, a body text and an icon on a pale yellow ground with a
 // soft shadow. A show request waits a number of 100 ms ticks while the cursor stays in the
@@ -19,12 +20,13 @@ class CCoolTipCtrl : public QWidget
 {
     Q_OBJECT
 public:
-    enum Flag
+    enum Option
     {
-        SizeToTexts = 1, // size the window to its texts before showing
-        SoftOpacity = 2, // full opacity is 230 instead of 255
-        ShowAgain = 8,   // show again once the current fade-out has ended
+        SizeToTexts = 0x1, // size the window to its texts before showing
+        SoftOpacity = 0x2, // full opacity is 230 instead of 255
     };
+    Q_DECLARE_FLAGS(Options, Option)
+
     enum class State
     {
         Hidden,
@@ -33,34 +35,36 @@ public:
         Shown,
         FadingOut,
     };
-    // The three timers, by number: the show countdown (100 ms), the fade steps (30 ms) and the
-    // watch on the anchor (500 ms).
-    enum Timer
+    // What drives the tip: the show countdown (ticks of 100 ms), the fade (an animation,
+    // 28 steps of opacity every 30 ms) and the watch on the anchor (every 500 ms).
+    enum class Clock
     {
-        Countdown = 1,
-        Fade = 2,
-        Watch = 3,
+        Countdown,
+        Fade,
+        Watch,
     };
     static constexpr int ShadowWidth = 4;
     static constexpr int BelowCursor = 20;
     static constexpr int BesideGap = 4; // between the tip and the area it keeps clear
 
-    CCoolTipCtrl(QSize size, QWidget* parent, int flags);
+    CCoolTipCtrl(QSize size, QWidget* parent, Options options);
 
     void SetTitle(const QString& title) { m_title = title; }
     void SetBody(const QString& body) { m_body = body; }
     void SetIcon(const QPixmap& icon, int width, int height);
+    // The screen rectangle the cursor must stay in; until one is set, the cursor may be anywhere.
     void SetAnchor(const QRect& screenRect) { m_anchor = screenRect; }
     void SetKeepClear(const QRect& screenRect) { m_keepClear = screenRect; }
     void SetDelay(int ticks) { m_delay = ticks; }
     void RequestShow();
 
-    // What a timer does when it fires; the timers call it, tests may too.
-    void Tick(int timer);
+    // Lets one period of a clock pass: a countdown tick, one 30 ms frame of the fade, a look at
+    // the anchor. The clocks themselves call it; tests may too.
+    void Tick(Clock clock);
 
     State CurrentState() const { return m_state; }
     int Opacity() const { return m_opacity; }
-    bool IsTimerRunning(int timer) const { return m_timers[timer - 1]->isActive(); }
+    bool IsRunning(Clock clock) const;
     QString Title() const { return m_title; }
     QString Body() const { return m_body; }
 
@@ -72,14 +76,16 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Start(int timer) { m_timers[timer - 1]->start(); }
-    void Stop(int timer) { m_timers[timer - 1]->stop(); }
+    void StartWaiting(int ticks);
+    void StartFade(State direction);
+    void OnFadeValue(const QVariant& value);
     void StartFadeOut();
     void Place();
     QPoint PlaceFor(const QSize& size, const QPoint& cursor) const;
     void CaptureBehind(const QRect& screenRect);
     void SetOpacity(int opacity);
     bool CursorInAnchor() const;
+    int FullOpacity() const;
 
     QString m_title;
     QString m_body;
@@ -91,11 +97,16 @@ private:
     QColor m_bodyColour{Qt::black};
     int m_delay = 10;
     int m_counter = 0;
-    QRect m_anchor{QPoint(0, 0), QPoint(8888, 6666)};
+    std::optional<QRect> m_anchor;
     QRect m_keepClear;
-    int m_flags;
+    Options m_options;
+    bool m_showAgain = false; // show again once the current fade-out has ended
     int m_opacity = 0;
     State m_state = State::Shown;
     QImage m_behind; // the screen behind the window, darkened along the shadow band
-    std::array<QTimer*, 3> m_timers{};
+    QTimer m_countdown;
+    QTimer m_watch;
+    QVariantAnimation m_fade;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(CCoolTipCtrl::Options)
