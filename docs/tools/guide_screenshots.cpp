@@ -3,7 +3,7 @@
 // every dialog through its command and saves each window as a PNG. Runs on the offscreen
 // platform during the build, so the guide always shows the windows as they are built.
 
-#include "gui/app/command_ids.h"
+#include "gui/shell/command_actions.h"
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
@@ -150,7 +150,7 @@ void CGuideCamera::ShootToolWindow(const std::function<void()>& open, const QStr
 
 void CGuideCamera::Import(int dataType, int format, const QString& file, const QString& shotName)
 {
-    WithModal([this] { m_frame->SendCommand(Command::Import); },
+    WithModal([this] { m_frame->Commands().Run(Command::Import); },
               [&](QWidget* window) {
                   auto* dialog = qobject_cast<QFileDialog*>(window);
                   if (!dialog)
@@ -222,13 +222,13 @@ bool CGuideCamera::Run(CMerionApp& app)
     ShootPlan(QStringLiteral("plan_view"));
     ShootContextMenu(0, QStringLiteral("list_edit_menu"));
     m_frame->View()->SetRememberedRow(2);
-    ShootToolWindow([this] { m_frame->SendCommand(Command::EditRecord); }, QStringLiteral("coor_edit_dialog"));
-    ShootToolWindow([this] { m_frame->SendCommand(Command::SdCard); }, QStringLiteral("sdcard_dialog"),
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::EditRecord); }, QStringLiteral("coor_edit_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::SdCard); }, QStringLiteral("sdcard_dialog"),
                     [](QDialog* dialog) {
                         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("folderName")))
                             name->setText(QStringLiteral("工地A"));
                     });
-    WithModal([this] { m_frame->SendCommand(Command::OutputFile); },
+    WithModal([this] { m_frame->Commands().Run(Command::OutputFile); },
               [this](QWidget* dialog) {
                   Save(dialog, QStringLiteral("output_file_dialog"));
                   dialog->close();
@@ -247,7 +247,7 @@ bool CGuideCamera::Run(CMerionApp& app)
     // The code list.
     Import(1, 0, QStringLiteral("codes.txt"));
     Save(m_frame->View(), QStringLiteral("code_list"));
-    ShootToolWindow([this] { m_frame->SendCommand(Command::AddRecord); }, QStringLiteral("code_edit_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::AddRecord); }, QStringLiteral("code_edit_dialog"));
 
     // Plane alignment elements, typed in by hand.
     app.Store().ExecuteSql(QStringLiteral(
@@ -255,9 +255,9 @@ bool CGuideCamera::Run(CMerionApp& app)
         "(1, 'Manual_Input_Data', '0', 0, '0', '3456789.100', '512345.200'),"
         "(2, 'Manual_Input_Data', '1', 85.25, '120.5', '3456845.730', '512406.080'),"
         "(3, 'Manual_Input_Data', '3', 160.4, '0', '3456880.010', '512470.555')"));
-    m_frame->SendCommand(Command::ShowAlignment);
+    m_frame->Commands().Run(Command::ShowAlignment);
     Save(m_frame->View(), QStringLiteral("alignment_list"));
-    ShootToolWindow([this] { m_frame->SendCommand(Command::AddRecord); }, QStringLiteral("alignment_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::AddRecord); }, QStringLiteral("alignment_dialog"));
 
     // A measurement job, imported from a saved T5 job file.
     Import(2, 0, QStringLiteral("t5_job.txt"));
@@ -265,21 +265,21 @@ bool CGuideCamera::Run(CMerionApp& app)
     ShootPlan(QStringLiteral("plan_meas"));
     ShootContextMenu(0, QStringLiteral("meas_menu"));
     m_frame->View()->SetRememberedRow(0);
-    WithModal([this] { m_frame->SendCommand(Command::ExportMeasNe); },
+    WithModal([this] { m_frame->Commands().Run(Command::ExportMeasNe); },
               [this](QWidget* dialog) {
                   Save(dialog, QStringLiteral("meas_export_dialog"));
                   dialog->close();
               });
 
     // The serial link's windows.
-    ShootToolWindow([this] { m_frame->SendCommand(Command::CommSettings); }, QStringLiteral("settings_dialog"));
-    ShootToolWindow([this] { m_frame->SendCommand(Command::Download); }, QStringLiteral("download_dialog"));
-    ShootToolWindow([this] { m_frame->SendCommand(Command::Download); }, QStringLiteral("download_v2_dialog"),
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::CommSettings); }, QStringLiteral("settings_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::Download); }, QStringLiteral("download_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::Download); }, QStringLiteral("download_v2_dialog"),
                     [](QDialog* dialog) {
                         if (auto* instrument = dialog->findChild<QComboBox*>(QStringLiteral("instrumentList")))
                             instrument->setCurrentIndex(instrument->count() - 1);
                     });
-    ShootToolWindow([this] { m_frame->SendCommand(Command::Upload); }, QStringLiteral("upload_dialog"));
+    ShootToolWindow([this] { m_frame->Commands().Run(Command::Upload); }, QStringLiteral("upload_dialog"));
 
     std::fprintf(stderr, "%d pictures\n", m_saved);
     return !m_failed;
