@@ -67,10 +67,12 @@ private slots:
         CSession session(std::make_unique<CProjectStore>(dir.filePath("p.db"), &reporter), reporter, nullptr);
         QCOMPARE(session.CurrentKind(), DataKind::Coor); // a run starts on the coordinates
         QStringList heard;
-        connect(&session, &CSession::CurrentKindChanged, this, [&](DataKind kind) { heard << QStringLiteral("kind %1").arg(NumberOf(kind)); });
+        connect(&session, &CSession::CurrentKindChanged, this,
+                [&](DataKind kind) { heard << QStringLiteral("kind %1").arg(NumberOf(kind)); });
         connect(&session, &CSession::ShownRowsCleared, this, [&] { heard << "cleared"; });
         connect(&session, &CSession::ViewsNeedUpdate, this, [&] { heard << "columns"; });
-        connect(&session, &CSession::TableShown, this, [&](DataKind kind) { heard << QStringLiteral("rows %1").arg(NumberOf(kind)); });
+        connect(&session, &CSession::TableShown, this,
+                [&](DataKind kind) { heard << QStringLiteral("rows %1").arg(NumberOf(kind)); });
 
         session.ShowTable(DataKind::Code);
         QCOMPARE(heard, QStringList({"kind 22", "cleared", "columns", "rows 22"}));

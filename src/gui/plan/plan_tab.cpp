@@ -138,7 +138,8 @@ void CPlanTab::SelectListPosition(int position)
         return;
     m_syncing = true;
     // The plan knows its points by their place in the list order, whatever order the list shows.
-    m_canvas->SelectPoint(position >= 0 && size_t(position) < m_pointOfRow.size() ? m_pointOfRow[size_t(position)] : -1);
+    const bool known = position >= 0 && size_t(position) < m_pointOfRow.size();
+    m_canvas->SelectPoint(known ? m_pointOfRow[size_t(position)] : -1);
     m_syncing = false;
 }
 

@@ -124,7 +124,8 @@ std::span<const CommandRow> CommandTable()
 const CommandRow& CommandRowOf(Command command)
 {
     const std::vector<CommandRow>& rows = Rows();
-    const auto found = std::find_if(rows.begin(), rows.end(), [command](const CommandRow& row) { return row.command == command; });
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [command](const CommandRow& row) { return row.command == command; });
     return found == rows.end() ? rows.back() : *found;
 }
 

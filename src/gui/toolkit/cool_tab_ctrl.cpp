@@ -3,19 +3,21 @@
 #include "gui/toolkit/toolkit_font.h"
 
 #include <QMouseEvent>
+#include <qdrawutil.h>
 #include <QPainter>
 
 namespace
 {
-// Raised 3-D border: the first colour along the top and left, the second along the bottom and right.
-void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft, const QColor& bottomRight)
+// The control's sunken frame: grey along the top and left, white along the bottom and right.
+const QColor FrameShade(157, 157, 155);
+
+// The two shades of a 3-D edge: a raised one is light along the top and left, a sunken one dark.
+QPalette Shades(const QColor& light, const QColor& dark)
 {
-    painter.setPen(topLeft);
-    painter.drawLine(rect.topLeft(), rect.topRight());
-    painter.drawLine(rect.topLeft(), rect.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
-    painter.drawLine(rect.topRight(), rect.bottomRight());
+    QPalette shades;
+    shades.setColor(QPalette::Light, light);
+    shades.setColor(QPalette::Dark, dark);
+    return shades;
 }
 } // namespace
 
@@ -80,7 +82,7 @@ void CCoolTabCtrl::paintEvent(QPaintEvent*)
     // Qt paints double-buffered already; the open page's own widget covers the client area.
     QPainter painter(this);
     painter.fillRect(rect(), palette().button());
-    DrawEdge(painter, rect(), QColor(157, 157, 155), Qt::white);
+    qDrawShadePanel(&painter, rect(), Shades(Qt::white, FrameShade), /*sunken=*/true);
     painter.setFont(m_headerFont);
     for (int i = 0; i < PageCount(); ++i)
         if (i != m_current)
@@ -92,10 +94,11 @@ void CCoolTabCtrl::paintEvent(QPaintEvent*)
 void CCoolTabCtrl::PaintHeader(QPainter& painter, const PageRecord& page) const
 {
     painter.fillRect(page.header, palette().button());
+    // A raised header, flat while the mouse holds it down.
     if (page.pressed)
-        DrawEdge(painter, page.header, palette().button().color(), palette().button().color());
+        qDrawPlainRect(&painter, page.header, palette().button().color());
     else
-        DrawEdge(painter, page.header, Qt::white, palette().dark().color());
+        qDrawShadePanel(&painter, page.header, Shades(Qt::white, palette().dark().color()), /*sunken=*/false);
     if (!page.icon.isNull())
         painter.drawPixmap(page.header.left() + 3, page.header.top() + 1, page.icon.pixmap(QSize(16, 16)));
     painter.setPen(Qt::black);
