@@ -77,6 +77,7 @@ private slots:
     void readTakesOnlyWhatIsQueued();
     void writeSendsExactlyTheBytesGiven();
     void purgeDropsQueuedInput();
+    void purgeAndCloseLetWrittenBytesArrive();
     void aVanishedLineIsAnErrorNotSilence();
 };
 
@@ -233,6 +234,31 @@ void TestSerialPort::purgeDropsQueuedInput()
     QCOMPARE(Read(port, buffer, 64), 0);
     port.Close();
     port.Purge(); // on a closed port: nothing happens
+}
+
+// An instrument that reads slowly (here: not at all until the port is closed) still gets
+// every byte written before the closing purge, the final EOT above all.
+void TestSerialPort::purgeAndCloseLetWrittenBytesArrive()
+{
+    CLine line;
+    CSerialPort port;
+    QVERIFY(Open(port, line.Path(), 115200));
+    QByteArray sent;
+    for (int i = 1; i <= 40; ++i)
+        sent += QStringLiteral("P%1,3456789.100,512345.200,100.300,\r\n").arg(i).toLatin1();
+    sent += '\x04';
+    QVERIFY(!port.Write(sent.constData(), std::size_t(sent.size())).IsError());
+    port.Purge();
+    port.Close();
+
+    QByteArray arrived;
+    char buffer[4096];
+    const int flags = fcntl(line.Master(), F_GETFL);
+    QVERIFY(fcntl(line.Master(), F_SETFL, flags | O_NONBLOCK) == 0);
+    for (ssize_t count; (count = ::read(line.Master(), buffer, sizeof buffer)) > 0;)
+        arrived.append(buffer, qsizetype(count));
+    QCOMPARE(arrived.size(), sent.size());
+    QCOMPARE(arrived, sent);
 }
 
 // The other end of the line goes away (a pseudo-terminal's master closed, as a cable pulled):

@@ -51,7 +51,8 @@ public:
     // Every byte, each given a second to leave; a byte the line will not take in time is
     // dropped as the line's own business. A closed stream or a hang-up is an error.
     virtual StreamError Write(const char* data, std::size_t length) = 0;
-    // Drops queued input, then queued output.
+    // Lets what was written leave first (an upload's closing EOT must reach the instrument),
+    // then drops queued input and whatever output is still held.
     virtual void Purge() = 0;
     virtual void Close() = 0;
     // The pause between two polls of a transfer.

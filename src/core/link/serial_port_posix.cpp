@@ -230,7 +230,17 @@ void CSerialPort::Purge()
 {
     if (m_impl->fd < 0)
         return;
-    if (tcflush(m_impl->fd, TCIFLUSH) == 0)
+    // What was written is the instrument's by now: the driver sends it before anything is
+    // dropped (an upload's closing EOT among it). Only output the driver still holds after
+    // that is dropped; a pseudo-terminal holds none of its own, and flushing its output would
+    // throw away what the other end has not read yet.
+    while (tcdrain(m_impl->fd) != 0 && errno == EINTR)
+    {
+    }
+    if (tcflush(m_impl->fd, TCIFLUSH) != 0)
+        return;
+    int queued = 0;
+    if (ioctl(m_impl->fd, TIOCOUTQ, &queued) == 0 && queued > 0)
         tcflush(m_impl->fd, TCOFLUSH);
 }
 

@@ -188,6 +188,9 @@ void CSerialPort::Purge()
 {
     if (!m_impl->handle)
         return;
+    // What was written is the instrument's by now: the driver sends it before anything is
+    // dropped (an upload's closing EOT among it), so the output purge finds nothing of it.
+    FlushFileBuffers(m_impl->handle);
     if (PurgeComm(m_impl->handle, PURGE_RXCLEAR))
         PurgeComm(m_impl->handle, PURGE_TXCLEAR);
 }

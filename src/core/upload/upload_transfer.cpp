@@ -123,7 +123,7 @@ private:
         return Answer::Silent;
     }
 
-    // A purge drops output the driver still holds: the EOT must be on the wire first.
+    // The purge that follows lets the EOT leave before it drops anything.
     bool SendEot()
     {
         if (m_result.error.IsError())
