@@ -23,4 +23,5 @@ namespace ExitStatus
 constexpr int Success = 0;
 constexpr int Failure = 1;
 constexpr int Usage = 2;
+constexpr int Interrupted = 130; // stopped by Ctrl+C or a termination request, as shells count it
 } // namespace ExitStatus

@@ -8,7 +8,9 @@
 #include "test_database.h"
 #include "core/views/data_kind.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -76,6 +78,40 @@ private slots:
         QVERIFY(QFileInfo(finished.keptFile).fileName().endsWith(QLatin1String("-t5.txt")));
         QCOMPARE(FileBytes(finished.keptFile), job);
         QCOMPARE(db.Reporter().Messages(), QStringList());
+    }
+
+    // Given the project, the transfer itself keeps the bytes, each piece on disk before the
+    // next is awaited (a crash then loses nothing that came), named when the transfer began;
+    // the program's handling of the result keeps no second copy.
+    void theBytesAreKeptAsTheyArrive()
+    {
+        CTestDatabase db;
+        CScriptedStream line;
+        const QByteArray job = FileBytes(JobFile);
+        line.SendAt(50, job.left(100));
+        line.SendAt(400, job.mid(100, 60));
+        line.SendAt(900, job.mid(160) + "\x04");
+        DownloadRequest request = RequestFor(DataKind::Meas, false);
+        request.keepBeside = db.Path();
+        const QDateTime started = QDateTime::currentDateTime();
+        QList<QByteArray> keptWhileRunning;
+        std::atomic<bool> stop{false};
+        const TransferResult received = ReceiveDownload(line, request, stop, [&](const TransferProgress&) {
+            const QStringList kept = KeptFiles(db);
+            keptWhileRunning << (kept.size() == 1 ? FileBytes(db.FilePath("downloads/" + kept.first())) : "<none>");
+        });
+        QCOMPARE(received.status, Status::Done);
+        QCOMPARE(keptWhileRunning, (QList<QByteArray>{job.left(100), job.left(160)}));
+        QCOMPARE(KeptFiles(db).size(), 1);
+        QCOMPARE(FileBytes(received.keptFile), job);
+        const QDateTime named = QDateTime::fromString(QFileInfo(received.keptFile).fileName().left(15), "yyyyMMdd-HHmmss");
+        QVERIFY(qAbs(named.secsTo(started)) <= 1);
+
+        const TransferResult finished = FinishDownload(db.Store(), request, received);
+        QCOMPARE(finished.status, Status::Done);
+        QCOMPARE(finished.keptFile, received.keptFile);
+        QCOMPARE(KeptFiles(db).size(), 1);
+        QCOMPARE(db.MeasRows(), ExpectedRows(QStringLiteral("t5_job.meas")));
     }
 
     void silenceTimesOutWithTheLoopsMessage_data()

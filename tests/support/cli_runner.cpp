@@ -2,14 +2,19 @@
 
 #include <QProcess>
 
-CliRun RunCli(const QString& database, const QStringList& words, int timeoutMs)
+void StartCli(QProcess& process, const QString& database, const QStringList& words)
 {
-    QProcess process;
     QStringList arguments;
     if (!database.isEmpty())
         arguments << QStringLiteral("--database") << database;
     arguments << words;
     process.start(QStringLiteral(MERION_CLI_PATH), arguments);
+}
+
+CliRun RunCli(const QString& database, const QStringList& words, int timeoutMs)
+{
+    QProcess process;
+    StartCli(process, database, words);
     CliRun run;
     if (!process.waitForFinished(timeoutMs))
     {

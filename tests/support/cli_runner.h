@@ -16,3 +16,6 @@ struct CliRun
 
 // Runs merion-cli on `database` with the given words (waits at most `timeoutMs`).
 CliRun RunCli(const QString& database, const QStringList& words, int timeoutMs = 60000);
+
+// Starts merion-cli on `database` without waiting, for a test that stops it midway.
+void StartCli(class QProcess& process, const QString& database, const QStringList& words);

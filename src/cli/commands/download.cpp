@@ -7,6 +7,7 @@
 #include "core/download/download_texts.h"
 #include "commands/progress_printer.h"
 #include "result_report.h"
+#include "stop_signal.h"
 #include "core/download/download_job.h"
 #include "core/link/serial_port.h"
 #include "core/views/data_kind.h"
@@ -44,10 +45,20 @@ int RunDownload(CliContext& context, const ParsedArguments& parsed)
     else
     {
         CSerialPort port;
-        const std::atomic<bool> stop{false};
+        std::atomic<bool> stop{false};
+        const CStopOnSignal interrupt(stop);
+        request.keepBeside = context.databasePath;
         result = FinishDownload(context.store, request, ReceiveDownload(port, request, stop, progress.Sink()));
         if (request.raw && result.status == Status::Done && !SaveRawDownload(rawTarget, result.received))
             result.status = Status::FileNotWritable;
+        // A transfer stopped by a signal is told as a cancel; the status says what stopped it.
+        if (interrupt.Raised())
+        {
+            ReportTransfer(context, result);
+            if (!result.keptFile.isEmpty())
+                context.reporter.Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
+            return ExitStatus::Interrupted;
+        }
     }
     return ReportTransfer(context, result);
 }

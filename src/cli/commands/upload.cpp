@@ -6,6 +6,7 @@
 #include "core/link/com_config.h"
 #include "commands/progress_printer.h"
 #include "result_report.h"
+#include "stop_signal.h"
 #include "core/link/serial_port.h"
 #include "core/upload/upload_lines.h"
 #include "core/upload/upload_transfer.h"
@@ -47,8 +48,15 @@ int RunUpload(CliContext& context, const ParsedArguments& parsed)
     if (lines.outcome.Succeeded())
     {
         CSerialPort port;
-        const std::atomic<bool> stop{false};
+        std::atomic<bool> stop{false};
+        const CStopOnSignal interrupt(stop);
         result = SendUpload(port, request, lines.lines, stop, progress.Sink());
+        // A transfer stopped by a signal is told as a cancel; the status says what stopped it.
+        if (interrupt.Raised())
+        {
+            ReportTransfer(context, result);
+            return ExitStatus::Interrupted;
+        }
     }
     // A time-out is a failure here even though the desktop program shows it in a plain box.
     return ReportTransfer(context, result);

@@ -13,12 +13,17 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <optional>
+
 TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& request, const std::atomic<bool>& stop,
                                const ProgressSink& progress)
 {
     TransferResult result;
     result.port = request.config.comPort;
     result.device = request.devicePath;
+    std::optional<CReceivedCopy> copy;
+    if (!request.keepBeside.isEmpty())
+        copy.emplace(request.keepBeside, request.instrument);
     if (stop)
     {
         result.status = Status::Cancelled;
@@ -33,10 +38,14 @@ TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& reque
 
     const std::optional<ReceiveLoop> loop = LoopForKind(request.dataKind);
     ReceiveResult received;
-    if (loop)
+    if (loop && copy)
+        received = ReceiveUntilEot(stream, *loop, stop, progress, [&copy](QByteArrayView bytes) { copy->Append(bytes); });
+    else if (loop)
         received = ReceiveUntilEot(stream, *loop, stop, progress);
     stream.Purge();
     stream.Close();
+    if (copy)
+        result.keptFile = copy->Path(); // empty when the copy failed: FinishDownload tries once more
 
     result.received = received.text;
     result.status = received.status;
@@ -60,7 +69,7 @@ ParsedJob ParseReceived(DataKind kind, int downloadType, const QByteArray& recei
 
 TransferResult FinishDownload(CProjectStore& store, const DownloadRequest& request, TransferResult result)
 {
-    if (!result.received.isEmpty())
+    if (!result.received.isEmpty() && result.keptFile.isEmpty())
     {
         const KeptCopy copy = KeepReceivedBytes(store.DatabasePath(), request.instrument, result.received);
         result.keptFile = copy.path;

@@ -21,16 +21,20 @@ struct DownloadRequest
     QString instrument;   // t5, t8 or v2: names the copy kept in downloads/
     ComConfig config;
     QString devicePath;   // empty: the port the settings name
+    // The database beside which downloads/ keeps the bytes as they arrive; empty: they are
+    // kept by FinishDownload once the transfer is over.
+    QString keepBeside;
 };
 
 // The transfer, on whatever thread runs it: opens the stream, receives until the end byte, a
-// time-out, a hang-up or `stop`, then purges and closes the stream. Touches nothing else.
+// time-out, a hang-up or `stop`, then purges and closes the stream. Touches nothing else but
+// the copy in downloads/ that request.keepBeside asks for.
 TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& request, const std::atomic<bool>& stop,
                                const ProgressSink& progress = {});
 
 // What the program does with a transfer's bytes, on the thread that owns the store: keeps
 // every received byte in downloads/ beside the database (also after a time-out, a hang-up or a
-// cancel), then, for a parsing download that completed, replaces the tables with the parsed
+// cancel) unless the transfer kept them already, then, for a parsing download that completed, replaces the tables with the parsed
 // job in one transaction. A text that holds no record replaces nothing.
 TransferResult FinishDownload(CProjectStore& store, const DownloadRequest& request, TransferResult result);
 

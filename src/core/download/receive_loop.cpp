@@ -36,7 +36,7 @@ std::optional<ReceiveLoop> LoopForKind(DataKind kind)
 }
 
 ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, const std::atomic<bool>& stop,
-                              const ProgressSink& progress)
+                              const ProgressSink& progress, const ReceivedBytesSink& keep)
 {
     ReceiveResult result;
     std::vector<char> chunk(size_t(loop.chunkSize));
@@ -45,19 +45,25 @@ ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, cons
     while (!stop.load())
     {
         const StreamRead read = stream.Read(chunk.data(), chunk.size());
-        bool received = false;
-        for (size_t i = 0; i < read.count; ++i)
+        const qsizetype before = result.text.size();
+        bool ended = false;
+        for (size_t i = 0; i < read.count && !ended; ++i)
         {
             const char byte = chunk[i];
             if (byte == '\0' || (byte == Eot && result.text.isEmpty()))
                 continue;
-            if (byte == Eot)
-                return result;
+            ended = byte == Eot;
+            if (ended)
+                break;
             result.text.append(byte);
             if (byte == '\n')
                 ++done.lines;
-            received = true;
         }
+        const bool received = result.text.size() > before;
+        if (received && keep)
+            keep(QByteArrayView(result.text).sliced(before));
+        if (ended)
+            return result;
         if (read.error.IsError())
         {
             // A line that went away (or a port that failed) sends nothing more: waiting out

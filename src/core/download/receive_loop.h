@@ -5,9 +5,11 @@
 #include "core/views/data_kind.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 
 // How a download polls the port: the chunk it asks for, the pause after each poll, how many
@@ -36,6 +38,8 @@ struct ReceiveResult
 // Collects bytes until the EOT that follows the first data. Zero bytes are dropped (the
 // instrument pads with them); an EOT before any data means nothing; the bytes after the
 // ending EOT are not kept. `stop` ends the loop at its next poll, a hang-up at once.
-// `progress` hears of every poll that brought data.
+// `progress` hears of every poll that brought data; `keep` gets each poll's kept bytes as
+// they arrive, before the loop goes on.
+using ReceivedBytesSink = std::function<void(QByteArrayView)>;
 ReceiveResult ReceiveUntilEot(IByteStream& stream, const ReceiveLoop& loop, const std::atomic<bool>& stop,
-                              const ProgressSink& progress = {});
+                              const ProgressSink& progress = {}, const ReceivedBytesSink& keep = {});

@@ -6,6 +6,7 @@
 #include "core/download/v2_records.h"
 #include "core/link/com_config.h"
 #include "core/report/reporter.h"
+#include "core/store/project_store.h"
 #include "gui/link/transfer_progress_view.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
@@ -143,6 +144,7 @@ void CDownloadDlg::Start(bool raw)
     request.instrument = m_instrument == V2InstrumentPosition ? QStringLiteral("v2")
                                                               : (m_instrument == 1 ? QStringLiteral("t8") : QStringLiteral("t5"));
     request.config = ReadComConfig(m_session.Store());
+    request.keepBeside = m_session.Store().DatabasePath();
     m_progress->Follow(runner, 0);
     // The received bytes are kept and the rows stored whether or not this window is still
     // open when the transfer ends, so the result goes to the application first.
