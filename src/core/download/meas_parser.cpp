@@ -5,6 +5,7 @@
 #include "core/download/number_text.h"
 
 #include <array>
+#include <optional>
 
 namespace
 {
@@ -65,57 +66,69 @@ QStringList RowOf(int id, const MeasLayout::Record& record, const Values& values
 }
 
 // A row with both plane coordinates is a point of the job.
-void AddPoint(TableRows& coor, const QStringList& measRow)
+std::optional<QStringList> PointOf(const QStringList& measRow)
 {
     const auto at = [&](int column) { return measRow[2 + column]; };
     const QString& east = at(MeasLayout::EastColumn());
     const QString& north = at(MeasLayout::NorthColumn());
     if (east.isEmpty() || north.isEmpty())
-        return;
-    coor.rows.append({measRow[0], DownloadTexts::CoorAttr, at(MeasLayout::SnColumn()), north, east,
-                      at(MeasLayout::HeightColumn()), at(MeasLayout::CodeColumn())});
+        return std::nullopt;
+    return QStringList{measRow[0], DownloadTexts::CoorAttr, at(MeasLayout::SnColumn()), north, east,
+                       at(MeasLayout::HeightColumn()), at(MeasLayout::CodeColumn())};
 }
 
-ParsedJob Parse(const QString& text, Variant variant)
+class CMeasJobParse final : public IJobParse
 {
-    ParsedJob job;
-    if (text.isEmpty())
-        return job;
-    job.replaces = {QStringLiteral("740Meas"), QStringLiteral("CoorEdit")};
-    TableRows meas{QStringLiteral("740Meas"), QStringList{"ID", "ATTR"} + MeasLayout::ValueColumns(), {}};
-    TableRows coor{QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"}, {}};
-    int id = 0;
-    QString ih = QStringLiteral("");
-    const QString lineEnd = QStringLiteral("\r\n");
-    for (qsizetype start = 0;;)
-    {
-        const qsizetype end = text.indexOf(lineEnd, start);
-        if (end < 0)
-            break;
-        const QStringView line = QStringView(text).mid(start, end - start);
-        start = end + lineEnd.size();
+public:
+    explicit CMeasJobParse(Variant variant) : m_variant(variant) {}
 
+    ParsedJob Shape() const override
+    {
+        ParsedJob job;
+        job.replaces = {QStringLiteral("740Meas"), QStringLiteral("CoorEdit")};
+        job.tables = {{QStringLiteral("740Meas"), QStringList{"ID", "ATTR"} + MeasLayout::ValueColumns(), {}},
+                      {QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"}, {}}};
+        return job;
+    }
+
+    bool Take(QStringView line, const RowSink& sink) override
+    {
         // A line without a comma has no code; it is no record.
         const qsizetype comma = line.indexOf(QLatin1Char(','));
         if (comma < 0)
-            continue;
-        const MeasLayout::Record* record = MeasLayout::Find(variant, line.left(comma).toString());
+            return true;
+        const MeasLayout::Record* record = MeasLayout::Find(m_variant, line.left(comma).toString());
         if (!record)
-            continue;
+            return true;
 
-        Values values = ValuesOf(*record, FieldsOf(*record, variant, line.mid(comma + 1)));
+        Values values = ValuesOf(*record, FieldsOf(*record, m_variant, line.mid(comma + 1)));
         // A backsight by angle is taken on the station just set up: it keeps that height.
         auto& rowIh = values[size_t(MeasLayout::IhColumn())];
         if (record->code == QLatin1String("K"))
-            rowIh = ih;
-        ih = rowIh;
+            rowIh = m_ih;
+        m_ih = rowIh;
 
-        meas.rows.append(RowOf(++id, *record, values));
-        AddPoint(coor, meas.rows.last());
+        const QStringList row = RowOf(++m_records, *record, values);
+        if (!sink(0, row))
+            return false;
+        const std::optional<QStringList> point = PointOf(row);
+        return !point || sink(1, *point);
     }
-    job.records = id;
-    job.tables = {meas, coor};
-    return job;
+
+    int Records() const override { return m_records; }
+
+private:
+    Variant m_variant;
+    int m_records = 0;
+    QString m_ih = QStringLiteral("");
+};
+
+ParsedJob Parse(const QString& text, Variant variant)
+{
+    if (text.isEmpty())
+        return {};
+    CMeasJobParse parse(variant);
+    return ParseWholeText(parse, text);
 }
 } // namespace
 
@@ -127,4 +140,9 @@ ParsedJob ParseMeasJob(const QString& text)
 ParsedJob ParseMeasJobFile(const QString& text)
 {
     return Parse(text, Variant::File);
+}
+
+std::unique_ptr<IJobParse> MeasJobFileParse()
+{
+    return std::make_unique<CMeasJobParse>(Variant::File);
 }

@@ -13,3 +13,6 @@ ParsedJob ParseMeasJob(const QString& text);
 // The same for a saved job file, whose lines end every field with a comma, carry the code
 // last and count angles in half arc-seconds.
 ParsedJob ParseMeasJobFile(const QString& text);
+
+// The job file's parse fed line by line, for imports of any size.
+std::unique_ptr<IJobParse> MeasJobFileParse();

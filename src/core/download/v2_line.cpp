@@ -9,6 +9,19 @@ QString V2Line::Field(int i) const
     return i <= fields.size() ? fields[i - 1] : QString(QLatin1String(""));
 }
 
+std::optional<V2Line> ParseV2Line(QStringView text)
+{
+    const QStringView line = text.trimmed();
+    qsizetype comma = line.indexOf(QLatin1Char(','));
+    if (comma < 0)
+        return std::nullopt;
+    V2Line record;
+    record.head = line.left(comma).toString();
+    for (qsizetype next; (next = line.indexOf(QLatin1Char(','), comma + 1)) >= 0; comma = next)
+        record.fields << line.mid(comma + 1, next - comma - 1).toString();
+    return record;
+}
+
 QList<V2Line> SplitV2Lines(const QString& text)
 {
     QList<V2Line> lines;
@@ -18,17 +31,9 @@ QList<V2Line> SplitV2Lines(const QString& text)
         const qsizetype end = text.indexOf(lineEnd, start);
         if (end < 0)
             break;
-        const QStringView line = QStringView(text).mid(start, end - start).trimmed();
+        if (std::optional<V2Line> record = ParseV2Line(QStringView(text).mid(start, end - start)))
+            lines << *record;
         start = end + lineEnd.size();
-
-        qsizetype comma = line.indexOf(QLatin1Char(','));
-        if (comma < 0)
-            continue;
-        V2Line record;
-        record.head = line.left(comma).toString();
-        for (qsizetype next; (next = line.indexOf(QLatin1Char(','), comma + 1)) >= 0; comma = next)
-            record.fields << line.mid(comma + 1, next - comma - 1).toString();
-        lines << record;
     }
     return lines;
 }

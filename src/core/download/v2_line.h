@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <optional>
 
 // One record line of a T8 version 2 text. Every field ends with a comma: field 0 is the text
 // before the first comma, field i the text between comma i and comma i + 1. Text after the
@@ -21,3 +24,7 @@ struct V2Line
 // A line without any comma (the empty line among them) holds no record and is left out;
 // text after the last CR LF is not read.
 QList<V2Line> SplitV2Lines(const QString& text);
+
+// One line of such a text (without its end), stripped of the white space around it; nothing
+// for a line without a comma.
+std::optional<V2Line> ParseV2Line(QStringView line);

@@ -21,9 +21,9 @@ TableRows TableOf(const QString& table, const QStringList& columns)
     return {table, QStringList{"ID", "ATTR"} + columns, {}};
 }
 
-void AddRow(TableRows& table, int id, const QString& attr, const QStringList& values)
+QStringList RowOf(int id, const QString& attr, const QStringList& values)
 {
-    table.rows.append(QStringList{QString::number(id), attr} + values);
+    return QStringList{QString::number(id), attr} + values;
 }
 
 // A table whose row takes fixed fields of the line; the last one loses its leading zeros.
@@ -52,20 +52,45 @@ QStringList ValuesOf(const FieldLayout& layout, const V2Line& line)
     return values;
 }
 
-ParsedJob ParseFields(const QString& text, const FieldLayout& layout)
+// Records of fixed fields into one table; a stake-out record also gives its point (fields 3
+// to 5) in CoorEdit with the same ID.
+class CFieldsParse final : public IJobParse
 {
-    ParsedJob job;
-    job.replaces = {layout.table};
-    TableRows table = TableOf(layout.table, ColumnsOf(layout));
-    for (const V2Line& line : SplitV2Lines(text))
+public:
+    CFieldsParse(const FieldLayout& layout, bool stakePoints) : m_layout(layout), m_stakePoints(stakePoints) {}
+
+    ParsedJob Shape() const override
     {
-        if (!layout.code.isEmpty() && line.head.trimmed() != layout.code)
-            continue;
-        AddRow(table, ++job.records, layout.attr, ValuesOf(layout, line));
+        ParsedJob job;
+        job.replaces = {m_layout.table};
+        job.tables = {TableOf(m_layout.table, ColumnsOf(m_layout))};
+        if (m_stakePoints)
+        {
+            job.replaces << QStringLiteral("CoorEdit");
+            job.tables << TableOf(QStringLiteral("CoorEdit"), {"NCOOR", "ECOOR", "ZCOOR", "CODE", "SN"});
+        }
+        return job;
     }
-    job.tables = {table};
-    return job;
-}
+
+    bool Take(QStringView text, const RowSink& sink) override
+    {
+        const std::optional<V2Line> line = ParseV2Line(text);
+        if (!line || (!m_layout.code.isEmpty() && line->head.trimmed() != m_layout.code))
+            return true;
+        ++m_records;
+        if (!sink(0, RowOf(m_records, m_layout.attr, ValuesOf(m_layout, *line))))
+            return false;
+        return !m_stakePoints ||
+               sink(1, RowOf(m_records, DownloadTexts::V2CoorAttr, {line->Field(3), line->Field(4), line->Field(5), Empty, Empty}));
+    }
+
+    int Records() const override { return m_records; }
+
+private:
+    const FieldLayout& m_layout;
+    bool m_stakePoints;
+    int m_records = 0;
+};
 
 // What a measurement record's code does to its data fields (numbered from 1).
 struct MeasConversion
@@ -125,71 +150,134 @@ QStringList MeasDataOf(const QString& code, const V2Line& line)
 }
 } // namespace
 
-ParsedJob ParseV2Meas(const QString& text)
+namespace
 {
-    ParsedJob job;
-    job.replaces = {QStringLiteral("520Meas"), QStringLiteral("CoorEdit")};
-    QStringList dataColumns{QStringLiteral("MARK")};
-    for (int i = 1; i <= MeasDataFields; ++i)
-        dataColumns << QStringLiteral("DATA%1").arg(i);
-    TableRows meas = TableOf(QStringLiteral("520Meas"), dataColumns);
-    TableRows coor = TableOf(QStringLiteral("CoorEdit"), {"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
-    int coorId = 0; // only records with a point count here
-    for (const V2Line& line : SplitV2Lines(text))
+// Measurement records into 520Meas; a record with a point also gives a CoorEdit row,
+// numbered among those alone.
+class CV2MeasParse final : public IJobParse
+{
+public:
+    ParsedJob Shape() const override
     {
-        const QString code = line.head.trimmed();
-        const QStringList data = MeasDataOf(code, line);
-        AddRow(meas, ++job.records, DownloadTexts::V2MeasAttr, QStringList{RecordTypeName(code, line.Field(1))} + data);
-
-        const MeasConversion* conversion = ConversionOf(code);
-        if (conversion && conversion->point)
-        {
-            const auto& [sn, n, e, z] = *conversion->point;
-            AddRow(coor, ++coorId, DownloadTexts::V2CoorAttr, {data[sn - 1], data[n - 1], data[e - 1], data[z - 1], Empty});
-        }
+        QStringList dataColumns{QStringLiteral("MARK")};
+        for (int i = 1; i <= MeasDataFields; ++i)
+            dataColumns << QStringLiteral("DATA%1").arg(i);
+        ParsedJob job;
+        job.replaces = {QStringLiteral("520Meas"), QStringLiteral("CoorEdit")};
+        job.tables = {TableOf(QStringLiteral("520Meas"), dataColumns),
+                      TableOf(QStringLiteral("CoorEdit"), {"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"})};
+        return job;
     }
-    job.tables = {meas, coor};
-    return job;
-}
 
-ParsedJob ParseV2Coor(const QString& text)
+    bool Take(QStringView text, const RowSink& sink) override
+    {
+        const std::optional<V2Line> line = ParseV2Line(text);
+        if (!line)
+            return true;
+        const QString code = line->head.trimmed();
+        const QStringList data = MeasDataOf(code, *line);
+        if (!sink(0, RowOf(++m_records, DownloadTexts::V2MeasAttr, QStringList{RecordTypeName(code, line->Field(1))} + data)))
+            return false;
+        const MeasConversion* conversion = ConversionOf(code);
+        if (!conversion || !conversion->point)
+            return true;
+        const auto& [sn, n, e, z] = *conversion->point;
+        return sink(1, RowOf(++m_points, DownloadTexts::V2CoorAttr, {data[sn - 1], data[n - 1], data[e - 1], data[z - 1], Empty}));
+    }
+
+    int Records() const override { return m_records; }
+
+private:
+    int m_records = 0;
+    int m_points = 0;
+};
+
+const FieldLayout& CoorLayout()
 {
     static const FieldLayout layout{QStringLiteral("CoorEdit"),
                                     DownloadTexts::V2CoorRecordAttr,
                                     {{"SN", 1}, {"NCOOR", 2}, {"ECOOR", 3}, {"ZCOOR", 4}, {"CODE", 5}},
                                     QStringLiteral("C")};
-    return ParseFields(text, layout);
+    return layout;
 }
 
-ParsedJob ParseV2RoadStake(const QString& text)
+const FieldLayout& RoadStakeLayout()
 {
     static const FieldLayout layout{
         QStringLiteral("520RoadStake"),
         DownloadTexts::V2RoadStakeAttr,
         {{"DIST", 1}, {"LABGRAP", 2}, {"LABX", 3}, {"LABY", 4}, {"LABZ", 5}, {"MEMO", 6}}};
-    ParsedJob job = ParseFields(text, layout);
-    // Each stake-out row's point, with the same ID.
-    TableRows coor = TableOf(QStringLiteral("CoorEdit"), {"NCOOR", "ECOOR", "ZCOOR", "CODE", "SN"});
-    int id = 0;
-    for (const V2Line& line : SplitV2Lines(text))
-        AddRow(coor, ++id, DownloadTexts::V2CoorAttr, {line.Field(3), line.Field(4), line.Field(5), Empty, Empty});
-    job.replaces << coor.table;
-    job.tables << coor;
-    return job;
+    return layout;
 }
 
-ParsedJob ParseV2XSect(const QString& text)
+const FieldLayout& XSectLayout()
 {
     static const FieldLayout layout{
         QStringLiteral("520BreakerSur"), DownloadTexts::V2XSectAttr, {{"DIST", 1}, {"WIDTH", 2}, {"HIGH", 3}}};
-    return ParseFields(text, layout);
+    return layout;
 }
 
-ParsedJob ParseV2SurfaceLine(const QString& text)
+const FieldLayout& SurfaceLineLayout()
 {
     static const FieldLayout layout{
         QStringLiteral("520SurLine"),
         DownloadTexts::V2SurfaceLineAttr,
         {{"LINETYPE", 0}, {"STARTDIST", 1}, {"CIRCUS", 2}, {"NCOOR", 3}, {"ECOOR", 4}}};
-    return ParseFields(text, layout);
+    return layout;
+}
+
+ParsedJob Whole(std::unique_ptr<IJobParse> parse, const QString& text)
+{
+    return ParseWholeText(*parse, text);
+}
+} // namespace
+
+std::unique_ptr<IJobParse> V2MeasParse()
+{
+    return std::make_unique<CV2MeasParse>();
+}
+
+std::unique_ptr<IJobParse> V2CoorParse()
+{
+    return std::make_unique<CFieldsParse>(CoorLayout(), false);
+}
+
+std::unique_ptr<IJobParse> V2RoadStakeParse()
+{
+    return std::make_unique<CFieldsParse>(RoadStakeLayout(), true);
+}
+
+std::unique_ptr<IJobParse> V2XSectParse()
+{
+    return std::make_unique<CFieldsParse>(XSectLayout(), false);
+}
+
+std::unique_ptr<IJobParse> V2SurfaceLineParse()
+{
+    return std::make_unique<CFieldsParse>(SurfaceLineLayout(), false);
+}
+
+ParsedJob ParseV2Meas(const QString& text)
+{
+    return Whole(V2MeasParse(), text);
+}
+
+ParsedJob ParseV2Coor(const QString& text)
+{
+    return Whole(V2CoorParse(), text);
+}
+
+ParsedJob ParseV2RoadStake(const QString& text)
+{
+    return Whole(V2RoadStakeParse(), text);
+}
+
+ParsedJob ParseV2XSect(const QString& text)
+{
+    return Whole(V2XSectParse(), text);
+}
+
+ParsedJob ParseV2SurfaceLine(const QString& text)
+{
+    return Whole(V2SurfaceLineParse(), text);
 }

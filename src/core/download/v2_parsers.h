@@ -19,3 +19,10 @@ ParsedJob ParseV2RoadStake(const QString& text);
 ParsedJob ParseV2XSect(const QString& text);
 // Plane alignment elements into 520SurLine.
 ParsedJob ParseV2SurfaceLine(const QString& text);
+
+// The same parses fed line by line, for imports of any size.
+std::unique_ptr<IJobParse> V2MeasParse();
+std::unique_ptr<IJobParse> V2CoorParse();
+std::unique_ptr<IJobParse> V2RoadStakeParse();
+std::unique_ptr<IJobParse> V2XSectParse();
+std::unique_ptr<IJobParse> V2SurfaceLineParse();

@@ -9,16 +9,17 @@ struct RecordEntry
 {
     DataKind kind;
     ParsedJob (*parse)(const QString&);
+    std::unique_ptr<IJobParse> (*parseByLine)();
 };
 
 const RecordEntry& EntryOf(V2Record record)
 {
     static const QList<RecordEntry> entries = {
-        {DataKind::V2Meas, ParseV2Meas},
-        {DataKind::Coor, ParseV2Coor},
-        {DataKind::RoadStake, ParseV2RoadStake},
-        {DataKind::XSect, ParseV2XSect},
-        {DataKind::Alignment, ParseV2SurfaceLine},
+        {DataKind::V2Meas, ParseV2Meas, V2MeasParse},
+        {DataKind::Coor, ParseV2Coor, V2CoorParse},
+        {DataKind::RoadStake, ParseV2RoadStake, V2RoadStakeParse},
+        {DataKind::XSect, ParseV2XSect, V2XSectParse},
+        {DataKind::Alignment, ParseV2SurfaceLine, V2SurfaceLineParse},
     };
     return entries[int(record)];
 }
@@ -58,4 +59,9 @@ DataKind KindOfV2Record(V2Record record)
 ParsedJob ParseV2(V2Record record, const QString& text)
 {
     return EntryOf(record).parse(text);
+}
+
+std::unique_ptr<IJobParse> V2ParseByLine(V2Record record)
+{
+    return EntryOf(record).parseByLine();
 }

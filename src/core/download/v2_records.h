@@ -22,3 +22,5 @@ const QStringList& V2RecordNames();
 DataKind KindOfV2Record(V2Record record);
 
 ParsedJob ParseV2(V2Record record, const QString& text);
+// The same fed line by line, for imports of any size.
+std::unique_ptr<IJobParse> V2ParseByLine(V2Record record);

@@ -21,6 +21,14 @@ inline constexpr ShownText BinaryFile = QT_TRANSLATE_NOOP(
     "MERION", "The file is not a text file (it holds binary data): nothing was imported, the old rows are kept.");
 inline constexpr ShownText NoRecords =
     QT_TRANSLATE_NOOP("MERION", "No line of the file gives a record: nothing was imported, the old rows are kept.");
+// %1 is the line's number, %2 the longest line read.
+inline QString LineTooLong(qint64 line, qint64 limit)
+{
+    return QCoreApplication::translate("MERION", "Line %1 of the file is longer than %2 bytes: it is no file of "
+                                                 "records. Nothing was imported, the old rows are kept.")
+        .arg(line)
+        .arg(limit);
+}
 
 // Row origins written by the import: data, never translated.
 inline const QString ImportCoorAttr = QStringLiteral("Import_Data");

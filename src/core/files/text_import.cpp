@@ -1,7 +1,7 @@
 #include "core/files/text_import.h"
 
-#include "core/download/job_writer.h"
 #include "core/download/meas_parser.h"
+#include "core/download/v2_parsers.h"
 #include "core/download/v2_records.h"
 #include "core/files/bulk_insert.h"
 #include "core/files/coordinate_formats.h"
@@ -13,6 +13,9 @@
 #include "core/views/list_rows.h"
 
 #include <array>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace
 {
@@ -80,6 +83,8 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
         if (shownCodes && storedCode.size() != code.size())
             shownCodes->texts.insert(number - 1, QString::fromUtf8(code));
     }
+    if (reader.TooLongLine())
+        return Status::BadRow;
     if (!anyRecord)
         return Status::NoRecords;
     if (shownCodes)
@@ -114,40 +119,61 @@ Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
         if (!insert.Add(number, {attr, code, text}))
             return Status::DatabaseError;
     }
+    if (reader.TooLongLine())
+        return Status::BadRow;
     if (!anyRecord)
         return Status::NoRecords;
     return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
 }
 
-// A saved job as its parser reads it: the lines without trailing blanks, each ended by CR LF.
-QString JobText(CTextLineReader& reader)
+// A line of a saved job as its parser reads it: without trailing blanks.
+QStringView WithoutTrailingBlanks(const QString& line)
 {
-    QString text;
-    QByteArray bytes;
-    while (reader.Next(bytes))
-    {
-        const QString line = QString::fromUtf8(bytes);
-        qsizetype end = line.size();
-        while (end > 0 && line[end - 1].isSpace())
-            --end;
-        text += QStringView(line).left(end);
-        text += QLatin1String("\r\n");
-    }
-    return text;
+    qsizetype end = line.size();
+    while (end > 0 && line[end - 1].isSpace())
+        --end;
+    return QStringView(line).left(end);
 }
 
-// The old job and the new one change in one transaction: a row the database refuses undoes
-// the whole import. A text that gives no record at all changes nothing.
-Status Stored(CProjectStore& store, const ParsedJob& job)
+// A saved job read and stored line by line: the old rows and the new ones change in one
+// transaction, begun with the first record, so a row the database refuses undoes the whole
+// import and a text that gives no record at all changes nothing.
+Status ImportByLine(CProjectStore& store, CTextLineReader& reader, IJobParse& parse)
 {
-    if (job.records == 0)
+    const ParsedJob shape = parse.Shape();
+    std::optional<CTransaction> transaction;
+    std::vector<std::unique_ptr<CBulkInsert>> inserts;
+    const RowSink storeRow = [&](int table, const QStringList& row) {
+        if (!transaction)
+        {
+            transaction.emplace(store);
+            if (!transaction->IsActive())
+                return false;
+            for (const QString& replaced : shape.replaces)
+                if (!store.ExecuteSql(QStringLiteral("delete from ") + replaced))
+                    return false;
+            for (const TableRows& target : shape.tables)
+                inserts.push_back(std::make_unique<CBulkInsert>(store, target.table, target.columns));
+        }
+        return inserts[size_t(table)]->Add(row.first().toLongLong(), row.mid(1));
+    };
+    QByteArray bytes;
+    while (reader.Next(bytes))
+        if (!parse.Take(WithoutTrailingBlanks(QString::fromUtf8(bytes)), storeRow))
+            return Status::DatabaseError;
+    if (reader.TooLongLine())
+        return Status::BadRow;
+    if (parse.Records() == 0)
         return Status::NoRecords;
-    return StoreParsedJob(store, job) ? Status::Done : Status::DatabaseError;
+    for (const std::unique_ptr<CBulkInsert>& insert : inserts)
+        if (!insert->Finish())
+            return Status::DatabaseError;
+    return transaction->Commit() ? Status::Done : Status::DatabaseError;
 }
 
 Status ImportJob(CProjectStore& store, CTextLineReader& reader)
 {
-    return Stored(store, ParseMeasJobFile(JobText(reader)));
+    return ImportByLine(store, reader, *MeasJobFileParse());
 }
 
 V2Record V2RecordOfFormat(int formatIndex)
@@ -157,7 +183,7 @@ V2Record V2RecordOfFormat(int formatIndex)
 
 Status ImportV2(CProjectStore& store, CTextLineReader& reader, int formatIndex)
 {
-    return Stored(store, ParseV2(V2RecordOfFormat(formatIndex), JobText(reader)));
+    return ImportByLine(store, reader, *V2ParseByLine(V2RecordOfFormat(formatIndex)));
 }
 } // namespace
 
@@ -208,6 +234,8 @@ Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, c
         status = ImportCoordinates(store, reader, formatIndex, shownCodes ? &codes : nullptr);
         break;
     }
+    if (status == Status::BadRow)
+        return {status, FilesTexts::LineTooLong(reader.TooLongLine(), CTextLineReader::MaxLineBytes)};
     if (status != Status::Done)
         return {status};
     if (shownCodes)

@@ -41,9 +41,19 @@ bool CTextLineReader::Fill()
 bool CTextLineReader::Next(QByteArray& line)
 {
     line.clear();
+    if (m_tooLong)
+        return false;
     bool any = false;
     while (true)
     {
+        // A line that outgrows any text of records ends the reading at once, before it can
+        // take the memory of a file of any size.
+        if (line.size() > MaxLineBytes)
+        {
+            m_tooLong = m_lines + 1;
+            line.clear();
+            return false;
+        }
         if (m_at >= m_chunk.size() && !Fill())
             break;
         // GBK's second bytes are never CR or LF, so a line end found in the bytes is one.
@@ -66,6 +76,9 @@ bool CTextLineReader::Next(QByteArray& line)
         {
             m_afterCr = *stop == '\r';
             ++m_at;
+            if (line.size() > MaxLineBytes)
+                continue; // refused above
+            ++m_lines;
             Decode(line);
             return true;
         }
@@ -73,6 +86,13 @@ bool CTextLineReader::Next(QByteArray& line)
     // A last line without a line end; nothing after a final line end.
     if (!any || line.isEmpty())
         return false;
+    if (line.size() > MaxLineBytes)
+    {
+        m_tooLong = m_lines + 1;
+        line.clear();
+        return false;
+    }
+    ++m_lines;
     Decode(line);
     return true;
 }

@@ -18,8 +18,13 @@ public:
     bool Open(); // false when the file cannot be opened for reading
     // A NUL byte in the first 64 KiB: no text file of points, codes or jobs holds one.
     bool LooksBinary() const { return m_binary; }
-    // The next line without its line end; false at the end of the file.
+    // The next line without its line end; false at the end of the file, and at a line longer
+    // than MaxLineBytes (no text of points, codes or jobs has one), which is not read whole.
     bool Next(QByteArray& line);
+    // The number of the line that was too long; 0 when none was.
+    qint64 TooLongLine() const { return m_tooLong; }
+
+    static constexpr qsizetype MaxLineBytes = 1024 * 1024;
 
 private:
     bool Fill();
@@ -32,6 +37,8 @@ private:
     bool m_binary = false;
     bool m_afterCr = false;  // the last line ended at a CR: an LF right after it belongs to it
     bool m_atEnd = false;
+    qint64 m_lines = 0;   // lines handed out
+    qint64 m_tooLong = 0;
     // Made once: opening the converter costs more than decoding a line. Stateless, so nothing
     // of one line reaches the next.
     mutable QStringDecoder m_gbk{"GBK", QStringConverter::Flag::Stateless};
