@@ -25,6 +25,8 @@
 #include <QTest>
 #include <QToolBar>
 
+#include <unistd.h>
+
 namespace
 {
 QStringList Captions(const CPlxView& view)
@@ -309,6 +311,42 @@ private slots:
         QVERIFY(third.InitInstance());
         third.ExitInstance();
         QVERIFY(thirdReporter.Messages().isEmpty());
+    }
+
+    // The running copy's project reached through a symbolic link or a hard link is the same
+    // project: the second start is refused, and the first copy's lists stay.
+    void secondStartThroughALinkIsRefused_data()
+    {
+        QTest::addColumn<bool>("symbolic");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("hard link") << false;
+    }
+    void secondStartThroughALinkIsRefused()
+    {
+        QFETCH(bool, symbolic);
+        const QString path = m_dir.filePath(QStringLiteral("linked.db"));
+        QFile::remove(path);
+        CRecordingReporter firstReporter;
+        CMerionApp first(AppOptions{path, &firstReporter, false});
+        QVERIFY(first.InitInstance());
+        QVERIFY(first.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')"));
+
+        QTemporaryDir elsewhere;
+        const QString link = elsewhere.filePath(QStringLiteral("other-name.db"));
+        if (symbolic)
+            QVERIFY(QFile::link(path, link));
+        else
+            QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+        {
+            CRecordingReporter secondReporter;
+            CMerionApp second(AppOptions{link, &secondReporter, false});
+            QVERIFY(!second.InitInstance());
+            QCOMPARE(secondReporter.Messages(), QStringList({"Merion Application Already Running!"}));
+            second.ExitInstance();
+        }
+        QCOMPARE(first.Store().GetRecordSet("select count(*) from CoorEdit")->GetValue(0).toInt(), 1);
+        first.ExitInstance();
+        QVERIFY(firstReporter.Messages().isEmpty());
     }
 
     void normalExitEmptiesOnlyTheScratchTables()

@@ -2,6 +2,7 @@
 
 #include "core/report/reporter.h"
 #include "core/store/database_location.h"
+#include "core/store/instance_lock.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/transaction.h"
@@ -54,15 +55,10 @@ CCommandActions& CMerionApp::Commands() const
 
 bool CMerionApp::InitInstance()
 {
-    // A lock file beside the database keeps a second copy off the same project; a lock left
-    // by a crashed run names a process that no longer lives and does not block. The lock comes
-    // before the store: a refused copy must not so much as open the database file, since
-    // closing it would drop the running copy's locks and let its journal be deleted.
-    m_instanceLock = std::make_unique<QLockFile>(Store().DatabasePath() + QStringLiteral(".lock"));
-    m_instanceLock->setStaleLockTime(0);
-    // Only a lock held by a living copy refuses the start; a folder where no lock can be made
-    // (a read-only one) does not keep the surveyor from the window.
-    if (!m_instanceLock->tryLock(0) && m_instanceLock->error() == QLockFile::LockFailedError)
+    // The lock comes before the store: a refused copy must not so much as open the database
+    // file, since closing it would drop the running copy's locks and let its journal be deleted.
+    m_instanceLock = std::make_unique<CInstanceLock>(Store().DatabasePath());
+    if (!m_instanceLock->TryLock())
     {
         m_instanceLock.reset();
         m_reporter->Message(AppTexts::AlreadyRunning, MessageIcon::Exclamation);

@@ -3,13 +3,13 @@
 #include "core/link/byte_stream.h"
 #include "gui/link/transfer_choices.h"
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
 class CCommandActions;
+class CInstanceLock;
 class CMainFrame;
 class CPlxView;
 class CProjectStore;
@@ -59,7 +59,7 @@ private:
     std::unique_ptr<CSession> m_session;
     std::unique_ptr<CSerialLine> m_line;
     TransferChoices m_transfers;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<CInstanceLock> m_instanceLock;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_started = false;
     bool m_showWindow;
