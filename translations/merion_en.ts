@@ -919,5 +919,21 @@ Install a PDF viewer and try again.</translation>
             <numerusform>%n rows</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Line %1 of the file is longer than %2 bytes: it is no file of records. Nothing was imported, the old rows are kept.</source>
+        <translation>Line %1 of the file is longer than %2 bytes: it is no file of records. Nothing was imported, the old rows are kept.</translation>
+    </message>
+    <message>
+        <source>The latest changes of the project database lie in its journal file (-wal), which cannot be read here: %1. Nothing is shown rather than an older state.</source>
+        <translation>The latest changes of the project database lie in its journal file (-wal), which cannot be read here: %1. Nothing is shown rather than an older state.</translation>
+    </message>
+    <message>
+        <source>The project database %1 was deleted or replaced while in use: nothing more is written to it. Everything this program saw of the project, its last changes included, is saved as %2.</source>
+        <translation>The project database %1 was deleted or replaced while in use: nothing more is written to it. Everything this program saw of the project, its last changes included, is saved as %2.</translation>
+    </message>
+    <message>
+        <source>The project database %1 was deleted or replaced while in use: nothing more is written to it, and its contents could not be saved beside it: %2</source>
+        <translation>The project database %1 was deleted or replaced while in use: nothing more is written to it, and its contents could not be saved beside it: %2</translation>
+    </message>
 </context>
 </TS>

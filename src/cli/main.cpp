@@ -44,7 +44,11 @@ int RunCommand(const CliCommand& command, const QStringList& words, QString data
     CliContext context{store, reporter, out, databasePath};
     if (!store.Connect())
         return ExitStatus::Failure;
-    const int status = command.run(context, parsed);
+    int status = command.run(context, parsed);
+    // A change that went into a file deleted or replaced meanwhile is found by nobody: the
+    // command has not done what it was asked (the store saves what it can and says where).
+    if (status == ExitStatus::Success && store.HasWritten() && !store.FileStillInPlace())
+        status = ExitStatus::Failure;
     store.Disconnect();
     return status;
 }

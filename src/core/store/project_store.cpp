@@ -1,6 +1,7 @@
 #include "core/store/project_store.h"
 
 #include "core/report/reporter.h"
+#include "core/store/journal_snapshot.h"
 #include "core/store/record_set.h"
 #include "core/store/schema.h"
 #include "core/store/statement.h"
@@ -8,6 +9,8 @@
 
 #include "core/store/transaction.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -145,7 +148,12 @@ bool CProjectStore::OpenConnection(QSqlDatabase& db)
             }
         }
         if (!failure.isValid())
+        {
+            QMutexLocker lock(&m_stateMutex);
+            if (!m_openedFile.exists)
+                m_openedFile = IdentityOf(m_databasePath);
             return true;
+        }
         db.close();
     }
     // A project that only a full disk (or an unexpected refusal to write) keeps from opening
@@ -165,35 +173,61 @@ bool CProjectStore::OpenConnection(QSqlDatabase& db)
 
 bool CProjectStore::OpenForReading(QSqlDatabase& db, const QString& reason, bool quiet)
 {
-    // Reading a journalled database normally shares the journal's index file beside it; where
-    // that cannot be made (a read-only folder or medium) the file is read as it stands, which
-    // is right for a medium nobody can change.
-    const QString uri = QUrl::fromLocalFile(m_databasePath).toString(QUrl::FullyEncoded);
-    const QStringList attempts = {QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"),
-                                  QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI")};
     QSqlError failure;
-    for (const QString& options : attempts)
-    {
+    const auto opened = [&](const QString& options, const QString& name) {
         db.setConnectOptions(options);
-        db.setDatabaseName(options.contains(QLatin1String("URI")) ? uri + QStringLiteral("?immutable=1") : m_databasePath);
-        if (db.open())
+        db.setDatabaseName(name);
+        if (!db.open())
         {
-            QSqlQuery probe(db);
-            if (probe.exec(QStringLiteral("select count(*) from sqlite_master")))
-            {
-                QMutexLocker lock(&m_stateMutex);
-                m_readOnlyReason = reason;
-                return true;
-            }
-            failure = probe.lastError();
-            db.close();
-        }
-        else
             failure = db.lastError();
+            return false;
+        }
+        QSqlQuery probe(db);
+        if (probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+            return true;
+        failure = probe.lastError();
+        db.close();
+        return false;
+    };
+    const auto readOnly = [&] {
+        QMutexLocker lock(&m_stateMutex);
+        m_readOnlyReason = reason;
+        return true;
+    };
+    const QString options = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000");
+    // Reading a journalled database normally shares the journal's index file beside it.
+    if (opened(options, m_databasePath))
+        return readOnly();
+    // Where that index cannot be made (a read-only folder or medium), commits still in the
+    // journal are read from a private copy; a file without such commits is read as it stands.
+    if (CJournalSnapshot::JournalHoldsChanges(m_databasePath))
+    {
+        const QString snapshot = JournalSnapshotPath();
+        if (!snapshot.isEmpty() && opened(options, snapshot))
+            return readOnly();
+        m_reporter->Message(StoreTexts::JournalUnreadable(snapshot.isEmpty() ? JournalSnapshotError() : Describe(failure)));
+        return false;
     }
+    const QString uri = QUrl::fromLocalFile(m_databasePath).toString(QUrl::FullyEncoded);
+    if (opened(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"), uri + QStringLiteral("?immutable=1")))
+        return readOnly();
     if (!quiet)
         m_reporter->Message(StoreTexts::ConnectFailed(Describe(failure)));
     return false;
+}
+
+QString CProjectStore::JournalSnapshotPath()
+{
+    QMutexLocker lock(&m_stateMutex);
+    if (!m_journalSnapshot)
+        m_journalSnapshot = std::make_unique<CJournalSnapshot>(m_databasePath);
+    return m_journalSnapshot->Path();
+}
+
+QString CProjectStore::JournalSnapshotError() const
+{
+    QMutexLocker lock(&m_stateMutex);
+    return m_journalSnapshot ? m_journalSnapshot->Error() : QString();
 }
 
 QString CProjectStore::ReadOnlyReason() const
@@ -204,14 +238,64 @@ QString CProjectStore::ReadOnlyReason() const
 
 bool CProjectStore::RefuseWrite()
 {
-    Database(); // the first connection finds out whether the project can be written
+    QSqlDatabase db = Database(); // the first connection finds out whether the project can be written
     const QString reason = ReadOnlyReason();
     if (!reason.isEmpty())
     {
         m_reporter->Message(reason == StoreTexts::NoSpaceLeft ? StoreTexts::DiskFull : StoreTexts::ReadOnly(reason));
         return true;
     }
-    return TransactionBroken(Database());
+    // Before a transaction (or a statement of its own) begins; inside one, its commit asks.
+    if (!InTransaction(db) && !FileStillInPlace())
+        return true;
+    return TransactionBroken(db);
+}
+
+bool CProjectStore::FileStillInPlace()
+{
+    QString rescuedAs;
+    QString failure;
+    {
+        QMutexLocker lock(&m_stateMutex);
+        if (!m_openedFile.exists || IdentityOf(m_databasePath) == m_openedFile)
+            return true;
+        // The copy is made once, from this thread's connection outside any transaction (the
+        // engine copies only then); later refusals repeat where it went.
+        QSqlDatabase db = QSqlDatabase::database(ConnectionName(), false);
+        if (m_rescuedAs.isEmpty() && db.isOpen() && !InTransaction(db))
+        {
+            m_rescuedAs = SaveBeside(db, failure);
+            // The journal beside the path still holds this file's last commits, and the engine
+            // would apply them to whatever file next opens under that name: they go back into
+            // the file they belong to, and the journal is emptied.
+            QSqlQuery checkpoint(db);
+            checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+        }
+        rescuedAs = m_rescuedAs;
+    }
+    if (!rescuedAs.isEmpty())
+        m_reporter->Message(StoreTexts::FileMoved(m_databasePath, rescuedAs));
+    else
+        m_reporter->Message(StoreTexts::FileMovedNotSaved(m_databasePath, failure));
+    return false;
+}
+
+QString CProjectStore::SaveBeside(const QSqlDatabase& db, QString& failure) const
+{
+    const QFileInfo file(m_databasePath);
+    const QString stem = file.absoluteDir().filePath(file.completeBaseName() + QStringLiteral("-rescued-") +
+                                                     QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    for (int number = 1;; ++number)
+    {
+        const QString target = stem + (number > 1 ? QStringLiteral("-%1").arg(number) : QString()) + QStringLiteral(".db");
+        if (QFileInfo::exists(target))
+            continue;
+        QSqlQuery copy(db);
+        if (RunStatement(copy, QStringLiteral("VACUUM INTO ?"), {target}))
+            return target;
+        failure = Describe(copy.lastError());
+        return {};
+    }
 }
 
 void CProjectStore::ReportError(const QSqlError& error)
@@ -289,6 +373,7 @@ bool CProjectStore::ExecuteSql(const QString& sql, const QVariantList& values)
         ReportError(query.lastError());
         return false;
     }
+    NoteWritten();
     return true;
 }
 

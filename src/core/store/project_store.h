@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/file_identity.h"
+
 #include <QMutex>
 #include <QSqlDatabase>
 #include <QString>
@@ -8,6 +10,7 @@
 #include <atomic>
 #include <memory>
 
+class CJournalSnapshot;
 class CRecordSet;
 class IReporter;
 
@@ -68,14 +71,34 @@ public:
     // Runs `sql` on `query`, with `values` bound to its ? marks when there are any.
     static bool RunStatement(class QSqlQuery& query, const QString& sql, const QVariantList& values);
 
+    // Whether the file at the database's path is still the one this store opened. When it was
+    // deleted or replaced meanwhile, what this process sees of the project (its latest changes
+    // included) is saved beside it once, the user is told, and the answer is false: nothing
+    // more is written to a file nobody will find again. Asked before each write transaction,
+    // after each commit and at exit.
+    bool FileStillInPlace();
+    // Whether this process has changed the project since it opened it.
+    bool HasWritten() const { return m_written.load(); }
+    void NoteWritten() { m_written.store(true); }
+
 private:
     QString ConnectionName() const;
     bool OpenConnection(QSqlDatabase& db);
     bool OpenForReading(QSqlDatabase& db, const QString& reason, bool quiet = false);
+    // The private copy that shows a read-only project's journalled commits, made once.
+    QString JournalSnapshotPath();
+    QString JournalSnapshotError() const;
+    // Saves what `db` sees of the project beside the database under a new name; empty (and
+    // `failure` set) when that cannot be done.
+    QString SaveBeside(const QSqlDatabase& db, QString& failure) const;
 
     QString m_databasePath;
     IReporter* m_reporter;
     quint64 m_serial;
     mutable QMutex m_stateMutex;
     QString m_readOnlyReason;
+    std::unique_ptr<CJournalSnapshot> m_journalSnapshot;
+    FileIdentity m_openedFile;    // the file the first writable connection opened
+    QString m_rescuedAs;          // where what the moved file held was saved; empty until then
+    std::atomic<bool> m_written{false};
 };

@@ -18,6 +18,29 @@ inline QString ReadOnly(const QString& reason)
                                                  "exported, but nothing can be changed.")
         .arg(reason);
 }
+// %1 says why the journal cannot be read.
+inline QString JournalUnreadable(const QString& detail)
+{
+    return QCoreApplication::translate("MERION", "The latest changes of the project database lie in its journal file "
+                                                 "(-wal), which cannot be read here: %1. Nothing is shown rather "
+                                                 "than an older state.")
+        .arg(detail);
+}
+// The database file was deleted or replaced by another program while this one used it.
+inline QString FileMoved(const QString& path, const QString& savedAs)
+{
+    return QCoreApplication::translate("MERION", "The project database %1 was deleted or replaced while in use: "
+                                                 "nothing more is written to it. Everything this program saw of "
+                                                 "the project, its last changes included, is saved as %2.")
+        .arg(path, savedAs);
+}
+inline QString FileMovedNotSaved(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("MERION", "The project database %1 was deleted or replaced while in use: "
+                                                 "nothing more is written to it, and its contents could not be "
+                                                 "saved beside it: %2")
+        .arg(path, reason);
+}
 inline constexpr ShownText FolderReadOnly = QT_TRANSLATE_NOOP("MERION", "its folder cannot be written");
 inline constexpr ShownText FileReadOnly = QT_TRANSLATE_NOOP("MERION", "the file cannot be written");
 inline constexpr ShownText MediumReadOnly = QT_TRANSLATE_NOOP("MERION", "it lies on a read-only medium");

@@ -30,6 +30,11 @@ bool TransactionBroken(const QSqlDatabase& db)
     return state.depth > 0 && state.broken;
 }
 
+bool InTransaction(const QSqlDatabase& db)
+{
+    return State(db.connectionName()).depth > 0;
+}
+
 void MarkTransactionBroken(const QSqlDatabase& db)
 {
     ConnectionState& state = State(db.connectionName());
@@ -88,8 +93,13 @@ bool CTransaction::Commit()
     --State(m_db.connectionName()).depth;
     if (m_savepoint.isEmpty())
     {
+        // A file deleted or replaced while the transaction ran took the commit with it: what
+        // was committed is saved beside it, and the caller hears of a failure.
         if (Run(QStringLiteral("COMMIT")))
-            return true;
+        {
+            m_store.NoteWritten();
+            return m_store.FileStillInPlace();
+        }
         RunQuietly(QStringLiteral("ROLLBACK"));
         State(m_db.connectionName()).broken = false;
         return false;

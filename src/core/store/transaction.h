@@ -13,6 +13,8 @@ class CProjectStore;
 // space or by an I/O error: SQLite may have rolled the transaction back already, so nothing
 // more may run in it and it can only end in a rollback.
 bool TransactionBroken(const QSqlDatabase& db);
+// Whether a transaction of this thread is open on `db`.
+bool InTransaction(const QSqlDatabase& db);
 void MarkTransactionBroken(const QSqlDatabase& db);
 
 class CTransaction
