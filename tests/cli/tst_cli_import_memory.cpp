@@ -52,21 +52,21 @@ class TestCliImportMemory : public QObject
     }
 
 private slots:
-    // A job of 3 MB (80,000 records, half of them with a point) needed some 30 times its size
+    // A job of 2.5 MB (60,000 records, half of them with a point) needed some 30 times its size
     // while it was held whole; read line by line, the whole program stays under 64 MiB.
     void aLargeJobImportsInBoundedMemory()
     {
         const QString job = m_dir.filePath("big_job.txt");
         QVERIFY(WriteRepeated(job, "B,P%1,1087.296,2087.296,50.150,1.500,TREE,\r\nD,Q%1,635760,864000,1.500,WALL,\r\n",
-                              40000));
-        QVERIFY(QFileInfo(job).size() > 3000000);
+                              30000));
+        QVERIFY(QFileInfo(job).size() > 2400000);
         const CliRun run = RunCli(Database(), {"import", "t5", job});
         QCOMPARE(run.Err(), QString());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(Rows("select count(*), max(ID) from 740Meas"), QStringList{"80000|80000"});
+        QCOMPARE(Rows("select count(*), max(ID) from 740Meas"), QStringList{"60000|60000"});
         // B records carry coordinates; D records (angles and distance only) do not.
-        QCOMPARE(Rows("select count(*) from CoorEdit"), QStringList{"40000"});
-        QCOMPARE(Rows("select SN from 740Meas where ID = 80000"), QStringList{"Q40000"});
+        QCOMPARE(Rows("select count(*) from CoorEdit"), QStringList{"30000"});
+        QCOMPARE(Rows("select SN from 740Meas where ID = 60000"), QStringList{"Q30000"});
         QVERIFY2(PeakChildKibibytes() < 64 * 1024, qPrintable(QString::number(PeakChildKibibytes())));
     }
 
@@ -83,7 +83,7 @@ private slots:
         QVERIFY2(PeakChildKibibytes() < 64 * 1024, qPrintable(QString::number(PeakChildKibibytes())));
     }
 
-    // A line of 100 MB (no job has one) is refused, naming the line, before it is read whole;
+    // A line of 16 MB (no job has one) is refused, naming the line, before it is read whole;
     // the job stored before stays.
     void anOverlongLineIsRefusedAtOnce_data()
     {
@@ -107,7 +107,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("B,P1,1087.296,2087.296,50.150,1.500,TREE,\r\nC,P2,");
             const QByteArray filler(1024 * 1024, 'x');
-            for (int i = 0; i < 100; ++i)
+            for (int i = 0; i < 16; ++i)
                 QCOMPARE(file.write(filler), filler.size());
             file.write(",1,2,3,\r\n");
         }
