@@ -28,6 +28,7 @@ enum class Status
     BadRow,              // a row that cannot be sent as it stands
     DatabaseError,       // the store refused (it has said why)
     NothingToDo,         // a data kind that transfers or edits nothing
+    NotComputable,       // a computation lacks what it needs; `detail` says what
 };
 
 // What the user is told about an outcome; an empty text tells nothing.
@@ -44,7 +45,8 @@ struct Outcome
 
     Status status;
     // Done and MemoryFull: what the finished work tells the user, if anything;
-    // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused.
+    // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused;
+    // NotComputable: what the computation lacks.
     QString detail;
 
     bool Succeeded() const { return status == Status::Done; }
