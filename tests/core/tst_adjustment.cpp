@@ -304,14 +304,14 @@ private slots:
         CNetworkBuilder none;
         none.Setup("S").Observe("P", 0.0, 100.0).Observe("Q", 1.0, 100.0);
         PlanAdjustment result = AdjustPlan(none.network);
-        QCOMPARE(result.outcome.status, Status::NotComputable);
+        QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::NoFixedPoint.Text());
 
         CNetworkBuilder one;
         one.Fixed("S", 0.0, 0.0);
         one.Setup("S").Observe("P", 0.0, 100.0).Observe("Q", 1.0, 100.0);
         result = AdjustPlan(one.network);
-        QCOMPARE(result.outcome.status, Status::NotComputable);
+        QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::NoFixedOrientation.Text());
 
         // Two parts, the second with one known point only: it is named by one of its points.
@@ -320,7 +320,7 @@ private slots:
         parts.Setup("A").Observe("B", 0.0, 100.0).Observe("P", 1.0, 50.0);
         parts.Setup("K").Observe("Q", 0.0, 30.0);
         result = AdjustPlan(parts.network);
-        QCOMPARE(result.outcome.status, Status::NotComputable);
+        QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::InPart(AdjustmentTexts::NoFixedOrientation, "K"));
 
         // A point seen by one direction and nothing else cannot even be placed.
@@ -332,7 +332,7 @@ private slots:
         // Given where it lies, it still is not determined: one direction fixes a line, not a point.
         unplaced.Approximate("P", 50.0, 50.0);
         result = AdjustPlan(unplaced.network);
-        QCOMPARE(result.outcome.status, Status::NotComputable);
+        QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::PointNotDetermined("P"));
 
         CNetworkBuilder heights;

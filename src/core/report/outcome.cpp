@@ -28,7 +28,7 @@ UserMessage MessageOf(const Outcome& outcome)
     case Status::NameExists: return warning(EditTexts::NameExists);
     case Status::InvalidNumber: return warning(EditTexts::NotANumber(outcome.detail));
     case Status::BadRow:
-    case Status::NotComputable: return warning(outcome.detail);
+    case Status::CannotCompute: return warning(outcome.detail);
     // A transfer words these itself: they need the port, the time-out, the line count or the dialog.
     case Status::PortNotOpened:
     case Status::TimedOut:

@@ -28,7 +28,7 @@ enum class Status
     BadRow,              // a row that cannot be sent as it stands
     DatabaseError,       // the store refused (it has said why)
     NothingToDo,         // a data kind that transfers or edits nothing
-    NotComputable,       // a computation lacks what it needs; `detail` says what
+    CannotCompute,       // a computation lacks what it needs; `detail` says what, in the user's words
 };
 
 // What the user is told about an outcome; an empty text tells nothing.
@@ -46,7 +46,7 @@ struct Outcome
     Status status;
     // Done and MemoryFull: what the finished work tells the user, if anything;
     // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused;
-    // NotComputable: what the computation lacks.
+    // CannotCompute: what the computation lacks.
     QString detail;
 
     bool Succeeded() const { return status == Status::Done; }

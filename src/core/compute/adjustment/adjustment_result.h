@@ -84,7 +84,7 @@ inline constexpr double CriticalStandardizedResidual = 3.29;
 
 struct PlanAdjustment
 {
-    Outcome outcome; // Done, or NotComputable with the reason
+    Outcome outcome; // Done, or CannotCompute with the reason
     std::vector<AdjustedPoint> points;
     std::vector<AdjustedOrientation> orientations;
     std::vector<Residual> residuals;

@@ -161,7 +161,7 @@ Outcome ApproximatePlan(const Network& network, const std::vector<char>& wanted,
     }
     for (size_t p = 0; p < network.points.size(); ++p)
         if (wanted[p] && !positions[p])
-            return {Status::NotComputable, AdjustmentTexts::NoApproximation(network.points[p].name)};
+            return {Status::CannotCompute, AdjustmentTexts::NoApproximation(network.points[p].name)};
     return Status::Done;
 }
 

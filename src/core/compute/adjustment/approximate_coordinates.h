@@ -18,7 +18,7 @@ struct PlanPosition
 // from a placed station, each new point by its direction and distance (polar), the setup
 // oriented on the placed points it observed; an unplaced station from its directions and
 // distances to two or more placed points (a free station). A point given approximate
-// coordinates is taken as it is only where nothing else places it. Ends NotComputable,
+// coordinates is taken as it is only where nothing else places it. Ends CannotCompute,
 // naming a point, when one cannot be placed.
 Outcome ApproximatePlan(const Network& network, const std::vector<char>& wanted,
                         std::vector<std::optional<PlanPosition>>& positions);

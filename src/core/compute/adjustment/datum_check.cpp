@@ -78,7 +78,7 @@ Outcome FirstPartLacking(const Network& network, const std::vector<char>& in, CP
                                                      : AdjustmentTexts::NoFixedOrientation.Text();
         if (roots.size() > 1)
             problem = AdjustmentTexts::InPart(problem, network.points[p].name);
-        return {Status::NotComputable, problem};
+        return {Status::CannotCompute, problem};
     }
     return Status::Done;
 }

@@ -171,7 +171,7 @@ PlanAdjustment AdjustPlan(const Network& network)
     const std::vector<char> in = PointsInPlan(network);
     if (std::find(in.begin(), in.end(), 1) == in.end())
     {
-        result.outcome = {Status::NotComputable, AdjustmentTexts::NoObservations.Text()};
+        result.outcome = {Status::CannotCompute, AdjustmentTexts::NoObservations.Text()};
         return result;
     }
     result.outcome = CheckPlanDatum(network);
@@ -215,7 +215,7 @@ PlanAdjustment AdjustPlan(const Network& network)
         ++result.iterations;
         if (!normals.Solve(rows, corrections))
         {
-            result.outcome = {Status::NotComputable, NameOfUnknown(network, state, normals.SingularUnknown())};
+            result.outcome = {Status::CannotCompute, NameOfUnknown(network, state, normals.SingularUnknown())};
             return result;
         }
         double largest = 0.0;
@@ -236,7 +236,7 @@ PlanAdjustment AdjustPlan(const Network& network)
     }
     if (!converged)
     {
-        result.outcome = {Status::NotComputable, AdjustmentTexts::NotConverged(result.iterations)};
+        result.outcome = {Status::CannotCompute, AdjustmentTexts::NotConverged(result.iterations)};
         return result;
     }
 
@@ -286,7 +286,7 @@ HeightAdjustment AdjustHeights(const Network& network)
     const std::vector<char> in = PointsInHeights(network);
     if (std::find(in.begin(), in.end(), 1) == in.end())
     {
-        result.outcome = {Status::NotComputable, AdjustmentTexts::NoObservations.Text()};
+        result.outcome = {Status::CannotCompute, AdjustmentTexts::NoObservations.Text()};
         return result;
     }
     result.outcome = CheckHeightDatum(network);
@@ -301,7 +301,7 @@ HeightAdjustment AdjustHeights(const Network& network)
             continue;
         if (!heights[p]) // the datum check found a known height in every part
         {
-            result.outcome = {Status::NotComputable, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
+            result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
             return result;
         }
         if (network.points[p].LevelDatum() != Datum::Fixed)
@@ -369,7 +369,7 @@ HeightAdjustment AdjustHeights(const Network& network)
     {
         for (size_t p = 0; p < unknownOf.size(); ++p)
             if (unknownOf[p] == normals.SingularUnknown())
-                result.outcome = {Status::NotComputable, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
+                result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
         return result;
     }
     for (size_t p = 0; p < unknownOf.size(); ++p)
