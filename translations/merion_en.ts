@@ -935,5 +935,56 @@ Install a PDF viewer and try again.</translation>
         <source>The project database %1 was deleted or replaced while in use: nothing more is written to it, and its contents could not be saved beside it: %2</source>
         <translation>The project database %1 was deleted or replaced while in use: nothing more is written to it, and its contents could not be saved beside it: %2</translation>
     </message>
+    <message>
+        <source>没有可平差的观测</source>
+        <translation>There are no observations to adjust</translation>
+    </message>
+    <message>
+        <source>平差网没有已知点</source>
+        <translation>The network has no fixed point</translation>
+    </message>
+    <message>
+        <source>平差网没有固定方位：至少需要两个已知点</source>
+        <translation>The network has no fixed orientation: it needs two known points</translation>
+    </message>
+    <message>
+        <source>高程网没有已知高程</source>
+        <translation>The height network has no fixed height</translation>
+    </message>
+    <message>
+        <source>%1（点 %2 所在的部分）</source>
+        <translation>%1 (the part with point %2)</translation>
+    </message>
+    <message>
+        <source>点 %1 无法由观测确定</source>
+        <translation>Point %1 is not determined by the observations</translation>
+    </message>
+    <message>
+        <source>点 %1 的高程无法由观测确定</source>
+        <translation>The height of point %1 is not determined by the observations</translation>
+    </message>
+    <message>
+        <source>测站 %1 的定向无法由观测确定</source>
+        <translation>The orientation of the setup at %1 is not determined by the observations</translation>
+    </message>
+    <message>
+        <source>点 %1 无法计算近似坐标：需要已知测站的方向和距离</source>
+        <translation>Point %1 has no approximate coordinates: it needs a direction and a distance from a known station</translation>
+    </message>
+    <message numerus="yes">
+        <source>平差迭代 %n 次后仍未收敛</source>
+        <translation>
+            <numerusform>The adjustment did not converge in %n iteration</numerusform>
+            <numerusform>The adjustment did not converge in %n iterations</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>作业中没有测站 %1</source>
+        <translation>The job has no setup at station %1</translation>
+    </message>
+    <message>
+        <source>自由设站 %1 至少需要观测两个已知点</source>
+        <translation>The free station %1 needs observations of at least two known points</translation>
+    </message>
 </context>
 </TS>

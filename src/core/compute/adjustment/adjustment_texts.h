@@ -32,9 +32,7 @@ inline QString OrientationNotDetermined(const QString& station)
 }
 inline QString NoApproximation(const QString& point)
 {
-    return QCoreApplication::translate(
-               "MERION", "点 %1 无法计算近似坐标：需要从已知测站观测的方向和距离，或自由设站到两个已知点的方向和距离")
-        .arg(point);
+    return QCoreApplication::translate("MERION", "点 %1 无法计算近似坐标：需要已知测站的方向和距离").arg(point);
 }
 inline QString NotConverged(int iterations)
 {
