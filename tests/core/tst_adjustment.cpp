@@ -323,15 +323,15 @@ private slots:
         QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::InPart(AdjustmentTexts::NoFixedOrientation, "K"));
 
-        // A point seen by one direction and nothing else cannot even be placed.
-        CNetworkBuilder unplaced;
-        unplaced.Fixed("A", 0.0, 0.0).Fixed("B", 100.0, 0.0);
-        unplaced.Setup("A").Observe("B", 0.0, std::nullopt).Observe("P", 1.0, std::nullopt);
-        result = AdjustPlan(unplaced.network);
+        // Two readings of one direction from one station fix a line, not a point: it cannot be
+        // placed, and placed by hand it still is not determined.
+        CNetworkBuilder line;
+        line.Fixed("A", 0.0, 0.0).Fixed("B", 100.0, 0.0);
+        line.Setup("A").Observe("B", 0.0, std::nullopt).Observe("P", 1.0, std::nullopt).Observe("P", 1.0, std::nullopt);
+        result = AdjustPlan(line.network);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::NoApproximation("P"));
-        // Given where it lies, it still is not determined: one direction fixes a line, not a point.
-        unplaced.Approximate("P", 50.0, 50.0);
-        result = AdjustPlan(unplaced.network);
+        line.Approximate("P", 50.0, 50.0);
+        result = AdjustPlan(line.network);
         QCOMPARE(result.outcome.status, Status::CannotCompute);
         QCOMPARE(result.outcome.detail, AdjustmentTexts::PointNotDetermined("P"));
 
@@ -340,6 +340,27 @@ private slots:
         heights.Setup("A").Observe("B", 0.0, 100.0, 1.5);
         QCOMPARE(AdjustHeights(heights.network).outcome.detail, AdjustmentTexts::NoFixedHeight.Text());
         QCOMPARE(AdjustPlan(CNetworkBuilder().network).outcome.detail, AdjustmentTexts::NoObservations.Text());
+    }
+
+    // A point that one lone direction reaches (a far mark) is left out and named; one that
+    // directions from two known stations reach is placed where they cross. A (0, 0) and
+    // B (100, 0); P (50, 50) lies at azimuth 45° from A and 135° from B: four directions, two
+    // coordinates and two orientations, nothing to spare, so P comes out exactly there.
+    void lonePointsAndIntersections()
+    {
+        CNetworkBuilder builder;
+        builder.Fixed("A", 0.0, 0.0).Fixed("B", 100.0, 0.0);
+        builder.Setup("A").Observe("B", 0.0, std::nullopt).Observe("P", Degrees(45.0), std::nullopt)
+            .Observe("FAR", Degrees(200.0), std::nullopt);
+        builder.Setup("B").Observe("A", Degrees(180.0), std::nullopt).Observe("P", Degrees(135.0), std::nullopt);
+        const PlanAdjustment result = AdjustPlan(builder.network);
+        QVERIFY2(result.outcome.Succeeded(), qPrintable(result.outcome.detail));
+        QCOMPARE(result.leftOut, std::vector<int>{builder.Index("FAR")});
+        const AdjustedPoint& p = PointNamed(builder.network, result, "P");
+        QVERIFY(std::abs(p.north - 50.0) < 1e-9 && std::abs(p.east - 50.0) < 1e-9);
+        QCOMPARE(result.test.dof, 0);
+        QVERIFY(std::none_of(result.points.begin(), result.points.end(),
+                             [&](const AdjustedPoint& point) { return point.point == builder.Index("FAR"); }));
     }
 
     // A straight traverse B → S1 → S2 → C along north (A behind B and D beyond C give the

@@ -93,6 +93,9 @@ struct PlanAdjustment
     int iterations = 0;
     int unknowns = 0;
     int observations = 0;
+    // Points not fixed that a single observation reaches (a lone direction to a far mark):
+    // they cannot be determined, so they and that observation stay out of the adjustment.
+    std::vector<int> leftOut;
 };
 
 struct HeightAdjustment

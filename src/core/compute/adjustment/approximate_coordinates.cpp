@@ -3,6 +3,7 @@
 #include "core/compute/adjustment/adjustment_texts.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace Adjustment
 {
@@ -54,8 +55,34 @@ bool PlaceFreeStation(const Setup& setup, std::vector<std::optional<PlanPosition
     return true;
 }
 
-// From a placed station: the new points it measured by direction and distance.
-bool PlacePolar(const Network& network, const Setup& setup, std::vector<std::optional<PlanPosition>>& positions)
+// A sight from a placed and oriented station to a point not yet placed.
+struct Ray
+{
+    PlanPosition from;
+    double azimuth = 0.0;
+};
+
+// Two sights that cross at more than this angle place their point (forward intersection).
+constexpr double SmallestCrossing = std::numbers::pi / 180.0;
+
+std::optional<PlanPosition> Intersect(const Ray& a, const Ray& b)
+{
+    const double an = std::cos(a.azimuth), ae = std::sin(a.azimuth);
+    const double bn = std::cos(b.azimuth), be = std::sin(b.azimuth);
+    const double det = bn * ae - an * be; // sin(azimuth a − azimuth b)
+    if (std::abs(det) < std::sin(SmallestCrossing))
+        return std::nullopt;
+    const double dn = b.from.north - a.from.north, de = b.from.east - a.from.east;
+    const double along = (bn * de - be * dn) / det; // distance from a's station
+    if (along <= 0.0)
+        return std::nullopt;
+    return PlanPosition{a.from.north + along * an, a.from.east + along * ae};
+}
+
+// From a placed station: the new points it measured by direction and distance, and those
+// its direction crosses another station's at.
+bool PlacePolar(const Network& network, const Setup& setup, std::vector<std::optional<PlanPosition>>& positions,
+                std::vector<std::vector<Ray>>& rays)
 {
     const std::optional<double> orientation = ApproximateOrientation(network, setup, positions);
     if (!orientation)
@@ -65,12 +92,23 @@ bool PlacePolar(const Network& network, const Setup& setup, std::vector<std::opt
     for (const Observation& observation : setup.observations)
     {
         std::optional<PlanPosition>& target = positions[size_t(observation.target)];
-        if (target || !observation.direction || !observation.distance)
+        if (target || !observation.direction || observation.target == setup.station)
             continue;
         const double azimuth = *observation.direction + *orientation;
-        target = PlanPosition{station.north + *observation.distance * std::cos(azimuth),
-                              station.east + *observation.distance * std::sin(azimuth)};
-        placed = true;
+        if (observation.distance)
+        {
+            target = PlanPosition{station.north + *observation.distance * std::cos(azimuth),
+                                  station.east + *observation.distance * std::sin(azimuth)};
+            placed = true;
+            continue;
+        }
+        std::vector<Ray>& sights = rays[size_t(observation.target)];
+        const Ray ray{station, azimuth};
+        for (const Ray& other : sights)
+            if ((target = Intersect(other, ray)))
+                break;
+        sights.push_back(ray);
+        placed = placed || target.has_value();
     }
     return placed;
 }
@@ -122,12 +160,13 @@ Outcome ApproximatePlan(const Network& network, const std::vector<char>& wanted,
     for (size_t s = 0; s < work.size(); ++s)
         work[s] = int(network.setups.size() - 1 - s);
     std::vector<char> placedBefore(positions.size());
+    std::vector<std::vector<Ray>> rays(positions.size());
     const auto tryPlacing = [&](int s) {
         const Setup& setup = network.setups[size_t(s)];
         for (const Observation& observation : setup.observations)
             placedBefore[size_t(observation.target)] = positions[size_t(observation.target)].has_value();
         placedBefore[size_t(setup.station)] = positions[size_t(setup.station)].has_value();
-        if (!(positions[size_t(setup.station)] ? PlacePolar(network, setup, positions)
+        if (!(positions[size_t(setup.station)] ? PlacePolar(network, setup, positions, rays)
                                                : PlaceFreeStation(setup, positions)))
             return;
         const auto wake = [&](int point) {

@@ -156,6 +156,40 @@ QString NameOfUnknown(const Network& network, const PlanState& state, int unknow
     return {};
 }
 
+// The network without the points not fixed that one observation alone reaches, and without
+// that observation; leaving one out can leave another alone, so until none is.
+Network WithoutLonePoints(const Network& network, std::vector<int>& leftOut)
+{
+    Network kept = network;
+    for (;;)
+    {
+        std::vector<int> equations(kept.points.size(), 0);
+        for (const Setup& setup : kept.setups)
+            for (const Observation& observation : setup.observations)
+                if (observation.target != setup.station)
+                {
+                    const int count = (observation.direction ? 1 : 0) + (observation.distance ? 1 : 0);
+                    equations[size_t(setup.station)] += count;
+                    equations[size_t(observation.target)] += count;
+                }
+        bool removed = false;
+        for (Setup& setup : kept.setups)
+            for (Observation& observation : setup.observations)
+                for (const int point : {observation.target, setup.station})
+                    if (equations[size_t(point)] == 1 && kept.points[size_t(point)].PlanDatum() == Datum::Free &&
+                        observation.target != setup.station && (observation.direction || observation.distance))
+                    {
+                        observation.direction.reset();
+                        observation.distance.reset();
+                        equations[size_t(point)] = 0;
+                        leftOut.push_back(point);
+                        removed = true;
+                    }
+        if (!removed)
+            return kept;
+    }
+}
+
 double WeightedSquareSum(const std::vector<ObservationRow>& rows)
 {
     double sum = 0.0;
@@ -165,9 +199,10 @@ double WeightedSquareSum(const std::vector<ObservationRow>& rows)
 }
 } // namespace
 
-PlanAdjustment AdjustPlan(const Network& network)
+PlanAdjustment AdjustPlan(const Network& given)
 {
     PlanAdjustment result;
+    const Network network = WithoutLonePoints(given, result.leftOut);
     const std::vector<char> in = PointsInPlan(network);
     if (std::find(in.begin(), in.end(), 1) == in.end())
     {
