@@ -1,5 +1,6 @@
 #include "commands/adjustment_report.h"
 
+#include <QStringList>
 #include <QTextStream>
 
 #include <cmath>
