@@ -19,6 +19,11 @@ set(CPACK_PACKAGE_DESCRIPTION
     "(Chinese interface), merion-cli runs the same operations from the command line, and "
     "merion-sim plays an instrument on a pseudo-terminal for trying it without one.")
 set(CPACK_STRIP_FILES ON)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows_packaging.cmake)
+  include(CPack)
+  return()
+endif()
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

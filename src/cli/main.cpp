@@ -11,6 +11,11 @@
 
 #include <cstdio>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace
 {
 QByteArray ProgramUsage()
@@ -56,6 +61,12 @@ int RunCommand(const CliCommand& command, const QStringList& words, QString data
 
 int main(int argc, char* argv[])
 {
+#ifdef _WIN32
+    // What the commands print is the same bytes on every system (scripts compare and parse it):
+    // no CR added before each line feed.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("MERION"));
 
