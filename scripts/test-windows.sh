@@ -24,7 +24,7 @@ if [ ! -f "$tarball" ]; then say "skipped: no Qt for MinGW at $tarball (set MERI
 
 # What this stage alone needs from Debian (the Linux build's packages come from setup-debian.sh).
 needed=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis
-        xvfb xauth xdotool qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
+        xvfb xauth xdotool unzip pkg-config qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
 missing=()
 for package in "${needed[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
@@ -91,6 +91,7 @@ run_cases() {
   local -a cli=("$@")
   mkdir -p "$folder"
   cp tests/data/files/gbk_points.txt tests/data/t5_job_file.txt tests/data/files/utf8_bom_points.txt "$folder/"
+  mkdir -p "$folder/card"
   local n=0
   one() {
     n=$((n + 1))
@@ -125,3 +126,72 @@ if ! diff -r "$scratch/linux" "$scratch/windows" >"$scratch/cli.diff"; then
   fail "merion-cli.exe under Wine differs from the Linux merion-cli (above)"
 fi
 say "merion-cli.exe: $(ls "$scratch/windows" | wc -l) outputs of $(ls "$scratch/windows"/*.status | wc -l) cases byte-identical to Linux"
+
+# The installer and the portable zip; the zip holds the tree the installer installs.
+version=$(sed -n 's/^project(merion VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+(cd build-windows && cpack >/dev/null)
+installer=build-windows/merion-$version-win64.exe
+portable=build-windows/merion-$version-win64.zip
+[ -f "$installer" ] && [ -f "$portable" ] || fail "cpack made no $installer and $portable"
+unzip -Z1 "$portable" | sed -n 's|^merion-[^/]*/||p' | grep -v '/$' | sort >build-windows/installed-files.txt
+for file in bin/merion.exe bin/merion-cli.exe bin/Qt6Widgets.dll bin/platforms/qwindows.dll \
+            bin/sqldrivers/qsqlite.dll bin/translations/qtbase_zh_CN.qm share/merion/Help.pdf; do
+  grep -qx "$file" build-windows/installed-files.txt || fail "$portable has no $file"
+done
+say "$installer $(stat -c %s "$installer") bytes, $portable $(stat -c %s "$portable") bytes, $(wc -l <build-windows/installed-files.txt) files (build-windows/installed-files.txt)"
+
+# Installed silently into Program Files, with its Start-menu entries; the project the installed
+# merion-cli makes in the user's data folder outlives the uninstaller.
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
+# No Linux desktop entries from Wine's menu builder for what is installed here.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+drive_c=$WINEPREFIX/drive_c
+installed="$drive_c/Program Files/MERION"
+"$wine" "$installer" /S
+"$wineserver" -w
+[ -f "$installed/bin/merion.exe" ] || fail "the installer put no merion.exe in $installed/bin"
+[ -f "$installed/share/merion/Help.pdf" ] || fail "the installer put no Help.pdf in $installed/share/merion"
+menu=$(find "$drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs" -path '*MERION*' -name '*.lnk' | wc -l)
+[ "$menu" -ge 2 ] || fail "the installer made $menu Start-menu entries (program, help, uninstaller expected)"
+"$wine" "$installed/bin/merion-cli.exe" point add KEEP 1 2 3 >/dev/null
+project=$(find "$drive_c/users" -path '*AppData*merion*' -name Adjustment.db | head -1)
+[ -n "$project" ] || fail "the installed merion-cli.exe made no project in the user's data folder"
+"$wine" "$installed/Uninstall.exe" /S
+"$wineserver" -w
+[ ! -e "$installed/bin/merion.exe" ] || fail "the uninstaller left merion.exe"
+[ -f "$project" ] || fail "the uninstaller removed the user's project $project"
+rm -rf "$(dirname "$project")"
+say "installer: installs into Program Files with $menu Start-menu entries; the uninstaller keeps the user's project"
+
+# The desktop program on a virtual X display through Qt's windows platform, in both languages.
+screens=${MERION_SCREENS:-build-windows/screens}
+mkdir -p "$screens"
+g++ -std=c++20 -O1 -fPIC -o "$scratch/screen_grab" tests/win32/screen_grab.cpp $(pkg-config --cflags --libs Qt6Gui)
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 200); do [ -s "$scratch/display" ] && break; sleep 0.05; done
+[ -s "$scratch/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$scratch/display")
+grab() { QT_QPA_PLATFORM=xcb "$scratch/screen_grab" "$1"; }
+for lang in zh en; do
+  "$wine" "$runtime/merion.exe" --lang "$lang" --database "$scratch/gui-$lang.db" &
+  gui=$!
+  timeout 120 xdotool search --sync --onlyvisible --class merion.exe >/dev/null ||
+    fail "merion.exe --lang $lang showed no window within 2 minutes"
+  # Drawn once two grabs in a row agree.
+  grab "$scratch/previous.png"
+  for _ in $(seq 100); do
+    grab "$scratch/current.png"
+    cmp -s "$scratch/current.png" "$scratch/previous.png" && break
+    mv "$scratch/current.png" "$scratch/previous.png"
+  done
+  mv "$scratch/current.png" "$screens/win-$lang.png"
+  # taskkill without /f sends WM_CLOSE, as the window's close button does.
+  "$wine" taskkill /im merion.exe >/dev/null
+  status=0
+  timeout 60 tail --pid="$gui" -f /dev/null || fail "merion.exe --lang $lang did not quit when closed"
+  wait "$gui" || status=$?
+  [ "$status" = 0 ] || fail "merion.exe --lang $lang ended with status $status"
+done
+say "merion.exe: main window in Chinese and English ($screens/win-zh.png, win-en.png), quits when closed"
+say "the Windows stage took $((SECONDS - started)) s (build $((built - started)) s)"
