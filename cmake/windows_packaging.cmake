@@ -11,7 +11,8 @@ set(runtime_steps
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${MERION_RUNTIME_DIR}
   COMMAND ${MERION_MINGW_DEPLOY} $<TARGET_FILE:merion> $<TARGET_FILE:merion-cli> ${MERION_RUNTIME_DIR})
 if(MERION_QTBASE_ZH)
-  list(APPEND runtime_steps COMMAND ${CMAKE_COMMAND} -E copy ${MERION_QTBASE_ZH} ${MERION_RUNTIME_DIR}/translations/)
+  list(APPEND runtime_steps COMMAND ${CMAKE_COMMAND} -E make_directory ${MERION_RUNTIME_DIR}/translations
+                            COMMAND ${CMAKE_COMMAND} -E copy ${MERION_QTBASE_ZH} ${MERION_RUNTIME_DIR}/translations/)
   install(FILES ${MERION_QTBASE_ZH} DESTINATION ${CMAKE_INSTALL_BINDIR}/translations)
 else()
   message(WARNING "qtbase_zh_CN.qm not found (Debian qt6-translations-l10n): Qt's dialogs stay English")
