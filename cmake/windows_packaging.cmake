@@ -44,3 +44,6 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # The uninstaller removes only what was installed: the projects (Adjustment.db and downloads/
 # in %LOCALAPPDATA%\merion) stay where they are.
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN merion.exe)
+# A 64-bit installer for 64-bit programs (NSIS's amd64 stubs): it also runs where only 64-bit
+# Windows programs can, such as a 64-bit-only Wine.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
