@@ -986,5 +986,53 @@ Install a PDF viewer and try again.</translation>
         <source>自由设站 %1 至少需要观测两个已知点</source>
         <translation>The free station %1 needs observations of at least two known points</translation>
     </message>
+    <message>
+        <source>%1 Can&apos;t Be Null!</source>
+        <translation>%1 cannot be empty!</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; is not in the list: nothing was changed.</source>
+        <translation>&lt;%1&gt; is not in the list: nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The file could not be written: the file that was there is kept.</source>
+        <translation>The file could not be written: the file that was there is kept.</translation>
+    </message>
+    <message>
+        <source>The file could not be written (%1): the file that was there is kept.</source>
+        <translation>The file could not be written (%1): the file that was there is kept.</translation>
+    </message>
+    <message>
+        <source>%1 is the project database or one of its own files: it was neither read nor written. Choose another file.</source>
+        <translation>%1 is the project database or one of its own files: it was neither read nor written. Choose another file.</translation>
+    </message>
+    <message>
+        <source>The file name %1 holds characters the file system&apos;s encoding cannot give: nothing was read or written. Rename the file or folder.</source>
+        <translation>The file name %1 holds characters the file system&apos;s encoding cannot give: nothing was read or written. Rename the file or folder.</translation>
+    </message>
+    <message>
+        <source>The folder name %1 must be a plain name, without / or \ and not &quot;.&quot; or &quot;..&quot;: nothing was written.</source>
+        <translation>The folder name %1 must be a plain name, without / or \ and not &quot;.&quot; or &quot;..&quot;: nothing was written.</translation>
+    </message>
+    <message>
+        <source>Row %1 cannot be written in this format: its field &quot;%2&quot; holds a line break or the separator. Nothing was written; a .csv file keeps such fields.</source>
+        <translation>Row %1 cannot be written in this format: its field &quot;%2&quot; holds a line break or the separator. Nothing was written; a .csv file keeps such fields.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial port!</source>
+        <translation>%1 is a folder, not a serial port!</translation>
+    </message>
+    <message>
+        <source>%1 is a regular file, not a serial port!</source>
+        <translation>%1 is a regular file, not a serial port!</translation>
+    </message>
+    <message>
+        <source>%1 is a device but not a serial port!</source>
+        <translation>%1 is a device but not a serial port!</translation>
+    </message>
+    <message>
+        <source>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</source>
+        <translation>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</translation>
+    </message>
 </context>
 </TS>

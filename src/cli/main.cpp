@@ -3,10 +3,13 @@
 #include "commands.h"
 #include "commands/plot.h"
 #include "help_text.h"
+#include "result_report.h"
+#include "core/report/outcome.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -24,6 +27,27 @@ QByteArray ProgramUsage()
     for (const CliCommand& command : Commands())
         names << QString::fromLatin1(command.name);
     return QStringLiteral("COMMAND [ARGS] [OPTIONS]; commands: %1").arg(names.join(QLatin1Char(' '))).toUtf8();
+}
+
+// A word whose bytes the file-name encoding cannot read would reach the file system as another
+// name (each unreadable byte turned into U+FFFD): a database or a file that is not the one meant.
+// Such a word is refused, shown with its bytes beyond ASCII spelled out.
+int RefuseUnreadableWord(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+    {
+        const QByteArray word(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(word)) == word)
+            continue;
+        QString shown;
+        for (const char c : word)
+            shown += (static_cast<unsigned char>(c) & 0x80) ? QStringLiteral("\\x%1").arg(quint8(c), 2, 16, QLatin1Char('0'))
+                                                             : QString(QLatin1Char(c));
+        const QByteArray text = (MessageOf(Outcome{Status::NameNotEncodable, shown}).text + QLatin1Char('\n')).toUtf8();
+        std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+        return ExitStatus::Failure;
+    }
+    return ExitStatus::Success;
 }
 
 int PrintAndSucceed(const QString& text)
@@ -47,6 +71,15 @@ int RunCommand(const CliCommand& command, const QStringList& words, QString data
     CProjectStore store(databasePath, &reporter);
     QTextStream out(stdout);
     CliContext context{store, reporter, out, databasePath};
+    // Files named by an option are checked here, those named by position where the command reads them.
+    for (const CliOption& option : command.options)
+    {
+        const QStringList forms = option.valueName.split(QLatin1Char('|'));
+        const QString value = parsed.Value(option.name);
+        if (forms.contains(QLatin1String("FILE")) && parsed.Has(option.name) && !forms.contains(value) &&
+            !AcceptChosenFile(context, value))
+            return ExitStatus::Failure;
+    }
     if (!store.Connect())
         return ExitStatus::Failure;
     int status = command.run(context, parsed);
@@ -67,6 +100,8 @@ int main(int argc, char* argv[])
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    if (const int refused = RefuseUnreadableWord(argc, argv); refused != ExitStatus::Success)
+        return refused;
     const std::unique_ptr<QCoreApplication> application = CreateApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("MERION"));
 

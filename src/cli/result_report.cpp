@@ -2,6 +2,7 @@
 
 #include "cli_context.h"
 #include "cli_reporter.h"
+#include "core/store/project_files.h"
 
 namespace
 {
@@ -21,4 +22,13 @@ int ReportOutcome(CliContext& context, const Outcome& outcome)
 int ReportTransfer(CliContext& context, const TransferResult& result)
 {
     return Report(context, result.status, MessageOf(result));
+}
+
+bool AcceptChosenFile(CliContext& context, const QString& path)
+{
+    const Outcome outcome = CheckChosenFile(path, context.databasePath);
+    if (outcome.Succeeded())
+        return true;
+    ReportOutcome(context, outcome);
+    return false;
 }

@@ -9,3 +9,7 @@ struct CliContext;
 // status: success only when the operation ended Done.
 int ReportOutcome(CliContext& context, const Outcome& outcome);
 int ReportTransfer(CliContext& context, const TransferResult& result);
+
+// Whether the command may read or write the file at `path`: not when it is one of the
+// project's own files or a name the file system cannot take (told on standard error).
+bool AcceptChosenFile(CliContext& context, const QString& path);

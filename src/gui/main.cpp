@@ -1,6 +1,7 @@
 #include "gui/app/app_texts.h"
 #include "gui/app/merion_app.h"
 #include "gui/app/ui_language.h"
+#include "core/files/files_texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,6 +31,14 @@ int main(int argc, char* argv[])
     if (!language)
     {
         std::fputs(qPrintable(AppTexts::UnknownLanguage(languageValue) + QLatin1Char('\n')), stderr);
+        return 1;
+    }
+
+    // A name whose bytes the file-name encoding cannot read comes with U+FFFD in their place: it
+    // would open another, new project.
+    if (parser.value(database).contains(QChar(QChar::ReplacementCharacter)))
+    {
+        std::fputs(qPrintable(FilesTexts::NameNotEncodable(parser.value(database)) + QLatin1Char('\n')), stderr);
         return 1;
     }
 

@@ -1,5 +1,6 @@
 #include "plot/plan_image.h"
 
+#include "core/files/atomic_file.h"
 #include "core/plan/plan_svg.h"
 #include "plot/plan_painter.h"
 
@@ -8,37 +9,30 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace
 {
 constexpr int PdfResolution = 96; // one picture pixel is one screen pixel on the page
 
-bool WritePng(const QString& path, const PlanScene& scene)
+// Each writer draws into the file's device; Commit finds any write that failed on the way.
+bool WritePng(QIODevice& file, const PlanScene& scene)
 {
     QImage image(scene.size.toSize(), QImage::Format_RGB32);
     {
         QPainter painter(&image);
         PaintPlan(painter, scene);
     }
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+    return image.save(&file, "PNG");
 }
 
-bool WriteSvg(const QString& path, const PlanScene& scene)
+bool WriteSvg(QIODevice& file, const PlanScene& scene)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     WritePlanSvg(scene, file);
-    return file.commit();
+    return true;
 }
 
-bool WritePdf(const QString& path, const PlanScene& scene)
+bool WritePdf(QIODevice& file, const PlanScene& scene)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     {
         QPdfWriter writer(&file);
         writer.setResolution(PdfResolution);
@@ -51,7 +45,7 @@ bool WritePdf(const QString& path, const PlanScene& scene)
         PaintPlan(painter, scene);
         painter.end();
     }
-    return file.commit();
+    return true;
 }
 } // namespace
 
@@ -77,10 +71,14 @@ Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPointG
     if (data.readFailed)
         return {Status::DatabaseError};
     const PlanScene scene = ComposePlan(data, grid, frame, style);
-    const bool written = type == PlanImageType::Png   ? WritePng(path, scene)
-                         : type == PlanImageType::Svg ? WriteSvg(path, scene)
-                                                      : WritePdf(path, scene);
-    if (!written)
+    CAtomicFile file(path);
+    if (!file.Open())
         return {Status::FileNotWritable};
+    const bool drawn = type == PlanImageType::Png   ? WritePng(file.Device(), scene)
+                       : type == PlanImageType::Svg ? WriteSvg(file.Device(), scene)
+                                                    : WritePdf(file.Device(), scene);
+    const Outcome written = drawn ? file.Commit() : file.Abandon();
+    if (!written.Succeeded())
+        return written;
     return PlanWritten(data);
 }

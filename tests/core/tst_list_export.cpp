@@ -79,6 +79,7 @@ private slots:
         QCOMPARE(FileBytes(path), QByteArray("12 KERB\r\n13 \r\n"));
     }
 
+    // The cells keep their blanks; a cell with a comma is quoted, as CSV has it.
     void listExportTrimsCaptionsOnly()
     {
         const QString path = m_dir.filePath("list.csv");

@@ -133,8 +133,10 @@ void TestRecordEdit::editingChangesCoordinatesAndCodeButNeverTheName()
                                     "2|Manual_Input_Data|P2|4.000|5.000|6.000|KEEP",
                                 }));
 
-    // A name that no row has changes nothing.
-    QVERIFY(EditCoor(db.Store(), {"P9", "0", "0", "0", "X"}).Succeeded());
+    // A name that no row has changes nothing, and says so rather than succeed.
+    const Outcome missing = EditCoor(db.Store(), {"P9", "0", "0", "0", "X"});
+    QCOMPARE(missing.status, Status::NoSuchRecord);
+    QCOMPARE(MessageOf(missing).text, QStringLiteral("<P9> is not in the list: nothing was changed."));
     QCOMPARE(db.Rows("select SN, CODE from CoorEdit order by rowid"), QStringList({"P1|NEW", "P2|KEEP"}));
 }
 

@@ -19,6 +19,8 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
         return UsageError(QStringLiteral("export takes what to export and a file"), ExportUsage);
     const QString what = parsed.positional[0];
     const QString path = parsed.positional[1];
+    if (!AcceptChosenFile(context, path))
+        return ExitStatus::Failure;
     if (IsMeasExport(what))
         return RunMeasExport(context, parsed);
     if (parsed.Has(QStringLiteral("order")) || parsed.Has(QStringLiteral("angles")))

@@ -50,6 +50,8 @@ int RunPlot(CliContext& context, const ParsedArguments& parsed)
     const QString path = parsed.positional.first();
     if (PlanImageTypeOf(path) == PlanImageType::Unknown)
         return UsageError(QStringLiteral("the file must end in .png, .svg or .pdf"), PlotUsage);
+    if (!AcceptChosenFile(context, path))
+        return ExitStatus::Failure;
 
     PlanStyle style;
     style.names = labels;

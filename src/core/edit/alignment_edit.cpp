@@ -25,7 +25,7 @@ Outcome EditAlignment(CProjectStore& store, const AlignmentFields& element)
     if (!ParseNumber(element.startDist))
         return Outcome::Invalid(EditTexts::StartDist);
     const QString where = QStringLiteral(" where ID=") + QString::number(*id);
-    return TableRows::RunAll(store, {
+    return TableRows::ChangeRecord(store, QStringLiteral("520SurLine"), {where, {}}, element.sequence.trimmed(), {
                                         {QStringLiteral("update 520SurLine set LINETYPE=?") + where, {element.lineType}},
                                         {QStringLiteral("update 520SurLine set STARTDIST=") + element.startDist.trimmed() + where, {}},
                                         {QStringLiteral("update 520SurLine set CIRCUS=?") + where, {element.radius}},

@@ -63,7 +63,7 @@ Outcome EditCoor(CProjectStore& store, const CoorFields& point)
         return checked;
     // The four changes stand or fall together: a half-edited point is worse than none.
     const QString where = QStringLiteral(" where SN=?");
-    return TableRows::RunAll(store, {
+    return TableRows::ChangeRecord(store, QStringLiteral("CoorEdit"), {where, {point.name}}, point.name, {
                                         {QStringLiteral("update CoorEdit set ECOOR=?") + where, {c.east, point.name}},
                                         {QStringLiteral("update CoorEdit set NCOOR=?") + where, {c.north, point.name}},
                                         {QStringLiteral("update CoorEdit set ZCOOR=?") + where, {c.height, point.name}},

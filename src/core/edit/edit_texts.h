@@ -15,6 +15,15 @@ inline QString DeleteQuestion(const QString& key)
 {
     return QCoreApplication::translate("MERION", "Delete <%1> ?").arg(key);
 }
+// A required field other than the point name left empty.
+inline QString FieldEmpty(const QString& field)
+{
+    return QCoreApplication::translate("MERION", "%1 Can't Be Null!").arg(field);
+}
+inline QString NoSuchRecord(const QString& key)
+{
+    return QCoreApplication::translate("MERION", "<%1> is not in the list: nothing was changed.").arg(key);
+}
 // `field` is the field's label without its colon, so the surveyor sees which box to fix.
 inline QString NotANumber(const QString& field)
 {

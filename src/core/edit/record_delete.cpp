@@ -34,6 +34,12 @@ Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IR
         values << key;
     }
 
+    // A record that is not there is said so, rather than asked about and "deleted" in silence.
+    const std::optional<bool> held = TableRows::Holds(store, table, {condition, values});
+    if (!held)
+        return {Status::DatabaseError, {}};
+    if (!*held)
+        return {Status::NoSuchRecord, key};
     if (!asker.Confirm(EditTexts::DeleteQuestion(key)))
         return {Status::Cancelled, {}};
 

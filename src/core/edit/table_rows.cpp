@@ -126,4 +126,29 @@ bool Renumber(CProjectStore& store, const QString& table)
     }
     return store.ExecuteSql(QStringLiteral("update %1 set ID = %2 where ID is not (%2)").arg(table, number));
 }
+std::optional<bool> Holds(CProjectStore& store, const QString& table, const Statement& where)
+{
+    const auto rows = store.GetRecordSet(QStringLiteral("select 1 from ") + table + where.sql + QStringLiteral(" limit 1"),
+                                         where.values);
+    if (!rows->IsValid())
+        return std::nullopt;
+    return !rows->IsEOF();
+}
+
+Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement& where, const QString& key,
+                     const QList<Statement>& statements)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return DatabaseError;
+    const std::optional<bool> held = Holds(store, table, where);
+    if (!held)
+        return DatabaseError;
+    if (!*held)
+        return {Status::NoSuchRecord, key};
+    for (const Statement& statement : statements)
+        if (!store.ExecuteSql(statement.sql, statement.values))
+            return DatabaseError;
+    return transaction.Commit() ? Outcome{} : DatabaseError;
+}
 } // namespace TableRows

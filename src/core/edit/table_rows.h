@@ -32,6 +32,13 @@ Outcome AddManualRow(CProjectStore& store, const QString& table, const std::opti
                          const Columns& columns);
 // Runs the statements in one transaction: all of them land or none.
 Outcome RunAll(CProjectStore& store, const QList<Statement>& statements);
+// The same for statements that change one record, which `where` (a " where …" clause with its
+// values) picks from `table`: a record that is not there ends NoSuchRecord naming `key`, and
+// nothing runs.
+Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement& where, const QString& key,
+                     const QList<Statement>& statements);
+// Whether `table` holds a record that `where` picks; nothing after a failure (reported).
+std::optional<bool> Holds(CProjectStore& store, const QString& table, const Statement& where);
 // Numbers the rows 1, 2, 3 … in the order they were written. Each row is addressed on its
 // own, so rows that share a name (imports allow that) still get numbers of their own.
 bool Renumber(CProjectStore& store, const QString& table);

@@ -29,6 +29,44 @@ inline QString LineTooLong(qint64 line, qint64 limit)
         .arg(line)
         .arg(limit);
 }
+// A write that failed part way: the reason is the system's own words, in its language.
+inline QString WriteFailed(const QString& reason)
+{
+    if (reason.isEmpty())
+        return QCoreApplication::translate("MERION", "The file could not be written: the file that was there is kept.");
+    return QCoreApplication::translate("MERION", "The file could not be written (%1): the file that was there is kept.")
+        .arg(reason);
+}
+// A chosen file that would overwrite or unlock the project itself.
+inline QString ProjectFile(const QString& path)
+{
+    return QCoreApplication::translate("MERION", "%1 is the project database or one of its own files: it was neither "
+                                                 "read nor written. Choose another file.")
+        .arg(path);
+}
+inline QString NameNotEncodable(const QString& name)
+{
+    return QCoreApplication::translate("MERION", "The file name %1 holds characters the file system's encoding cannot "
+                                                 "give: nothing was read or written. Rename the file or folder.")
+        .arg(name);
+}
+inline QString NotPlainName(const QString& name)
+{
+    return QCoreApplication::translate("MERION", "The folder name %1 must be a plain name, without / or \\ and not "
+                                                 "\".\" or \"..\": nothing was written.")
+        .arg(name);
+}
+
+// A row that fixed columns cannot carry; the field is shown with its line breaks spelled out.
+inline QString FieldBreaksColumns(qlonglong row, QString field)
+{
+    field.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    return QCoreApplication::translate("MERION", "Row %1 cannot be written in this format: its field \"%2\" holds a "
+                                                 "line break or the separator. Nothing was written; a .csv file keeps "
+                                                 "such fields.")
+        .arg(row)
+        .arg(field);
+}
 
 // Row origins written by the import: data, never translated.
 inline const QString ImportCoorAttr = QStringLiteral("Import_Data");

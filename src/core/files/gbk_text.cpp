@@ -31,7 +31,7 @@ CTextFileWriter::CTextFileWriter(const QString& path) : m_file(path)
 
 bool CTextFileWriter::Open()
 {
-    return m_file.open(QIODevice::WriteOnly);
+    return m_file.Open();
 }
 
 void CTextFileWriter::WriteLine(QStringView line)
@@ -41,8 +41,8 @@ void CTextFileWriter::WriteLine(QStringView line)
 
 void CTextFileWriter::WriteLineBytes(QByteArrayView line)
 {
-    m_file.write(line.data(), line.size());
-    m_file.write("\r\n", 2);
+    m_file.Write(line);
+    m_file.Write("\r\n");
 }
 
 void CTextFileWriter::WriteUtf8Line(QByteArrayView line)
@@ -54,7 +54,7 @@ void CTextFileWriter::WriteUtf8Line(QByteArrayView line)
         WriteLine(QString::fromUtf8(line));
 }
 
-bool CTextFileWriter::Commit()
+Outcome CTextFileWriter::Commit()
 {
-    return m_file.commit();
+    return m_file.Commit();
 }

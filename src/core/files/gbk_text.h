@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/files/atomic_file.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSaveFile>
 #include <QString>
 #include <QStringView>
 
@@ -13,7 +14,8 @@ bool IsAscii(QByteArrayView bytes);
 QByteArray EncodeGbk(QStringView text);
 
 // Writes a text file line by line, each line in GBK and ended by CR LF. Nothing reaches the
-// target until Commit, so a failed or abandoned write leaves no half-written file behind.
+// target until Commit, so a failed or abandoned write leaves no half-written file behind, and
+// a write that failed (a full disk) ends Commit in WriteFailed with the reason.
 class CTextFileWriter
 {
 public:
@@ -22,8 +24,9 @@ public:
     void WriteLine(QStringView line);
     void WriteLineBytes(QByteArrayView line); // already encoded; CR LF is appended
     void WriteUtf8Line(QByteArrayView line);  // a line read from the store, written in GBK
-    bool Commit();
+    Outcome Commit();
+    void Cancel() { m_file.Cancel(); }
 
 private:
-    QSaveFile m_file;
+    CAtomicFile m_file;
 };

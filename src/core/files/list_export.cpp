@@ -1,6 +1,7 @@
 #include "core/files/list_export.h"
 
 #include "core/files/coordinate_formats.h"
+#include "core/files/field_line.h"
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
 #include "core/views/data_kind.h"
@@ -10,32 +11,42 @@
 
 namespace
 {
-// Writes one line per row, the cells of `columns` joined by `separator`.
-Status WriteColumns(const QString& path, const QStringList* header, IListRows& rows, const QList<int>& columns,
-                    const QString& separator)
+// Writes one line per row, the cells of `columns` joined by `separator`: quoted as CSV, or as
+// fixed columns that refuse a cell which would move the columns after it.
+Outcome WriteColumns(const QString& path, const QStringList* header, IListRows& rows, const QList<int>& columns,
+                     const QString& separator, bool csv)
 {
     CTextFileWriter writer(path);
     if (!writer.Open())
-        return Status::FileNotWritable;
+        return {Status::FileNotWritable};
+    CFieldLine line(separator.toUtf8(), csv);
     if (header)
-        writer.WriteLine(header->join(separator));
-    const QByteArray glue = separator.toUtf8();
-    QByteArray line;
+    {
+        for (const QString& caption : *header)
+            line.Add(caption.toUtf8());
+        writer.WriteUtf8Line(line.Line());
+    }
+    qlonglong number = 0;
     while (rows.Next())
     {
-        line.clear();
-        for (qsizetype i = 0; i < columns.size(); ++i)
+        ++number;
+        line.Clear();
+        for (const int column : columns)
+            line.Add(rows.Cell(column));
+        if (!line.BrokenField().isEmpty())
         {
-            if (i > 0)
-                line += glue;
-            line += rows.Cell(columns[i]);
+            writer.Cancel();
+            return {Status::BadRow, FilesTexts::FieldBreaksColumns(number, QString::fromUtf8(line.BrokenField()))};
         }
-        writer.WriteUtf8Line(line);
+        writer.WriteUtf8Line(line.Line());
     }
     // A read that broke off has been reported; the old file stays rather than half a list.
     if (rows.Failed())
-        return Status::DatabaseError;
-    return writer.Commit() ? Status::Done : Status::FileNotWritable;
+    {
+        writer.Cancel();
+        return {Status::DatabaseError};
+    }
+    return writer.Commit();
 }
 
 QList<int> ColumnRange(int first, int count)
@@ -52,10 +63,11 @@ Outcome ExportList(const QString& path, const QStringList& captions, IListRows& 
     QStringList header;
     for (const QString& caption : captions)
         header << caption.trimmed();
-    const QString comma = QStringLiteral(",");
-    const Status status = WriteColumns(path, &header, rows, ColumnRange(0, int(captions.size())), comma);
-    if (status != Status::Done)
-        return {status};
+    // The list export is CSV whatever the file is called.
+    const Outcome outcome =
+        WriteColumns(path, &header, rows, ColumnRange(0, int(captions.size())), QStringLiteral(","), true);
+    if (!outcome.Succeeded())
+        return outcome;
     return Outcome::DoneSaying(FilesTexts::DataExportSuccess);
 }
 
@@ -86,7 +98,8 @@ Outcome ExportOutputFile(const QString& path, DataKind kind, int columnCount, IL
 {
     const QList<int> columns =
         kind == DataKind::Coor ? CoordinateFormat(formatIndex) : ColumnRange(2, columnCount);
-    return {WriteColumns(path, nullptr, rows, columns, OutputSeparator(path, separatorIndex))};
+    const QString separator = OutputSeparator(path, separatorIndex);
+    return WriteColumns(path, nullptr, rows, columns, separator, IsCsvPath(path) && separator == QLatin1String(","));
 }
 
 Outcome ExportOutputFile(const QString& path, DataKind kind, int columnCount, const QList<QStringList>& rows,
@@ -106,9 +119,9 @@ Outcome ExportData(const QString& path, DataKind kind, IListRows& rows)
     if (!HasDataExport(kind))
         return {Status::NothingToDo};
     const QList<int> columns = kind == DataKind::Code ? QList<int>{2, 3} : QList<int>{2, 3, 4, 5, 6};
-    const Status status = WriteColumns(path, nullptr, rows, columns, QStringLiteral(","));
-    if (status != Status::Done)
-        return {status};
+    const Outcome outcome = WriteColumns(path, nullptr, rows, columns, QStringLiteral(","), IsCsvPath(path));
+    if (!outcome.Succeeded())
+        return outcome;
     return Outcome::DoneSaying(FilesTexts::ExportSuccess);
 }
 

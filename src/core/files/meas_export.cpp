@@ -1,6 +1,7 @@
 #include "core/files/meas_export.h"
 
 #include "core/download/number_text.h"
+#include "core/files/field_line.h"
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
 #include "core/views/list_rows.h"
@@ -74,7 +75,7 @@ QString Comma()
 }
 
 // A 740Meas observation: its own texts, and the coordinates of the "Measure" row after it.
-QString MeasurementLine(const QStringList& row, const QStringList& next, const QString& instrumentHeight,
+QStringList MeasurementLine(const QStringList& row, const QStringList& next, const QString& instrumentHeight,
                         CoordinateOrder order, AngleStyle angles)
 {
     const QString va = Cell(row, Meas::Va).trimmed();
@@ -89,7 +90,7 @@ QString MeasurementLine(const QStringList& row, const QStringList& next, const Q
            << (dms ? DegreesToDmsRounded(LeadingNumber(va)) : va) << sd
            << FormatComputed(std::fabs(slope * std::sin(zenith))) << FormatComputed(std::fabs(slope * std::cos(zenith)))
            << Cell(row, Meas::Code);
-    return fields.join(Comma());
+    return fields;
 }
 
 QString V2Angle(const QString& halfSeconds, AngleStyle angles)
@@ -167,13 +168,13 @@ void ShortMeasLines(ShortMeasLayout layout, IListRows& rows, const MeasLineSink&
             break;
         }
         fields << Cell(row, Meas::Ph);
-        sink(fields.join(Comma()));
+        sink(fields);
     }
 }
 
 void FullMeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink)
 {
-    sink(Header(order));
+    sink(Header(order).split(Comma()));
     QString instrumentHeight;
     // Every line takes the coordinates of the row after it, so the last row writes nothing.
     if (!rows.Next())
@@ -188,10 +189,9 @@ void FullMeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, co
         if (attr.contains(QLatin1String("Station")))
         {
             instrumentHeight = Cell(row, Meas::Ih).trimmed();
-            sink((QStringList{Cell(row, Meas::Sn)} +
-                  Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order) +
-                  QStringList{instrumentHeight})
-                     .join(Comma()));
+            sink(QStringList{Cell(row, Meas::Sn)} +
+                 Position(Cell(next, Meas::East), Cell(next, Meas::North), Cell(next, Meas::Height), order) +
+                 QStringList{instrumentHeight});
         }
         if (attr.contains(QLatin1String("Dist")) && Cell(next, Meas::Attr).contains(QLatin1String("Measure")))
         {
@@ -212,7 +212,7 @@ void FullMeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, co
 
 void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink)
 {
-    sink(Header(order));
+    sink(Header(order).split(Comma()));
     QString instrumentHeight;
     while (rows.Next())
     {
@@ -223,12 +223,11 @@ void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, 
         if (mark.contains(QLatin1String("Station")))
         {
             instrumentHeight = data(5).trimmed();
-            sink((QStringList{data(1)} + Position(data(3), data(2), data(4), order) + QStringList{instrumentHeight})
-                     .join(Comma()));
+            sink(QStringList{data(1)} + Position(data(3), data(2), data(4), order) + QStringList{instrumentHeight});
         }
         // Stake point: name, north, east, height.
         if (mark.contains(QLatin1String("Stake Point")))
-            sink((QStringList{data(1)} + Position(data(4), data(3), data(5), order)).join(Comma()));
+            sink(QStringList{data(1)} + Position(data(4), data(3), data(5), order));
         // Angle and distance: the point's name and position, the heights, angles and distances, its code.
         if (mark.contains(QLatin1String("Angle,Dist")))
         {
@@ -238,7 +237,7 @@ void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, 
             fields << Position(data(9), data(8), data(10), order) << instrumentHeight << data(7)
                    << V2Angle(data(2), angles) << V2Angle(data(3), angles) << sd << hd
                    << FormatComputed(Leg(LeadingNumber(sd), LeadingNumber(hd))) << data(19);
-            sink(fields.join(Comma()));
+            sink(fields);
         }
     }
 }
@@ -250,7 +249,7 @@ QStringList Collected(const QList<QStringList>& rows, Produce produce)
 {
     CMemoryListRows memory(rows);
     QStringList lines;
-    produce(memory, [&lines](const QString& line) { lines << line; });
+    produce(memory, [&lines](const QStringList& fields) { lines << fields.join(Comma()); });
     return lines;
 }
 } // namespace
@@ -277,21 +276,33 @@ Outcome ExportMeasLines(const QString& path, const std::function<void(const Meas
     CTextFileWriter writer(path);
     if (!writer.Open())
         return {Status::FileNotWritable};
-    produce([&writer](const QString& line) { writer.WriteLine(line); });
+    CFieldLine line(",", IsCsvPath(path));
+    qlonglong number = 0;
+    Outcome refused;
+    produce([&](const QStringList& fields) {
+        if (!refused.Succeeded())
+            return;
+        ++number;
+        line.Clear();
+        for (const QString& field : fields)
+            line.Add(field.toUtf8());
+        if (!line.BrokenField().isEmpty())
+            refused = {Status::BadRow, FilesTexts::FieldBreaksColumns(number, QString::fromUtf8(line.BrokenField()))};
+        else
+            writer.WriteUtf8Line(line.Line());
+    });
+    if (!refused.Succeeded())
+    {
+        writer.Cancel();
+        return refused;
+    }
     if (rows && rows->Failed())
+    {
+        writer.Cancel();
         return {Status::DatabaseError};
-    if (!writer.Commit())
-        return {Status::FileNotWritable};
+    }
+    const Outcome written = writer.Commit();
+    if (!written.Succeeded())
+        return written;
     return Outcome::DoneSaying(FilesTexts::ExportDataSuccess);
-}
-
-Outcome ExportMeasLines(const QString& path, const QStringList& lines)
-{
-    return ExportMeasLines(
-        path,
-        [&lines](const MeasLineSink& sink) {
-            for (const QString& line : lines)
-                sink(line);
-        },
-        nullptr);
 }

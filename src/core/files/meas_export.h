@@ -10,8 +10,8 @@
 
 class IListRows;
 
-// Where the line producers below put their lines, one at a time.
-using MeasLineSink = std::function<void(const QString& line)>;
+// Where the line producers below put their lines, one at a time, as the line's fields.
+using MeasLineSink = std::function<void(const QStringList& fields)>;
 
 // The measurement exports of a job list. They take the list's cell texts, row by row (the
 // columns of the 740Meas or 520Meas list), so a file holds what the surveyor sees; fields are
@@ -55,9 +55,10 @@ QStringList FullMeasLines(const QList<QStringList>& rows, CoordinateOrder order,
 void FullV2MeasLines(IListRows& rows, CoordinateOrder order, AngleStyle angles, const MeasLineSink& sink);
 QStringList FullV2MeasLines(const QList<QStringList>& rows, CoordinateOrder order, AngleStyle angles);
 
-// Writes the lines that `produce` gives its sink to `path`, as they come; Done says "Export
-// Data Success!". A file that cannot be created ends FileNotWritable and is left untouched,
-// and so is one whose rows could not be read (`rows`, when given, tells): DatabaseError.
+// Writes the lines that `produce` gives its sink to `path`, as they come, fields joined by
+// commas; Done says "Export Data Success!". A .csv file quotes a field with a comma, quote or
+// line break; any other file refuses the line (BadRow naming it). A file that cannot be created
+// ends FileNotWritable, one that could not be written WriteFailed, and is left untouched, and so
+// is one whose rows could not be read (`rows`, when given, tells): DatabaseError.
 Outcome ExportMeasLines(const QString& path, const std::function<void(const MeasLineSink&)>& produce,
                         const IListRows* rows);
-Outcome ExportMeasLines(const QString& path, const QStringList& lines);

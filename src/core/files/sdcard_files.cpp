@@ -4,6 +4,7 @@
 #include "core/files/files_texts.h"
 #include "core/files/gbk_text.h"
 #include "core/report/reporter.h"
+#include "core/store/project_files.h"
 #include "core/store/project_store.h"
 #include "core/store/record_set.h"
 
@@ -80,21 +81,30 @@ Outcome WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const 
     if (!ReadPoints(store, points, total))
         return {Status::DatabaseError};
 
+    // The folder is made inside the parent, never beside or above it.
+    if (folderName.contains(QLatin1Char('/')) || folderName.contains(QLatin1Char('\\')) ||
+        folderName.trimmed() == QLatin1String(".") || folderName.trimmed() == QLatin1String(".."))
+        return {Status::NotPlainName, folderName};
+    const QString target = QDir(parentFolder).filePath(folderName);
+    if (const Outcome chosen = CheckChosenFile(target, store.DatabasePath()); !chosen.Succeeded())
+        return chosen;
     if (!CreateFolder(parentFolder, folderName))
         return {Status::PathNotCreated};
-    const QDir folder(QDir(parentFolder).filePath(folderName));
+    const QDir folder(target);
     const QString job = SdCardJobName(jobIndex);
     CTextFileWriter data(folder.filePath(job + QStringLiteral(".DAT")));
     CTextFileWriter index(folder.filePath(job + QStringLiteral(".INX")));
     // Nothing half-written stays behind, and the folder goes too, so a retry may use its name.
-    const auto abandon = [&] {
+    const auto abandon = [&](const Outcome& outcome) {
+        data.Cancel();
+        index.Cancel();
         QFile::remove(folder.filePath(job + QStringLiteral(".DAT")));
         QFile::remove(folder.filePath(job + QStringLiteral(".INX")));
         QDir(parentFolder).rmdir(folderName);
-        return Outcome{Status::FileNotWritable};
+        return outcome;
     };
     if (!data.Open() || !index.Open())
-        return abandon();
+        return abandon({Status::FileNotWritable});
 
     // The headers count the points that follow, so the instrument never waits for more.
     const int count = int(points.size());
@@ -118,7 +128,9 @@ Outcome WriteSdCardJob(CProjectStore& store, const QString& parentFolder, const 
     if (full)
         reporter.Message(FilesTexts::MemoryFull, MessageIcon::Exclamation);
 
-    if (!data.Commit() || !index.Commit())
-        return abandon();
+    if (const Outcome written = data.Commit(); !written.Succeeded())
+        return abandon(written);
+    if (const Outcome written = index.Commit(); !written.Succeeded())
+        return abandon(written);
     return {full ? Status::MemoryFull : Status::Done, FilesTexts::Success};
 }

@@ -7,6 +7,7 @@
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/text_lines.h"
+#include "core/store/project_files.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
@@ -83,6 +84,8 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
         if (shownCodes && storedCode.size() != code.size())
             shownCodes->texts.insert(number - 1, QString::fromUtf8(code));
     }
+    if (reader.LooksBinary())
+        return Status::NotText;
     if (reader.TooLongLine())
         return Status::BadRow;
     if (!anyRecord)
@@ -119,6 +122,8 @@ Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
         if (!insert.Add(number, {attr, code, text}))
             return Status::DatabaseError;
     }
+    if (reader.LooksBinary())
+        return Status::NotText;
     if (reader.TooLongLine())
         return Status::BadRow;
     if (!anyRecord)
@@ -161,6 +166,8 @@ Status ImportByLine(CProjectStore& store, CTextLineReader& reader, IJobParse& pa
     while (reader.Next(bytes))
         if (!parse.Take(WithoutTrailingBlanks(QString::fromUtf8(bytes)), storeRow))
             return Status::DatabaseError;
+    if (reader.LooksBinary())
+        return Status::NotText;
     if (reader.TooLongLine())
         return Status::BadRow;
     if (parse.Records() == 0)
@@ -211,6 +218,9 @@ DataKind ImportedKindOf(ImportType dataType, int formatIndex)
 Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, const QString& path,
                    ListCellOverlay* shownCodes)
 {
+    // Nothing may so much as open the project's own files: closing one drops SQLite's locks.
+    if (const Outcome chosen = CheckChosenFile(path, store.DatabasePath()); !chosen.Succeeded())
+        return chosen;
     CTextLineReader reader(path);
     if (!reader.Open())
         return {Status::FileNotReadable};

@@ -24,15 +24,20 @@ bool CTextLineReader::Open()
         m_utf8 = true;
         m_at = utf8Mark.size();
     }
-    // The first piece is the first 64 KiB.
-    m_binary = m_chunk.contains('\0');
     return true;
 }
 
 bool CTextLineReader::Fill()
 {
+    if (m_binary)
+        return false;
     m_chunk = m_file.read(ChunkSize);
     m_at = 0;
+    if (m_chunk.contains('\0'))
+    {
+        m_binary = true;
+        m_chunk.clear();
+    }
     if (m_chunk.isEmpty())
         m_atEnd = true;
     return !m_atEnd;

@@ -16,10 +16,13 @@ public:
     explicit CTextLineReader(const QString& path);
 
     bool Open(); // false when the file cannot be opened for reading
-    // A NUL byte in the first 64 KiB: no text file of points, codes or jobs holds one.
+    // A NUL byte: no text file of points, codes or jobs holds one. Known for the first 64 KiB
+    // once Open has read them; a NUL further on ends the reading there, and a reader checks
+    // again before it keeps what it read.
     bool LooksBinary() const { return m_binary; }
-    // The next line without its line end; false at the end of the file, and at a line longer
-    // than MaxLineBytes (no text of points, codes or jobs has one), which is not read whole.
+    // The next line without its line end; false at the end of the file, at a NUL byte, and at
+    // a line longer than MaxLineBytes (no text of points, codes or jobs has one), which is not
+    // read whole.
     bool Next(QByteArray& line);
     // The number of the line that was too long; 0 when none was.
     qint64 TooLongLine() const { return m_tooLong; }

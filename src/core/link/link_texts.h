@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/link/device_kind.h"
 #include "core/report/shown_text.h"
 
 #include <QString>
@@ -19,6 +20,22 @@ inline QString PortUnavailable(int port, const QString& devicePath)
     if (devicePath.isEmpty())
         return PortUnavailable(port);
     return QCoreApplication::translate("MERION", "%1 doesn't exist or be\nopened by another program!").arg(devicePath);
+}
+
+// A device named directly that is no serial line at all.
+inline QString NotASerialPort(const QString& devicePath, DeviceKind kind)
+{
+    switch (kind)
+    {
+    case DeviceKind::Folder:
+        return QCoreApplication::translate("MERION", "%1 is a folder, not a serial port!").arg(devicePath);
+    case DeviceKind::RegularFile:
+        return QCoreApplication::translate("MERION", "%1 is a regular file, not a serial port!").arg(devicePath);
+    case DeviceKind::NoTerminal:
+        return QCoreApplication::translate("MERION", "%1 is a device but not a serial port!").arg(devicePath);
+    case DeviceKind::Unknown: break;
+    }
+    return {};
 }
 
 // A second transfer asked for the port while one is running (download and upload share it).

@@ -14,6 +14,8 @@ UserMessage MessageOf(const TransferResult& result)
             return {UploadTexts::Complete, MessageIcon::None};
         return {};
     case Status::PortNotOpened:
+        if (const DeviceKind kind = NonSerialDeviceKind(result.device, result.error.code); kind != DeviceKind::Unknown)
+            return {LinkTexts::NotASerialPort(result.device, kind), MessageIcon::Exclamation};
         return {LinkTexts::PortUnavailable(result.port, result.device), MessageIcon::Exclamation};
     case Status::TimedOut: return {result.timeoutText, MessageIcon::None};
     case Status::HungUp:

@@ -1,8 +1,10 @@
 #include "core/plan/dxf_export.h"
 
+#include "core/files/atomic_file.h"
+#include "core/store/project_files.h"
+#include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -14,22 +16,29 @@ namespace
 // The height of the labels in drawing units (metres): 2 mm at 1:500, the usual survey plot.
 constexpr double TextHeight = 1.0;
 constexpr double TextOffset = 0.5;
+constexpr int MaxLayerName = 255;
 
 // Group codes and values, one per line, as ASCII DXF has them; every object gets a handle.
 class CDxfOut
 {
 public:
-    explicit CDxfOut(QIODevice& out) : m_out(out) {}
+    explicit CDxfOut(CAtomicFile& out) : m_out(out) {}
 
     void Pair(int code, const QString& value)
     {
-        m_out.write(QByteArray::number(code) + "\r\n" + DrawingText(value) + "\r\n");
+        m_out.Write(QByteArray::number(code) + "\r\n" + DrawingText(value) + "\r\n");
     }
 
     // A text as the drawing's code page (GBK, declared as ANSI_936) has it. A character GBK
     // lacks is written as the \\U+XXXX escape that CAD programs read in every version.
-    QByteArray DrawingText(const QString& text)
+    QByteArray DrawingText(QString text)
     {
+        // A value is one line of the file: a line break or another control character in it
+        // would end it and start a group code of its own (a name "X\r\n  0\r\nEOF" would end
+        // the drawing). Each becomes a blank.
+        for (QChar& c : text)
+            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+                c = QLatin1Char(' ');
         const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
         if (ascii)
             return text.toLatin1();
@@ -104,7 +113,7 @@ public:
     }
 
 private:
-    QIODevice& m_out;
+    CAtomicFile& m_out;
     QStringEncoder m_gbk{"GBK"};
     QStringDecoder m_back{"GBK"};
     int m_nextHandle = 0x20;
@@ -226,30 +235,6 @@ void WriteBlocks(CDxfOut& dxf, const BlockRecords& records)
     dxf.EndSection();
 }
 
-void WriteEntities(CDxfOut& dxf, const PlanData& data, const QString& modelSpace)
-{
-    dxf.Section("ENTITIES");
-    for (const PlanPoint& point : data.points)
-    {
-        const QString layer = DxfLayerName(point.code);
-        dxf.Entity("POINT", modelSpace, layer, "AcDbPoint");
-        dxf.Number(10, point.east);
-        dxf.Number(20, point.north);
-        dxf.Number(30, point.height);
-        if (point.name.isEmpty())
-            continue;
-        dxf.Entity("TEXT", modelSpace, layer, "AcDbText");
-        dxf.Number(10, point.east + TextOffset);
-        dxf.Number(20, point.north + TextOffset);
-        dxf.Number(30, point.height);
-        dxf.Number(40, TextHeight);
-        dxf.Pair(1, point.name);
-        dxf.Pair(7, QStringLiteral("Standard"));
-        dxf.Pair(100, QStringLiteral("AcDbText"));
-    }
-    dxf.EndSection();
-}
-
 void WriteObjects(CDxfOut& dxf)
 {
     dxf.Section("OBJECTS");
@@ -274,47 +259,127 @@ void WriteObjects(CDxfOut& dxf)
 QString DxfLayerName(const QString& code)
 {
     static const QString forbidden = QStringLiteral("<>/\\\":;?*|=`,");
-    QString name = code.trimmed();
-    for (QChar& c : name)
-        if (forbidden.contains(c) || c.unicode() < 0x20)
-            c = QLatin1Char('_');
-    return name.isEmpty() ? QStringLiteral("0") : name.left(255);
+    QStringEncoder gbk("GBK");
+    QStringDecoder back("GBK");
+    const QString trimmed = code.trimmed();
+    QString name;
+    for (qsizetype i = 0; i < trimmed.size(); ++i)
+    {
+        const QChar c = trimmed[i];
+        // A character beyond the basic plane is one character of the name: one '_'.
+        if (c.isHighSurrogate() && i + 1 < trimmed.size() && trimmed[i + 1].isLowSurrogate())
+            ++i;
+        bool plain = !forbidden.contains(c) && c.unicode() >= 0x20 && c.unicode() != 0x7f && !c.isSurrogate();
+        // The drawing's code page must carry the name as it is: an escape would put a '\' into it.
+        if (plain && c.unicode() >= 0x80)
+            plain = QString(back.decode(gbk.encode(QStringView(&c, 1)))) == QStringView(&c, 1);
+        name += plain ? c : QLatin1Char('_');
+    }
+    return name.isEmpty() ? QStringLiteral("0") : name.left(MaxLayerName);
 }
+
+namespace
+{
+// One layer per code, each under a name of its own. CAD programs take layer names without
+// regard to case, and cleaning makes "A/B" and "A:B" alike: a name already given is told
+// apart by a number ("A_B_2"). "0" stays the layer of points without a code.
+class CDxfLayers
+{
+public:
+    CDxfLayers() { Claim(QStringLiteral("0")); }
+
+    QString LayerOf(const QString& code)
+    {
+        const QString key = code.trimmed();
+        if (key.isEmpty())
+            return QStringLiteral("0");
+        if (const auto known = m_byCode.constFind(key); known != m_byCode.constEnd())
+            return *known;
+        const QString base = DxfLayerName(key);
+        QString name = base;
+        for (int n = 2; Taken(name); ++n)
+        {
+            const QString suffix = QStringLiteral("_%1").arg(n);
+            name = base.left(MaxLayerName - suffix.size()) + suffix;
+        }
+        Claim(name);
+        m_byCode.insert(key, name);
+        return name;
+    }
+    const QStringList& Names() const { return m_names; }
+
+private:
+    static QString Folded(const QString& name) { return name.toCaseFolded(); }
+    bool Taken(const QString& name) const
+    {
+        return m_taken.contains(Folded(name)) || m_taken.contains(name.toLower()) ||
+               Folded(name) == QLatin1String("defpoints");
+    }
+    void Claim(const QString& name)
+    {
+        m_names << name;
+        m_taken.insert(Folded(name));
+        m_taken.insert(name.toLower());
+    }
+
+    QHash<QString, QString> m_byCode;
+    QStringList m_names;
+    QSet<QString> m_taken;
+};
+
+void WriteEntities(CDxfOut& dxf, const PlanData& data, CDxfLayers& layers, const QString& modelSpace)
+{
+    dxf.Section("ENTITIES");
+    for (const PlanPoint& point : data.points)
+    {
+        const QString layer = layers.LayerOf(point.code);
+        dxf.Entity("POINT", modelSpace, layer, "AcDbPoint");
+        dxf.Number(10, point.east);
+        dxf.Number(20, point.north);
+        dxf.Number(30, point.height);
+        if (point.name.isEmpty())
+            continue;
+        dxf.Entity("TEXT", modelSpace, layer, "AcDbText");
+        dxf.Number(10, point.east + TextOffset);
+        dxf.Number(20, point.north + TextOffset);
+        dxf.Number(30, point.height);
+        dxf.Number(40, TextHeight);
+        dxf.Pair(1, point.name);
+        dxf.Pair(7, QStringLiteral("Standard"));
+        dxf.Pair(100, QStringLiteral("AcDbText"));
+    }
+    dxf.EndSection();
+}
+} // namespace
 
 Outcome ExportDxf(const QString& path, const PlanData& data)
 {
     // A drawing of what could be read would pass for the whole list.
     if (data.readFailed)
         return {Status::DatabaseError};
-    QStringList layers{QStringLiteral("0")};
-    QSet<QString> known{QStringLiteral("0")};
+    CDxfLayers layers;
     for (const PlanPoint& point : data.points)
-    {
-        const QString layer = DxfLayerName(point.code);
-        if (!known.contains(layer))
-        {
-            known.insert(layer);
-            layers << layer;
-        }
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+        layers.LayerOf(point.code);
+    CAtomicFile file(path);
+    if (!file.Open())
         return {Status::FileNotWritable};
     CDxfOut dxf(file);
     // The header names a handle above every one in the file: a few for the tables, blocks
     // and dictionaries, one per layer, and two per point.
-    WriteHeader(dxf, data.bounds, dxf.NextHandle() + 64 + int(layers.size()) + 2 * int(data.points.size()));
-    const BlockRecords records = WriteTables(dxf, layers);
+    WriteHeader(dxf, data.bounds, dxf.NextHandle() + 64 + int(layers.Names().size()) + 2 * int(data.points.size()));
+    const BlockRecords records = WriteTables(dxf, layers.Names());
     WriteBlocks(dxf, records);
-    WriteEntities(dxf, data, records.modelSpace);
+    WriteEntities(dxf, data, layers, records.modelSpace);
     WriteObjects(dxf);
     dxf.Pair(0, QStringLiteral("EOF"));
-    if (!file.commit())
-        return {Status::FileNotWritable};
+    if (const Outcome written = file.Commit(); !written.Succeeded())
+        return written;
     return PlanWritten(data);
 }
 
 Outcome ExportPointsDxf(CProjectStore& store, const QString& path)
 {
+    if (const Outcome chosen = CheckChosenFile(path, store.DatabasePath()); !chosen.Succeeded())
+        return chosen;
     return ExportDxf(path, ReadPlanData(store, DataKind::Coor));
 }

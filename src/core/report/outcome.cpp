@@ -22,9 +22,15 @@ UserMessage MessageOf(const Outcome& outcome)
     case Status::NotText: return warning(FilesTexts::BinaryFile);
     case Status::FileNotReadable:
     case Status::FileNotWritable: return warning(FilesTexts::OpenFileFailed);
+    case Status::WriteFailed: return warning(FilesTexts::WriteFailed(outcome.detail));
+    case Status::ProjectFile: return warning(FilesTexts::ProjectFile(outcome.detail));
+    case Status::NameNotEncodable: return warning(FilesTexts::NameNotEncodable(outcome.detail));
+    case Status::NotPlainName: return warning(FilesTexts::NotPlainName(outcome.detail));
     case Status::PathNotCreated: return warning(FilesTexts::CannotCreatePath);
     case Status::UnknownImageType: return warning(PlanTexts::UnknownImageType);
-    case Status::EmptyName: return warning(EditTexts::NameEmpty);
+    case Status::EmptyName:
+        return warning(outcome.detail.isEmpty() ? QString(EditTexts::NameEmpty) : EditTexts::FieldEmpty(outcome.detail));
+    case Status::NoSuchRecord: return warning(EditTexts::NoSuchRecord(outcome.detail));
     case Status::NameExists: return warning(EditTexts::NameExists);
     case Status::InvalidNumber: return warning(EditTexts::NotANumber(outcome.detail));
     case Status::BadRow:

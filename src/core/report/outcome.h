@@ -18,11 +18,16 @@ enum class Status
     NotText,             // a file to import holds binary data: nothing replaced
     FileNotReadable,     // the file to read cannot be opened
     FileNotWritable,     // the target file cannot be created or written
+    WriteFailed,         // writing the file failed part way (`detail`: the system's reason); the old file is kept
+    ProjectFile,         // the chosen file is the project database or one of its own files (`detail`: the path)
+    NameNotEncodable,    // a file name the file system's encoding cannot carry (`detail`: the name as read)
+    NotPlainName,        // a folder name with a path separator in it, or "." or ".." (`detail`: the name)
     PathNotCreated,      // the folder to write into cannot be created
     UnknownImageType,    // the file name asks for an image type that is not drawn
     MemoryFull,          // written, but the instrument holds only part of it (said while writing)
     NoFileChosen,        // the save dialog failed
-    EmptyName,           // no point name or code number
+    EmptyName,           // no point name or code number (`detail`: the field's name; none for the point name)
+    NoSuchRecord,        // editing or deleting a record the list does not hold (`detail`: its key)
     NameExists,          // adding a name the list already holds
     InvalidNumber,       // the field `detail` names is not a number
     BadRow,              // a row that cannot be sent as it stands
@@ -46,7 +51,8 @@ struct Outcome
     Status status;
     // Done and MemoryFull: what the finished work tells the user, if anything;
     // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused;
-    // CannotCompute: what the computation lacks.
+    // CannotCompute: what the computation lacks; WriteFailed: the system's reason, when it gave
+    // one; ProjectFile, NameNotEncodable, NotPlainName: the path.
     QString detail;
 
     bool Succeeded() const { return status == Status::Done; }

@@ -16,16 +16,21 @@ QString ResolvedPath(const QString& databasePath)
 }
 } // namespace
 
+QStringList InstanceLockPaths(const QString& databasePath)
+{
+    QStringList paths{ResolvedPath(databasePath) + QStringLiteral(".lock")};
+    if (const FileIdentity identity = IdentityOf(databasePath); identity.exists)
+        paths << QDir::temp().filePath(QStringLiteral("merion-%1.lock").arg(identity.Key()));
+    return paths;
+}
+
 CInstanceLock::CInstanceLock(const QString& databasePath)
 {
     // A new project's file is made empty first (the engine takes an empty file as a new
     // database), so that it has an identity before any other copy can name it.
     if (!QFileInfo::exists(databasePath))
         QFile(databasePath).open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    QStringList paths{ResolvedPath(databasePath) + QStringLiteral(".lock")};
-    if (const FileIdentity identity = IdentityOf(databasePath); identity.exists)
-        paths << QDir::temp().filePath(QStringLiteral("merion-%1.lock").arg(identity.Key()));
-    for (const QString& path : paths)
+    for (const QString& path : InstanceLockPaths(databasePath))
     {
         auto lock = std::make_unique<QLockFile>(path);
         lock->setStaleLockTime(0);

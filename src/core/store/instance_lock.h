@@ -13,6 +13,9 @@
 // A lock left by a crashed run names a process that no longer lives and does not block.
 // Taking it never opens the database file: closing a descriptor of it would drop the running
 // copy's engine locks.
+// The lock files of the project at `databasePath` (the second only once the file exists).
+QStringList InstanceLockPaths(const QString& databasePath);
+
 class CInstanceLock
 {
 public:

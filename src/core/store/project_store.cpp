@@ -4,6 +4,7 @@
 #include "core/store/journal_snapshot.h"
 #include "core/store/record_set.h"
 #include "core/store/schema.h"
+#include "core/store/schema_check.h"
 #include "core/store/statement.h"
 #include "core/store/store_texts.h"
 
@@ -334,7 +335,15 @@ bool CProjectStore::Connect()
     ThisThread().names << name;
     // The connection object stays even when opening fails, so the failure is told once per
     // thread rather than at every statement.
-    return OpenConnection(db);
+    if (!OpenConnection(db))
+        return false;
+    if (const QString missing = MissingColumn(db); !missing.isEmpty())
+    {
+        db.close();
+        m_reporter->Message(StoreTexts::MissingColumn(QDir::toNativeSeparators(m_databasePath), missing));
+        return false;
+    }
+    return true;
 }
 
 QSqlDatabase CProjectStore::Database()

@@ -41,6 +41,13 @@ inline QString FileMovedNotSaved(const QString& path, const QString& reason)
                                                  "saved beside it: %2")
         .arg(path, reason);
 }
+// A database whose tables lack columns the program reads (%2 is "table.column").
+inline QString MissingColumn(const QString& path, const QString& column)
+{
+    return QCoreApplication::translate("MERION", "The project database %1 lacks the column %2: it was not made by "
+                                                 "this program or has been changed. It was not opened.")
+        .arg(path, column);
+}
 inline constexpr ShownText FolderReadOnly = QT_TRANSLATE_NOOP("MERION", "its folder cannot be written");
 inline constexpr ShownText FileReadOnly = QT_TRANSLATE_NOOP("MERION", "the file cannot be written");
 inline constexpr ShownText MediumReadOnly = QT_TRANSLATE_NOOP("MERION", "it lies on a read-only medium");

@@ -3,6 +3,7 @@
 #include "core/download/download_texts.h"
 #include "gui/download/download_dlg_texts.h"
 #include "gui/files/content_blind_listing.h"
+#include "gui/files/shown_list.h"
 #include "core/download/v2_records.h"
 #include "core/link/com_config.h"
 #include "core/report/reporter.h"
@@ -191,7 +192,7 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     chooser.setNameFilter(DownloadDlgTexts::RawFileFilter);
     UseContentBlindListing(&chooser);
     if (ExecInRememberedFolder(chooser, m_session.Settings(), FolderPurpose::RawDownload) != QDialog::Accepted ||
-        chooser.selectedFiles().isEmpty())
+        chooser.selectedFiles().isEmpty() || !AcceptChosenFile(m_session, chooser.selectedFiles().first()))
     {
         // Nothing is lost: the bytes are in downloads/ already; say where.
         if (!result.keptFile.isEmpty())

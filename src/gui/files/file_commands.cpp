@@ -55,7 +55,7 @@ void Import(CSession& session, CPlxView& view)
 
 void ListExport(CSession& session, CPlxView& view)
 {
-    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
+    const QString path = AskSavePath(view, session, FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
         ReportOutcome(session.Reporter(), ExportList(path, FileCaptions(view), *ShownRows(session.Store(), view)));
 }
@@ -66,7 +66,8 @@ void OutputFile(CSession& session, CPlxView& view)
     if (kind == DataKind::Coor)
         session.ShowTable(DataKind::Coor);
     COutputFileDialog dialog(kind, view.window());
-    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted ||
+        !AcceptChosenFile(session, dialog.SelectedPath()))
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
@@ -83,7 +84,7 @@ void DataExport(CSession& session, CPlxView& view)
     const DataKind kind = session.CurrentKind();
     if (!HasDataExport(kind))
         return;
-    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, session, FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
         ReportOutcome(session.Reporter(), ExportData(path, kind, *ShownRows(session.Store(), view)));
 }

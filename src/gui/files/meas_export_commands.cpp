@@ -19,7 +19,7 @@ void ShortExport(CSession& session, CPlxView& view, ShortMeasLayout layout)
     // Only the job list has these columns; the commands are offered for nothing else.
     if (session.CurrentKind() != DataKind::Meas)
         return;
-    const QString path = AskSavePath(view, session.Settings(), FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
+    const QString path = AskSavePath(view, session, FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
     {
         const auto rows = ShownRows(session.Store(), view);
@@ -34,7 +34,8 @@ void FullExport(CSession& session, CPlxView& view, DataKind kind, CoordinateOrde
     if (session.CurrentKind() != kind)
         return;
     CMeasExportFileDialog dialog(view.window());
-    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted)
+    if (ExecInRememberedFolder(dialog, session.Settings(), FolderPurpose::Export) != QDialog::Accepted ||
+        !AcceptChosenFile(session, dialog.SelectedPath()))
         return;
     const auto rows = ShownRows(session.Store(), view);
     const AngleStyle angles = dialog.Angles();

@@ -172,7 +172,7 @@ void CPlanTab::ShowContextMenu(const QPoint& at)
 
 void CPlanTab::ExportImage()
 {
-    const QString path = AskSavePath(*this, m_session.Settings(), PlanViewTexts::ImageFilter, QStringLiteral("png"));
+    const QString path = AskSavePath(*this, m_session, PlanViewTexts::ImageFilter, QStringLiteral("png"));
     if (!path.isEmpty())
         ReportOutcome(m_session.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Grid(), m_canvas->Frame(),
                                                         m_canvas->Style()));
@@ -180,7 +180,7 @@ void CPlanTab::ExportImage()
 
 void CPlanTab::ExportDxf()
 {
-    const QString path = AskSavePath(*this, m_session.Settings(), PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
+    const QString path = AskSavePath(*this, m_session, PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
     if (!path.isEmpty())
         ReportOutcome(m_session.Reporter(), ExportPointsDxf(m_session.Store(), path));
 }
