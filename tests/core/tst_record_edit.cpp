@@ -339,8 +339,8 @@ void TestRecordEdit::alignmentEditTargetsTheSequenceNumber()
     QCOMPARE(db.Rows(AlignmentRows), QStringList({"1|Manual_Input_Data|0|0|0|10|20",
                                                   "2|Manual_Input_Data|2|75.5|300|N1|E1"}));
 
-    // A number no row has changes nothing and is no error.
-    QVERIFY(EditAlignment(db.Store(), {"9", "3", "1", "1", "1", "1"}).Succeeded());
+    // A number no row has changes nothing, and says so rather than succeed.
+    QCOMPARE(EditAlignment(db.Store(), {"9", "3", "1", "1", "1", "1"}).status, Status::NoSuchRecord);
     QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"), QStringList({"1|0", "2|2"}));
     QVERIFY(db.Reporter().Messages().isEmpty());
 

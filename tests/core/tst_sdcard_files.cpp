@@ -147,8 +147,9 @@ private slots:
             parent += QLatin1Char('/') + segment;
         }
         const QString name(4090 - parent.size() - 1, QLatin1Char('n'));
-        QCOMPARE(db.Reporter().Record(WriteSdCardJob(db.Store(), parent, name, 0)).status, Status::FileNotWritable);
-        QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::OpenFileFailed});
+        const Outcome outcome = db.Reporter().Record(WriteSdCardJob(db.Store(), parent, name, 0));
+        QCOMPARE(outcome.status, Status::WriteFailed);
+        QCOMPARE(db.Reporter().Messages(), QStringList{FilesTexts::WriteFailed(outcome.detail)});
         QVERIFY(QDir(parent).isEmpty());
     }
 };
