@@ -1,7 +1,8 @@
 #include "core/files/files_texts.h"
 #include "core/store/project_store.h"
-#include "gui/app/command_ids.h"
 #include "gui/app/merion_app.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/session.h"
 #include "gui/files/import_file_dialog.h"
 #include "gui/files/meas_export_file_dialog.h"
 #include "gui/files/output_file_dialog.h"
@@ -75,24 +76,24 @@ private slots:
         QVERIFY(QFileInfo::exists(Database() + "-wal"));
         const QString before = Fingerprint(Database());
         ChooseIn<QFileDialog>(Database());
-        View().OnCommand(Command::ListExport);
+        m_app->Commands().Run(Command::ListExport);
         ExpectRefused(Database(), before);
 
         ChooseIn<COutputFileDialog>(Database() + "-wal");
-        View().OnCommand(Command::OutputFile);
+        m_app->Commands().Run(Command::OutputFile);
         ExpectRefused(Database() + "-wal", before);
 
         ChooseIn<QFileDialog>(Database() + "-journal");
-        View().OnCommand(Command::DataExport);
+        m_app->Commands().Run(Command::DataExport);
         ExpectRefused(Database() + "-journal", before);
         QVERIFY(!QFileInfo::exists(Database() + "-journal"));
 
         const QString link = m_dir.filePath("link.txt");
         QVERIFY(QFile::link(Database(), link));
-        m_app->SetCurrentKind(DataKind::Meas);
+        m_app->Session().SetCurrentKind(DataKind::Meas);
         View().ShowTable(DataKind::Meas);
         ChooseIn<CMeasExportFileDialog>(link);
-        View().OnCommand(Command::ExportMeasEn);
+        m_app->Commands().Run(Command::ExportMeasEn);
         ExpectRefused(link, before);
         QFile::remove(link);
     }
@@ -103,7 +104,7 @@ private slots:
         for (const QString& path : {Database(), Database() + "-shm", Database() + ".lock"})
         {
             WhenShown<CImportFileDialog>([path](CImportFileDialog* dialog) { Choose(dialog, path); });
-            View().OnCommand(Command::Import);
+            m_app->Commands().Run(Command::Import);
             ExpectRefused(path, before);
         }
         QVERIFY(QFileInfo::exists(Database() + "-wal"));
