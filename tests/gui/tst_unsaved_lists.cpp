@@ -87,7 +87,7 @@ private:
     {
         const QDir folder(m_folder + QStringLiteral("/discarded"));
         QStringList paths;
-        for (const QString& name : folder.entryList({QStringLiteral("*-") + table + QStringLiteral(".csv")}, QDir::Files))
+        for (const QString& name : folder.entryList({QStringLiteral("*-") + table + QStringLiteral("*.csv")}, QDir::Files))
             paths << folder.filePath(name);
         return paths;
     }
