@@ -126,6 +126,17 @@ private slots:
         QCOMPARE(FileBytes(copies.first()), QByteArray("\xEF\xBB\xBF" "HAND,1.000,2.000,3.000,C\r\n"));
         // A list that was empty leaves no copy: the job's measurement table was never hand-kept.
         QCOMPARE(QDir(db.FilePath(QStringLiteral("discarded"))).entryList(QDir::Files).size(), 1);
+
+        // A saved job read by the import replaces the points the same way.
+        QCOMPARE(Cli(db, {"point", "add", "HAND2", "4", "5", "6"}).exitCode, 0);
+        QCOMPARE(Cli(db, {"import", "t5", Write(db, "job.txt", "A,P8,7.0,8.0,9.0\r\n")}).exitCode, 0);
+        QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"P8"});
+        const QStringList after = Discarded(db, QStringLiteral("CoorEdit"));
+        QCOMPARE(after.size(), 2);
+        bool kept = false;
+        for (const QString& copy : after)
+            kept = kept || FileBytes(copy).endsWith("\r\nHAND2,4.000,5.000,6.000,\r\n");
+        QVERIFY(kept);
     }
 
     void aCopyThatCannotBeWrittenKeepsTheList()

@@ -156,7 +156,7 @@ Status ImportByLine(CProjectStore& store, CTextLineReader& reader, IJobParse& pa
             if (!transaction->IsActive())
                 return false;
             for (const QString& replaced : shape.replaces)
-                if (!store.ExecuteSql(QStringLiteral("delete from ") + replaced))
+                if (!DiscardRows(store, replaced))
                     return false;
             for (const TableRows& target : shape.tables)
                 inserts.push_back(std::make_unique<CBulkInsert>(store, target.table, target.columns));

@@ -28,8 +28,7 @@ public:
 
     DataKind CurrentKind() const { return m_currentKind; }
     void SetCurrentKind(DataKind kind);
-    // The list takes the columns and the stored rows of the current kind, whoever changed it;
-    // the other windows follow.
+    // The list takes the columns of the current kind, without rows; the other windows follow.
     void UpdateViews();
     // The kind becomes `kind`, and the list shows its table's rows afresh.
     void ShowTable(DataKind kind);

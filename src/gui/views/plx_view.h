@@ -20,7 +20,7 @@ class CPlxView : public QTableView
 public:
     CPlxView(CSession& session, const CCommandActions& commands, QWidget* parent = nullptr);
 
-    // Drops every row and column and shows the columns and the stored rows of the current data kind.
+    // Drops every row and column and sets up the columns of the current data kind.
     void OnUpdate();
     // Shows the rows of a kind's table (the caller has updated the view first). Rows are read
     // as they come into view.
