@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
+# The setup installs ccache: a rebuild, or a second folder of the same sources, compiles only
+# what changed.
 launcher=()
-# ccache is optional: it only speeds up rebuilds where a developer has it.
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERION_WERROR=ON -DMERION_BENCHMARKS=ON \
   "${launcher[@]}"

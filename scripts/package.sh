@@ -2,21 +2,28 @@
 # The build a user or packager gets: the installed programs only (no tests, no benchmarks),
 # Release (-O3) in build-release/, installed into a scratch folder and packaged with
 # `cpack -G DEB`; each result is checked. Warnings are errors here too.
+#
+# `bash scripts/package.sh FOLDER` checks and packages a build folder made already instead (the
+# test command's build/: the same programs, built with the tests' settings).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
-launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMERION_WERROR=ON \
-  "${launcher[@]}"
-cmake --build build-release -j"$(nproc)"
+folder=${1:-}
+if [ -z "$folder" ]; then
+  folder=build-release
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DMERION_WERROR=ON \
+    "${launcher[@]}"
+fi
+cmake --build "$folder" -j"$(nproc)"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "package check: $*" >&2; exit 1; }
 
 # The installed tree: every file in its place, and the installed programs run from it.
-cmake --install build-release --prefix "$scratch/usr" >/dev/null
+cmake --install "$folder" --prefix "$scratch/usr" >/dev/null
 expected=(
   bin/merion bin/merion-cli bin/merion-sim
   share/applications/merion.desktop
@@ -27,8 +34,8 @@ expected=(
 )
 # Files that ship with the program once the build makes them beside it (Help.pdf, translations).
 for made in Help.pdf translations; do
-  [ -e "build-release/bin/$made" ] || continue
-  for file in $(cd build-release/bin && find "$made" -type f); do expected+=("share/merion/$file"); done
+  [ -e "$folder/bin/$made" ] || continue
+  for file in $(cd "$folder/bin" && find "$made" -type f); do expected+=("share/merion/$file"); done
 done
 for file in "${expected[@]}"; do
   [ -f "$scratch/usr/$file" ] || fail "cmake --install gave no $file"
@@ -40,8 +47,8 @@ version=$(sed -n 's/^project(merion VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 zcat "$scratch/usr/share/man/man1/merion-cli.1.gz" | grep -q -- '--separator' || fail "the manual page lacks the options"
 
 # The package: its contents list and what it depends on.
-(cd build-release && cpack -G DEB >/dev/null)
-package=$(ls build-release/merion_"$version"_*.deb)
+(cd "$folder" && cpack -G DEB >/dev/null)
+package=$(ls "$folder"/merion_"$version"_*.deb)
 contents=$(dpkg -c "$package")
 for file in "${expected[@]}"; do
   grep -q " \./usr/$file\$" <<<"$contents" || fail "$package has no /usr/$file"

@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing MERION need, when missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools
+packages=(cmake ninja-build ccache g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools
           libeigen3-dev libx11-dev xvfb xauth sqlite3 time gdal-bin poppler-utils help2man dpkg-dev g++-mingw-w64-x86-64 python3-ezdxf
           clang libclang-rt-14-dev)
 missing=()

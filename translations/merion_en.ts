@@ -1034,5 +1034,37 @@ Install a PDF viewer and try again.</translation>
         <source>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</source>
         <translation>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</translation>
     </message>
+    <message>
+        <source>The list %1 could not be copied to %2 before being emptied (%3): nothing was changed.</source>
+        <translation>The list %1 could not be copied to %2 before being emptied (%3): nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1中有手工输入或修改的数据，自上次导出或上传以来尚未保存。
+退出将清空该列表（副本存入数据库旁的 discarded 文件夹）。
+是否先导出？</source>
+        <translation>The %1 holds data typed or changed by hand that has not been exported or uploaded since.
+Exiting empties the list (a copy goes to the folder discarded beside the database).
+Export it first?</translation>
+    </message>
+    <message>
+        <source>坐标列表</source>
+        <translation>point list</translation>
+    </message>
+    <message>
+        <source>编码列表</source>
+        <translation>code list</translation>
+    </message>
+    <message>
+        <source>平面线形列表</source>
+        <translation>alignment list</translation>
+    </message>
+    <message>
+        <source>导出…</source>
+        <translation>Export…</translation>
+    </message>
+    <message>
+        <source>仍然退出</source>
+        <translation>Exit anyway</translation>
+    </message>
 </context>
 </TS>

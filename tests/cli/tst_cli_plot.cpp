@@ -1,5 +1,8 @@
 #include "cli_runner.h"
+#include "recording_reporter.h"
+#include "core/edit/coor_edit.h"
 #include "core/plan/plan_texts.h"
+#include "core/store/project_store.h"
 
 #include <QFile>
 #include <QImage>
@@ -47,6 +50,19 @@ void Insert(const QString& database, const QStringList& statements)
     QSqlDatabase::removeDatabase(QStringLiteral("direct"));
 }
 
+// Adds points as `point add` does, through the command's own operation, without starting a
+// program for each.
+void AddPoints(const QString& database, const QList<CoorFields>& points)
+{
+    CRecordingReporter reporter;
+    CProjectStore store(database, &reporter);
+    QVERIFY(store.Connect());
+    for (const CoorFields& point : points)
+        QVERIFY(AddCoor(store, point).Succeeded());
+    store.Disconnect();
+    QCOMPARE(reporter.Messages(), QStringList());
+}
+
 bool IsDotColour(QRgb pixel)
 {
     return qBlue(pixel) > 110 && qRed(pixel) < 110 && qGreen(pixel) < 140;
@@ -75,8 +91,7 @@ private slots:
     // (E 400, N 200): P1 (E 200, N 100) at (40, 230), P2 (E 600, N 300) at (360, 70).
     void pngIsTheSizeAskedWithThePointsWhereTheScaleSays()
     {
-        QCOMPARE(RunCli(m_db, {"point", "add", "P1", "100", "200", "10"}).exitCode, 0);
-        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "300", "600", "12"}).exitCode, 0);
+        AddPoints(m_db, {{"P1", "100", "200", "10", ""}, {"P2", "300", "600", "12", ""}});
         const CliRun run = RunCli(m_db, {"plot", File("plan.png"), "--kind", "coor", "--size", "400x300"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
@@ -96,8 +111,7 @@ private slots:
 
     void svgNamesThePointsUnlessLabelsAreOff()
     {
-        QCOMPARE(RunCli(m_db, {"point", "add", "北门", "100", "200", "10", "树"}).exitCode, 0);
-        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "300", "600", "12"}).exitCode, 0);
+        AddPoints(m_db, {{"北门", "100", "200", "10", "树"}, {"P2", "300", "600", "12", ""}});
         QCOMPARE(RunCli(m_db, {"plot", File("plan.svg"), "--kind", "coor", "--size", "800x600"}).exitCode, 0);
         const QString svg = ReadText(File("plan.svg"));
         QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
@@ -116,7 +130,7 @@ private slots:
 
     void pdfIsOnePageOfThePictureSize()
     {
-        QCOMPARE(RunCli(m_db, {"point", "add", "P1", "100", "200", "10"}).exitCode, 0);
+        AddPoints(m_db, {{"P1", "100", "200", "10", ""}});
         QCOMPARE(RunCli(m_db, {"plot", File("plan.pdf"), "--kind", "coor", "--size", "400x300"}).exitCode, 0);
         QVERIFY(ReadText(File("plan.pdf")).startsWith(QStringLiteral("%PDF-")));
         const QString info = Tool(QStringLiteral("pdfinfo"), {File("plan.pdf")});
@@ -158,8 +172,7 @@ private slots:
     // GDAL's DXF driver reads every POINT and TEXT as a feature with its layer and text.
     void dxfReadsBackWithGdal()
     {
-        QCOMPARE(RunCli(m_db, {"point", "add", "北门", "3456789.125", "512345.5", "10.25", "树"}).exitCode, 0);
-        QCOMPARE(RunCli(m_db, {"point", "add", "P2", "3456800", "512400", "12", "WALL/A"}).exitCode, 0);
+        AddPoints(m_db, {{"北门", "3456789.125", "512345.5", "10.25", "树"}, {"P2", "3456800", "512400", "12", "WALL/A"}});
         Insert(m_db, {"insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values('3','x','P3','3456810','512410','','')"});
         const CliRun run = RunCli(m_db, {"export", "dxf", File("plan.dxf"), "--kind", "coor"});
         QCOMPARE(run.exitCode, 0);
@@ -190,7 +203,7 @@ private slots:
     // A character GBK lacks (the Hangul 한, U+D55C) is written as the escape CAD programs read.
     void dxfEscapesWhatTheCodePageLacks()
     {
-        QCOMPARE(RunCli(m_db, {"point", "add", "A한", "10", "20", "0"}).exitCode, 0);
+        AddPoints(m_db, {{"A한", "10", "20", "0", ""}});
         QCOMPARE(RunCli(m_db, {"export", "dxf", File("escaped.dxf"), "--kind", "coor"}).exitCode, 0);
         QFile file(File("escaped.dxf"));
         QVERIFY(file.open(QIODevice::ReadOnly));

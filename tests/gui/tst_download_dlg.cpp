@@ -3,6 +3,8 @@
 #include "gui/app/merion_app.h"
 #include "gui/shell/session.h"
 #include "gui/download/download_dlg.h"
+#include "gui/link/serial_line.h"
+#include "gui/link/transfer_runner.h"
 #include "core/link/serial_port.h"
 #include "core/link/link_texts.h"
 #include "recording_reporter.h"
@@ -300,7 +302,13 @@ private slots:
         QVERIFY(app.InitInstance());
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
         Button(dialog, "parseButton")->click();
-        QThread::msleep(500); // the worker ends meanwhile; its result waits in the event queue
+        // The worker ends (its thread belongs to the transfer's runner); with no event handled
+        // meanwhile, its result waits in the event queue.
+        auto* runner = app.SerialLine().findChild<CTransferRunner*>();
+        QVERIFY(runner);
+        QThread* worker = runner->findChild<QThread*>();
+        QVERIFY(worker);
+        QVERIFY(worker->wait(15000));
         delete dialog.data();
         QTRY_COMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")),
                      ExpectedRows("t5_job.meas"));

@@ -273,7 +273,8 @@ private slots:
         QVERIFY(m_app->Store().ExecuteSql(
             QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR) values('1','x','P1','1','2')")));
         View().ShowTable(DataKind::Coor);
-        QTest::qWait(20);
+        // The plan's reload waits on a zero timer: one pass of the event loop would run it.
+        QCoreApplication::processEvents();
         QVERIFY(Plan().ReloadPending());
         QVERIFY(Canvas().Data().points.empty());
         m_app->MainFrame()->ClientTabs()->setCurrentWidget(&Plan());

@@ -77,11 +77,24 @@ void BrowseAndCancelImport(CCommandActions& commands)
         QVERIFY(model);
         const QModelIndex folder = model->index(QDir::currentPath());
         listed = QTest::qWaitFor([&] { return model->rowCount(folder) >= 2; }, 5000);
-        // The details view asks for every column, the type included.
+        // The details view asks for every column, the type included, and every icon.
         for (int row = 0; row < model->rowCount(folder); ++row)
             for (int column = 0; column < model->columnCount(folder); ++column)
+            {
                 model->data(model->index(row, column, folder), Qt::DisplayRole);
-        QTest::qWait(1500); // the gatherer thread fetches icons and types in the background
+                model->data(model->index(row, column, folder), Qt::DecorationRole);
+            }
+        // The gatherer thread works out each file's icon and type together, in the background:
+        // once every file shows a type, it has looked at them all.
+        const bool typed = QTest::qWaitFor(
+            [&] {
+                for (int row = 0; row < model->rowCount(folder); ++row)
+                    if (model->data(model->index(row, 2, folder), Qt::DisplayRole).toString().isEmpty())
+                        return false;
+                return true;
+            },
+            5000);
+        listed = listed && typed;
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
     timer->start();
@@ -175,7 +188,7 @@ private slots:
             },
             20000);
         QVERIFY(waiting);
-        QTest::qWait(300);
+        // Waiting there means the start is over: the refusal is the last thing it does.
         const QStringList held = OpenFilesNamed(second.processId(), DatabasePath());
         second.kill();
         second.waitForFinished();

@@ -6,12 +6,24 @@
 #include "commands/format_option.h"
 #include "core/files/list_export.h"
 #include "core/plan/dxf_export.h"
+#include "core/store/hand_edits.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
 #include "result_report.h"
 
 #include <QHash>
+
+namespace
+{
+// A whole list written out carries the hand work it held along with it.
+int ReportExport(CliContext& context, DataKind kind, const Outcome& outcome)
+{
+    if (outcome.Succeeded())
+        HandEdits::MarkSaved(context.store, TableOf(kind));
+    return ReportOutcome(context, outcome);
+}
+} // namespace
 
 int RunExport(CliContext& context, const ParsedArguments& parsed)
 {
@@ -37,7 +49,7 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
     if (what == QLatin1String("list"))
     {
         CListReader rows(context.store, *kind);
-        return ReportOutcome(context, ExportList(path, ListCaptionsOf(*kind), rows));
+        return ReportExport(context, *kind, ExportList(path, ListCaptionsOf(*kind), rows));
     }
 
     if (what == QLatin1String("data"))
@@ -45,14 +57,14 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
         if (!HasDataExport(*kind))
             return UsageError(QStringLiteral("export data takes coor, code or alignment"), ExportUsage);
         CListReader rows(context.store, *kind);
-        return ReportOutcome(context, ExportData(path, *kind, rows));
+        return ReportExport(context, *kind, ExportData(path, *kind, rows));
     }
 
     if (what == QLatin1String("dxf"))
     {
         if (*kind != DataKind::Coor)
             return UsageError(QStringLiteral("export dxf takes coor"), ExportUsage);
-        return ReportOutcome(context, ExportPointsDxf(context.store, path));
+        return ReportExport(context, *kind, ExportPointsDxf(context.store, path));
     }
 
     if (what != QLatin1String("file"))
@@ -67,8 +79,8 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
     if (!format.problem.isEmpty())
         return UsageError(format.problem, ExportUsage);
     CListReader rows(context.store, *kind);
-    return ReportOutcome(context, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
-                                                   separators.value(separatorName), format.format - 1));
+    return ReportExport(context, *kind, ExportOutputFile(path, *kind, int(ListLayoutOf(*kind).size()), rows,
+                                                         separators.value(separatorName), format.format - 1));
 }
 
 const CliCommand& ExportCommand()

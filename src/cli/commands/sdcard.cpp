@@ -3,6 +3,8 @@
 #include "arguments.h"
 #include "commands.h"
 #include "core/files/sdcard_files.h"
+#include "core/store/hand_edits.h"
+#include "core/views/data_kind.h"
 #include "result_report.h"
 
 int RunSdCard(CliContext& context, const ParsedArguments& parsed)
@@ -12,7 +14,11 @@ int RunSdCard(CliContext& context, const ParsedArguments& parsed)
     const std::optional<int> job = ParseIntIn(parsed.Value(QStringLiteral("job"), QStringLiteral("1")), 1, SdCard::JobCount);
     if (!job)
         return UsageError(QStringLiteral("--job must be 1 to 20"), SdCardUsage);
-    return ReportOutcome(context, WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1));
+    const Outcome outcome = WriteSdCardJob(context.store, parsed.positional[0], parsed.positional[1], *job - 1);
+    // The whole point list is on the card now.
+    if (outcome.Succeeded())
+        HandEdits::MarkSaved(context.store, TableOf(DataKind::Coor));
+    return ReportOutcome(context, outcome);
 }
 
 const CliCommand& SdCardCommand()

@@ -8,6 +8,7 @@
 #include "result_report.h"
 #include "stop_signal.h"
 #include "core/link/serial_port.h"
+#include "core/store/hand_edits.h"
 #include "core/upload/upload_lines.h"
 #include "core/upload/upload_transfer.h"
 #include "core/views/data_kind.h"
@@ -58,6 +59,8 @@ int RunUpload(CliContext& context, const ParsedArguments& parsed)
             return ExitStatus::Interrupted;
         }
     }
+    if (result.status == Status::Done)
+        HandEdits::MarkSaved(context.store, UploadedTableOf(request.category));
     // A time-out is a failure here even though the desktop program shows it in a plain box.
     return ReportTransfer(context, result);
 }

@@ -1,6 +1,7 @@
 #include "core/download/job_writer.h"
 
 #include "core/files/bulk_insert.h"
+#include "core/store/discarded_copy.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 
@@ -10,7 +11,7 @@ bool StoreParsedJob(CProjectStore& store, const ParsedJob& job)
     if (!transaction.IsActive())
         return false;
     for (const QString& table : job.replaces)
-        if (!store.ExecuteSql(QStringLiteral("delete from ") + table))
+        if (!DiscardRows(store, table))
             return false;
     for (const TableRows& table : job.tables)
     {

@@ -4,6 +4,8 @@
 #include "core/edit/table_rows.h"
 #include "core/edit/typed_number.h"
 #include "core/report/reporter.h"
+#include "core/store/discarded_copy.h"
+#include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
@@ -47,7 +49,7 @@ Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IR
     if (!transaction.IsActive())
         return {Status::DatabaseError, {}};
     if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition, values) || !TableRows::Renumber(store, table)
-        || !transaction.Commit())
+        || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return {Status::DatabaseError, {}};
     return {};
 }
@@ -58,7 +60,8 @@ Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker)
         return {Status::Cancelled, {}};
     if (!asker.Confirm(EditTexts::DeleteAllQuestion))
         return {Status::Cancelled, {}};
-    if (!store.ExecuteSql(QStringLiteral("delete from ") + TableOf(kind)))
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !DiscardRows(store, TableOf(kind)) || !transaction.Commit())
         return {Status::DatabaseError, {}};
     return {};
 }

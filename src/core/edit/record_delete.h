@@ -15,5 +15,6 @@ bool IsEditableKind(DataKind kind);
 // 1, 2, 3 … The key is the point name or code number, or for the alignment the ID.
 // Other kinds do nothing.
 Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker);
-// Asks "Delete All Records?" once and, on OK, empties the kind's table.
+// Asks "Delete All Records?" once and, on OK, empties the kind's table (its rows copied to
+// discarded/ first).
 Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker);

@@ -3,6 +3,7 @@
 #include "core/edit/edit_texts.h"
 #include "core/store/project_store.h"
 #include "core/store/engine_statement.h"
+#include "core/store/hand_edits.h"
 #include "core/store/record_set.h"
 #include "core/store/transaction.h"
 
@@ -63,7 +64,7 @@ Outcome AddManualRow(CProjectStore& store, const QString& table, const std::opti
     const Columns row = Columns{{QStringLiteral("ID"), QString::asprintf("%d", *id)},
                                 {QStringLiteral("ATTR"), EditTexts::ManualInput}}
                         + columns;
-    if (!Insert(store, table, row) || !transaction.Commit())
+    if (!Insert(store, table, row) || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return DatabaseError;
     return {};
 }
@@ -149,6 +150,6 @@ Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement
     for (const Statement& statement : statements)
         if (!store.ExecuteSql(statement.sql, statement.values))
             return DatabaseError;
-    return transaction.Commit() ? Outcome{} : DatabaseError;
+    return HandEdits::MarkEdited(store, table) && transaction.Commit() ? Outcome{} : DatabaseError;
 }
 } // namespace TableRows

@@ -27,14 +27,14 @@ struct Statement
 
 // Adds a row as the next running number (rows plus one), marked as typed in by hand, then the
 // given columns as text in their order. With a name, a table that already has a row of that
-// SN refuses it. One transaction.
+// SN refuses it. One transaction, which also notes the table as holding hand work.
 Outcome AddManualRow(CProjectStore& store, const QString& table, const std::optional<QString>& uniqueName,
                          const Columns& columns);
 // Runs the statements in one transaction: all of them land or none.
 Outcome RunAll(CProjectStore& store, const QList<Statement>& statements);
-// The same for statements that change one record, which `where` (a " where …" clause with its
-// values) picks from `table`: a record that is not there ends NoSuchRecord naming `key`, and
-// nothing runs.
+// The same for statements that change one record by hand, which `where` (a " where …" clause
+// with its values) picks from `table`: a record that is not there ends NoSuchRecord naming `key`,
+// and nothing runs; otherwise the table is noted as holding hand work.
 Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement& where, const QString& key,
                      const QList<Statement>& statements);
 // Whether `table` holds a record that `where` picks; nothing after a failure (reported).

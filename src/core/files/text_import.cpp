@@ -7,6 +7,7 @@
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/text_lines.h"
+#include "core/store/discarded_copy.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
@@ -58,7 +59,7 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
 {
     const QList<int>& format = CoordinateFormat(formatIndex);
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CoorEdit")))
+    if (!transaction.IsActive() || !DiscardRows(store, QStringLiteral("CoorEdit")))
         return Status::DatabaseError;
     CBulkInsert insert(store, QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
     const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
@@ -98,7 +99,7 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
 Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
 {
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CodeEdit")))
+    if (!transaction.IsActive() || !DiscardRows(store, QStringLiteral("CodeEdit")))
         return Status::DatabaseError;
     CBulkInsert insert(store, QStringLiteral("CodeEdit"), {"ID", "ATTR", "SN", "CODE"});
     const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
@@ -155,7 +156,7 @@ Status ImportByLine(CProjectStore& store, CTextLineReader& reader, IJobParse& pa
             if (!transaction->IsActive())
                 return false;
             for (const QString& replaced : shape.replaces)
-                if (!store.ExecuteSql(QStringLiteral("delete from ") + replaced))
+                if (!DiscardRows(store, replaced))
                     return false;
             for (const TableRows& target : shape.tables)
                 inserts.push_back(std::make_unique<CBulkInsert>(store, target.table, target.columns));

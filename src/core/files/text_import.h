@@ -30,6 +30,7 @@ DataKind ImportedKindOf(ImportType dataType, int formatIndex);
 // column order. Jobs go through the job parser, version 2 texts through the parser of the
 // record kind `formatIndex` names (after emptying that kind's tables). The table's old rows and
 // the new ones change in one transaction: a row the database refuses undoes the whole import.
+// Old points, codes or alignment elements are copied to discarded/ first (DiscardRows).
 // A file with a NUL byte anywhere, or in which no line gives a record (a point line
 // has a comma, a code line any text, a job at least one record), is refused and changes nothing.
 // Ends Done, FileNotReadable, NotText, NoRecords or DatabaseError (the store has said why; the

@@ -39,6 +39,9 @@ const QList<Table>& Tables()
         {"520BreakerSur", {"ID", "ATTR", "DIST", "WIDTH", "HIGH"}},
         {"520SurLine", {"ID", "ATTR", "LINETYPE", "STARTDIST", "CIRCUS", "NCOOR", "ECOOR"}},
         {"COMConfig", {"ComPort", "BaudRate", "Protocol", "DataBit", "StopBit", "ParityBit"}},
+        // One row per hand-kept list that holds work typed or changed by hand since it last
+        // left the program (an export, an upload): it outlives the run, as the rows do.
+        {"HandEdits", {"TABLENAME"}},
     };
     return tables;
 }
@@ -54,6 +57,12 @@ const Table* FindTable(const QString& name)
 const QStringList& ScratchTables()
 {
     static const QStringList tables = {"CoorEdit", "CodeEdit", "520BreakerSur", "520RoadStake", "520SurLine"};
+    return tables;
+}
+
+const QStringList& HandKeptTables()
+{
+    static const QStringList tables = {"CoorEdit", "CodeEdit", "520SurLine"};
     return tables;
 }
 

@@ -18,6 +18,10 @@ const Table* FindTable(const QString& name); // case-insensitive; nullptr when u
 // Tables emptied at the end of every run of the desktop program.
 const QStringList& ScratchTables();
 
+// The lists a surveyor keeps by hand (points, codes, the alignment): what they lose when they
+// are emptied or replaced is first copied to discarded/ beside the database.
+const QStringList& HandKeptTables();
+
 // "CREATE TABLE IF NOT EXISTS" statements for every table.
 QStringList CreateStatements();
 } // namespace Schema

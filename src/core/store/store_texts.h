@@ -54,5 +54,13 @@ inline constexpr ShownText MediumReadOnly = QT_TRANSLATE_NOOP("MERION", "it lies
 inline constexpr ShownText NoSpaceLeft = QT_TRANSLATE_NOOP("MERION", "its disk is full");
 inline constexpr ShownText DiskFull = QT_TRANSLATE_NOOP("MERION", "The disk holding the project database is full: "
                                                                   "nothing was changed. Free some space and try again.");
+// A list is copied to discarded/ before it is emptied or replaced; %1 names its table, %2 the
+// file and %3 why it could not be written.
+inline QString NotDiscarded(const QString& table, const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("MERION", "The list %1 could not be copied to %2 before being emptied (%3): "
+                                                 "nothing was changed.")
+        .arg(table, path, reason);
+}
 inline const char* const NotEditable = "This record set cannot take new rows: it is not a plain query of one table.";
 } // namespace StoreTexts

@@ -113,6 +113,11 @@ UploadLines AlignmentLines(CProjectStore& store)
 }
 } // namespace
 
+QString UploadedTableOf(int category)
+{
+    return TableOf(category == UploadCategory::Alignment ? DataKind::Alignment : DataKind::Coor);
+}
+
 QByteArray PacedPointLine(const QString& name, double north, double east, double height)
 {
     return Encode(name + QString::asprintf(",%lf,%lf,%lf", north, east, height));

@@ -22,6 +22,9 @@ QByteArray HandshakePointLine(const QString& name, double north, double east, do
 QByteArray AlignmentLine(const QString& lineType, const QString& startChainage, const QString& radius,
                          const QString& north, const QString& east);
 
+// The table whose rows an upload of `category` sends.
+QString UploadedTableOf(int category);
+
 struct UploadLines
 {
     QList<QByteArray> lines;

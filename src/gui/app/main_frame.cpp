@@ -8,6 +8,7 @@
 #include "gui/edit/edit_commands.h"
 #include "gui/files/file_commands.h"
 #include "gui/files/meas_export_commands.h"
+#include "gui/files/unsaved_lists.h"
 #include "gui/link/link_commands.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
@@ -241,6 +242,13 @@ bool CMainFrame::RestoreLayout(const QSettings& settings)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    // The end of the run empties the lists: hand work that only this project holds is not
+    // emptied away unasked.
+    if (!ConfirmEmptyingLists(m_session, *this))
+    {
+        event->ignore();
+        return;
+    }
     event->accept();
     QCoreApplication::quit();
 }

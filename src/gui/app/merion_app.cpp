@@ -2,10 +2,9 @@
 
 #include "core/report/reporter.h"
 #include "core/store/database_location.h"
+#include "core/store/discarded_copy.h"
 #include "core/store/instance_lock.h"
 #include "core/store/project_store.h"
-#include "core/store/schema.h"
-#include "core/store/transaction.h"
 #include "gui/app/app_texts.h"
 #include "gui/app/main_frame.h"
 #include "gui/link/serial_line.h"
@@ -103,18 +102,8 @@ void CMerionApp::ExitInstance()
     if (QSettings* settings = m_session->Settings())
         m_frame->SaveLayout(*settings);
     m_frame.reset();
-    // A project opened for reading keeps its lists as they are; otherwise the scratch tables
-    // are emptied together, so a full disk is told once and leaves them all as they were.
     CProjectStore& store = Store();
-    if (store.ReadOnlyReason().isEmpty())
-    {
-        CTransaction clearing(store);
-        bool cleared = clearing.IsActive();
-        for (const QString& table : Schema::ScratchTables())
-            cleared = cleared && store.ExecuteSql(QStringLiteral("delete from ") + table);
-        if (cleared)
-            clearing.Commit();
-    }
+    EmptyScratchTables(store);
     store.Disconnect();
     m_instanceLock.reset();
 }

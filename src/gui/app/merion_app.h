@@ -40,7 +40,8 @@ public:
     // Start-up: connect the store, refuse a second copy, build and show the main window.
     // False when the program must not run; a refused start leaves the store untouched.
     bool InitInstance();
-    // End of the run: empty the scratch tables and close the store.
+    // End of the run: empty the scratch tables (hand-kept lists copied to discarded/ first)
+    // and close the store.
     void ExitInstance();
 
     CSession& Session() const { return *m_session; }

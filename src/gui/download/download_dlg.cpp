@@ -135,7 +135,8 @@ void CDownloadDlg::Start(bool raw)
             m_session.SetCurrentKind(KindOfV2Record(V2RecordAt(m_choices.downloadType).value_or(V2Record::Meas)));
         else
             m_session.SetCurrentKind(DataKind::Meas);
-        m_session.ClearShownRows();
+        // The list shows the stored job of that kind until a new one has arrived whole.
+        m_session.UpdateViews();
     }
     EnableTransfers(false);
     DownloadRequest request;
@@ -154,6 +155,9 @@ void CDownloadDlg::Start(bool raw)
                 const TransferResult finished = FinishDownload(session.Store(), request, result);
                 if (dialog)
                     dialog->OnTransferFinished(request, finished);
+                // With the window closed meanwhile, the list still shows what is stored now.
+                else if (!request.raw && session.CurrentKind() == request.dataKind)
+                    session.UpdateViews();
             });
     runner->Start([request](IByteStream& stream, const std::atomic<bool>& stop, const ProgressSink& progress) {
         return ReceiveDownload(stream, request, stop, progress);

@@ -9,6 +9,7 @@
 #include "gui/files/file_dialog_texts.h"
 #include "core/files/list_export.h"
 #include "core/plan/dxf_export.h"
+#include "core/store/hand_edits.h"
 #include "gui/files/sdcard_dlg.h"
 #include "gui/files/shown_list.h"
 #include "core/files/text_import.h"
@@ -28,6 +29,15 @@ QStringList FileCaptions(const CPlxView& view)
     for (const ListColumn& column : view.Model().Layout())
         captions << column.caption;
     return captions;
+}
+
+// Reports an export of the list the view shows; a whole list written out carries the hand work
+// it held along with it.
+void ReportExport(CSession& session, const CPlxView& view, const Outcome& outcome)
+{
+    ReportOutcome(session.Reporter(), outcome);
+    if (outcome.Succeeded())
+        HandEdits::MarkSaved(session.Store(), TableOf(view.Model().ShownKind()));
 }
 
 void Import(CSession& session, CPlxView& view)
@@ -57,7 +67,7 @@ void ListExport(CSession& session, CPlxView& view)
 {
     const QString path = AskSavePath(view, session, FileDialogTexts::ListExportFilter, QStringLiteral("csv"));
     if (!path.isEmpty())
-        ReportOutcome(session.Reporter(), ExportList(path, FileCaptions(view), *ShownRows(session.Store(), view)));
+        ReportExport(session, view, ExportList(path, FileCaptions(view), *ShownRows(session.Store(), view)));
 }
 
 void OutputFile(CSession& session, CPlxView& view)
@@ -71,12 +81,12 @@ void OutputFile(CSession& session, CPlxView& view)
         return;
     if (kind == DataKind::Coor && dialog.SelectedPath().endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive))
     {
-        ReportOutcome(session.Reporter(), ExportPointsDxf(session.Store(), dialog.SelectedPath()));
+        ReportExport(session, view, ExportPointsDxf(session.Store(), dialog.SelectedPath()));
         return;
     }
-    ReportOutcome(session.Reporter(),
-                  ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),
-                                   *ShownRows(session.Store(), view), dialog.SeparatorIndex(), dialog.FormatIndex()));
+    ReportExport(session, view,
+                 ExportOutputFile(dialog.SelectedPath(), kind, int(view.Model().Layout().size()),
+                                  *ShownRows(session.Store(), view), dialog.SeparatorIndex(), dialog.FormatIndex()));
 }
 
 void DataExport(CSession& session, CPlxView& view)
@@ -86,7 +96,7 @@ void DataExport(CSession& session, CPlxView& view)
         return;
     const QString path = AskSavePath(view, session, FileDialogTexts::DataExportFilter, QStringLiteral("txt"));
     if (!path.isEmpty())
-        ReportOutcome(session.Reporter(), ExportData(path, kind, *ShownRows(session.Store(), view)));
+        ReportExport(session, view, ExportData(path, kind, *ShownRows(session.Store(), view)));
 }
 } // namespace
 

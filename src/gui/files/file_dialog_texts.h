@@ -59,4 +59,17 @@ inline constexpr ShownText FileNameLabel = QT_TRANSLATE_NOOP("MERION", "文件�
 inline constexpr ShownText Save = QT_TRANSLATE_NOOP("MERION", "保存");
 inline constexpr ShownText Cancel = QT_TRANSLATE_NOOP("MERION", "取消");
 inline constexpr ShownText FolderPickerTitle = QT_TRANSLATE_NOOP("MERION", "Folder Path");
+
+// The question before the end of a run empties a list holding hand work; %1 names the list.
+inline QString UnsavedListQuestion(const QString& list)
+{
+    // One line: the translation check finds a Chinese text only beside its translate call.
+    return QCoreApplication::translate("MERION", "%1中有手工输入或修改的数据，自上次导出或上传以来尚未保存。\n退出将清空该列表（副本存入数据库旁的 discarded 文件夹）。\n是否先导出？")
+        .arg(list);
+}
+inline constexpr ShownText PointList = QT_TRANSLATE_NOOP("MERION", "坐标列表");
+inline constexpr ShownText CodeList = QT_TRANSLATE_NOOP("MERION", "编码列表");
+inline constexpr ShownText AlignmentList = QT_TRANSLATE_NOOP("MERION", "平面线形列表");
+inline constexpr ShownText ExportFirst = QT_TRANSLATE_NOOP("MERION", "导出…");
+inline constexpr ShownText ExitAnyway = QT_TRANSLATE_NOOP("MERION", "仍然退出");
 } // namespace FileDialogTexts

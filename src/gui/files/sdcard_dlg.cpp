@@ -4,6 +4,7 @@
 #include "core/files/files_texts.h"
 #include "gui/files/file_dialog_texts.h"
 #include "core/files/sdcard_files.h"
+#include "core/store/hand_edits.h"
 #include "gui/files/content_blind_listing.h"
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
@@ -95,6 +96,9 @@ void CSdCardDlg::OnSave()
     const Outcome outcome =
         WriteSdCardJob(m_session.Store(), m_folderPath->text(), m_folderName->text(), m_job->currentIndex());
     ReportOutcome(m_session.Reporter(), outcome);
-    if (outcome.Succeeded())
-        accept();
+    if (!outcome.Succeeded())
+        return;
+    // The whole point list is on the card now.
+    HandEdits::MarkSaved(m_session.Store(), TableOf(DataKind::Coor));
+    accept();
 }

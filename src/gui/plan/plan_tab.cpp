@@ -2,6 +2,7 @@
 
 #include "core/plan/dxf_export.h"
 #include "core/plan/point_grid.h"
+#include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/files/shown_list.h"
@@ -181,6 +182,10 @@ void CPlanTab::ExportImage()
 void CPlanTab::ExportDxf()
 {
     const QString path = AskSavePath(*this, m_session, PlanViewTexts::DxfFilter, QStringLiteral("dxf"));
-    if (!path.isEmpty())
-        ReportOutcome(m_session.Reporter(), ExportPointsDxf(m_session.Store(), path));
+    if (path.isEmpty())
+        return;
+    const Outcome outcome = ExportPointsDxf(m_session.Store(), path);
+    ReportOutcome(m_session.Reporter(), outcome);
+    if (outcome.Succeeded())
+        HandEdits::MarkSaved(m_session.Store(), TableOf(DataKind::Coor));
 }

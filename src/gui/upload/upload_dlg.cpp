@@ -4,6 +4,7 @@
 #include "gui/link/transfer_choices.h"
 #include "gui/shell/session.h"
 #include "core/link/com_config.h"
+#include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "gui/toolkit/combo_width.h"
 #include "core/upload/upload_lines.h"
@@ -130,7 +131,9 @@ void CUploadDlg::OnUpload()
 
     m_upload->setEnabled(false);
     m_progress->Follow(runner, int(lines.lines.size()));
-    connect(runner, &CTransferRunner::Finished, this, &CUploadDlg::OnFinished);
+    connect(runner, &CTransferRunner::Finished, this, [this, category = request.category](const TransferResult& result) {
+        OnFinished(category, result);
+    });
     runner->Start([request, rows = lines.lines](IByteStream& stream, const std::atomic<bool>& stop,
                                                  const ProgressSink& progress) {
         return SendUpload(stream, request, rows, stop, progress);
@@ -144,10 +147,13 @@ void CUploadDlg::reject()
     QDialog::reject();
 }
 
-void CUploadDlg::OnFinished(const TransferResult& result)
+void CUploadDlg::OnFinished(int category, const TransferResult& result)
 {
     m_progress->End();
     ReportTransferResult(m_session.Reporter(), result);
+    // The instrument holds the whole list now.
+    if (result.status == Status::Done)
+        HandEdits::MarkSaved(m_session.Store(), UploadedTableOf(category));
     if (result.status != Status::Cancelled)
         m_upload->setEnabled(true);
 }

@@ -39,7 +39,7 @@ private:
     void OnInstrumentChanged(int position);
     void OnCategoryChanged(int position);
     void OnUpload();
-    void OnFinished(const TransferResult& result);
+    void OnFinished(int category, const TransferResult& result);
 
     CSession& m_session;
     CSerialLine& m_line;

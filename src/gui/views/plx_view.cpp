@@ -101,9 +101,11 @@ void CPlxView::SelectListPosition(int position)
 
 void CPlxView::OnUpdate()
 {
+    // Whoever changes the kind (the start, a show command, a transfer window opening, changing
+    // or closing) gets the rows its table holds with the columns: the list never looks empty
+    // while its table is not.
     m_model->SetLayout(ListLayoutOf(m_session.CurrentKind()));
-    horizontalHeader()->setSortIndicatorShown(false);
-    ApplyColumnWidths(false);
+    Fill(m_session.CurrentKind());
 }
 
 void CPlxView::Fill(DataKind kind)
