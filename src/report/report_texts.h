@@ -8,7 +8,6 @@ namespace ReportTexts
 inline constexpr ShownText Pass = QT_TRANSLATE_NOOP("MERION", "合格");
 inline constexpr ShownText Fail = QT_TRANSLATE_NOOP("MERION", "超限");
 inline constexpr ShownText Computed = QT_TRANSLATE_NOOP("MERION", "计算时间");
-inline constexpr ShownText Project = QT_TRANSLATE_NOOP("MERION", "项目");
 
 // Traverse.
 inline constexpr ShownText TraverseTitle = QT_TRANSLATE_NOOP("MERION", "导线计算");
@@ -53,7 +52,6 @@ inline constexpr ShownText Relative = QT_TRANSLATE_NOOP("MERION", "全长相对�
 inline constexpr ShownText Limit = QT_TRANSLATE_NOOP("MERION", "限差");
 inline constexpr ShownText Unchecked = QT_TRANSLATE_NOOP("MERION", "支导线没有检核条件，结果未经检核");
 inline constexpr ShownText Known = QT_TRANSLATE_NOOP("MERION", "已知");
-inline constexpr ShownText NoGradeMet = QT_TRANSLATE_NOOP("MERION", "无");
 inline constexpr ShownText GradeMet = QT_TRANSLATE_NOOP("MERION", "满足等级");
 } // namespace ReportTexts
 
@@ -78,7 +76,6 @@ inline constexpr ShownText NoStation = QT_TRANSLATE_NOOP("MERION", "无测站坐
 inline constexpr ShownText Points = QT_TRANSLATE_NOOP("MERION", "重算点");
 inline constexpr ShownText Code = QT_TRANSLATE_NOOP("MERION", "代码");
 inline constexpr ShownText Flag = QT_TRANSLATE_NOOP("MERION", "超限");
-inline constexpr ShownText Summary = QT_TRANSLATE_NOOP("MERION", "统计");
 inline constexpr ShownText PointCount = QT_TRANSLATE_NOOP("MERION", "重算点数");
 inline constexpr ShownText FlaggedCount = QT_TRANSLATE_NOOP("MERION", "超限点数");
 inline const QString DeltaNmm = QStringLiteral("dN(mm)"); // the same in every language

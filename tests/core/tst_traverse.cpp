@@ -30,7 +30,7 @@ public:
         if (sd < 0)
             Add(QStringLiteral("Angle"), {target, {}, {}, {}, {}, "1.5", {}, {}, {}, ha, va});
         else
-            Add(QStringLiteral("Dist"), {target, {}, {}, {}, {}, "1.5", {}, {}, {}, ha, va, QString::number(sd, 'f', 4)});
+            Add(QStringLiteral("Dist"), {target, {}, {}, {}, {}, "1.5", {}, {}, {}, ha, va, QString::number(sd, 'f', 9)});
         return *this;
     }
     QList<Setup> Setups() const { return ReadSetups(m_rows); }
@@ -228,7 +228,7 @@ private slots:
         // the stations are named or turned: the loop of the closed case, turned by 30° and shifted.
         const double turn = Angles::FromDegrees(30);
         const auto place = [&](double n, double e) {
-            return PointNEZ{5000 + n * std::cos(turn) - e * std::sin(turn), 7000 + n * std::sin(turn) + e * std::cos(turn)};
+            return PointNEZ{5000 + n * std::cos(turn) - e * std::sin(turn), 7000 + n * std::sin(turn) + e * std::cos(turn), std::nullopt};
         };
         const QList<std::pair<QString, PointNEZ>> loop = {{"B", place(0, 0)},     {"X1", place(0, 300)},
                                                          {"X2", place(200, 300)}, {"X3", place(200, 100)},
@@ -249,7 +249,7 @@ private slots:
                                                       Route("A,B,X1,X2,X3,X4,B,A"));
         QVERIFY2(result.outcome.Succeeded(), qPrintable(result.outcome.detail));
         QVERIFY(Near(Seconds(*result.angularMisclosure), 0, 1e-6));
-        QVERIFY(Near(result.f, 0, 1e-9));
+        QVERIFY(Near(result.f, 0, 1e-7));
         for (qsizetype i = 0; i < loop.size(); ++i)
         {
             QVERIFY(Near(result.points.at(i).n, loop.at(i).second.n, 1e-8));
