@@ -135,22 +135,6 @@ int RunFaces(CliContext& context, const ParsedArguments& parsed)
     return ExitStatus::Success;
 }
 
-// The grade named, or the best one the traverse meets (the last, and failed, when it meets none).
-std::optional<qsizetype> ChosenGrade(const TraverseResult& result, const QList<TraverseGrade>& grades, const QString& name)
-{
-    if (!name.isEmpty())
-    {
-        for (qsizetype i = 0; i < grades.size(); ++i)
-            if (grades.at(i).name == name)
-                return i;
-        return std::nullopt;
-    }
-    for (qsizetype i = 0; i < grades.size(); ++i)
-        if (CheckGrade(result, grades.at(i)).Passed())
-            return i;
-    return grades.isEmpty() ? std::nullopt : std::optional(grades.size() - 1);
-}
-
 QString Signed(double value, int decimals)
 {
     const QString text = FixedNumber(value, decimals);
@@ -182,7 +166,7 @@ int RunTraverse(CliContext& context, const ParsedArguments& parsed)
     if (!gradesRead.Succeeded())
         return ReportOutcome(context, gradesRead);
     const QString gradeName = parsed.Value(QStringLiteral("grade"));
-    const std::optional<qsizetype> chosen = ChosenGrade(result, grades, gradeName);
+    const std::optional<qsizetype> chosen = ChooseGrade(result, grades, gradeName);
     if (!gradeName.isEmpty() && !chosen)
         return ReportOutcome(context, {Status::CannotCompute, ComputeTexts::NoGrade(gradeName)});
     const TraverseGrade* grade = chosen && result.shape != TraverseShape::Open ? &grades.at(*chosen) : nullptr;

@@ -233,3 +233,18 @@ GradeCheck CheckGrade(const TraverseResult& result, const TraverseGrade& grade)
     check.lengthMet = grade.maxLengthKm <= 0 || result.length <= grade.maxLengthKm * 1000;
     return check;
 }
+
+std::optional<qsizetype> ChooseGrade(const TraverseResult& result, const QList<TraverseGrade>& grades, const QString& name)
+{
+    if (!name.isEmpty())
+    {
+        for (qsizetype i = 0; i < grades.size(); ++i)
+            if (grades.at(i).name == name)
+                return i;
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i < grades.size(); ++i)
+        if (CheckGrade(result, grades.at(i)).Passed())
+            return i;
+    return grades.isEmpty() ? std::nullopt : std::optional(grades.size() - 1);
+}

@@ -96,3 +96,8 @@ TraverseResult ComputeTraverse(const QList<Setup>& setups, const QList<KnownPoin
 
 // Whether a checked traverse meets a grade; an open traverse meets none.
 GradeCheck CheckGrade(const TraverseResult& result, const TraverseGrade& grade);
+
+// The grade a traverse is held to: the one named, or without a name the first of `grades`
+// (strictest first) that it meets, else the last. Nothing when the name is unknown or there
+// are no grades.
+std::optional<qsizetype> ChooseGrade(const TraverseResult& result, const QList<TraverseGrade>& grades, const QString& name);
