@@ -2,6 +2,7 @@
 
 #include "commands/alignment.h"
 #include "commands/code.h"
+#include "commands/compute.h"
 #include "commands/download.h"
 #include "commands/point.h"
 #include "commands/settings.h"
@@ -19,7 +20,7 @@ const QList<CliCommand>& Commands()
     static const QList<CliCommand> commands = {
         ShowCommand(),   PointCommand(),  CodeCommand(),   AlignmentCommand(), SettingsCommand(),
         ImportCommand(), ExportCommand(), SdCardCommand(), UploadCommand(),    DownloadCommand(),
-        PlotCommand(),
+        PlotCommand(),   ComputeCommand(),
     };
     return commands;
 }
