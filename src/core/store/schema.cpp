@@ -39,6 +39,8 @@ const QList<Table>& Tables()
         {"520BreakerSur", {"ID", "ATTR", "DIST", "WIDTH", "HIGH"}},
         {"520SurLine", {"ID", "ATTR", "LINETYPE", "STARTDIST", "CIRCUS", "NCOOR", "ECOOR"}},
         {"COMConfig", {"ComPort", "BaudRate", "Protocol", "DataBit", "StopBit", "ParityBit"}},
+        // The project's coordinate system: an EPSG code, or the local grid's parameters.
+        {"CoordSystem", {"ID", "EPSG", "MERIDIAN", "HEIGHT", "FALSEEASTING", "FALSENORTHING", "SCALE"}},
     };
     return tables;
 }
