@@ -23,9 +23,10 @@ const CliOption Apply{QStringLiteral("apply"), {},
 
 constexpr double ArcSeconds = 180.0 * 3600.0 / std::numbers::pi;
 
+// Six decimals; a value that rounds to nothing reads 0.000000, never -0.000000.
 QString Line(const char* name, double value)
 {
-    return QStringLiteral("%1: %2\n").arg(QLatin1String(name), QString::number(value, 'f', 6));
+    return QStringLiteral("%1: %2\n").arg(QLatin1String(name), QString::number(std::round(value * 1e6) / 1e6 + 0.0, 'f', 6));
 }
 
 // Tenths of a millimetre; a residual that rounds to nothing reads 0.0, never -0.0.

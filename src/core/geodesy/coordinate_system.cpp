@@ -9,7 +9,7 @@
 namespace
 {
 // The register's codes of CGCS2000's ellipsoid and of its geographic system.
-constexpr const char* Cgcs2000Ellipsoid = "EPSG:1024";
+constexpr const char* Cgcs2000Ellipsoid = "1024";
 constexpr int Cgcs2000Geographic = 4490;
 
 QString Number(double value)
@@ -27,7 +27,8 @@ struct Ellipsoid
 std::optional<Ellipsoid> Cgcs2000()
 {
     PJ_CONTEXT* context = ThreadProjContext();
-    const ProjObject ellipsoid(proj_create(context, Cgcs2000Ellipsoid));
+    const ProjObject ellipsoid(
+        proj_create_from_database(context, "EPSG", Cgcs2000Ellipsoid, PJ_CATEGORY_ELLIPSOID, false, nullptr));
     Ellipsoid result;
     if (!ellipsoid || !proj_ellipsoid_get_parameters(context, ellipsoid.get(), &result.semiMajor, nullptr, nullptr,
                                                      &result.inverseFlattening))
