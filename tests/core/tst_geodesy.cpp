@@ -1,3 +1,4 @@
+#include "core/geodesy/cgcs2000_zones.h"
 #include "core/geodesy/coordinate_system.h"
 #include "core/geodesy/list_transform.h"
 #include "core/geodesy/parameter_fit.h"
@@ -217,6 +218,21 @@ private slots:
                  std::optional(CoordinateSystem::Epsg(Cgcs2000Geographic)));
         QVERIFY(IsGeographic(CoordinateSystem::Epsg(Cgcs2000Geographic)));
         QVERIFY(!IsGeographic(CoordinateSystem::Epsg(Zone39)));
+    }
+
+    // The register's CGCS2000 zones: 11 + 11 six-degree and 21 + 21 three-degree systems
+    // (6° zones 13–23 cover 72°E–138°E, 3° zones 25–45 cover 73.5°E–136.5°E).
+    void ZonesOfferedByName()
+    {
+        const QList<NamedSystem> zones = Cgcs2000Zones();
+        QCOMPARE(zones.size(), 64);
+        QCOMPARE(zones.first().epsg, 4491);
+        QCOMPARE(zones.first().name, QStringLiteral("CGCS2000 / Gauss-Kruger zone 13"));
+        QCOMPARE(zones.last().name, QStringLiteral("CGCS2000 / 3-degree Gauss-Kruger CM 135E"));
+        // CM 117E is 3° zone 39 without its number in front: 4534 + (117 − 75)/3 = 4548.
+        QCOMPARE(Cgcs2000ZoneNamed(QStringLiteral(" cgcs2000 / 3-degree gauss-kruger cm 117e ")), std::optional(4548));
+        QCOMPARE(Cgcs2000ZoneNamed(QStringLiteral("CGCS2000 / 3-degree Gauss-Kruger zone 39")), std::optional(Zone39));
+        QCOMPARE(Cgcs2000ZoneNamed(QStringLiteral("CGCS2000 / 3-degree Gauss-Kruger CM 118E")), std::nullopt);
     }
 
     void SystemStoredInTheProject()

@@ -1,6 +1,7 @@
 #include "commands/crs.h"
 
 #include "cli_reporter.h"
+#include "core/geodesy/cgcs2000_zones.h"
 #include "core/geodesy/list_transform.h"
 #include "core/geodesy/system_store.h"
 #include "result_report.h"
@@ -105,9 +106,12 @@ int RunCrs(CliContext& context, const ParsedArguments& parsed)
         return SetLocal(context, parsed);
     if (localOptions)
         return UsageError(QStringLiteral("the grid options belong to crs set local"), CrsUsage);
-    const std::optional<int> code = EpsgCodeOf(system);
+    // A CGCS2000 zone may be named as the register names it.
+    std::optional<int> code = EpsgCodeOf(system);
     if (!code)
-        return UsageError(QStringLiteral("a system is EPSG:CODE or local"), CrsUsage);
+        code = Cgcs2000ZoneNamed(system);
+    if (!code)
+        return UsageError(QStringLiteral("a system is EPSG:CODE, the name of a CGCS2000 zone, or local"), CrsUsage);
     return ReportOutcome(context, WriteProjectSystem(context.store, CoordinateSystem::Epsg(*code)));
 }
 
@@ -150,8 +154,9 @@ const CliCommand& CrsCommand()
     static const CliCommand command{
         "crs", CrsUsage,
         "prints the project's coordinate system (EPSG:CODE NAME, the local grid's PROJ definition, or none), or "
-        "stores one: a system of the EPSG register (CGCS2000 3-degree zones are EPSG:4513 to 4554) or a local "
-        "grid, a transverse Mercator on CGCS2000 raised by the projection height",
+        "stores one: a system of the EPSG register (CGCS2000 6-degree zones are EPSG:4491 to 4512, 3-degree zones "
+        "EPSG:4513 to 4554; a zone may also be given by its name, e.g. \"CGCS2000 / 3-degree Gauss-Kruger CM "
+        "117E\") or a local grid, a transverse Mercator on CGCS2000 raised by the projection height",
         {Meridian, Height, FalseEasting, FalseNorthing, Scale}, RunCrs};
     return command;
 }
