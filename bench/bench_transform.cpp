@@ -63,7 +63,7 @@ int main(int argc, char* argv[])
     }
     QTemporaryDir dir;
     // Points spread over the east half of zone 39, up to its boundary with zone 40.
-    std::vector<double> north(size_t(count)), east(size_t(count));
+    std::vector<double> north(static_cast<size_t>(count)), east(static_cast<size_t>(count));
     QRandomGenerator random(24);
     QByteArray text;
     text.reserve(qsizetype(count) * 28);
