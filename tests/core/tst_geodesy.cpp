@@ -192,7 +192,7 @@ private slots:
         QVERIFY(std::abs(factors.At(middle.north, middle.east)->scale - 1.0) < 1e-9);
         QVERIFY(std::abs(factors.At(middle.north, middle.east)->convergence) < 1e-9);
         // Latitude and longitude have no grid.
-        QCOMPARE(CGridFactors(CoordinateSystem::Epsg(Cgcs2000Geographic)).Prepared().status, Status::NotComputable);
+        QCOMPARE(CGridFactors(CoordinateSystem::Epsg(Cgcs2000Geographic)).Prepared().status, Status::CannotCompute);
     }
 
     void SystemsKnownAndUnknown()
@@ -298,7 +298,7 @@ private slots:
         QVERIFY(WriteProjectSystem(db.Store(), CoordinateSystem::Epsg(Cgcs2000Geographic)).Succeeded());
         const QStringList before = db.CoorRows();
         const Outcome outcome = TransformPointList(db.Store(), CoordinateSystem::Epsg(Zone39));
-        QCOMPARE(outcome.status, Status::NotComputable);
+        QCOMPARE(outcome.status, Status::CannotCompute);
         QCOMPARE(outcome.detail, GeodesyTexts::PointNotTransformed(QStringLiteral("B")));
         QCOMPARE(db.CoorRows(), before);
         QCOMPARE(ReadProjectSystem(db.Store()), CoordinateSystem::Epsg(Cgcs2000Geographic));
@@ -364,14 +364,14 @@ private slots:
         const HelmertParameters known = KnownHelmert();
         const std::vector<CommonPoint> two = {BursaWolf("A", 1000, 0, 0, known), BursaWolf("B", 0, 1000, 0, known)};
         const FitResult few = FitParameters(FitModel::Helmert, two);
-        QCOMPARE(few.outcome.status, Status::NotComputable);
+        QCOMPARE(few.outcome.status, Status::CannotCompute);
         QCOMPARE(few.outcome.detail, GeodesyTexts::TooFewCommonPoints(3));
         // Three points on one line leave the turn about that line open.
         const std::vector<CommonPoint> line = {BursaWolf("A", 0, 0, 0, known), BursaWolf("B", 100, 100, 100, known),
                                                BursaWolf("C", 300, 300, 300, known)};
         QCOMPARE(FitParameters(FitModel::Helmert, line).outcome.detail, QString(GeodesyTexts::PointsInOneLine));
         const std::vector<CommonPoint> same = {Similar("A", 10, 10, {}), Similar("B", 10, 10, {})};
-        QCOMPARE(FitParameters(FitModel::Similarity, same).outcome.status, Status::NotComputable);
+        QCOMPARE(FitParameters(FitModel::Similarity, same).outcome.status, Status::CannotCompute);
         QCOMPARE(FitParameters(FitModel::Similarity, two, {QStringLiteral("A")}).outcome.detail,
                  GeodesyTexts::TooFewCommonPoints(2));
     }
@@ -422,7 +422,7 @@ private slots:
         file.close();
         std::vector<CommonPoint> points;
         const Outcome outcome = ReadCommonPoints(path, points);
-        QCOMPARE(outcome.status, Status::NotComputable);
+        QCOMPARE(outcome.status, Status::CannotCompute);
         QCOMPARE(outcome.detail, GeodesyTexts::BadCommonLine(4));
         QCOMPARE(points.size(), size_t(2));
         QCOMPARE(points[1].n1, 1.5);
