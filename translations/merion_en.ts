@@ -1446,5 +1446,44 @@ Install a PDF viewer and try again.</translation>
         <source>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</source>
         <translation>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</translation>
     </message>
+    <message>
+        <source>项目尚未设置坐标系统：请先设置项目的坐标系统。</source>
+        <translation>The project has no coordinate system: set the project&apos;s coordinate system first.</translation>
+    </message>
+    <message>
+        <source>未知的坐标系统：%1</source>
+        <translation>Unknown coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>坐标转换失败：%1</source>
+        <translation>The coordinates could not be transformed: %1</translation>
+    </message>
+    <message>
+        <source>点 %1 无法转换到目标坐标系统，点列表未改变</source>
+        <translation>Point %1 cannot be transformed into the target system: the point list is unchanged</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个点的坐标不是数字，未转换</source>
+        <translation>
+            <numerusform>%n point has coordinates that are not numbers and is not transformed</numerusform>
+            <numerusform>%n points have coordinates that are not numbers and are not transformed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>公共点不足：这种参数转换至少需要 %1 个公共点</source>
+        <translation>Too few common points: this transformation needs at least %1</translation>
+    </message>
+    <message>
+        <source>比例因子和子午线收敛角只对投影坐标系统有意义</source>
+        <translation>Scale factor and meridian convergence exist only in a projected coordinate system</translation>
+    </message>
+    <message>
+        <source>公共点的分布无法确定全部参数（点重合或共线）</source>
+        <translation>The common points cannot fix every parameter (they coincide or lie on one line)</translation>
+    </message>
+    <message>
+        <source>公共点文件第 %1 行应为 点名,N1,E1,Z1,N2,E2,Z2</source>
+        <translation>Line %1 of the common-point file should read PT,N1,E1,Z1,N2,E2,Z2</translation>
+    </message>
 </context>
 </TS>

@@ -45,6 +45,8 @@ const QList<Table>& Tables()
         // The traverse grades the user holds to: the most stations, fβ per √n in seconds, the
         // denominator N of the relative misclosure 1/N, the longest traverse in km (0: no limit).
         {"TraverseGrade", {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"}},
+        // The project's coordinate system: an EPSG code, or the local grid's parameters.
+        {"CoordSystem", {"ID", "EPSG", "MERIDIAN", "HEIGHT", "FALSEEASTING", "FALSENORTHING", "SCALE"}},
     };
     return tables;
 }
