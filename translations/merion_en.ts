@@ -987,6 +987,418 @@ Install a PDF viewer and try again.</translation>
         <translation>The free station %1 needs observations of at least two known points</translation>
     </message>
     <message>
+        <source>导线至少需要两个已知点和一个后续测站（A,B,S1,…）</source>
+        <translation>A traverse needs two known points and at least one station after them (A,B,S1,…)</translation>
+    </message>
+    <message>
+        <source>%1 不是已知点</source>
+        <translation>%1 is not a known point</translation>
+    </message>
+    <message>
+        <source>测站 %1 没有同时照准 %2 和 %3 的设站</source>
+        <translation>No setup at station %1 points at both %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1 与 %2 之间没有测距</source>
+        <translation>No distance was measured between %1 and %2</translation>
+    </message>
+    <message>
+        <source>作业中没有测站</source>
+        <translation>The job holds no station</translation>
+    </message>
+    <message>
+        <source>没有名为 %1 的导线等级</source>
+        <translation>There is no traverse grade named %1</translation>
+    </message>
+    <message>
+        <source>测站</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>dN(mm)</source>
+        <translation>dN(mm)</translation>
+    </message>
+    <message>
+        <source>dE(mm)</source>
+        <translation>dE(mm)</translation>
+    </message>
+    <message>
+        <source>dZ(mm)</source>
+        <translation>dZ(mm)</translation>
+    </message>
+    <message>
+        <source>重算坐标</source>
+        <translation>Recomputed points</translation>
+    </message>
+    <message>
+        <source>导线计算</source>
+        <translation>Traverse computation</translation>
+    </message>
+    <message>
+        <source>已知点</source>
+        <translation>Known points</translation>
+    </message>
+    <message>
+        <source>作业中的测站和后视坐标</source>
+        <translation>the job&apos;s station and backsight coordinates</translation>
+    </message>
+    <message>
+        <source>坐标列表</source>
+        <translation>the coordinate list</translation>
+    </message>
+    <message>
+        <source>坐标文件（点名,N,E,Z,代码）</source>
+        <translation>a coordinate file (PT,N,E,Z,CODE)</translation>
+    </message>
+    <message>
+        <source>浏览...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>坐标文件 (*.txt *.csv *.dat);;所有文件 (*.*)</source>
+        <translation>Coordinate files (*.txt *.csv *.dat);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>球气差改正，折光系数 k</source>
+        <translation>Curvature and refraction, coefficient k</translation>
+    </message>
+    <message>
+        <source>投影比例因子</source>
+        <translation>Projection scale factor</translation>
+    </message>
+    <message>
+        <source>较差限值(mm)</source>
+        <translation>Tolerance (mm)</translation>
+    </message>
+    <message>
+        <source>可选点（测站与已知点）</source>
+        <translation>Points to choose from (stations and known points)</translation>
+    </message>
+    <message>
+        <source>导线路线：A, B, S1 … Sn, C, D（闭合：A, B, … , B, A）</source>
+        <translation>Route: A, B, S1 … Sn, C, D (closed: A, B, …, B, A)</translation>
+    </message>
+    <message>
+        <source>添加 →</source>
+        <translation>Add →</translation>
+    </message>
+    <message>
+        <source>← 移除</source>
+        <translation>← Remove</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>（已知）</source>
+        <translation> (known)</translation>
+    </message>
+    <message>
+        <source>等级</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>满足的最高等级</source>
+        <translation>the best grade met</translation>
+    </message>
+    <message>
+        <source>保存报告...</source>
+        <translation>Save report...</translation>
+    </message>
+    <message>
+        <source>PDF 文件 (*.pdf);;文本文件 (*.txt)</source>
+        <translation>PDF files (*.pdf);;Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>用重算坐标替换坐标列表中的全部点吗？</source>
+        <translation>Replace every point of the coordinate list with the recomputed points?</translation>
+    </message>
+    <message>
+        <source>计算(&amp;M)</source>
+        <translation>&amp;Compute</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Compute</translation>
+    </message>
+    <message>
+        <source>盘左盘右</source>
+        <translation>Both faces</translation>
+    </message>
+    <message>
+        <source>重算结果</source>
+        <translation>Recomputed list</translation>
+    </message>
+    <message>
+        <source>重算结果复制到坐标列表</source>
+        <translation>Copy recomputed points to the coordinate list</translation>
+    </message>
+    <message>
+        <source>由设站重算作业中的每个观测点</source>
+        <translation>Recomputes every observed point of the job from its setup</translation>
+    </message>
+    <message>
+        <source>配对盘左盘右观测，计算 2C 和指标差</source>
+        <translation>Pairs both-face pointings and computes 2C and index error</translation>
+    </message>
+    <message>
+        <source>计算并平差导线</source>
+        <translation>Computes and adjusts a traverse</translation>
+    </message>
+    <message>
+        <source>显示重算坐标</source>
+        <translation>Shows the recomputed points</translation>
+    </message>
+    <message>
+        <source>用重算坐标替换坐标列表，以便导出、存SD卡和上传</source>
+        <translation>Replaces the coordinate list with the recomputed points, for export, the SD card and upload</translation>
+    </message>
+    <message>
+        <source>改正测站、后视后重算坐标</source>
+        <translation>Recompute points after correcting stations and backsights</translation>
+    </message>
+    <message>
+        <source>检查盘左盘右观测</source>
+        <translation>Check both-face observations</translation>
+    </message>
+    <message>
+        <source>附合、闭合和支导线</source>
+        <translation>Attached, closed and open traverses</translation>
+    </message>
+    <message>
+        <source>列表和平面图显示重算坐标</source>
+        <translation>Show the recomputed points in the list and the plan</translation>
+    </message>
+    <message>
+        <source>合格</source>
+        <translation>pass</translation>
+    </message>
+    <message>
+        <source>超限</source>
+        <translation>beyond limit</translation>
+    </message>
+    <message>
+        <source>计算时间</source>
+        <translation>Computed</translation>
+    </message>
+    <message>
+        <source>导线类型</source>
+        <translation>Traverse type</translation>
+    </message>
+    <message>
+        <source>附合导线</source>
+        <translation>attached traverse</translation>
+    </message>
+    <message>
+        <source>闭合导线</source>
+        <translation>closed traverse</translation>
+    </message>
+    <message>
+        <source>支导线（无检核）</source>
+        <translation>open traverse (unchecked)</translation>
+    </message>
+    <message>
+        <source>路线</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>已知数据</source>
+        <translation>Known data</translation>
+    </message>
+    <message>
+        <source>起始方位角</source>
+        <translation>Starting azimuth</translation>
+    </message>
+    <message>
+        <source>终边方位角</source>
+        <translation>Closing azimuth</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angles</translation>
+    </message>
+    <message>
+        <source>后视</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>前视</source>
+        <translation>Ahead</translation>
+    </message>
+    <message>
+        <source>观测角</source>
+        <translation>Observed angle</translation>
+    </message>
+    <message>
+        <source>盘位</source>
+        <translation>Faces</translation>
+    </message>
+    <message>
+        <source>改正数(&quot;)</source>
+        <translation>Correction (&quot;)</translation>
+    </message>
+    <message>
+        <source>改正后角值</source>
+        <translation>Adjusted angle</translation>
+    </message>
+    <message>
+        <source>边长与坐标增量</source>
+        <translation>Distances and coordinate increments</translation>
+    </message>
+    <message>
+        <source>起点</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>终点</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>往测平距</source>
+        <translation>Forward HD</translation>
+    </message>
+    <message>
+        <source>返测平距</source>
+        <translation>Back HD</translation>
+    </message>
+    <message>
+        <source>平均边长</source>
+        <translation>Mean distance</translation>
+    </message>
+    <message>
+        <source>平差后坐标</source>
+        <translation>Adjusted coordinates</translation>
+    </message>
+    <message>
+        <source>闭合差与精度</source>
+        <translation>Misclosures and precision</translation>
+    </message>
+    <message>
+        <source>角度闭合差 fβ</source>
+        <translation>Angular misclosure fβ</translation>
+    </message>
+    <message>
+        <source>测角个数 n</source>
+        <translation>Number of angles n</translation>
+    </message>
+    <message>
+        <source>坐标闭合差</source>
+        <translation>Coordinate misclosure</translation>
+    </message>
+    <message>
+        <source>导线全长 ΣD</source>
+        <translation>Traverse length ΣD</translation>
+    </message>
+    <message>
+        <source>全长相对闭合差 K</source>
+        <translation>Relative misclosure K</translation>
+    </message>
+    <message>
+        <source>限差</source>
+        <translation>limit</translation>
+    </message>
+    <message>
+        <source>支导线没有检核条件，结果未经检核</source>
+        <translation>an open traverse has no check: the results are unchecked</translation>
+    </message>
+    <message>
+        <source>已知</source>
+        <translation>known</translation>
+    </message>
+    <message>
+        <source>满足等级</source>
+        <translation>Grade met</translation>
+    </message>
+    <message>
+        <source>大气折光系数 k</source>
+        <translation>Refraction coefficient k</translation>
+    </message>
+    <message>
+        <source>不改正球气差</source>
+        <translation>no curvature and refraction</translation>
+    </message>
+    <message>
+        <source>测站与定向</source>
+        <translation>Stations and orientation</translation>
+    </message>
+    <message>
+        <source>定向改正 ω</source>
+        <translation>Orientation correction ω</translation>
+    </message>
+    <message>
+        <source>后视方位角</source>
+        <translation>Backsight azimuth</translation>
+    </message>
+    <message>
+        <source>设置方位角</source>
+        <translation>Azimuth set</translation>
+    </message>
+    <message>
+        <source>后视距离(坐标)</source>
+        <translation>Backsight distance (coordinates)</translation>
+    </message>
+    <message>
+        <source>后视距离(记录)</source>
+        <translation>Backsight distance (recorded)</translation>
+    </message>
+    <message>
+        <source>已改正</source>
+        <translation>corrected</translation>
+    </message>
+    <message>
+        <source>无测站坐标</source>
+        <translation>no station coordinates</translation>
+    </message>
+    <message>
+        <source>重算点</source>
+        <translation>Recomputed points</translation>
+    </message>
+    <message>
+        <source>重算点数</source>
+        <translation>Points recomputed</translation>
+    </message>
+    <message>
+        <source>超限点数</source>
+        <translation>Points beyond tolerance</translation>
+    </message>
+    <message>
+        <source>2C 互差限值(&quot;)</source>
+        <translation>2C spread limit (&quot;)</translation>
+    </message>
+    <message>
+        <source>目标</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>盘左水平角</source>
+        <translation>HA face left</translation>
+    </message>
+    <message>
+        <source>盘右水平角</source>
+        <translation>HA face right</translation>
+    </message>
+    <message>
+        <source>平均方向</source>
+        <translation>Mean direction</translation>
+    </message>
+    <message>
+        <source>平均天顶距</source>
+        <translation>Mean zenith angle</translation>
+    </message>
+    <message>
+        <source>指标差(&quot;)</source>
+        <translation>Index error (&quot;)</translation>
+    </message>
+    <message>
+        <source>2C 互差</source>
+        <translation>2C spread</translation>
+    </message>
+    <message>
         <source>%1 Can&apos;t Be Null!</source>
         <translation>%1 cannot be empty!</translation>
     </message>
@@ -1035,6 +1447,45 @@ Install a PDF viewer and try again.</translation>
         <translation>The project database %1 lacks the column %2: it was not made by this program or has been changed. It was not opened.</translation>
     </message>
     <message>
+        <source>项目尚未设置坐标系统：请先设置项目的坐标系统。</source>
+        <translation>The project has no coordinate system: set the project&apos;s coordinate system first.</translation>
+    </message>
+    <message>
+        <source>未知的坐标系统：%1</source>
+        <translation>Unknown coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>坐标转换失败：%1</source>
+        <translation>The coordinates could not be transformed: %1</translation>
+    </message>
+    <message>
+        <source>点 %1 无法转换到目标坐标系统，点列表未改变</source>
+        <translation>Point %1 cannot be transformed into the target system: the point list is unchanged</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 个点的坐标不是数字，未转换</source>
+        <translation>
+            <numerusform>%n point has coordinates that are not numbers and is not transformed</numerusform>
+            <numerusform>%n points have coordinates that are not numbers and are not transformed</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>公共点不足：这种参数转换至少需要 %1 个公共点</source>
+        <translation>Too few common points: this transformation needs at least %1</translation>
+    </message>
+    <message>
+        <source>比例因子和子午线收敛角只对投影坐标系统有意义</source>
+        <translation>Scale factor and meridian convergence exist only in a projected coordinate system</translation>
+    </message>
+    <message>
+        <source>公共点的分布无法确定全部参数（点重合或共线）</source>
+        <translation>The common points cannot fix every parameter (they coincide or lie on one line)</translation>
+    </message>
+    <message>
+        <source>公共点文件第 %1 行应为 点名,N1,E1,Z1,N2,E2,Z2</source>
+        <translation>Line %1 of the common-point file should read PT,N1,E1,Z1,N2,E2,Z2</translation>
+    </message>
+    <message>
         <source>The list %1 could not be copied to %2 before being emptied (%3): nothing was changed.</source>
         <translation>The list %1 could not be copied to %2 before being emptied (%3): nothing was changed.</translation>
     </message>
@@ -1045,10 +1496,6 @@ Install a PDF viewer and try again.</translation>
         <translation>The %1 holds data typed or changed by hand that has not been exported or uploaded since.
 Exiting empties the list (a copy goes to the folder discarded beside the database).
 Export it first?</translation>
-    </message>
-    <message>
-        <source>坐标列表</source>
-        <translation>point list</translation>
     </message>
     <message>
         <source>编码列表</source>

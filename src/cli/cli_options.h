@@ -28,7 +28,7 @@ inline const CliOption Help{QStringLiteral("help"), {},
 inline const CliOption Version{QStringLiteral("version"), {}, QStringLiteral("prints the version and ends"), {}};
 
 inline const CliOption Kind{QStringLiteral("kind"), QStringLiteral("KIND"),
-                            QStringLiteral("the data kind: coor, code, meas, v2meas, roadstake, xsect, alignment "
+                            QStringLiteral("the data kind: coor, code, meas, v2meas, roadstake, xsect, alignment, calc "
                                            "or its number"),
                             {}};
 inline const CliOption Format{QStringLiteral("format"), QStringLiteral("1..8"),
@@ -78,4 +78,36 @@ inline const CliOption StopBits{QStringLiteral("stop-bits"), QStringLiteral("1|1
                                 QStringLiteral("stored value, else 1")};
 inline const CliOption Parity{QStringLiteral("parity"), QStringLiteral("none|odd|even"), QStringLiteral("parity"),
                               QStringLiteral("stored value, else none")};
+} // namespace CliOptions
+
+// The computations.
+namespace CliOptions
+{
+inline const CliOption Known{QStringLiteral("known"), QStringLiteral("FILE|coor"),
+                             QStringLiteral("the known points: a coordinate file PT,N,E,Z,CODE, or the coordinate list"),
+                             QStringLiteral("the job's own station and backsight coordinates")};
+inline const CliOption JobKind{QStringLiteral("kind"), QStringLiteral("meas|v2meas"),
+                               QStringLiteral("the measurement job to compute from"), QStringLiteral("meas")};
+inline const CliOption Output{QStringLiteral("output"), QStringLiteral("FILE"),
+                              QStringLiteral("writes the results as CSV to FILE"), {}};
+inline const CliOption Report{QStringLiteral("report"), QStringLiteral("FILE"),
+                              QStringLiteral("writes the report to FILE: PDF when it ends in .pdf, text otherwise"), {}};
+inline const CliOption Refraction{QStringLiteral("refraction"), QStringLiteral("K|off"),
+                                  QStringLiteral("the refraction coefficient (-1 to 1) for earth curvature and "
+                                                 "refraction in heights, or off"),
+                                  QStringLiteral("0.14")};
+inline const CliOption Scale{QStringLiteral("scale"), QStringLiteral("F"),
+                             QStringLiteral("the projection scale factor on horizontal distances (0.5 to 2)"),
+                             QStringLiteral("1")};
+inline const CliOption Tolerance{QStringLiteral("tolerance"), QStringLiteral("MM"),
+                                 QStringLiteral("a point differing more from the instrument's coordinates is flagged"),
+                                 QStringLiteral("10")};
+inline const CliOption Route{QStringLiteral("route"), QStringLiteral("A,B,S1,…,Sn,C,D"),
+                             QStringLiteral("the traverse's points in order: A→B and C→D the known orientations "
+                                            "(a closed loop A,B,…,B,A); needed"),
+                             {}};
+inline const CliOption Grade{QStringLiteral("grade"), QStringLiteral("NAME"),
+                             QStringLiteral("the traverse grade to hold the misclosures to, from the project's grade "
+                                            "table"),
+                             QStringLiteral("the best grade the traverse meets")};
 } // namespace CliOptions

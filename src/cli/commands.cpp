@@ -2,10 +2,13 @@
 
 #include "commands/alignment.h"
 #include "commands/code.h"
+#include "commands/compute.h"
+#include "commands/crs.h"
 #include "commands/download.h"
 #include "commands/point.h"
 #include "commands/settings.h"
 #include "commands/export.h"
+#include "commands/fit.h"
 #include "commands/import.h"
 #include "commands/plot.h"
 #include "commands/sdcard.h"
@@ -19,7 +22,7 @@ const QList<CliCommand>& Commands()
     static const QList<CliCommand> commands = {
         ShowCommand(),   PointCommand(),  CodeCommand(),   AlignmentCommand(), SettingsCommand(),
         ImportCommand(), ExportCommand(), SdCardCommand(), UploadCommand(),    DownloadCommand(),
-        PlotCommand(),
+        PlotCommand(),   ComputeCommand(), CrsCommand(),    TransformCommand(), FitCommand(),
     };
     return commands;
 }

@@ -64,12 +64,15 @@ private slots:
         QCOMPARE(frame->windowTitle(), QStringLiteral("全站仪后处理软件"));
 
         const QList<QAction*> menus = frame->menuBar()->actions();
-        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "显示(&S)"}));
+        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "计算(&M)", "显示(&S)"}));
         QCOMPARE(ActionTexts(menus[0]->menu()->actions()),
                  QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "输出SD卡文件(&D)...", "-", "退出(&X)"}));
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-        QCOMPARE(ActionTexts(menus[3]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
-        for (QAction* toggle : menus[3]->menu()->actions())
+        QCOMPARE(ActionTexts(menus[3]->menu()->actions()),
+                 QStringList({"重算坐标(&R)...", "盘左盘右(&F)...", "导线计算(&T)...", "-", "重算结果(&L)",
+                              "重算结果复制到坐标列表(&C)"}));
+        QCOMPARE(ActionTexts(menus[4]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
+        for (QAction* toggle : menus[4]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());
 
         auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("mainToolBar"));
@@ -107,10 +110,11 @@ private slots:
         QVERIFY(app.InitInstance());
         app.MainFrame()->show();
         CCommandPanel* panel = app.MainFrame()->CommandPanel();
-        QCOMPARE(panel->PageCount(), 3);
+        QCOMPARE(panel->PageCount(), 4);
         QCOMPARE(panel->PageTitle(0), QStringLiteral("文件管理"));
         QCOMPARE(panel->PageTitle(1), QStringLiteral("数据编辑"));
         QCOMPARE(panel->PageTitle(2), QStringLiteral("串口通讯"));
+        QCOMPARE(panel->PageTitle(3), QStringLiteral("计算"));
 
         const QList<std::tuple<int, int, Command, QString, QString>> buttons = {
             {0, 0, Command::Import, "输入文件", "选择您要读取的文件"},
@@ -121,6 +125,10 @@ private slots:
             {2, 0, Command::CommSettings, "通讯设置", "通讯设置"},
             {2, 1, Command::Upload, "上传", "上传"},
             {2, 2, Command::Download, "下载", "下载"},
+            {3, 0, Command::ComputePoints, "重算坐标", "改正测站、后视后重算坐标"},
+            {3, 1, Command::ComputeFaces, "盘左盘右", "检查盘左盘右观测"},
+            {3, 2, Command::ComputeTraverse, "导线计算", "附合、闭合和支导线"},
+            {3, 3, Command::ShowCalc, "重算结果", "列表和平面图显示重算坐标"},
         };
         QList<Command> sent;
         for (const auto& [page, position, command, label, tip] : buttons)
@@ -145,15 +153,15 @@ private slots:
             expected << command;
         }
         // Each page ends with an empty entry that sends command 0, which the view ignores.
-        for (int page = 0; page < 3; ++page)
+        for (int page = 0; page < 4; ++page)
         {
             CCoolButtonList* list = panel->ButtonList(page);
-            QCOMPARE(list->Count(), page == 1 ? 3 : 4);
+            QCOMPARE(list->Count(), page == 1 ? 3 : page == 3 ? 5 : 4);
             QCOMPARE(list->Label(list->Count() - 1), QString());
             QCOMPARE(list->CommandOf(list->Count() - 1), 0);
         }
-        CCoolButtonList* serial = panel->ButtonList(2);
-        QTest::mouseClick(serial, Qt::LeftButton, {}, serial->ItemRect(serial->Count() - 1).center());
+        CCoolButtonList* compute = panel->ButtonList(3);
+        QTest::mouseClick(compute, Qt::LeftButton, {}, compute->ItemRect(compute->Count() - 1).center());
         expected << Command::None;
         QCOMPARE(sent, expected);
         app.ExitInstance();

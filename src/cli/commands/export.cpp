@@ -5,6 +5,7 @@
 #include "commands/export_meas.h"
 #include "commands/format_option.h"
 #include "core/files/list_export.h"
+#include "core/geodesy/map_export.h"
 #include "core/plan/dxf_export.h"
 #include "core/store/hand_edits.h"
 #include "core/views/data_kind.h"
@@ -67,6 +68,14 @@ int RunExport(CliContext& context, const ParsedArguments& parsed)
         return ReportExport(context, *kind, ExportPointsDxf(context.store, path));
     }
 
+    if (what == QLatin1String("kml") || what == QLatin1String("geojson"))
+    {
+        if (*kind != DataKind::Coor)
+            return UsageError(QStringLiteral("export %1 takes coor").arg(what), ExportUsage);
+        return ReportOutcome(context, what == QLatin1String("kml") ? ExportPointsKml(context.store, path)
+                                                                   : ExportPointsGeoJson(context.store, path));
+    }
+
     if (what != QLatin1String("file"))
         return UsageError(QStringLiteral("unknown export %1").arg(what), ExportUsage);
     static const QHash<QString, int> separators = {
@@ -88,7 +97,8 @@ const CliCommand& ExportCommand()
     static const CliCommand command{
         "export", ExportUsage,
         "writes the list as CSV (list), as text in the column formats (file), as a data file (data), "
-        "the point list as a DXF drawing (dxf), "
+        "the point list as a DXF drawing (dxf), in WGS84 longitude and latitude from the project's coordinate "
+        "system as KML with one folder per code (kml) or as a GeoJSON FeatureCollection (geojson), "
         "or the measurement exports of 740Meas (angle, hd, sd) and the full observation records "
         "(full)",
         {CliOptions::Kind, CliOptions::Separator, CliOptions::Format, CliOptions::Order, CliOptions::Angles}, RunExport};

@@ -84,7 +84,8 @@ std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv)
         }
         if (word.startsWith(QLatin1Char('-')))
             continue;
-        if (word != QLatin1String("plot"))
+        // A computation's report may be a PDF, laid out with fonts.
+        if (word != QLatin1String("plot") && word != QLatin1String("compute"))
             break;
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // Starting the platform complains about a missing runtime folder (under cron or ssh)

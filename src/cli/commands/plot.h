@@ -10,6 +10,7 @@ inline constexpr const char* PlotUsage = "plot FILE --kind coor [--size WxH] [--
 
 const CliCommand& PlotCommand();
 
-// The application object for a run: a plot draws text, which needs a GUI application (on the
-// offscreen platform: nothing is shown); every other command does with a core one.
+// The application object for a run: a plot or a computation's PDF report draws text, which needs
+// a GUI application (on the offscreen platform: nothing is shown); every other command does with
+// a core one.
 std::unique_ptr<QCoreApplication> CreateApplication(int& argc, char** argv);

@@ -184,6 +184,22 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
         }))
         data.readFailed = true;
 }
+void ReadComputedPoints(CProjectStore& store, PlanData& data)
+{
+    ColumnPositions columns;
+    int flag = -1;
+    if (!ReadRows(
+        store, DataKind::Calc,
+        [&](const QSqlRecord& record) {
+            columns = ColumnPositions(record, ListedPointColumns());
+            flag = record.indexOf(QStringLiteral("FLAG"));
+        },
+        [&](const QSqlQuery& query, int row) {
+            const bool flagged = !Text(query, flag).trimmed().isEmpty();
+            AddRowPoint(data, query, columns, flagged ? PlanRole::Flagged : PlanRole::Observed, row);
+        }))
+        data.readFailed = true;
+}
 } // namespace
 
 void PlanBounds::Include(double east, double north)
@@ -232,6 +248,8 @@ PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
         ReadMeasJob(store, data, true);
     else if (listKind == DataKind::V2Meas)
         ReadV2MeasJob(store, data, true);
+    else if (listKind == DataKind::Calc)
+        ReadComputedPoints(store, data);
     return data;
 }
 

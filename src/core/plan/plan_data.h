@@ -11,8 +11,10 @@ class CProjectStore;
 enum class DataKind;
 
 // What a drawn point stands for: a point of the coordinate list, or, when a measurement job
-// is listed, one of the job's stations, observed points or entered points.
-enum class PlanRole { Point, Station, Observed, Entered };
+// is listed, one of the job's stations, observed points or entered points; when the recomputed
+// points are listed, one of them, Flagged where it lies beyond the tolerance from the
+// instrument's own coordinates.
+enum class PlanRole { Point, Station, Observed, Entered, Flagged };
 
 struct PlanPoint
 {
@@ -55,7 +57,8 @@ struct PlanData
 std::optional<double> CoordinateValue(const QString& text);
 
 // The points of CoorEdit, and, when the list shows a measurement job (740Meas or 520Meas),
-// that job's stations and observed points with the sights between them. `listKind` is the
+// that job's stations and observed points with the sights between them; when it shows the
+// recomputed points (CalcCoor), those. `listKind` is the
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);

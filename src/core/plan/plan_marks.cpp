@@ -12,6 +12,8 @@ const char* ColourOf(PlanRole role)
         return Observed;
     case PlanRole::Entered:
         return Entered;
+    case PlanRole::Flagged:
+        return Flagged;
     case PlanRole::Point:
         break;
     }

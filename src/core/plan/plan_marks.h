@@ -16,6 +16,7 @@ inline constexpr const char* Sight = "#9a9a9a";
 inline constexpr const char* Station = "#c62828";
 inline constexpr const char* Observed = "#2e7d32";
 inline constexpr const char* Entered = "#6a1b9a";
+inline constexpr const char* Flagged = "#d81b60";
 inline constexpr const char* Selected = "#ff8f00";
 inline constexpr const char* Ink = "#202020";
 inline constexpr double DotRadius = 2;

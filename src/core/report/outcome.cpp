@@ -2,6 +2,7 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/files/files_texts.h"
+#include "core/geodesy/geodesy_texts.h"
 #include "core/link/link_texts.h"
 #include "core/plan/plan_texts.h"
 #include "core/upload/upload_texts.h"
@@ -35,6 +36,8 @@ UserMessage MessageOf(const Outcome& outcome)
     case Status::InvalidNumber: return warning(EditTexts::NotANumber(outcome.detail));
     case Status::BadRow:
     case Status::CannotCompute: return warning(outcome.detail);
+    case Status::NoCoordinateSystem: return warning(GeodesyTexts::NoSystem);
+    case Status::UnknownCoordinateSystem: return warning(GeodesyTexts::UnknownSystem(outcome.detail));
     // A transfer words these itself: they need the port, the time-out, the line count or the dialog.
     case Status::PortNotOpened:
     case Status::TimedOut:

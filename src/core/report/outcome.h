@@ -34,6 +34,8 @@ enum class Status
     DatabaseError,       // the store refused (it has said why)
     NothingToDo,         // a data kind that transfers or edits nothing
     CannotCompute,       // a computation lacks what it needs; `detail` says what, in the user's words
+    NoCoordinateSystem,  // the project has no coordinate system to start from
+    UnknownCoordinateSystem, // PROJ does not know the system `detail` names
 };
 
 // What the user is told about an outcome; an empty text tells nothing.
@@ -52,7 +54,8 @@ struct Outcome
     // Done and MemoryFull: what the finished work tells the user, if anything;
     // InvalidNumber: the field's name as the dialog labels it; BadRow: why the row is refused;
     // CannotCompute: what the computation lacks; WriteFailed: the system's reason, when it gave
-    // one; ProjectFile, NameNotEncodable, NotPlainName: the path.
+    // one; ProjectFile, NameNotEncodable, NotPlainName: the path; UnknownCoordinateSystem: the
+    // system as given.
     QString detail;
 
     bool Succeeded() const { return status == Status::Done; }

@@ -39,9 +39,20 @@ const QList<Table>& Tables()
         {"520BreakerSur", {"ID", "ATTR", "DIST", "WIDTH", "HIGH"}},
         {"520SurLine", {"ID", "ATTR", "LINETYPE", "STARTDIST", "CIRCUS", "NCOOR", "ECOOR"}},
         {"COMConfig", {"ComPort", "BaudRate", "Protocol", "DataBit", "StopBit", "ParityBit"}},
+<<<<<<< HEAD
         // One row per hand-kept list that holds work typed or changed by hand since it last
         // left the program (an export, an upload): it outlives the run, as the rows do.
         {"HandEdits", {"TABLENAME"}},
+=======
+        // Points recomputed from the job: differences to the instrument's own coordinates in
+        // millimetres; FLAG "1" where they exceed the tolerance of the computation.
+        {"CalcCoor", {"ID", "ATTR", "SN", "STATION", "NCOOR", "ECOOR", "ZCOOR", "CODE", "DN", "DE", "DZ", "FLAG"}},
+        // The traverse grades the user holds to: the most stations, fβ per √n in seconds, the
+        // denominator N of the relative misclosure 1/N, the longest traverse in km (0: no limit).
+        {"TraverseGrade", {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"}},
+        // The project's coordinate system: an EPSG code, or the local grid's parameters.
+        {"CoordSystem", {"ID", "EPSG", "MERIDIAN", "HEIGHT", "FALSEEASTING", "FALSENORTHING", "SCALE"}},
+>>>>>>> integ
     };
     return tables;
 }

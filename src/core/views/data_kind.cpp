@@ -21,6 +21,7 @@ const QList<KindEntry>& Entries()
         {DataKind::RoadStake, "roadstake", "520RoadStake"},
         {DataKind::XSect, "xsect", "520BreakerSur"},
         {DataKind::Alignment, "alignment", "520SurLine"},
+        {DataKind::Calc, "calc", "CalcCoor"},
     };
     return entries;
 }

@@ -18,6 +18,7 @@ enum class DataKind
     Alignment = 52004,  // 520SurLine
     Meas = 74001,       // 740Meas
     UploadT5 = 74002,   // set by the upload; no list layout
+    Calc = 74010,       // CalcCoor: points recomputed from the job
 };
 
 constexpr int NumberOf(DataKind kind)
@@ -34,6 +35,6 @@ QString FillStatementOf(DataKind kind);
 // The order by which a kind's list reads, when that is not the stored order; "" otherwise.
 QString ListOrderOf(DataKind kind);
 
-// A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment)
+// A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment, calc)
 // or its number; nothing when it names no listed kind.
 std::optional<DataKind> DataKindFromName(const QString& name);

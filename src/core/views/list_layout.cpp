@@ -94,6 +94,22 @@ QList<ListColumn> MeasLayout()
         {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "注释")), QStringLiteral("NOTES"), 170},
     };
 }
+// The recomputed points: beside each, its station and how far it lies from the instrument's own
+// coordinates of the same pointing.
+QList<ListColumn> CalcLayout()
+{
+    return Opening(120, true) + QList<ListColumn>{
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "测站")), QStringLiteral("STATION"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dN(mm)")), QStringLiteral("DN"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dE(mm)")), QStringLiteral("DE"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dZ(mm)")), QStringLiteral("DZ"), 80},
+    };
+}
 } // namespace
 
 const QList<ListColumn>& ListLayoutOf(DataKind kind)
@@ -102,7 +118,7 @@ const QList<ListColumn>& ListLayoutOf(DataKind kind)
         {DataKind::Coor, CoorLayout()},           {DataKind::Code, CodeLayout()},
         {DataKind::V2Meas, V2MeasLayout()},       {DataKind::RoadStake, RoadStakeLayout()},
         {DataKind::XSect, XSectLayout()},         {DataKind::Alignment, AlignmentLayout()},
-        {DataKind::Meas, MeasLayout()},
+        {DataKind::Meas, MeasLayout()},          {DataKind::Calc, CalcLayout()},
     };
     static const QList<ListColumn> none;
     const auto found = layouts.constFind(kind);

@@ -35,4 +35,10 @@ enum class Command : int
     Help = 57670,
     Download = 57675,
     Upload = 57676,
+    // The computations, added to the program after the instrument era.
+    ComputePoints = 33001,
+    ComputeFaces = 33002,
+    ComputeTraverse = 33003,
+    ShowCalc = 33004,
+    CopyCalcToCoor = 33005,
 };

@@ -87,6 +87,21 @@ const std::vector<CommandRow>& Rows()
          .page = PanelPage::Serial, .panelWords = DownloadButton,
          .panelTip = DownloadButton, .panelIcon = QStyle::SP_ArrowDown},
 
+        {.command = Command::ComputePoints, .menu = MenuPlace::Compute, .menuWords = ComputePointsButton,
+         .mnemonic = 'R', .opensDialog = true, .prompt = ComputePointsPrompt, .page = PanelPage::Compute,
+         .panelWords = ComputePointsButton, .panelTip = ComputePointsTip, .panelIcon = QStyle::SP_BrowserReload},
+        {.command = Command::ComputeFaces, .menu = MenuPlace::Compute, .menuWords = ComputeFacesButton,
+         .mnemonic = 'F', .opensDialog = true, .prompt = ComputeFacesPrompt, .page = PanelPage::Compute,
+         .panelWords = ComputeFacesButton, .panelTip = ComputeFacesTip, .panelIcon = QStyle::SP_MediaSeekForward},
+        {.command = Command::ComputeTraverse, .menu = MenuPlace::Compute, .menuWords = ComputeTraverseButton,
+         .mnemonic = 'T', .opensDialog = true, .prompt = ComputeTraversePrompt, .page = PanelPage::Compute,
+         .panelWords = ComputeTraverseButton, .panelTip = ComputeTraverseTip, .panelIcon = QStyle::SP_DirLinkIcon},
+        {.command = Command::ShowCalc, .menu = MenuPlace::Compute, .menuWords = ShowCalcButton, .mnemonic = 'L',
+         .separatorBefore = true, .prompt = ShowCalcPrompt, .page = PanelPage::Compute,
+         .panelWords = ShowCalcButton, .panelTip = ShowCalcTip, .panelIcon = QStyle::SP_FileDialogDetailedView},
+        {.command = Command::CopyCalcToCoor, .menu = MenuPlace::Compute, .menuWords = CopyCalcButton,
+         .mnemonic = 'C', .prompt = CopyCalcPrompt},
+
         {.command = Command::ToggleToolBar, .menu = MenuPlace::Show, .menuWords = ToolBarItem,
          .checkable = true, .prompt = ToolBarPrompt},
         {.command = Command::ToggleLeftBar, .menu = MenuPlace::Show,
@@ -134,6 +149,7 @@ std::span<const MenuHeading> MenuHeadings()
     static const MenuHeading headings[] = {{MenuPlace::File, FileMenu, "fileMenu"},
                                            {MenuPlace::Edit, EditMenu, "editMenu"},
                                            {MenuPlace::Serial, SerialMenu, "serialMenu"},
+                                           {MenuPlace::Compute, ComputeMenu, "computeMenu"},
                                            {MenuPlace::Show, ShowMenu, "showMenu"}};
     return headings;
 }
@@ -141,7 +157,8 @@ std::span<const MenuHeading> MenuHeadings()
 std::span<const PanelHeading> PanelHeadings()
 {
     static const PanelHeading headings[] = {
-        {PanelPage::Files, FilePage}, {PanelPage::Editing, EditPage}, {PanelPage::Serial, SerialPage}};
+        {PanelPage::Files, FilePage}, {PanelPage::Editing, EditPage}, {PanelPage::Serial, SerialPage},
+        {PanelPage::Compute, ComputePage}};
     return headings;
 }
 

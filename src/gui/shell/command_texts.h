@@ -77,6 +77,24 @@ inline constexpr const char* SdCardTip = QT_TRANSLATE_NOOP("MERION", "保存为S
 inline constexpr const char* CoorTip = QT_TRANSLATE_NOOP("MERION", "用户自定义坐标输入");
 inline constexpr const char* CodeTip = QT_TRANSLATE_NOOP("MERION", "用户自定义编码输入");
 
+// The computations: their menu, panel page, buttons, prompts and tips.
+inline constexpr ShownText ComputeMenu = QT_TRANSLATE_NOOP("MERION", "计算(&M)");
+inline constexpr ShownText ComputePage = QT_TRANSLATE_NOOP("MERION", "计算");
+inline constexpr const char* ComputePointsButton = QT_TRANSLATE_NOOP("MERION", "重算坐标");
+inline constexpr const char* ComputeFacesButton = QT_TRANSLATE_NOOP("MERION", "盘左盘右");
+inline constexpr const char* ComputeTraverseButton = QT_TRANSLATE_NOOP("MERION", "导线计算");
+inline constexpr const char* ShowCalcButton = QT_TRANSLATE_NOOP("MERION", "重算结果");
+inline constexpr const char* CopyCalcButton = QT_TRANSLATE_NOOP("MERION", "重算结果复制到坐标列表");
+inline constexpr const char* ComputePointsPrompt = QT_TRANSLATE_NOOP("MERION", "由设站重算作业中的每个观测点");
+inline constexpr const char* ComputeFacesPrompt = QT_TRANSLATE_NOOP("MERION", "配对盘左盘右观测，计算 2C 和指标差");
+inline constexpr const char* ComputeTraversePrompt = QT_TRANSLATE_NOOP("MERION", "计算并平差导线");
+inline constexpr const char* ShowCalcPrompt = QT_TRANSLATE_NOOP("MERION", "显示重算坐标");
+inline constexpr const char* CopyCalcPrompt = QT_TRANSLATE_NOOP("MERION", "用重算坐标替换坐标列表，以便导出、存SD卡和上传");
+inline constexpr const char* ComputePointsTip = QT_TRANSLATE_NOOP("MERION", "改正测站、后视后重算坐标");
+inline constexpr const char* ComputeFacesTip = QT_TRANSLATE_NOOP("MERION", "检查盘左盘右观测");
+inline constexpr const char* ComputeTraverseTip = QT_TRANSLATE_NOOP("MERION", "附合、闭合和支导线");
+inline constexpr const char* ShowCalcTip = QT_TRANSLATE_NOOP("MERION", "列表和平面图显示重算坐标");
+
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
 // Chinese words take the key in brackets after them, English words underline it in place.
 QString MenuItem(const QString& words, QChar key, bool opensDialog);

@@ -1,0 +1,157 @@
+#include "core/results/result_store.h"
+
+#include "core/results/fixed_number.h"
+#include "core/compute/job_rows.h"
+#include "core/files/bulk_insert.h"
+#include "core/files/text_lines.h"
+#include "core/store/project_store.h"
+#include "core/store/record_set.h"
+#include "core/store/transaction.h"
+#include "core/views/list_rows.h"
+
+#include <QFile>
+
+namespace
+{
+const QString CalcAttr = QStringLiteral("CALC");
+
+std::optional<KnownPoint> KnownOf(const QString& name, const QString& n, const QString& e, const QString& z,
+                                  const QString& code)
+{
+    const auto north = NumberIn(n);
+    const auto east = NumberIn(e);
+    if (name.trimmed().isEmpty() || !north || !east)
+        return std::nullopt;
+    return KnownPoint{name.trimmed(), PointNEZ{*north, *east, NumberIn(z)}, code.trimmed()};
+}
+
+// The grades the program ships, from its resources.
+QList<QStringList> ShippedGrades()
+{
+    QList<QStringList> grades;
+    QFile file(QStringLiteral(":/merion/traverse_grades.csv"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return grades;
+    while (!file.atEnd())
+    {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            grades << line.split(QLatin1Char(','));
+    }
+    return grades;
+}
+
+bool StoreGrades(CProjectStore& store, const QList<QStringList>& grades)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return false;
+    CBulkInsert insert(store, QStringLiteral("TraverseGrade"), {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"});
+    qlonglong id = 0;
+    for (const QStringList& grade : grades)
+        if (!insert.Add(++id, grade))
+            return false;
+    return insert.Finish() && transaction.Commit();
+}
+
+TraverseGrade GradeOf(const QStringList& fields)
+{
+    const auto number = [&fields](int i) { return i < fields.size() ? NumberIn(fields.at(i)).value_or(0) : 0.0; };
+    return {fields.value(0).trimmed(), int(number(1)), number(2), number(3), number(4)};
+}
+} // namespace
+
+Outcome ReadKnownFromList(CProjectStore& store, QList<KnownPoint>& known)
+{
+    known.clear();
+    CListReader reader(store, DataKind::Coor);
+    while (reader.Next())
+    {
+        if (const auto point = KnownOf(reader.Text(2), reader.Text(3), reader.Text(4), reader.Text(5), reader.Text(6)))
+            known << *point;
+    }
+    return reader.Failed() ? Status::DatabaseError : Status::Done;
+}
+
+Outcome ReadKnownFromFile(const QString& path, QList<KnownPoint>& known)
+{
+    known.clear();
+    CTextLineReader reader(path);
+    if (!reader.Open())
+        return Status::FileNotReadable;
+    if (reader.LooksBinary())
+        return Status::NotText;
+    QByteArray line;
+    while (reader.Next(line))
+    {
+        QStringList fields = QString::fromUtf8(line).split(QLatin1Char(','));
+        while (fields.size() < 5)
+            fields << QString();
+        if (const auto point = KnownOf(fields.at(0), fields.at(1), fields.at(2), fields.at(3), fields.at(4)))
+            known << *point;
+    }
+    return Status::Done;
+}
+
+Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CalcCoor")))
+        return Status::DatabaseError;
+    CBulkInsert insert(store, QStringLiteral("CalcCoor"),
+                       {"ID", "ATTR", "SN", "STATION", "NCOOR", "ECOOR", "ZCOOR", "CODE", "DN", "DE", "DZ", "FLAG"});
+    qlonglong id = 0;
+    for (const ComputedPoint& point : result.points)
+    {
+        const QStringList texts = {CalcAttr,
+                                   point.point,
+                                   point.station,
+                                   FixedNumber(point.n, 4),
+                                   FixedNumber(point.e, 4),
+                                   FixedNumber(point.z, 4),
+                                   point.code,
+                                   FixedNumber(point.dnMm, 1),
+                                   FixedNumber(point.deMm, 1),
+                                   FixedNumber(point.dzMm, 1),
+                                   point.flagged ? QStringLiteral("1") : QString()};
+        if (!insert.Add(++id, texts))
+            return Status::DatabaseError;
+    }
+    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
+}
+
+Outcome CopyComputedToList(CProjectStore& store)
+{
+    CTransaction transaction(store);
+    const bool copied =
+        transaction.IsActive() && store.ExecuteSql(QStringLiteral("delete from CoorEdit"))
+        && store.ExecuteSql(QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+                                           "select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CalcCoor order by ID"))
+        && transaction.Commit();
+    return copied ? Status::Done : Status::DatabaseError;
+}
+
+Outcome ReadTraverseGrades(CProjectStore& store, QList<TraverseGrade>& grades)
+{
+    grades.clear();
+    QList<QStringList> rows;
+    const auto stored = store.GetRecordSet(QStringLiteral("select NAME,STATIONS,ANGLE,RELATIVE,LENGTH from TraverseGrade order by ID"));
+    if (!stored->IsValid())
+        return Status::DatabaseError;
+    for (; !stored->IsEOF(); stored->MoveNext())
+        rows << QStringList{stored->GetText(0), stored->GetText(1), stored->GetText(2), stored->GetText(3), stored->GetText(4)};
+    if (rows.isEmpty())
+    {
+        // A project that cannot be written still computes, with the grades as shipped.
+        rows = ShippedGrades();
+        if (store.ReadOnlyReason().isEmpty() && !StoreGrades(store, rows))
+            return Status::DatabaseError;
+    }
+    for (const QStringList& row : rows)
+    {
+        const TraverseGrade grade = GradeOf(row);
+        if (!grade.name.isEmpty())
+            grades << grade;
+    }
+    return Status::Done;
+}

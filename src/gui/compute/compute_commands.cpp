@@ -1,0 +1,122 @@
+#include "gui/compute/compute_commands.h"
+
+#include "core/compute/compute_texts.h"
+#include "core/compute/faces.h"
+#include "core/compute/traverse.h"
+#include "core/report/reporter.h"
+#include "core/results/job_source.h"
+#include "core/results/result_store.h"
+#include "gui/compute/compute_dialog_texts.h"
+#include "gui/compute/known_source.h"
+#include "gui/compute/points_dialog.h"
+#include "gui/compute/report_window.h"
+#include "gui/compute/traverse_dialog.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
+#include "report/computation_reports.h"
+
+namespace
+{
+// The job the list shows, or the T5/T8 job when the list shows something else.
+DataKind JobKind(const CSession& session)
+{
+    return session.CurrentKind() == DataKind::V2Meas ? DataKind::V2Meas : DataKind::Meas;
+}
+
+// The job's setups; false (and the user told why) when there are none to compute from.
+bool ReadSetups(CSession& session, QList<Setup>& setups)
+{
+    const Outcome read = ReadJobSetups(session.Store(), JobKind(session), setups);
+    if (read.status == Status::NoRecords || (read.Succeeded() && setups.isEmpty()))
+    {
+        ReportOutcome(session.Reporter(), {Status::CannotCompute, ComputeTexts::NoSetups});
+        return false;
+    }
+    if (!read.Succeeded())
+    {
+        ReportOutcome(session.Reporter(), read);
+        return false;
+    }
+    return true;
+}
+
+void ShowReport(CSession& session, QWidget& window, ReportDocument document)
+{
+    CReportWindow report(std::move(document), session.Reporter(), session.Settings(), &window);
+    report.exec();
+}
+
+void RecomputePoints(CSession& session, QWidget& window)
+{
+    QList<Setup> setups;
+    if (!ReadSetups(session, setups))
+        return;
+    CPointsDialog dialog(&window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QList<KnownPoint> known;
+    const Outcome knownRead = dialog.Known().Read(session.Store(), setups, known);
+    if (!knownRead.Succeeded())
+        return ReportOutcome(session.Reporter(), knownRead);
+    const PolarOptions options = dialog.Options();
+    // Only surveyor's control corrects stations; the job's own coordinates are what it already used.
+    const PolarResult result = ComputePoints(setups, dialog.Known().NamesKnownPoints() ? known : QList<KnownPoint>{}, options);
+    const Outcome stored = StoreComputedPoints(session.Store(), result);
+    if (!stored.Succeeded())
+        return ReportOutcome(session.Reporter(), stored);
+    session.ShowTable(DataKind::Calc);
+    ShowReport(session, window, PointsReport(result, options));
+}
+
+void CheckBothFaces(CSession& session, QWidget& window)
+{
+    QList<Setup> setups;
+    if (ReadSetups(session, setups))
+        ShowReport(session, window, FacesReport(CheckFaces(setups), DefaultC2SpreadLimit));
+}
+
+void ComputeRoute(CSession& session, QWidget& window)
+{
+    QList<Setup> setups;
+    if (!ReadSetups(session, setups))
+        return;
+    QList<TraverseGrade> grades;
+    const Outcome gradesRead = ReadTraverseGrades(session.Store(), grades);
+    if (!gradesRead.Succeeded())
+        return ReportOutcome(session.Reporter(), gradesRead);
+    CTraverseDialog dialog(session.Store(), setups, grades, &window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QList<KnownPoint> known;
+    const Outcome knownRead = dialog.Known().Read(session.Store(), setups, known);
+    if (!knownRead.Succeeded())
+        return ReportOutcome(session.Reporter(), knownRead);
+    const TraverseResult result = ComputeTraverse(setups, known, dialog.Route());
+    if (!result.outcome.Succeeded())
+        return ReportOutcome(session.Reporter(), result.outcome);
+    const std::optional<qsizetype> chosen = ChooseGrade(result, grades, dialog.GradeName());
+    const TraverseGrade* grade = chosen && result.shape != TraverseShape::Open ? &grades.at(*chosen) : nullptr;
+    const std::optional<GradeCheck> check = grade ? std::optional(CheckGrade(result, *grade)) : std::nullopt;
+    ShowReport(session, window, TraverseReport(result, known, check, grade));
+}
+
+void CopyToList(CSession& session)
+{
+    if (!session.Reporter().Confirm(ComputeDialogTexts::CopyQuestion))
+        return;
+    const Outcome copied = CopyComputedToList(session.Store());
+    ReportOutcome(session.Reporter(), copied);
+    if (copied.Succeeded())
+        session.ShowTable(DataKind::Coor);
+}
+} // namespace
+
+void RegisterComputeCommands(CCommandActions& commands, CSession& session, QWidget& window)
+{
+    commands.Handle(Command::ComputePoints, [&session, &window] { RecomputePoints(session, window); });
+    commands.Handle(Command::ComputeFaces, [&session, &window] { CheckBothFaces(session, window); });
+    commands.Handle(Command::ComputeTraverse, [&session, &window] { ComputeRoute(session, window); });
+    commands.Handle(Command::ShowCalc, [&session] { session.ShowTable(DataKind::Calc); });
+    commands.Handle(Command::CopyCalcToCoor, [&session] { CopyToList(session); });
+}

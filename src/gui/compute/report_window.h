@@ -1,0 +1,25 @@
+#pragma once
+
+#include "report/report_document.h"
+
+#include <QDialog>
+
+class IReporter;
+class QSettings;
+
+// Shows a computation's report and saves it as PDF or text.
+class CReportWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    CReportWindow(ReportDocument document, IReporter& reporter, QSettings* settings, QWidget* parent);
+
+    const ReportDocument& Document() const { return m_document; }
+
+private:
+    void Save();
+
+    ReportDocument m_document;
+    IReporter& m_reporter;
+    QSettings* m_settings;
+};
