@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "commands/adjust.h"
 #include "commands/alignment.h"
 #include "commands/code.h"
 #include "commands/compute.h"
@@ -22,7 +23,7 @@ const QList<CliCommand>& Commands()
     static const QList<CliCommand> commands = {
         ShowCommand(),   PointCommand(),  CodeCommand(),   AlignmentCommand(), SettingsCommand(),
         ImportCommand(), ExportCommand(), SdCardCommand(), UploadCommand(),    DownloadCommand(),
-        PlotCommand(),   ComputeCommand(), CrsCommand(),    TransformCommand(), FitCommand(),
+        PlotCommand(),   ComputeCommand(), CrsCommand(),    TransformCommand(), FitCommand(),    AdjustCommand(),
     };
     return commands;
 }

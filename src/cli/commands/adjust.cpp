@@ -4,6 +4,7 @@
 #include "core/compute/adjustment/network_from_setups.h"
 #include "core/compute/adjustment/plan_adjustment.h"
 #include "core/compute/compute_texts.h"
+#include "core/files/field_line.h"
 #include "core/files/gbk_text.h"
 #include "core/results/job_source.h"
 #include "core/results/result_store.h"
@@ -86,7 +87,7 @@ Outcome WriteLines(const QString& path, const QStringList& lines)
         return Status::FileNotWritable;
     for (const QString& line : lines)
         writer.WriteLine(line);
-    return writer.Commit() ? Outcome() : Outcome(Status::FileNotWritable);
+    return writer.Commit();
 }
 
 void PrintSummary(CliContext& context, const Network& network, const GlobalTest& test, const Snooping& snooping,
@@ -187,7 +188,7 @@ int RunAdjust(CliContext& context, const ParsedArguments& parsed)
                 fields << (found != heights->heights.end() ? Fixed4(found->height) : QString())
                        << (found != heights->heights.end() ? Mm1(found->sigma) : QString());
             }
-            lines << fields.join(QLatin1Char(','));
+            lines << CsvLine(fields);
         }
         if (const Outcome written = WriteLines(parsed.Value(QStringLiteral("output")), lines); !written.Succeeded())
             return ReportOutcome(context, written);
@@ -240,10 +241,9 @@ int RunResection(CliContext& context, const ParsedArguments& parsed)
         if (parsed.Has(QStringLiteral("output")))
         {
             const QStringList lines{QStringLiteral("PT,N,E,Z,SN,SE"),
-                                    QStringList{station, Fixed4(point.north), Fixed4(point.east),
+                                    CsvLine(QStringList{station, Fixed4(point.north), Fixed4(point.east),
                                                 height ? Fixed4(*height) : QString(), Mm1(point.sigmaNorth),
-                                                Mm1(point.sigmaEast)}
-                                        .join(QLatin1Char(','))};
+                                                Mm1(point.sigmaEast)})};
             if (const Outcome written = WriteLines(parsed.Value(QStringLiteral("output")), lines); !written.Succeeded())
                 return ReportOutcome(context, written);
         }

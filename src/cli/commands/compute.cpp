@@ -1,5 +1,7 @@
 #include "commands/compute.h"
 
+#include "commands/adjust.h"
+
 #include "arguments.h"
 #include "cli_reporter.h"
 #include "core/compute/angles.h"
@@ -207,8 +209,15 @@ int RunTraverse(CliContext& context, const ParsedArguments& parsed)
 
 int RunCompute(CliContext& context, const ParsedArguments& parsed)
 {
+    if (!parsed.positional.isEmpty() && parsed.positional.first() == QLatin1String("resection"))
+    {
+        ParsedArguments station = parsed;
+        station.positional.removeFirst();
+        return RunResection(context, station);
+    }
     if (parsed.positional.size() != 1)
-        return UsageError(QStringLiteral("compute takes what to compute: points, faces or traverse"), ComputeUsage);
+        return UsageError(QStringLiteral("compute takes what to compute: points, faces, traverse or resection"),
+                          ComputeUsage);
     const QString kind = parsed.Value(QStringLiteral("kind"), QStringLiteral("meas"));
     if (kind != QLatin1String("meas") && kind != QLatin1String("v2meas"))
         return UsageError(QStringLiteral("--kind must be meas or v2meas"), ComputeUsage);

@@ -55,3 +55,11 @@ bool IsCsvPath(const QString& path)
 {
     return QFileInfo(path).suffix().trimmed().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
 }
+
+QString CsvLine(const QStringList& fields)
+{
+    CFieldLine line(",", true);
+    for (const QString& field : fields)
+        line.Add(field.toUtf8());
+    return QString::fromUtf8(line.Line());
+}

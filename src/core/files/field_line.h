@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 // How the fields of one exported line are joined.
 //
@@ -34,3 +35,6 @@ private:
 
 // Whether a file name asks for CSV: its extension is "csv" in any case.
 bool IsCsvPath(const QString& path);
+
+// The fields joined as one CSV line, each quoted only where it needs it.
+QString CsvLine(const QStringList& fields);

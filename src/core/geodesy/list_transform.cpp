@@ -1,5 +1,6 @@
 #include "core/geodesy/list_transform.h"
 
+#include "core/files/field_line.h"
 #include "core/files/gbk_text.h"
 #include "core/geodesy/geodesy_texts.h"
 #include "core/geodesy/listed_points.h"
@@ -124,9 +125,9 @@ Outcome WriteTransformedPoints(CProjectStore& store, const CoordinateSystem& to,
         }
         else if (factors)
             fields << QString() << QString();
-        file.WriteLine(fields.join(QLatin1Char(',')));
+        file.WriteLine(CsvLine(fields));
     }
-    if (!file.Commit())
-        return {Status::FileNotWritable};
+    if (const Outcome committed = file.Commit(); !committed.Succeeded())
+        return committed;
     return PointsTransformed(points);
 }

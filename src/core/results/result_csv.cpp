@@ -2,6 +2,7 @@
 
 #include "core/results/fixed_number.h"
 #include "core/compute/angles.h"
+#include "core/files/field_line.h"
 #include "core/files/gbk_text.h"
 
 #include <functional>
@@ -20,12 +21,12 @@ Outcome WriteCsv(const QString& path, const QString& header, const std::function
         return Status::FileNotWritable;
     writer.WriteLine(header);
     rows(writer);
-    return writer.Commit() ? Status::Done : Status::FileNotWritable;
+    return writer.Commit();
 }
 
 QString Joined(const QStringList& fields)
 {
-    return fields.join(QLatin1Char(','));
+    return CsvLine(fields);
 }
 } // namespace
 

@@ -39,11 +39,9 @@ const QList<Table>& Tables()
         {"520BreakerSur", {"ID", "ATTR", "DIST", "WIDTH", "HIGH"}},
         {"520SurLine", {"ID", "ATTR", "LINETYPE", "STARTDIST", "CIRCUS", "NCOOR", "ECOOR"}},
         {"COMConfig", {"ComPort", "BaudRate", "Protocol", "DataBit", "StopBit", "ParityBit"}},
-<<<<<<< HEAD
         // One row per hand-kept list that holds work typed or changed by hand since it last
         // left the program (an export, an upload): it outlives the run, as the rows do.
         {"HandEdits", {"TABLENAME"}},
-=======
         // Points recomputed from the job: differences to the instrument's own coordinates in
         // millimetres; FLAG "1" where they exceed the tolerance of the computation.
         {"CalcCoor", {"ID", "ATTR", "SN", "STATION", "NCOOR", "ECOOR", "ZCOOR", "CODE", "DN", "DE", "DZ", "FLAG"}},
@@ -52,7 +50,6 @@ const QList<Table>& Tables()
         {"TraverseGrade", {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"}},
         // The project's coordinate system: an EPSG code, or the local grid's parameters.
         {"CoordSystem", {"ID", "EPSG", "MERIDIAN", "HEIGHT", "FALSEEASTING", "FALSENORTHING", "SCALE"}},
->>>>>>> integ
     };
     return tables;
 }
