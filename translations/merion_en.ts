@@ -1239,8 +1239,8 @@ Install a PDF viewer and try again.</translation>
         <translation>Faces</translation>
     </message>
     <message>
-        <source>改正数(&quot;)</source>
-        <translation>Correction (&quot;)</translation>
+        <source>改正数(″)</source>
+        <translation>Correction (″)</translation>
     </message>
     <message>
         <source>改正后角值</source>
@@ -1367,8 +1367,8 @@ Install a PDF viewer and try again.</translation>
         <translation>Points beyond tolerance</translation>
     </message>
     <message>
-        <source>2C 互差限值(&quot;)</source>
-        <translation>2C spread limit (&quot;)</translation>
+        <source>2C 互差限值(″)</source>
+        <translation>2C spread limit (″)</translation>
     </message>
     <message>
         <source>目标</source>
@@ -1391,8 +1391,8 @@ Install a PDF viewer and try again.</translation>
         <translation>Mean zenith angle</translation>
     </message>
     <message>
-        <source>指标差(&quot;)</source>
-        <translation>Index error (&quot;)</translation>
+        <source>指标差(″)</source>
+        <translation>Index error (″)</translation>
     </message>
     <message>
         <source>2C 互差</source>

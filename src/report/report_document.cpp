@@ -108,10 +108,12 @@ QString ReportAsHtml(const ReportDocument& document)
         {
             if (!table.caption.isEmpty())
                 html += QStringLiteral("<p>%1</p>").arg(Escaped(table.caption));
-            html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+            // A table of a few columns keeps its own width; a wide one takes the page's.
+            html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"%1><thead><tr>")
+                        .arg(table.header.size() > 4 ? QStringLiteral(" width=\"100%\"") : QString());
             for (const QString& cell : table.header)
                 html += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(Escaped(cell));
-            html += QStringLiteral("</tr>");
+            html += QStringLiteral("</tr></thead>");
             for (const QStringList& row : table.rows)
             {
                 html += QStringLiteral("<tr>");

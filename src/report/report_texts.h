@@ -29,7 +29,7 @@ inline constexpr ShownText Back = QT_TRANSLATE_NOOP("MERION", "后视");
 inline constexpr ShownText Ahead = QT_TRANSLATE_NOOP("MERION", "前视");
 inline constexpr ShownText Observed = QT_TRANSLATE_NOOP("MERION", "观测角");
 inline constexpr ShownText Faces = QT_TRANSLATE_NOOP("MERION", "盘位");
-inline constexpr ShownText Correction = QT_TRANSLATE_NOOP("MERION", "改正数(\")");
+inline constexpr ShownText Correction = QT_TRANSLATE_NOOP("MERION", "改正数(″)");
 inline constexpr ShownText Adjusted = QT_TRANSLATE_NOOP("MERION", "改正后角值");
 inline constexpr ShownText Legs = QT_TRANSLATE_NOOP("MERION", "边长与坐标增量");
 inline constexpr ShownText From = QT_TRANSLATE_NOOP("MERION", "起点");
@@ -84,13 +84,13 @@ inline const QString DeltaZmm = QStringLiteral("dZ(mm)");
 
 // Both faces.
 inline constexpr ShownText FacesTitle = QT_TRANSLATE_NOOP("MERION", "盘左盘右");
-inline constexpr ShownText C2Limit = QT_TRANSLATE_NOOP("MERION", "2C 互差限值(\")");
+inline constexpr ShownText C2Limit = QT_TRANSLATE_NOOP("MERION", "2C 互差限值(″)");
 inline constexpr ShownText Target = QT_TRANSLATE_NOOP("MERION", "目标");
 inline constexpr ShownText HaLeft = QT_TRANSLATE_NOOP("MERION", "盘左水平角");
 inline constexpr ShownText HaRight = QT_TRANSLATE_NOOP("MERION", "盘右水平角");
 inline constexpr ShownText MeanDirection = QT_TRANSLATE_NOOP("MERION", "平均方向");
 inline constexpr ShownText MeanZenith = QT_TRANSLATE_NOOP("MERION", "平均天顶距");
-inline const QString C2 = QStringLiteral("2C(\")"); // the same in every language
-inline constexpr ShownText Index = QT_TRANSLATE_NOOP("MERION", "指标差(\")");
+inline const QString C2 = QStringLiteral("2C(″)"); // the same in every language
+inline constexpr ShownText Index = QT_TRANSLATE_NOOP("MERION", "指标差(″)");
 inline constexpr ShownText C2Spread = QT_TRANSLATE_NOOP("MERION", "2C 互差");
 } // namespace ReportTexts

@@ -153,6 +153,7 @@ ReportDocument TraverseReport(const TraverseResult& result, const QList<KnownPoi
         if (check)
             closing.lines << ReportLine{ReportTexts::GradeMet, check->grade, VerdictOf(check->Passed())};
     }
-    document.sections << closing;
+    // A checker reads the verdict first: the misclosures stand before the working that led to them.
+    document.sections.prepend(closing);
     return document;
 }
