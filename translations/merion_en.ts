@@ -1513,5 +1513,168 @@ Export it first?</translation>
         <source>仍然退出</source>
         <translation>Exit anyway</translation>
     </message>
+    <message>
+        <source>最小二乘平差</source>
+        <translation>Least-squares adjustment</translation>
+    </message>
+    <message>
+        <source>平差网</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>测站数</source>
+        <translation>Setups</translation>
+    </message>
+    <message>
+        <source>方向观测数</source>
+        <translation>Direction observations</translation>
+    </message>
+    <message>
+        <source>距离观测数</source>
+        <translation>Distance observations</translation>
+    </message>
+    <message>
+        <source>高差观测数</source>
+        <translation>Height-difference observations</translation>
+    </message>
+    <message>
+        <source>先验精度</source>
+        <translation>A priori precision</translation>
+    </message>
+    <message>
+        <source>方向 %1″，测距 %2 mm + %3 ppm，对中 %4 mm，仪器高与目标高 %5 mm</source>
+        <translation>direction %1″, distance %2 mm + %3 ppm, centring %4 mm, instrument and target heights %5 mm</translation>
+    </message>
+    <message>
+        <source>未知数个数</source>
+        <translation>Unknowns</translation>
+    </message>
+    <message>
+        <source>迭代次数</source>
+        <translation>Iterations</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 次（直至坐标改正数均小于 0.1 mm）</source>
+        <translation>
+            <numerusform>%n (until every coordinate correction is below 0.1 mm)</numerusform>
+            <numerusform>%n (until every coordinate correction is below 0.1 mm)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>仅有一个观测、未参与平差的点</source>
+        <translation>Points with a single observation, left out of the adjustment</translation>
+    </message>
+    <message>
+        <source>平差坐标与精度</source>
+        <translation>Adjusted coordinates and precision</translation>
+    </message>
+    <message>
+        <source>中误差与标准误差椭圆按先验单位权中误差 σ0 = 1 计算，单位 mm</source>
+        <translation>Standard deviations and standard error ellipses computed with the a priori σ0 = 1, in mm</translation>
+    </message>
+    <message>
+        <source>长轴方位角</source>
+        <translation>Major axis azimuth</translation>
+    </message>
+    <message>
+        <source>类别</source>
+        <translation>Role</translation>
+    </message>
+    <message>
+        <source>固定</source>
+        <translation>fixed</translation>
+    </message>
+    <message>
+        <source>加权</source>
+        <translation>weighted</translation>
+    </message>
+    <message>
+        <source>待定</source>
+        <translation>free</translation>
+    </message>
+    <message>
+        <source>测站定向角</source>
+        <translation>Setup orientations</translation>
+    </message>
+    <message>
+        <source>定向角</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>观测值残差</source>
+        <translation>Residuals</translation>
+    </message>
+    <message>
+        <source>v = 平差值 − 观测值；r 多余观测分量；w 标准化残差</source>
+        <translation>v = adjusted − observed; r redundancy number; w standardized residual</translation>
+    </message>
+    <message>
+        <source>照准点</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>观测类型</source>
+        <translation>Observation</translation>
+    </message>
+    <message>
+        <source>方向</source>
+        <translation>direction</translation>
+    </message>
+    <message>
+        <source>距离</source>
+        <translation>distance</translation>
+    </message>
+    <message>
+        <source>观测值</source>
+        <translation>Observed</translation>
+    </message>
+    <message>
+        <source>平差值</source>
+        <translation>Adjusted</translation>
+    </message>
+    <message>
+        <source>统计检验</source>
+        <translation>Statistical tests</translation>
+    </message>
+    <message>
+        <source>自由度</source>
+        <translation>Degrees of freedom</translation>
+    </message>
+    <message>
+        <source>验后单位权中误差 σ0</source>
+        <translation>A posteriori σ0</translation>
+    </message>
+    <message>
+        <source>无多余观测，无法计算与检验</source>
+        <translation>no redundancy: nothing to estimate or test</translation>
+    </message>
+    <message>
+        <source>χ² 检验（95%，双侧）</source>
+        <translation>χ² test (95 %, two-sided)</translation>
+    </message>
+    <message>
+        <source>最大标准化残差（数据探测）</source>
+        <translation>Largest standardized residual (data snooping)</translation>
+    </message>
+    <message>
+        <source>%1，%2（临界值 %3）</source>
+        <translation>%1, %2 (critical value %3)</translation>
+    </message>
+    <message>
+        <source>可能含粗差：剔除该观测后重新平差</source>
+        <translation>likely blunder: adjust again without this observation</translation>
+    </message>
+    <message>
+        <source>高程平差（三角高程，单独平差）</source>
+        <translation>Height adjustment (trigonometric heights, adjusted separately)</translation>
+    </message>
+    <message>
+        <source>高差残差</source>
+        <translation>Height-difference residuals</translation>
+    </message>
+    <message>
+        <source>高程统计检验</source>
+        <translation>Height statistical tests</translation>
+    </message>
 </context>
 </TS>
