@@ -52,7 +52,7 @@ void PrintReport(const ReportDocument& document, QPagedPaintDevice& device)
     text.setDefaultFont(font);
     text.setDocumentMargin(0);
     text.setHtml(ReportAsHtml(document));
-    text.setPageSize(device.pageLayout().paintRectPixels(device.resolution()).size());
+    text.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     text.print(&device);
 }
 

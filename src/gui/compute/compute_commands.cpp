@@ -43,7 +43,7 @@ bool ReadSetups(CSession& session, QList<Setup>& setups)
 
 void ShowReport(CSession& session, QWidget& window, ReportDocument document)
 {
-    CReportWindow report(std::move(document), session.Reporter(), session.Settings(), &window);
+    CReportWindow report(std::move(document), session, &window);
     report.exec();
 }
 

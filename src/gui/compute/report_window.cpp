@@ -2,6 +2,7 @@
 
 #include "gui/compute/compute_dialog_texts.h"
 #include "gui/files/shown_list.h"
+#include "gui/shell/session.h"
 #include "gui/shell/result_report.h"
 #include "report/report_writer.h"
 
@@ -10,8 +11,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-CReportWindow::CReportWindow(ReportDocument document, IReporter& reporter, QSettings* settings, QWidget* parent)
-    : QDialog(parent), m_document(std::move(document)), m_reporter(reporter), m_settings(settings)
+CReportWindow::CReportWindow(ReportDocument document, CSession& session, QWidget* parent)
+    : QDialog(parent), m_document(std::move(document)), m_session(session)
 {
     setObjectName(QStringLiteral("reportWindow"));
     setWindowTitle(m_document.title);
@@ -31,7 +32,7 @@ CReportWindow::CReportWindow(ReportDocument document, IReporter& reporter, QSett
 
 void CReportWindow::Save()
 {
-    const QString path = AskSavePath(*this, m_settings, ComputeDialogTexts::ReportFilter, QStringLiteral("pdf"));
+    const QString path = AskSavePath(*this, m_session, ComputeDialogTexts::ReportFilter, QStringLiteral("pdf"));
     if (!path.isEmpty())
-        ReportOutcome(m_reporter, WriteReport(path, m_document));
+        ReportOutcome(m_session.Reporter(), WriteReport(path, m_document));
 }

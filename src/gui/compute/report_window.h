@@ -4,15 +4,14 @@
 
 #include <QDialog>
 
-class IReporter;
-class QSettings;
+class CSession;
 
 // Shows a computation's report and saves it as PDF or text.
 class CReportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    CReportWindow(ReportDocument document, IReporter& reporter, QSettings* settings, QWidget* parent);
+    CReportWindow(ReportDocument document, CSession& session, QWidget* parent);
 
     const ReportDocument& Document() const { return m_document; }
 
@@ -20,6 +19,5 @@ private:
     void Save();
 
     ReportDocument m_document;
-    IReporter& m_reporter;
-    QSettings* m_settings;
+    CSession& m_session;
 };
