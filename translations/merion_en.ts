@@ -1040,7 +1040,7 @@ Install a PDF viewer and try again.</translation>
     </message>
     <message>
         <source>作业中的测站和后视坐标</source>
-        <translation>the job's station and backsight coordinates</translation>
+        <translation>the job&apos;s station and backsight coordinates</translation>
     </message>
     <message>
         <source>坐标列表</source>
