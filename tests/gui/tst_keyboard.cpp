@@ -126,7 +126,7 @@ private slots:
                     panelCommands << command;
                     Commands().Handle(command, [&sent, command] { sent << command; });
                 }
-        QCOMPARE(panelCommands.size(), 8);
+        QCOMPARE(panelCommands.size(), 12);
         for (const Command command : panelCommands)
         {
             QVERIFY2(menuCommands.contains(int(command)), qPrintable(QString::number(int(command))));

@@ -113,7 +113,7 @@ private slots:
         QVERIFY(started.Start());
         CMainFrame& frame = *started.App().MainFrame();
         QCOMPARE(frame.windowTitle(), QStringLiteral("Total Station Post-Processing"));
-        QCOMPARE(MenuTitles(frame), (QStringList{"&File", "&Edit", "&Communication", "&View"}));
+        QCOMPARE(MenuTitles(frame), (QStringList{"&File", "&Edit", "&Communication", "&Compute", "&View"}));
         // Commands named in English take their key inside the word, as English menus do.
         QCOMPARE(frame.findChild<QAction*>(QStringLiteral("cmd_%1").arg(int(Command::Upload)))->text(),
                  QStringLiteral("&Upload..."));
