@@ -5,11 +5,12 @@
 //   build/bench/bench_compute [observations]
 #include "core/compute/polar.h"
 #include "core/compute/setup_reader.h"
-#include "core/files/bulk_insert.h"
 #include "core/report/reporter.h"
 #include "core/results/job_source.h"
 #include "core/results/result_store.h"
+#include "core/store/bulk_insert.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
 #include "core/store/transaction.h"
 
 #include <QCoreApplication>
@@ -24,8 +25,7 @@ namespace
 bool StoreJob(CProjectStore& store, int observations)
 {
     CTransaction transaction(store);
-    CBulkInsert insert(store, QStringLiteral("740Meas"),
-                       {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE", "PH", "PA", "HD", "IH", "HA", "VA", "SD", "NOTES"});
+    CBulkInsert insert(store, Tbl::Meas740, Schema::FindTable(Tbl::Meas740)->ColumnNames());
     QRandomGenerator random(7);
     qlonglong id = 0;
     const auto add = [&](const char* kind, const QStringList& values) {

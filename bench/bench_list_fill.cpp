@@ -7,12 +7,14 @@
 #include "gui/app/merion_app.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "gui/views/plx_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -33,18 +35,17 @@ int main(int argc, char* argv[])
         return 1;
     {
         CTransaction tx(app.Store());
-        QSqlQuery insert(app.Store().Database());
-        insert.prepare(QStringLiteral("insert into CoorEdit values(?,?,?,?,?,?,?)"));
+        CStatement insert(app.Store(), InsertInto(Tbl::CoorEdit, Schema::FindTable(Tbl::CoorEdit)->ColumnNames()));
         for (int i = 1; i <= rows; ++i)
         {
-            insert.addBindValue(i);
-            insert.addBindValue(QStringLiteral("Import_Data"));
-            insert.addBindValue(QStringLiteral("P%1").arg(i));
-            insert.addBindValue(QString::number(3456789.123 + i, 'f', 3));
-            insert.addBindValue(QString::number(512345.678 + i, 'f', 3));
-            insert.addBindValue(QString::number(100.0 + i % 50, 'f', 3));
-            insert.addBindValue(QStringLiteral(" TREE "));
-            insert.exec();
+            insert.BindInteger(1, i);
+            insert.BindText(2, QStringLiteral("Import_Data"));
+            insert.BindText(3, QStringLiteral("P%1").arg(i));
+            insert.BindText(4, QString::number(3456789.123 + i, 'f', 3));
+            insert.BindText(5, QString::number(512345.678 + i, 'f', 3));
+            insert.BindText(6, QString::number(100.0 + i % 50, 'f', 3));
+            insert.BindText(7, QStringLiteral(" TREE "));
+            insert.Execute();
         }
         tx.Commit();
     }

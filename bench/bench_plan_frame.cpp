@@ -4,6 +4,9 @@
 //   build/bench/bench_plan_frame [points]
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
@@ -13,7 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
@@ -68,19 +70,18 @@ int main(int argc, char* argv[])
         return 1;
     {
         CTransaction tx(app.Store());
-        QSqlQuery insert(app.Store().Database());
-        insert.prepare(QStringLiteral("insert into CoorEdit values(?,?,?,?,?,?,?)"));
+        CStatement insert(app.Store(), InsertInto(Tbl::CoorEdit, Schema::FindTable(Tbl::CoorEdit)->ColumnNames()));
         QRandomGenerator random(1);
         for (int i = 1; i <= points; ++i)
         {
-            insert.addBindValue(i);
-            insert.addBindValue(QStringLiteral("Import_Data"));
-            insert.addBindValue(QStringLiteral("P%1").arg(i));
-            insert.addBindValue(QString::number(3456000 + random.bounded(1000.0), 'f', 3));
-            insert.addBindValue(QString::number(512000 + random.bounded(2000.0), 'f', 3));
-            insert.addBindValue(QStringLiteral("10.000"));
-            insert.addBindValue(QStringLiteral("PT"));
-            insert.exec();
+            insert.BindInteger(1, i);
+            insert.BindText(2, QStringLiteral("Import_Data"));
+            insert.BindText(3, QStringLiteral("P%1").arg(i));
+            insert.BindText(4, QString::number(3456000 + random.bounded(1000.0), 'f', 3));
+            insert.BindText(5, QString::number(512000 + random.bounded(2000.0), 'f', 3));
+            insert.BindText(6, QStringLiteral("10.000"));
+            insert.BindText(7, QStringLiteral("PT"));
+            insert.Execute();
         }
         tx.Commit();
     }

@@ -4,12 +4,13 @@
 //   stored point list written as CSV (read from the project, converted, written: the work of
 //   `merion-cli transform --output`) against cs2cs reading and writing its text files.
 // Usage: bench_transform [POINTS] (default 1000000); needs cs2cs on the PATH.
-#include "core/files/bulk_insert.h"
 #include "core/geodesy/list_transform.h"
 #include "core/geodesy/point_transform.h"
 #include "core/geodesy/system_store.h"
 #include "core/report/reporter.h"
+#include "core/store/bulk_insert.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
 #include "core/store/transaction.h"
 
 #include <QCoreApplication>
@@ -106,7 +107,7 @@ int main(int argc, char* argv[])
         return 1;
     {
         CTransaction transaction(store);
-        CBulkInsert insert(store, QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
+        CBulkInsert insert(store, Tbl::CoorEdit, Schema::FindTable(Tbl::CoorEdit)->ColumnNames());
         for (int i = 0; i < count; ++i)
             insert.Add(i + 1, {QByteArray("Import_Data"), QByteArray::number(i + 1),
                                QByteArray::number(north[size_t(i)], 'f', 3), QByteArray::number(east[size_t(i)], 'f', 3),

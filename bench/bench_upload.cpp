@@ -71,13 +71,13 @@ private:
 
 void FillPoints(CProjectStore& store, int count)
 {
-    store.ExecuteSql(QStringLiteral("delete from CoorEdit"));
+    RunStatement(store, QStringLiteral("delete from CoorEdit"));
     CTransaction transaction(store);
     for (int i = 1; i <= count; ++i)
-        store.ExecuteSql(QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(%1,'Bench',%2,"
-                                        "'3456789.123','512345.678','123.456','TREE')")
-                             .arg(i)
-                             .arg(SqlText(QStringLiteral("P%1").arg(i))));
+        RunStatement(store,
+                     QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(?,'Bench',?,"
+                                    "'3456789.123','512345.678','123.456','TREE')"),
+                     {i, QStringLiteral("P%1").arg(i)});
     transaction.Commit();
 }
 } // namespace

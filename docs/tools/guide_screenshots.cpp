@@ -10,6 +10,7 @@
 #include "gui/plan/plan_tab.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/views/plx_view.h"
 
 #include <QApplication>
@@ -250,7 +251,7 @@ bool CGuideCamera::Run(CMerionApp& app)
     ShootToolWindow([this] { m_frame->Commands().Run(Command::AddRecord); }, QStringLiteral("code_edit_dialog"));
 
     // Plane alignment elements, typed in by hand.
-    app.Store().ExecuteSql(QStringLiteral(
+    RunStatement(app.Store(), QStringLiteral(
         "insert into \"520SurLine\" (ID, ATTR, LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR) values "
         "(1, 'Manual_Input_Data', '0', 0, '0', '3456789.100', '512345.200'),"
         "(2, 'Manual_Input_Data', '1', 85.25, '120.5', '3456845.730', '512406.080'),"

@@ -48,7 +48,7 @@ private slots:
         const CliRun run = Cli({"download", "--instrument", "t5", "--device", instrument.DevicePath()});
         QCOMPARE(run.Err(), QString());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(Rows(QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
+        QCOMPARE(Rows(QStringLiteral("select * from \"740Meas\" order by ID")), ExpectedRows("t5_job.meas"));
         QCOMPARE(Rows(QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
 
         const CliRun show = Cli({"show", "meas"});
@@ -60,7 +60,7 @@ private slots:
         CSimulatedInstrument again;
         QVERIFY(again.StartSending(QByteArray("A,P9,1.0,2.0,3.0\r\n"), 0));
         QCOMPARE(Cli({"download", "--instrument", "t8", "--device", again.DevicePath()}).exitCode, 0);
-        QCOMPARE(Rows(QStringLiteral("select ID,SN from 740Meas")), QStringList{"1|P9"});
+        QCOMPARE(Rows(QStringLiteral("select ID,SN from \"740Meas\"")), QStringList{"1|P9"});
         QCOMPARE(Rows(QStringLiteral("select ID,SN from CoorEdit")), QStringList{"1|P9"});
     }
 
@@ -70,8 +70,8 @@ private slots:
             CRecordingReporter reporter;
             CProjectStore store(Database(), &reporter);
             store.Connect();
-            store.ExecuteSql(QStringLiteral("insert into 520RoadStake (ID,ATTR,DIST) values (1,'old','9')"));
-            store.ExecuteSql(QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (5,'old','OLD')"));
+            RunStatement(store, QStringLiteral("insert into \"520RoadStake\" (ID,ATTR,DIST) values (1,'old','9')"));
+            RunStatement(store, QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (5,'old','OLD')"));
             store.Disconnect();
         }
         CSimulatedInstrument instrument;
@@ -83,7 +83,7 @@ private slots:
                                 instrument.DevicePath()});
         QCOMPARE(run.Err(), QString());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(Rows(QStringLiteral("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from 520RoadStake order by ID")),
+        QCOMPARE(Rows(QStringLiteral("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from \"520RoadStake\" order by ID")),
                  (QStringList{"1|T8_V2_RoadStake|10.000|20|3000.000|5000.000|100.000|12.5",
                               "2|T8_V2_RoadStake|30.000|20|3010.000|5010.000|101.000|桩号"}));
         QCOMPARE(Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CoorEdit order by ID")),
@@ -98,7 +98,7 @@ private slots:
         const CliRun run = Cli({"download", "--instrument", "t5", "--raw", path, "--device", instrument.DevicePath()});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(FileBytes(path), FileBytes(JobFile));
-        QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+        QCOMPARE(Rows(QStringLiteral("select count(*) from \"740Meas\"")), QStringList{"0"});
 
         CSimulatedInstrument second;
         QVERIFY(second.StartSending(JobFile, 0));
@@ -115,8 +115,8 @@ private slots:
         CRecordingReporter reporter;
         CProjectStore store(Database(), &reporter);
         store.Connect();
-        store.ExecuteSql(QStringLiteral("insert into 740Meas (ID,ATTR,SN) values (1,'old','OLD')"));
-        store.ExecuteSql(QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (1,'old','KEEP')"));
+        RunStatement(store, QStringLiteral("insert into \"740Meas\" (ID,ATTR,SN) values (1,'old','OLD')"));
+        RunStatement(store, QStringLiteral("insert into CoorEdit (ID,ATTR,SN) values (1,'old','KEEP')"));
         store.Disconnect();
     }
     QStringList Kept() const
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(clock.elapsed() < 3000);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.Err(), QStringLiteral("Download Interrupted! 100 bytes received.\n"));
-        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
         QCOMPARE(Kept().size(), 1);
         QVERIFY(Kept().first().endsWith(QLatin1String("-t5.txt")));
@@ -156,7 +156,7 @@ private slots:
         const CliRun run = Cli({"download", "--instrument", "t8", "--device", instrument.DevicePath()});
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.Err(), QStringLiteral("The received data holds no record.\nThe stored data is unchanged.\n"));
-        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
     }
 
@@ -172,7 +172,7 @@ private slots:
         const QRegularExpression progress(QStringLiteral("^received [0-9]+ bytes$"));
         for (const QString& line : lines)
             QVERIFY2(progress.match(line).hasMatch(), qPrintable(line));
-        QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"7"});
+        QCOMPARE(Rows(QStringLiteral("select count(*) from \"740Meas\"")), QStringList{"7"});
     }
 
     void missingPortIsAFailure()
@@ -198,7 +198,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
                  QStringLiteral("COM2 doesn't exist or be\nopened by another program!\n"));
         // The stored job is not touched by a download that never began.
-        QCOMPARE(Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
     }
 
     void badWordsAreUsageErrors_data()

@@ -61,8 +61,8 @@ private slots:
         CTestDatabase db;
         int id = 0;
         for (const auto& [name, code] : points)
-            QVERIFY(db.Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (?,?,?,?,?,?,?)",
-                                          {++id, "Manual_Input_Data", name, 100.0 + id, 200.0 + id, 1.5, code}));
+            QVERIFY(RunStatement(db.Store(), "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (?,?,?,?,?,?,?)",
+                                 {++id, "Manual_Input_Data", name, 100.0 + id, 200.0 + id, 1.5, code}));
         const QString drawing = db.FilePath("plan.dxf");
         const CliRun made = RunCli(db.Path(), {"export", "dxf", drawing, "--kind", "coor"});
         QCOMPARE(made.exitCode, 0);

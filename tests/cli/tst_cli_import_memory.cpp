@@ -63,10 +63,10 @@ private slots:
         const CliRun run = RunCli(Database(), {"import", "t5", job});
         QCOMPARE(run.Err(), QString());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(Rows("select count(*), max(ID) from 740Meas"), QStringList{"60000|60000"});
+        QCOMPARE(Rows("select count(*), max(ID) from \"740Meas\""), QStringList{"60000|60000"});
         // B records carry coordinates; D records (angles and distance only) do not.
         QCOMPARE(Rows("select count(*) from CoorEdit"), QStringList{"30000"});
-        QCOMPARE(Rows("select SN from 740Meas where ID = 60000"), QStringList{"Q30000"});
+        QCOMPARE(Rows("select SN from \"740Meas\" where ID = 60000"), QStringList{"Q30000"});
         QVERIFY2(PeakChildKibibytes() < 64 * 1024, qPrintable(QString::number(PeakChildKibibytes())));
     }
 
@@ -120,7 +120,7 @@ private slots:
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(run.Err(), QStringLiteral("Line 2 of the file is longer than 1048576 bytes: it is no file of records. "
                                            "Nothing was imported, the old rows are kept.\n"));
-        QCOMPARE(Rows("select SN from 740Meas order by ID"), QStringList{"P1"});
+        QCOMPARE(Rows("select SN from \"740Meas\" order by ID"), QStringList{"P1"});
         QCOMPARE(Rows("select SN from CoorEdit order by ID"), (QStringList{"P1", "KEEP"}));
     }
 };

@@ -18,7 +18,7 @@ private slots:
     void fullLayouts()
     {
         CTestDatabase db;
-        const QString head = "insert into 740Meas (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
+        const QString head = "insert into \"740Meas\" (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
         db.Run({head + "(1,'T5(T8)_Meas_Station','S1','5000.000','3000.000','100.000','','','','','1.550','','','','')",
                 head + "(2,'T5(T8)_Meas_Backsight-Coor','B1','5100.000','3000.000','101.000','','1.600','0.0000','','','','','','')",
                 head + "(3,'T5(T8)_Meas_Dist','点1','','','','树','1.700','','','','30.25','89.5','150.000','')",
@@ -35,7 +35,7 @@ private slots:
         QCOMPARE(Cli(db, {"export", "hd", out}).exitCode, 0);
         QCOMPARE(FileBytes(out).split('\n').value(2), QByteArray("\xb5\xe3" "1,30.25,,150.0000,1.700\r"));
 
-        db.Run({"insert into 520Meas (ID,ATTR,MARK,DATA1,DATA2,DATA3,DATA4,DATA5) "
+        db.Run({"insert into \"520Meas\" (ID,ATTR,MARK,DATA1,DATA2,DATA3,DATA4,DATA5) "
                 "values (1,'T8_V2_Meas','Station','ST','1000','2000','50',' 1.5 ')"});
         QCOMPARE(Cli(db, {"export", "full", out, "--kind", "v2meas", "--angles", "deg"}).exitCode, 0);
         QCOMPARE(FileBytes(out), QByteArray("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE\r\nST,2000,1000,50,1.5\r\n"));

@@ -55,7 +55,7 @@ private slots:
             CProjectStore store(source, &reporter);
             QVERIFY(store.Connect());
             for (int i = 1; i <= 6; ++i)
-                QVERIFY(store.ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (?,'T',?,'1','2','3','')",
+                QVERIFY(RunStatement(store, "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values (?,'T',?,'1','2','3','')",
                                          {i, QStringLiteral("P%1").arg(i)}));
             store.Disconnect(); // the last connection writes the journal back and removes it
         }
@@ -137,3 +137,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestCliProjectFile)
 #include "tst_cli_project_file.moc"
+#include "core/store/statement.h"

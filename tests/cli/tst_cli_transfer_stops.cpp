@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
                  QStringLiteral("The received data is kept in\n%1\n").arg(Kept().first()));
         QCOMPARE(Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
-        QCOMPARE(Rows(QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+        QCOMPARE(Rows(QStringLiteral("select count(*) from \"740Meas\"")), QStringList{"0"});
     }
 
     // An upload stopped by Ctrl+C tells the instrument it is over (EOT) and ends with 130.

@@ -55,7 +55,7 @@ private slots:
     void theJobIsReceivedParsedAndKept()
     {
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')"});
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN) values (1,'OLD','OLD')"});
         CScriptedStream line;
         // The job in three pieces, then the end byte and bytes that do not belong to it.
         const QByteArray job = FileBytes(JobFile);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, silenceMs);
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')",
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN) values (1,'OLD','OLD')",
                 "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')"});
         CScriptedStream silent;
         const TransferResult result = Receive(silent, RequestFor(kind, false));
@@ -143,14 +143,14 @@ private slots:
         const TransferResult part = FinishDownload(db.Store(), RequestFor(kind, false), Receive(broken, RequestFor(kind, false)));
         QCOMPARE(part.status, Status::TimedOut);
         QCOMPARE(FileBytes(part.keptFile), QByteArray("A,P1,100.000,200.000,12.500\r\nA,P2"));
-        QCOMPARE(db.Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
     }
 
     void aHangUpIsNoticedAtOnceAndLosesNothing()
     {
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')"});
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN) values (1,'OLD','OLD')"});
         CScriptedStream line;
         line.SendAt(0, "A,P1,100.000,200.000,12.500\r\n");
         line.HangUpAt(300);
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(MessageOf(result).text, QStringLiteral("Download Interrupted! 29 bytes received."));
         QCOMPARE(MessageOf(result).icon, MessageIcon::Exclamation);
         QCOMPARE(FileBytes(result.keptFile), QByteArray("A,P1,100.000,200.000,12.500\r\n"));
-        QCOMPARE(db.Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
     }
 
     void cancelEndsWithinOnePoll()
@@ -185,7 +185,7 @@ private slots:
     void textWithoutARecordReplacesNothing()
     {
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')",
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN) values (1,'OLD','OLD')",
                 "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')"});
         CScriptedStream line;
         line.SendAt(0, "garbage without a record\r\nZ,1,2\r\n\x04");
@@ -193,7 +193,7 @@ private slots:
             FinishDownload(db.Store(), RequestFor(DataKind::Meas, false), Receive(line, RequestFor(DataKind::Meas, false)));
         QCOMPARE(result.status, Status::NoRecords);
         QCOMPARE(MessageOf(result).text, DownloadTexts::NoRecords);
-        QCOMPARE(db.Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
         QCOMPARE(KeptFiles(db).size(), 1);
     }

@@ -51,7 +51,7 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit values(1,' Manual ','P1','1234.500','567.250','10.000',' TREE ')",
-                "insert into 740Meas(ID,ATTR,SN,CODE,NOTES) values(1,' T5(T8)_Meas_Note ',' P1 ',' C ',' hello ')"});
+                "insert into \"740Meas\"(ID,ATTR,SN,CODE,NOTES) values(1,' T5(T8)_Meas_Note ',' P1 ',' C ',' hello ')"});
         // Coordinates: the origin as stored, the code trimmed.
         QCOMPARE(ReadListRows(db.Store(), DataKind::Coor),
                  QList<QStringList>({{"1", " Manual ", "P1", "1234.500", "567.250", "10.000", "TREE"}}));
@@ -70,7 +70,7 @@ private slots:
         QStringList values = {"1", "'T8_V2_Meas'", "'M'"};
         for (int i = 1; i <= 23; ++i)
             values << QStringLiteral("'d%1'").arg(i);
-        db.Run({"insert into 520Meas values(" + values.join(',') + ")"});
+        db.Run({"insert into \"520Meas\" values(" + values.join(',') + ")"});
         const QStringList row = ReadListRows(db.Store(), DataKind::V2Meas).value(0);
         QCOMPARE(row.size(), 23);
         QCOMPARE(row[3], QStringLiteral("d1"));
@@ -81,9 +81,9 @@ private slots:
     {
         CTestDatabase db;
         db.Run({"insert into CodeEdit values(2,'a','B','x')", "insert into CodeEdit values(1,'a','A','y')",
-                "insert into 520SurLine values(1,'m','1',250.5,'0','1','2')",
-                "insert into 520SurLine values(2,'m','2',12,'0','1','2')",
-                "insert into 520SurLine values(3,'m','3',100,'0','1','2')"});
+                "insert into \"520SurLine\" values(1,'m','1',250.5,'0','1','2')",
+                "insert into \"520SurLine\" values(2,'m','2',12,'0','1','2')",
+                "insert into \"520SurLine\" values(3,'m','3',100,'0','1','2')"});
         const QList<QStringList> codes = ReadListRows(db.Store(), DataKind::Code);
         QCOMPARE(codes.size(), 2);
         QCOMPARE(codes[0][2], QStringLiteral("B"));

@@ -190,7 +190,7 @@ private slots:
     void aRefusedRowLeavesTheOldJob()
     {
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN) values (1,'OLD','OLD')",
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN) values (1,'OLD','OLD')",
                 "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')",
                 "CREATE TRIGGER refuse BEFORE INSERT ON \"740Meas\" WHEN NEW.SN = 'BAD' "
                 "BEGIN SELECT RAISE(ABORT, 'row refused'); END"});
@@ -201,7 +201,7 @@ private slots:
         QCOMPARE(db.Reporter().Messages().size(), 1);
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
         // One transaction: the refused row undoes the whole job, the old one stays.
-        QCOMPARE(db.Rows(QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(db.Rows(QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(db.Rows(QStringLiteral("select SN from CoorEdit")), QStringList{"KEEP"});
     }
 
@@ -209,7 +209,7 @@ private slots:
     {
         CTestDatabase db;
         QVERIFY(StoreParsedJob(db.Store(), ParseMeasJob(QStringLiteral("B,测点1  ,树,10.0,20.0,30.0,1.5\r\nF,北门，东侧\r\n"))));
-        QCOMPARE(db.Rows(QStringLiteral("select SN,CODE,NOTES from 740Meas order by ID")),
+        QCOMPARE(db.Rows(QStringLiteral("select SN,CODE,NOTES from \"740Meas\" order by ID")),
                  QStringList({"测点1|树|", "||北门，东侧"}));
     }
 };

@@ -272,13 +272,13 @@ private slots:
     void measurementJobGivesStationsObservedPointsAndSights()
     {
         CTestDatabase db;
-        db.Run({"insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('1','T5(T8)_Meas_Station','ST1','1000','2000','50')",
-                "insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('2','T5(T8)_Meas_Backsight Angle','BS1','1100','2000','50')",
-                "insert into 740Meas(ID,ATTR,SN,HA,VA,SD) values('3','T5(T8)_Meas_Dist','P1','90','45','123.456')",
-                "insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('4','T5(T8)_Meas_Measure-Coor','P1','1087.296','2087.296','50.15')",
-                "insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('5','T5(T8)_Meas_Input-Coor','CP1','1200','2100','55')",
-                "insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('6','T5(T8)_Meas_Station','ST2','1200','2100','55')",
-                "insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('7','T5(T8)_Meas_Backsight-Coor','ST1','1000','2000','50')"});
+        db.Run({"insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('1','T5(T8)_Meas_Station','ST1','1000','2000','50')",
+                "insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('2','T5(T8)_Meas_Backsight Angle','BS1','1100','2000','50')",
+                "insert into \"740Meas\"(ID,ATTR,SN,HA,VA,SD) values('3','T5(T8)_Meas_Dist','P1','90','45','123.456')",
+                "insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('4','T5(T8)_Meas_Measure-Coor','P1','1087.296','2087.296','50.15')",
+                "insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('5','T5(T8)_Meas_Input-Coor','CP1','1200','2100','55')",
+                "insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('6','T5(T8)_Meas_Station','ST2','1200','2100','55')",
+                "insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR) values('7','T5(T8)_Meas_Backsight-Coor','ST1','1000','2000','50')"});
         const PlanData job = ReadPlanData(db.Store(), DataKind::Meas);
         QCOMPARE(Described(job), QStringList({"station ST1 2000 1000 row 0", "observed BS1 2000 1100 row 1",
                                               "observed P1 2087.296 1087.296 row 3", "entered CP1 2100 1200 row 4",
@@ -297,11 +297,11 @@ private slots:
     void versionTwoJobGivesItsStationsAndMeasuredPoints()
     {
         CTestDatabase db;
-        db.Run({"insert into 520Meas(ID,ATTR,MARK,DATA1,DATA2,DATA3,DATA4) values('1','T8_V2_Meas','Station','S1','100','200','10')",
-                "insert into 520Meas(ID,ATTR,MARK,DATA1,DATA8,DATA9,DATA10) "
+        db.Run({"insert into \"520Meas\"(ID,ATTR,MARK,DATA1,DATA2,DATA3,DATA4) values('1','T8_V2_Meas','Station','S1','100','200','10')",
+                "insert into \"520Meas\"(ID,ATTR,MARK,DATA1,DATA8,DATA9,DATA10) "
                 "values('2','T8_V2_Meas','Angle,Dist Measurement','Q1','110','210','11')",
-                "insert into 520Meas(ID,ATTR,MARK,DATA1,DATA3,DATA4,DATA5) values('3','T8_V2_Meas','Stake Point','D1','130','230','0')",
-                "insert into 520Meas(ID,ATTR,MARK,DATA1) values('4','T8_V2_Meas','Stake Result','x')"});
+                "insert into \"520Meas\"(ID,ATTR,MARK,DATA1,DATA3,DATA4,DATA5) values('3','T8_V2_Meas','Stake Point','D1','130','230','0')",
+                "insert into \"520Meas\"(ID,ATTR,MARK,DATA1) values('4','T8_V2_Meas','Stake Result','x')"});
         const PlanData job = ReadPlanData(db.Store(), DataKind::V2Meas);
         QCOMPARE(Described(job), QStringList({"station S1 200 100 row 0", "observed Q1 210 110 row 1",
                                               "entered D1 230 130 row 2"}));

@@ -13,7 +13,7 @@
 namespace
 {
 const char* const CoorRows = "select ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid";
-const char* const AlignmentRows = "select ID, ATTR, LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR from 520SurLine order by rowid";
+const char* const AlignmentRows = "select ID, ATTR, LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR from \"520SurLine\" order by rowid";
 
 Outcome AddPoint(CTestDatabase& db, const QString& name, const QString& n = QStringLiteral("1"),
                      const QString& e = QStringLiteral("2"), const QString& z = QStringLiteral("3"),
@@ -160,7 +160,7 @@ void TestRecordEdit::namesWithApostrophesTouchOnlyTheirOwnRows()
     QCOMPARE(db.Rows("select ID, SN, CODE from CodeEdit"), QStringList({"1|C'1|won't"}));
 
     QVERIFY(AddElement(db, "1'", "5").Succeeded());
-    QCOMPARE(db.Rows("select LINETYPE from 520SurLine"), QStringList({"1'"}));
+    QCOMPARE(db.Rows("select LINETYPE from \"520SurLine\""), QStringList({"1'"}));
     QVERIFY(db.Reporter().Messages().isEmpty());
 }
 
@@ -275,7 +275,7 @@ void TestRecordEdit::deleteAskedNoKeepsEverything()
     QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Meas, db.Reporter()).status, Status::Cancelled);
     QCOMPARE(DeleteRecord(db.Store(), DataKind::Meas, "M", db.Reporter()).status, Status::Cancelled);
     QVERIFY(db.Reporter().Questions().isEmpty());
-    QCOMPARE(db.Count("\"740Meas\""), 1);
+    QCOMPARE(db.Count("740Meas"), 1);
 }
 
 void TestRecordEdit::deleteAllAsksOnceAndEmptiesTheList()
@@ -310,13 +310,13 @@ void TestRecordEdit::alignmentElementsGetCountPlusOne()
     QVERIFY(AddElement(db, "1", "100").Succeeded());
     QVERIFY(AddElement(db, "2", "200").Succeeded());
     QVERIFY(AddElement(db, "3", "300").Succeeded());
-    QCOMPARE(db.Rows("select ID from 520SurLine order by rowid"), QStringList({"1", "2", "3", "4"}));
+    QCOMPARE(db.Rows("select ID from \"520SurLine\" order by rowid"), QStringList({"1", "2", "3", "4"}));
 
     QVERIFY(DeleteRecord(db.Store(), DataKind::Alignment, "2", db.Reporter()).Succeeded());
     QCOMPARE(db.Reporter().Questions(), QStringList({"Delete <2> ?"}));
-    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"), QStringList({"1|0", "2|2", "3|3"}));
+    QCOMPARE(db.Rows("select ID, LINETYPE from \"520SurLine\" order by rowid"), QStringList({"1|0", "2|2", "3|3"}));
     QVERIFY(AddElement(db, "0", "400").Succeeded());
-    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"),
+    QCOMPARE(db.Rows("select ID, LINETYPE from \"520SurLine\" order by rowid"),
              QStringList({"1|0", "2|2", "3|3", "4|0"}));
 
     // The ID stands bare in the delete: anything but a whole number is refused, nothing asked.
@@ -341,7 +341,7 @@ void TestRecordEdit::alignmentEditTargetsTheSequenceNumber()
 
     // A number no row has changes nothing, and says so rather than succeed.
     QCOMPARE(EditAlignment(db.Store(), {"9", "3", "1", "1", "1", "1"}).status, Status::NoSuchRecord);
-    QCOMPARE(db.Rows("select ID, LINETYPE from 520SurLine order by rowid"), QStringList({"1|0", "2|2"}));
+    QCOMPARE(db.Rows("select ID, LINETYPE from \"520SurLine\" order by rowid"), QStringList({"1|0", "2|2"}));
     QVERIFY(db.Reporter().Messages().isEmpty());
 
     // A chainage or sequence number that is no number stops the edit before anything is written.
@@ -352,7 +352,7 @@ void TestRecordEdit::alignmentEditTargetsTheSequenceNumber()
     QCOMPARE(sequence.status, Status::InvalidNumber);
     QCOMPARE(sequence.detail, EditTexts::Sequence);
     QCOMPARE(AddElement(db, "0", "1,5").status, Status::InvalidNumber);
-    QCOMPARE(db.Rows("select ID, LINETYPE, STARTDIST from 520SurLine order by rowid"), QStringList({"1|0|0", "2|2|75.5"}));
+    QCOMPARE(db.Rows("select ID, LINETYPE, STARTDIST from \"520SurLine\" order by rowid"), QStringList({"1|0|0", "2|2|75.5"}));
 }
 
 void TestRecordEdit::alignmentFieldsGoInAsTyped()

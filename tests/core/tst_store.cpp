@@ -1,8 +1,9 @@
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
 #include "core/store/schema.h"
+#include "core/store/sql_text.h"
 #include "core/store/statement.h"
 #include "core/store/transaction.h"
+#include "table_rows.h"
 #include "test_database.h"
 
 #include <QSqlRecord>
@@ -42,12 +43,12 @@ private slots:
         {
             CProjectStore store(path, &reporter);
             QVERIFY(store.Connect());
-            QVERIFY(store.ExecuteSql("insert into 740Meas(ID,SN) values(1,'A')"));
+            QVERIFY(RunStatement(store, "insert into \"740Meas\"(ID,SN) values(1,'A')"));
             store.Disconnect();
         }
         CProjectStore again(path, &reporter);
         QVERIFY(again.Connect());
-        QCOMPARE(again.GetRecordSet("select SN from 740Meas")->GetText(0), QStringLiteral("A"));
+        QCOMPARE(TableRows(again, "select SN from \"740Meas\""), QStringList({"A"}));
         again.Disconnect();
         QVERIFY(reporter.Messages().isEmpty());
     }
@@ -55,40 +56,28 @@ private slots:
     void alignmentSortsByChainageValue()
     {
         CTestDatabase db;
-        auto rows = db.Store().GetRecordSet("select * from 520SurLine");
+        // Typed chainages arrive as texts; the column keeps them as numbers.
         for (const char* start : {"100", "10", "9.5"})
-        {
-            rows->AddNew();
-            rows->SetValue("ID", "1");
-            rows->SetValue("STARTDIST", start);
-            QVERIFY(rows->Update());
-        }
-        auto sorted = db.Store().GetRecordSet("select * from 520SurLine order by STARTDIST ASC");
-        QStringList order;
-        for (; !sorted->IsEOF(); sorted->MoveNext())
-            order << sorted->GetText("STARTDIST");
-        QCOMPARE(order, QStringList({"9.5", "10", "100"}));
+            QVERIFY(RunStatement(db.Store(), InsertInto(Tbl::SurLine520, {Col::ID, Col::STARTDIST}), {"1", start}));
+        QCOMPARE(TableRows(db.Store(), Sql("select %1 from %2 order by %1 ASC", {Col::STARTDIST, Tbl::SurLine520})),
+                 QStringList({"9.5", "10", "100"}));
     }
 
     void countOfEmptyTableIsZeroAtPositionZero()
     {
         CTestDatabase db;
-        auto count = db.Store().GetRecordSet("select Count(*) from COMConfig");
-        QVERIFY(count->IsValid());
-        QVERIFY(!count->IsEOF());
-        QCOMPARE(count->GetValue(0).toInt(), 0);
-        QCOMPARE(count->GetText(0), QStringLiteral("0"));
+        CStatement count(db.Store(), "select Count(*) from COMConfig");
+        QVERIFY(count.IsValid());
+        QVERIFY(count.Next());
+        QCOMPARE(count.Value(0).toInt(), 0);
+        QCOMPARE(count.Text(0), QStringLiteral("0"));
     }
 
     void addedRowsKeepTheirTextAndNumbersStayNumbers()
     {
         CTestDatabase db;
-        auto rows = db.Store().GetRecordSet("select * from CoorEdit");
-        rows->AddNew();
-        rows->SetValue("ID", "7");
-        rows->SetValue("SN", "P1");
-        rows->SetValue("NCOOR", "3456789.100");
-        QVERIFY(rows->Update());
+        QVERIFY(RunStatement(db.Store(), InsertInto(Tbl::CoorEdit, {Col::ID, Col::SN, Col::NCOOR}),
+                             {"7", "P1", "3456789.100"}));
         QCOMPARE(db.Rows("select ID, SN, NCOOR, ZCOOR from CoorEdit"), QStringList({"7|P1|3456789.100|"}));
         // ID compares as a number, without quotes
         QCOMPARE(db.Rows("select SN from CoorEdit where ID=7"), QStringList({"P1"}));
@@ -99,11 +88,12 @@ private slots:
         CTestDatabase db;
         db.Run({"insert into CoorEdit(ID,SN) values(1,'O''Brien')", "insert into CoorEdit(ID,SN) values(2,'O')",
                 "insert into CoorEdit(ID,SN) values(3,'Brien')"});
-        QVERIFY(db.Store().ExecuteSql("delete from CoorEdit where SN=" + SqlText("O'Brien")));
+        const QString deleteByName = Sql("delete from %1 where %2=?", {Tbl::CoorEdit, Col::SN});
+        QVERIFY(RunStatement(db.Store(), deleteByName, {"O'Brien"}));
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList({"O", "Brien"}));
 
         // A name built to widen the statement matches nothing.
-        QVERIFY(db.Store().ExecuteSql("delete from CoorEdit where SN=" + SqlText("x' or '1'='1")));
+        QVERIFY(RunStatement(db.Store(), deleteByName, {"x' or '1'='1"}));
         QCOMPARE(db.Count("CoorEdit"), 2);
         QVERIFY(db.Reporter().Messages().isEmpty());
     }
@@ -111,26 +101,28 @@ private slots:
     void tableNamesInsideLiteralsStayAsTyped()
     {
         CTestDatabase db;
-        QVERIFY(db.Store().ExecuteSql("insert into 740Meas(ID,SN,NOTES) values(1,'740Meas','from 520SurLine')"));
-        QCOMPARE(db.Rows("select SN, NOTES from 740Meas where SN='740Meas'"),
+        // Names are quoted where the statement is built; values that spell a table name stay values.
+        QVERIFY(RunStatement(db.Store(), InsertInto(Tbl::Meas740, {Col::ID, Col::SN, Col::NOTES}),
+                             {1, "740Meas", "from 520SurLine"}));
+        QCOMPARE(db.Rows(Sql("select %1, %2 from %3 where %1='740Meas'", {Col::SN, Col::NOTES, Tbl::Meas740})),
                  QStringList({"740Meas|from 520SurLine"}));
-        QCOMPARE(AdaptStatement("delete from 520SurLine where ID=3"),
-                 QStringLiteral("delete from \"520SurLine\" where ID=3"));
+        QCOMPARE(Sql("delete from %1 where %2=3", {Tbl::SurLine520, Col::ID}),
+                 QStringLiteral("delete from \"520SurLine\" where \"ID\"=3"));
     }
 
     void failuresShowTheEngineTextAndTheProgramGoesOn()
     {
         CTestDatabase db;
-        QVERIFY(!db.Store().ExecuteSql("delete from NoSuchTable"));
+        QVERIFY(!RunStatement(db.Store(), "delete from NoSuchTable"));
         QCOMPARE(db.Reporter().TakeMessages(), QStringList({"no such table: NoSuchTable"}));
 
-        auto missing = db.Store().GetRecordSet("select * from NoSuchTable");
-        QVERIFY(!missing->IsValid());
-        QVERIFY(missing->IsEOF());
-        QCOMPARE(missing->GetText("SN"), QString());
+        CStatement missing(db.Store(), "select * from NoSuchTable");
+        QVERIFY(!missing.IsValid());
+        QVERIFY(!missing.Next());
+        QCOMPARE(missing.Text(Col::SN), QString());
         QCOMPARE(db.Reporter().TakeMessages(), QStringList({"no such table: NoSuchTable"}));
 
-        QVERIFY(db.Store().ExecuteSql("delete from CoorEdit"));
+        QVERIFY(RunStatement(db.Store(), "delete from CoorEdit"));
         QVERIFY(db.Reporter().Messages().isEmpty());
     }
 
@@ -146,7 +138,7 @@ private slots:
         QVERIFY(messages.first().size() > QStringLiteral("Failed To Connect Database!\r\nError Message:").size());
 
         // Later statements fail with a message of their own; no second connect message.
-        QVERIFY(!store.ExecuteSql("delete from CoorEdit"));
+        QVERIFY(!RunStatement(store, "delete from CoorEdit"));
         const QStringList later = reporter.TakeMessages();
         QCOMPARE(later.size(), 1);
         QVERIFY(!later.first().startsWith("Failed To Connect"));
@@ -168,21 +160,23 @@ private slots:
         store.Disconnect();
     }
 
-    void recordSetWalksAndStartsAgain()
+    void statementWalksForwardToItsEnd()
     {
         CTestDatabase db;
         db.Run({"insert into CodeEdit(ID,SN,CODE) values(1,'1','A')", "insert into CodeEdit(ID,SN,CODE) values(2,'2',NULL)"});
-        auto rows = db.Store().GetRecordSet("select * from CodeEdit");
-        QCOMPARE(rows->GetText("CODE"), QStringLiteral("A"));
-        rows->MoveNext();
-        QCOMPARE(rows->GetText("code"), QString()); // a null reads as the empty text
-        QCOMPARE(rows->GetText(0), QStringLiteral("2"));
-        rows->MoveNext();
-        QVERIFY(rows->IsEOF());
-        rows->MoveNext();
-        QVERIFY(rows->IsEOF());
-        rows->MoveFirst();
-        QCOMPARE(rows->GetText("SN"), QStringLiteral("1"));
+        CStatement rows(db.Store(), "select * from CodeEdit");
+        QVERIFY(rows.Next());
+        QCOMPARE(rows.Text(Col::CODE), QStringLiteral("A"));
+        QVERIFY(rows.Next());
+        QCOMPARE(rows.Text(rows.ColumnIndex("code")), QString()); // a null reads as the empty text
+        QCOMPARE(rows.Text(0), QStringLiteral("2"));
+        QVERIFY(!rows.Next());
+        QVERIFY(!rows.Next());
+        QVERIFY(!rows.Failed());
+        // A new statement reads from the start again.
+        CStatement again(db.Store(), "select * from CodeEdit");
+        QVERIFY(again.Next());
+        QCOMPARE(again.Text(Col::SN), QStringLiteral("1"));
     }
 
     void transactionCommitsOrLeavesTheOldRows()
@@ -192,20 +186,20 @@ private slots:
         {
             CTransaction tx(db.Store());
             QVERIFY(tx.IsActive());
-            db.Store().ExecuteSql("delete from CoorEdit");
-            db.Store().ExecuteSql("insert into CoorEdit(ID,SN) values(1,'NEW')");
+            RunStatement(db.Store(), "delete from CoorEdit");
+            RunStatement(db.Store(), "insert into CoorEdit(ID,SN) values(1,'NEW')");
             // not committed
         }
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList({"OLD"}));
         {
             CTransaction tx(db.Store());
-            db.Store().ExecuteSql("delete from CoorEdit");
+            RunStatement(db.Store(), "delete from CoorEdit");
             {
                 CTransaction inner(db.Store());
-                db.Store().ExecuteSql("insert into CoorEdit(ID,SN) values(1,'INNER')");
+                RunStatement(db.Store(), "insert into CoorEdit(ID,SN) values(1,'INNER')");
                 inner.Rollback();
             }
-            db.Store().ExecuteSql("insert into CoorEdit(ID,SN) values(1,'NEW')");
+            RunStatement(db.Store(), "insert into CoorEdit(ID,SN) values(1,'NEW')");
             QVERIFY(tx.Commit());
         }
         QCOMPARE(db.Rows("select SN from CoorEdit"), QStringList({"NEW"}));
@@ -222,12 +216,8 @@ private slots:
                 std::unique_ptr<CTransaction> tx;
                 if (inTransaction)
                     tx = std::make_unique<CTransaction>(db.Store());
-                auto rows = db.Store().GetRecordSet("select * from CoorEdit");
-                rows->AddNew();
-                rows->SetValue("ID", QString::number(i + 1));
-                rows->SetValue("SN", prefix + QString::number(i));
-                rows->Update();
-                rows.reset();
+                RunStatement(db.Store(), InsertInto(Tbl::CoorEdit, {Col::ID, Col::SN}),
+                             {QString::number(i + 1), prefix + QString::number(i)});
                 if (tx)
                     tx->Commit();
             }
@@ -242,14 +232,16 @@ private slots:
         QVERIFY2(db.Reporter().Messages().isEmpty(), qPrintable(db.Reporter().Messages().join('\n')));
     }
 
-    void recordSetsOfOneThreadAreIndependent()
+    void statementsOfOneThreadAreIndependent()
     {
         CTestDatabase db;
         db.Run({"insert into CoorEdit(ID,SN) values(1,'P1')", "insert into CodeEdit(ID,SN) values(1,'C1')"});
-        auto coordinates = db.Store().GetRecordSet("select * from CoorEdit");
-        auto codes = db.Store().GetRecordSet("select * from CodeEdit");
-        QCOMPARE(coordinates->GetText("SN"), QStringLiteral("P1"));
-        QCOMPARE(codes->GetText("SN"), QStringLiteral("C1"));
+        CStatement coordinates(db.Store(), "select * from CoorEdit");
+        CStatement codes(db.Store(), "select * from CodeEdit");
+        QVERIFY(coordinates.Next());
+        QVERIFY(codes.Next());
+        QCOMPARE(coordinates.Text(Col::SN), QStringLiteral("P1"));
+        QCOMPARE(codes.Text(Col::SN), QStringLiteral("C1"));
     }
 };
 

@@ -52,11 +52,11 @@ private slots:
         CRecordingReporter reporter;
         CProjectStore store(path, &reporter);
         QVERIFY(store.Connect());
-        QVERIFY(store.ExecuteSql(AddPoint, {1, "A"}));
-        QVERIFY(store.ExecuteSql(AddPoint, {2, "B"}));
+        QVERIFY(RunStatement(store, AddPoint, {1, "A"}));
+        QVERIFY(RunStatement(store, AddPoint, {2, "B"}));
         QVERIFY(QFile::remove(path));
 
-        QVERIFY(!store.ExecuteSql(AddPoint, {3, "C"}));
+        QVERIFY(!RunStatement(store, AddPoint, {3, "C"}));
         QCOMPARE(Rescued("gone").size(), 1);
         const QString rescued = Rescued("gone").first();
         QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved(path, rescued)});
@@ -81,17 +81,17 @@ private slots:
             CRecordingReporter reporter;
             CProjectStore store(other, &reporter);
             QVERIFY(store.Connect());
-            QVERIFY(store.ExecuteSql(AddPoint, {1, "OTHER"}));
+            QVERIFY(RunStatement(store, AddPoint, {1, "OTHER"}));
             store.Disconnect();
         }
         CRecordingReporter reporter;
         CProjectStore store(path, &reporter);
         QVERIFY(store.Connect());
-        QVERIFY(store.ExecuteSql(AddPoint, {1, "A"}));
+        QVERIFY(RunStatement(store, AddPoint, {1, "A"}));
         {
             CTransaction transaction(store);
             QVERIFY(transaction.IsActive());
-            QVERIFY(store.ExecuteSql(AddPoint, {2, "NEW"}));
+            QVERIFY(RunStatement(store, AddPoint, {2, "NEW"}));
             QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(path).constData()) == 0);
             QVERIFY(!transaction.Commit());
         }
@@ -125,3 +125,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestStoreFile)
 #include "tst_store_file.moc"
+#include "core/store/statement.h"

@@ -20,7 +20,7 @@
 namespace
 {
 const char* const CoorRows = "select ID, ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by ID";
-const char* const MeasRows = "select * from 740Meas order by ID";
+const char* const MeasRows = "select * from \"740Meas\" order by ID";
 
 // The job of the tests' data, and one of the same lines many times over.
 QString JobFile() { return QStringLiteral(MERION_TEST_DATA "/t5_job_file.txt"); }

@@ -213,9 +213,9 @@ private slots:
     void alignmentGoesOutByAscendingChainage()
     {
         CTestDatabase db;
-        db.Run({"insert into 520SurLine values(1,'a','3','250','','110','210')",
-                "insert into 520SurLine values(2,'a','0','0','','100','200')",
-                "insert into 520SurLine values(3,'a','1','50','300','105','205')"});
+        db.Run({"insert into \"520SurLine\" values(1,'a','3','250','','110','210')",
+                "insert into \"520SurLine\" values(2,'a','0','0','','100','200')",
+                "insert into \"520SurLine\" values(3,'a','1','50','300','105','205')"});
         const UploadLines lines = BuildUploadLines(db.Store(), DataKind::UploadV2, UploadCategory::Alignment);
         CScriptedStream line;
         AcceptEveryLine(line);

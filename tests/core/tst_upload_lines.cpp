@@ -42,10 +42,10 @@ private slots:
     void alignmentByAscendingChainageAsStored()
     {
         CTestDatabase db;
-        db.Run({"insert into 520SurLine values(1,'a','1','100','500','3456789.100','512345.678')",
-                "insert into 520SurLine values(2,'a','0','10','','3456700.000','512300.000')",
-                "insert into 520SurLine values(3,'a','3','100000','','3457000','512999.5')",
-                "insert into 520SurLine values(4,'a','2','2500.25','-800','3456800.5','512400')"});
+        db.Run({"insert into \"520SurLine\" values(1,'a','1','100','500','3456789.100','512345.678')",
+                "insert into \"520SurLine\" values(2,'a','0','10','','3456700.000','512300.000')",
+                "insert into \"520SurLine\" values(3,'a','3','100000','','3457000','512999.5')",
+                "insert into \"520SurLine\" values(4,'a','2','2500.25','-800','3456800.5','512400')"});
         const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
         QVERIFY(result.outcome.Succeeded());
         QCOMPARE(result.lines, QList<QByteArray>({"0,10,,3456700.000,512300.000,\r\n",
@@ -91,8 +91,8 @@ private slots:
     void anAlignmentElementWithoutValueStopsEverything()
     {
         CTestDatabase db;
-        db.Run({"insert into 520SurLine values(1,'a','0','0','','100','200')",
-                "insert into 520SurLine values(2,'a','1','50','300','100','')"});
+        db.Run({"insert into \"520SurLine\" values(1,'a','0','0','','100','200')",
+                "insert into \"520SurLine\" values(2,'a','1','50','300','100','')"});
         const UploadLines result = BuildUploadLines(db.Store(), Handshake, UploadCategory::Alignment);
         QCOMPARE(result.outcome.status, Status::BadRow);
         QCOMPARE(result.outcome.detail,

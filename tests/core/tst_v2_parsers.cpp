@@ -29,11 +29,11 @@ private:
         QString columns = QStringLiteral("ID,ATTR,MARK");
         for (int i = 1; i <= 23; ++i)
             columns += QStringLiteral(",DATA%1").arg(i);
-        return db.Rows(QStringLiteral("select %1 from 520Meas order by ID").arg(columns));
+        return db.Rows(QStringLiteral("select %1 from \"520Meas\" order by ID").arg(columns));
     }
     static QStringList StakeRows(CTestDatabase& db)
     {
-        return db.Rows(QStringLiteral("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from 520RoadStake order by ID"));
+        return db.Rows(QStringLiteral("select ID,ATTR,DIST,LABGRAP,LABX,LABY,LABZ,MEMO from \"520RoadStake\" order by ID"));
     }
 
 private slots:
@@ -84,9 +84,9 @@ private slots:
         CTestDatabase db;
         Stored(db, ParseV2XSect(QStringLiteral("9,10.5,2.0,-000.25,\r\n")));
         Stored(db, ParseV2SurfaceLine(QStringLiteral("1,100.5,500,003000.5,0005000.25,\r\n")));
-        QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,DIST,WIDTH,HIGH from 520BreakerSur")),
+        QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,DIST,WIDTH,HIGH from \"520BreakerSur\"")),
                  QStringList{"1|T8_V2_BreakerSurface|10.5|2.0|-000.25"});
-        QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,LINETYPE,STARTDIST,CIRCUS,NCOOR,ECOOR from 520SurLine")),
+        QCOMPARE(db.Rows(QStringLiteral("select ID,ATTR,LINETYPE,STARTDIST,CIRCUS,NCOOR,ECOOR from \"520SurLine\"")),
                  QStringList{"1|T8_V2_SurfaceLine|1|100.5|500|003000.5|5000.25"});
     }
 
@@ -172,7 +172,7 @@ private slots:
                                                                                "4,40,5,6,")));
         // Lines without a comma give no row and no number; a short line's missing fields stay
         // empty; the last line without its line end is not read.
-        QCOMPARE(db.Rows(QStringLiteral("select ID,DIST,WIDTH,HIGH from 520BreakerSur order by ID")),
+        QCOMPARE(db.Rows(QStringLiteral("select ID,DIST,WIDTH,HIGH from \"520BreakerSur\" order by ID")),
                  QStringList({"1|10|2|3.5", "2|20|3|4.0", "3|30||"}));
         QCOMPARE(outcome.records, 3);
     }
@@ -188,7 +188,7 @@ private slots:
     void aRefusedRecordLeavesTheOldRows()
     {
         CTestDatabase db;
-        db.Run({"insert into 520RoadStake(ID,ATTR,DIST) values (1,'OLD','1.0')",
+        db.Run({"insert into \"520RoadStake\"(ID,ATTR,DIST) values (1,'OLD','1.0')",
                 "insert into CoorEdit(ID,ATTR,SN) values (1,'OLD','KEEP')",
                 "CREATE TRIGGER refuse BEFORE INSERT ON \"520RoadStake\" WHEN NEW.DIST = 'bad' "
                 "BEGIN SELECT RAISE(ABORT, 'row refused'); END"});

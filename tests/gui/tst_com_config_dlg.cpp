@@ -3,7 +3,8 @@
 #include "gui/link/com_config_dlg.h"
 #include "recording_reporter.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
+#include "table_rows.h"
 #include "visible_dialogs.h"
 #include "gui/views/plx_view.h"
 
@@ -73,16 +74,7 @@ private:
 
     QStringList StoredRows()
     {
-        QStringList rows;
-        auto row = m_app->Store().GetRecordSet("select * from COMConfig");
-        for (; !row->IsEOF(); row->MoveNext())
-        {
-            QStringList cells;
-            for (int i = 0; i < row->ColumnCount(); ++i)
-                cells << row->GetText(i);
-            rows << cells.join('|');
-        }
-        return rows;
+        return TableRows(m_app->Store(), "select * from COMConfig");
     }
     CComConfigDlg* Open()
     {
@@ -136,8 +128,8 @@ void TestComConfigDlg::anEmptyTableShowsAndStoresTheDefaults()
 
 void TestComConfigDlg::aStoredRowIsShownAndStoredAgain()
 {
-    QVERIFY(m_app->Store().ExecuteSql("insert into COMConfig values (3, 7, 1, 1, 2, 2)"));
-    QVERIFY(m_app->Store().ExecuteSql("insert into COMConfig values (2, 0, 0, 0, 0, 0)"));
+    QVERIFY(RunStatement(m_app->Store(), "insert into COMConfig values (3, 7, 1, 1, 2, 2)"));
+    QVERIFY(RunStatement(m_app->Store(), "insert into COMConfig values (2, 0, 0, 0, 0, 0)"));
     CComConfigDlg* dialog = Open();
     QVERIFY(dialog);
     QCOMPARE(ListText(dialog, "ComPort"), QStringLiteral("COM3"));
@@ -173,7 +165,7 @@ void TestComConfigDlg::clickedChoicesAreStored()
 
 void TestComConfigDlg::cancelWritesNothing()
 {
-    QVERIFY(m_app->Store().ExecuteSql("insert into COMConfig values (2, 5, 0, 0, 0, 0)"));
+    QVERIFY(RunStatement(m_app->Store(), "insert into COMConfig values (2, 5, 0, 0, 0, 0)"));
     CComConfigDlg* dialog = Open();
     QVERIFY(dialog);
     QTest::mouseClick(Radio(dialog, "校验位", "偶校验"), Qt::LeftButton);
@@ -184,7 +176,7 @@ void TestComConfigDlg::cancelWritesNothing()
 
 void TestComConfigDlg::codesOutsideTheListsShowTheDefaults()
 {
-    QVERIFY(m_app->Store().ExecuteSql("insert into COMConfig values (9, 12, 4, 3, 7, -1)"));
+    QVERIFY(RunStatement(m_app->Store(), "insert into COMConfig values (9, 12, 4, 3, 7, -1)"));
     CComConfigDlg* dialog = Open();
     QVERIFY(dialog);
     QCOMPARE(ListText(dialog, "ComPort"), QStringLiteral("COM1"));

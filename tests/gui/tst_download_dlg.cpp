@@ -13,7 +13,7 @@
 #include "table_rows.h"
 #include "visible_dialogs.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
 
@@ -227,7 +227,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, 15000);
         QCOMPARE(reporter.Messages(), QStringList());
         QCOMPARE(app.Session().CurrentKind(), DataKind::Meas);
-        QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")), ExpectedRows("t5_job.meas"));
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from \"740Meas\" order by ID")), ExpectedRows("t5_job.meas"));
         QCOMPARE(TableRows(app.Store(), QStringLiteral("select * from CoorEdit order by ID")), ExpectedRows("t5_job.coor"));
         CPlxView* view = app.View();
         QCOMPARE(view->model()->columnCount(), 15);
@@ -277,14 +277,14 @@ private slots:
         line->HangUpAt(500);
         CMerionApp app(ScriptedOptions(reporter, line));
         QVERIFY(app.InitInstance());
-        QVERIFY(app.Store().ExecuteSql("insert into 740Meas(ID,ATTR,SN) values(1,'OLD','OLD')"));
+        QVERIFY(RunStatement(app.Store(), "insert into \"740Meas\"(ID,ATTR,SN) values(1,'OLD','OLD')"));
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
         Button(dialog, "parseButton")->click();
         QTRY_COMPARE(reporter.Messages(), QStringList{"Download Interrupted! 18 bytes received."});
         QCOMPARE(TransferButtons(dialog), Buttons::Enabled);
         QVERIFY(dialog);
         // The old job is still stored and shown; the bytes that came are in downloads/.
-        QCOMPARE(TableRows(app.Store(), QStringLiteral("select SN from 740Meas")), QStringList{"OLD"});
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(app.View()->RowCount(), 1);
         const QDir kept(m_dir.filePath(QStringLiteral("downloads")));
         QVERIFY(!kept.entryList(QDir::Files).isEmpty());
@@ -310,7 +310,7 @@ private slots:
         QVERIFY(worker);
         QVERIFY(worker->wait(15000));
         delete dialog.data();
-        QTRY_COMPARE(TableRows(app.Store(), QStringLiteral("select * from 740Meas order by ID")),
+        QTRY_COMPARE(TableRows(app.Store(), QStringLiteral("select * from \"740Meas\" order by ID")),
                      ExpectedRows("t5_job.meas"));
         QVERIFY(!QDir(m_dir.filePath(QStringLiteral("downloads"))).entryList(QDir::Files).isEmpty());
         QCOMPARE(reporter.Messages(), QStringList());
@@ -393,7 +393,7 @@ private slots:
             QCOMPARE(FileBytes(kept), FileBytes(JobFile));
         }
         // A raw download neither clears nor fills the measurement table.
-        QCOMPARE(TableRows(app.Store(), QStringLiteral("select count(*) from 740Meas")), QStringList{"0"});
+        QCOMPARE(TableRows(app.Store(), QStringLiteral("select count(*) from \"740Meas\"")), QStringList{"0"});
         app.ExitInstance();
     }
 };

@@ -6,7 +6,7 @@
 #include "visible_dialogs.h"
 #include "shown_list_rows.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
 
@@ -70,7 +70,7 @@ private:
     void Seed(const QStringList& statements)
     {
         for (const QString& statement : statements)
-            QVERIFY(m_app->Store().ExecuteSql(statement));
+            QVERIFY(RunStatement(m_app->Store(), statement));
     }
 
 private slots:

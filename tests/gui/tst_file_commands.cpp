@@ -143,7 +143,7 @@ private slots:
 
     void exports()
     {
-        m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+        RunStatement(m_app->Store(), "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                   "values (5,'Import_Data','P1','100.5','200.25','10','TREE')");
         View().ShowTable(DataKind::Coor);
 
@@ -179,7 +179,7 @@ private slots:
 
     void outputFileOfOtherLists()
     {
-        m_app->Store().ExecuteSql("insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
+        RunStatement(m_app->Store(), "insert into CodeEdit (ID,ATTR,SN,CODE) values (1,'Import_Code Data','12','KERB')");
         View().ShowTable(DataKind::Code);
         WhenShown<COutputFileDialog>([this](COutputFileDialog* dialog) {
             QCOMPARE(Entries(List(dialog, "format")), QStringList{FileDialogTexts::CurrentListData});
@@ -192,9 +192,9 @@ private slots:
 
     void measurementExport()
     {
-        const QString head = "insert into 740Meas (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
-        m_app->Store().ExecuteSql(head + "(1,'T5(T8)_Meas_Dist','P1','','','','TREE','1.5','','','',' 90.5','90','100','')");
-        m_app->Store().ExecuteSql(head + "(2,'T5(T8)_Meas_Measure-Coor','P1','10','20','30','','','','','','','','','')");
+        const QString head = "insert into \"740Meas\" (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES) values ";
+        RunStatement(m_app->Store(), head + "(1,'T5(T8)_Meas_Dist','P1','','','','TREE','1.5','','','',' 90.5','90','100','')");
+        RunStatement(m_app->Store(), head + "(2,'T5(T8)_Meas_Measure-Coor','P1','10','20','30','','','','','','','','','')");
         View().ShowTable(DataKind::Meas);
         WhenShown<CMeasExportFileDialog>([this](CMeasExportFileDialog* dialog) {
             QCOMPARE(dialog->nameFilters(), (QStringList{"CSV File(*.csv)", "Text File(*.txt)", "DAT File(*.dat)"}));
@@ -213,7 +213,7 @@ private slots:
 
     void sdCardDialog()
     {
-        m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+        RunStatement(m_app->Store(), "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                   "values (1,'Import_Data','A1','1','2','3','')");
         m_app->Session().SetCurrentKind(DataKind::Code);
         Commands().Run(Command::SdCard);

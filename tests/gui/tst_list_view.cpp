@@ -75,10 +75,10 @@ private slots:
     // value; the table and the exports keep the stored order throughout.
     void headerClicksSortTheView()
     {
-        m_app->Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','A','10','0','0','')");
-        m_app->Store().ExecuteSql("insert into CoorEdit values(2,'Manual_Input_Data','B','9','0','0','')");
-        m_app->Store().ExecuteSql("insert into CoorEdit values(3,'Manual_Input_Data','C','100.5','0','0','')");
-        m_app->Store().ExecuteSql("insert into CoorEdit values(4,'Manual_Input_Data','D','2','0','0','')");
+        RunStatement(m_app->Store(), "insert into CoorEdit values(1,'Manual_Input_Data','A','10','0','0','')");
+        RunStatement(m_app->Store(), "insert into CoorEdit values(2,'Manual_Input_Data','B','9','0','0','')");
+        RunStatement(m_app->Store(), "insert into CoorEdit values(3,'Manual_Input_Data','C','100.5','0','0','')");
+        RunStatement(m_app->Store(), "insert into CoorEdit values(4,'Manual_Input_Data','D','2','0','0','')");
         Commands().Run(Command::ShowCoor);
         QCOMPARE(RowCountPane(), QStringLiteral("共 4 行"));
 
@@ -113,10 +113,10 @@ private slots:
 
     void rowCountFollowsTheList()
     {
-        m_app->Store().ExecuteSql("begin");
+        RunStatement(m_app->Store(), "begin");
         for (int i = 1; i <= 1000; ++i)
-            m_app->Store().ExecuteSql(QStringLiteral("insert into CodeEdit values(%1,'Import_Code Data','%1','K%1')").arg(i));
-        m_app->Store().ExecuteSql("commit");
+            RunStatement(m_app->Store(), QStringLiteral("insert into CodeEdit values(%1,'Import_Code Data','%1','K%1')").arg(i));
+        RunStatement(m_app->Store(), "commit");
         Commands().Run(Command::ShowCode);
         QCOMPARE(RowCountPane(), QStringLiteral("共 1000 行"));
         QCOMPARE(View().RowCount(), 1000);
@@ -132,7 +132,7 @@ private slots:
     void columnWidthsFitAndStay()
     {
         const QString name = QStringLiteral("测量控制点甲乙丙丁");
-        m_app->Store().ExecuteSql(QStringLiteral("insert into CoorEdit values(1,'Manual_Input_Data','%1','1','2','3','')").arg(name));
+        RunStatement(m_app->Store(), QStringLiteral("insert into CoorEdit values(1,'Manual_Input_Data','%1','1','2','3','')").arg(name));
         Commands().Run(Command::ShowCoor);
         QVERIFY(View().columnWidth(2) > 50);
         QVERIFY(View().columnWidth(2) >= View().fontMetrics().horizontalAdvance(name));

@@ -6,7 +6,8 @@
 #include "recording_reporter.h"
 #include "gui/toolkit/cool_button_list.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
+#include "table_rows.h"
 #include "core/views/data_kind.h"
 #include "gui/views/list_model.h"
 #include "gui/shell/session.h"
@@ -173,7 +174,7 @@ private slots:
         CRecordingReporter reporter;
         CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
         QVERIFY(app.InitInstance());
-        app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000',' C ')");
+        RunStatement(app.Store(), "insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000',' C ')");
         CPlxView& view = *app.View();
 
         app.Session().SetCurrentKind(DataKind::Meas);
@@ -257,7 +258,7 @@ private slots:
         CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
         QVERIFY(app.InitInstance());
         app.MainFrame()->show();
-        app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
+        RunStatement(app.Store(), "insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
         CPlxView& view = *app.View();
         app.Commands().Run(Command::ShowCoor);
         QList<int> editedRows;
@@ -298,8 +299,8 @@ private slots:
         CRecordingReporter firstReporter;
         CMerionApp first(AppOptions{DatabasePath(), &firstReporter, false});
         QVERIFY(first.InitInstance());
-        first.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
-        first.Store().ExecuteSql("insert into CodeEdit values(1,'Manual_Input_Data','1','KERB')");
+        RunStatement(first.Store(), "insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')");
+        RunStatement(first.Store(), "insert into CodeEdit values(1,'Manual_Input_Data','1','KERB')");
 
         {
             CRecordingReporter secondReporter;
@@ -309,8 +310,8 @@ private slots:
             second.ExitInstance(); // a refused start has nothing to clear
             QCOMPARE(second.MainFrame(), nullptr);
         }
-        QCOMPARE(first.Store().GetRecordSet("select count(*) from CoorEdit")->GetValue(0).toInt(), 1);
-        QCOMPARE(first.Store().GetRecordSet("select count(*) from CodeEdit")->GetValue(0).toInt(), 1);
+        QCOMPARE(CountRows(first.Store(), "CoorEdit"), 1);
+        QCOMPARE(CountRows(first.Store(), "CodeEdit"), 1);
         first.ExitInstance();
 
         // Once the first copy has ended, the next start is welcome.
@@ -337,7 +338,7 @@ private slots:
         CRecordingReporter firstReporter;
         CMerionApp first(AppOptions{path, &firstReporter, false});
         QVERIFY(first.InitInstance());
-        QVERIFY(first.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')"));
+        QVERIFY(RunStatement(first.Store(), "insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','C')"));
 
         QTemporaryDir elsewhere;
         const QString link = elsewhere.filePath(QStringLiteral("other-name.db"));
@@ -352,7 +353,7 @@ private slots:
             QCOMPARE(secondReporter.Messages(), QStringList({"Merion Application Already Running!"}));
             second.ExitInstance();
         }
-        QCOMPARE(first.Store().GetRecordSet("select count(*) from CoorEdit")->GetValue(0).toInt(), 1);
+        QCOMPARE(CountRows(first.Store(), "CoorEdit"), 1);
         first.ExitInstance();
         QVERIFY(firstReporter.Messages().isEmpty());
     }
@@ -367,19 +368,19 @@ private slots:
             CProjectStore& store = app.Store();
             for (const char* statement :
                  {"insert into CoorEdit(ID,SN) values(1,'P1')", "insert into CodeEdit(ID,SN) values(1,'1')",
-                  "insert into 520BreakerSur(ID) values(1)", "insert into 520RoadStake(ID) values(1)",
-                  "insert into 520SurLine(ID,STARTDIST) values(1,0)", "insert into 740Meas(ID,SN) values(1,'P1')",
-                  "insert into 520Meas(ID,MARK) values(1,'M')",
+                  "insert into \"520BreakerSur\"(ID) values(1)", "insert into \"520RoadStake\"(ID) values(1)",
+                  "insert into \"520SurLine\"(ID,STARTDIST) values(1,0)", "insert into \"740Meas\"(ID,SN) values(1,'P1')",
+                  "insert into \"520Meas\"(ID,MARK) values(1,'M')",
                   "insert into COMConfig values(3,7,1,1,2,2)"})
-                QVERIFY(store.ExecuteSql(QString::fromUtf8(statement)));
+                QVERIFY(RunStatement(store, QString::fromUtf8(statement)));
             app.ExitInstance();
         }
         CProjectStore check(path, &reporter);
         check.Connect();
         for (const QString table : {"CoorEdit", "CodeEdit", "520BreakerSur", "520RoadStake", "520SurLine"})
-            QCOMPARE(check.GetRecordSet("select count(*) from " + table)->GetValue(0).toInt(), 0);
+            QCOMPARE(CountRows(check, table), 0);
         for (const QString table : {"740Meas", "520Meas", "COMConfig"})
-            QCOMPARE(check.GetRecordSet("select count(*) from " + table)->GetValue(0).toInt(), 1);
+            QCOMPARE(CountRows(check, table), 1);
         check.Disconnect();
         QVERIFY(reporter.Messages().isEmpty());
     }

@@ -77,7 +77,7 @@ private:
     {
         for (const char* values : {"'1','x','P1','100','200','1','A'", "'2','x','P2','300','600','2','B'",
                                    "'3','x','P3','200','400','3','C'"})
-            QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+            QVERIFY(RunStatement(m_app->Store(), QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
                                                              "values(%1)").arg(QLatin1String(values))));
         View().ShowTable(DataKind::Coor);
         QTRY_COMPARE(Names(Canvas().Data()), QStringList({"P1", "P2", "P3"}));
@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(Canvas().LastScene().dots.size(), size_t(2));
 
         // Deleting every point leaves an empty plan that says so.
-        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("delete from CoorEdit")));
+        QVERIFY(RunStatement(m_app->Store(), QStringLiteral("delete from CoorEdit")));
         View().ShowTable(DataKind::Coor);
         QTRY_VERIFY(Canvas().Data().points.empty());
         Canvas().repaint();
@@ -209,8 +209,8 @@ private slots:
         for (const char* values : {"'1','T5(T8)_Meas_Station','ST1','1000','2000'",
                                    "'2','T5(T8)_Meas_Measure-Coor','P1','1087.296','2087.296'",
                                    "'3','T5(T8)_Meas_Measure-Coor','P2','1100','1950'"})
-            QVERIFY(m_app->Store().ExecuteSql(
-                QStringLiteral("insert into 740Meas(ID,ATTR,SN,NCOOR,ECOOR) values(%1)").arg(QLatin1String(values))));
+            QVERIFY(RunStatement(m_app->Store(), 
+                QStringLiteral("insert into \"740Meas\"(ID,ATTR,SN,NCOOR,ECOOR) values(%1)").arg(QLatin1String(values))));
         View().ShowTable(DataKind::Meas);
         QTRY_COMPARE(Names(Canvas().Data()), QStringList({"ST1", "P1", "P2"}));
         Canvas().repaint();
@@ -253,8 +253,8 @@ private slots:
     {
         AddThreePoints();
         // A table that cannot be read (a view of a missing table stands in its place).
-        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("drop table CoorEdit")));
-        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("create view CoorEdit as select * from Missing")));
+        QVERIFY(RunStatement(m_app->Store(), QStringLiteral("drop table CoorEdit")));
+        QVERIFY(RunStatement(m_app->Store(), QStringLiteral("create view CoorEdit as select * from Missing")));
         m_reporter.Clear();
         Plan().Reload();
         QTRY_VERIFY(!Plan().ReloadPending());
@@ -262,15 +262,15 @@ private slots:
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().contains(QStringLiteral("Missing")), qPrintable(messages.first()));
         QVERIFY(Canvas().Data().points.empty());
-        QVERIFY(m_app->Store().ExecuteSql(QStringLiteral("drop view CoorEdit")));
-        QVERIFY(m_app->Store().ExecuteSql(
+        QVERIFY(RunStatement(m_app->Store(), QStringLiteral("drop view CoorEdit")));
+        QVERIFY(RunStatement(m_app->Store(), 
             QStringLiteral("create table CoorEdit(ID TEXT,ATTR TEXT,SN TEXT,NCOOR TEXT,ECOOR TEXT,ZCOOR TEXT,CODE TEXT)")));
     }
 
     void hiddenPlanReadsTheStoreOnlyWhenShown()
     {
         m_app->MainFrame()->ClientTabs()->setCurrentIndex(0);
-        QVERIFY(m_app->Store().ExecuteSql(
+        QVERIFY(RunStatement(m_app->Store(), 
             QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR) values('1','x','P1','1','2')")));
         View().ShowTable(DataKind::Coor);
         // The plan's reload waits on a zero timer: one pass of the event loop would run it.

@@ -1,5 +1,6 @@
 #include "core/files/files_texts.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/app/merion_app.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/session.h"
@@ -60,9 +61,9 @@ private slots:
         m_reporter.Clear();
         m_app = std::make_unique<CMerionApp>(AppOptions{Database(), &m_reporter, false});
         QVERIFY(m_app->InitInstance());
-        QVERIFY(m_app->Store().ExecuteSql("insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
-                                          "values (1,'Import_Data','P1','100.5','200.25','10','TREE')"));
-        QVERIFY(m_app->Store().ExecuteSql("insert into \"740Meas\" (ID,ATTR,SN) values (1,'Station','S1')"));
+        QVERIFY(RunStatement(m_app->Store(), "insert into CoorEdit (ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
+                                             "values (1,'Import_Data','P1','100.5','200.25','10','TREE')"));
+        QVERIFY(RunStatement(m_app->Store(), "insert into \"740Meas\" (ID,ATTR,SN) values (1,'Station','S1')"));
         View().ShowTable(DataKind::Coor);
     }
     void cleanup()

@@ -1,7 +1,7 @@
 #include "cli_runner.h"
 #include "core/edit/coor_edit.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
 #include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"

@@ -4,7 +4,8 @@
 #include "gui/download/download_dlg.h"
 #include "recording_reporter.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/statement.h"
+#include "table_rows.h"
 #include "gui/upload/upload_dlg.h"
 #include "gui/views/plx_view.h"
 #include "visible_dialogs.h"
@@ -19,7 +20,7 @@ const QString PortBusy = QStringLiteral("The serial port is busy with another tr
 
 int Count(CMerionApp& app, const QString& table)
 {
-    return app.Store().GetRecordSet(QStringLiteral("select count(*) from ") + table)->GetValue(0).toInt();
+    return CountRows(app.Store(), table);
 }
 } // namespace
 
@@ -36,8 +37,8 @@ private slots:
         CRecordingReporter reporter;
         CMerionApp app(AppOptions{dir.filePath(QStringLiteral("project.db")), &reporter, false});
         QVERIFY(app.InitInstance());
-        QVERIFY(app.Store().ExecuteSql("insert into 740Meas(ID,SN) values(1,'OLD')"));
-        QVERIFY(app.Store().ExecuteSql("insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','')"));
+        QVERIFY(RunStatement(app.Store(), "insert into \"740Meas\"(ID,SN) values(1,'OLD')"));
+        QVERIFY(RunStatement(app.Store(), "insert into CoorEdit values(1,'Manual_Input_Data','P1','1.000','2.000','3.000','')"));
 
         auto running = std::make_unique<QObject>();
         QVERIFY(app.SerialLine().Claim(running.get()));

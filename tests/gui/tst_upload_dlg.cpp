@@ -61,7 +61,7 @@ struct UploadFixture
     void Run(const QStringList& statements)
     {
         for (const QString& statement : statements)
-            QVERIFY(app->Store().ExecuteSql(statement));
+            QVERIFY(RunStatement(app->Store(), statement));
     }
 
     QTemporaryDir dir;
@@ -84,8 +84,8 @@ private slots:
     {
         UploadFixture fixture(QStringLiteral("/nonexistent/merion-port"));
         fixture.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')",
-                     "insert into 520SurLine values(1,'a','0','0','','100','200')",
-                     "insert into 520SurLine values(2,'a','3','80','','150','250')"});
+                     "insert into \"520SurLine\" values(1,'a','0','0','','100','200')",
+                     "insert into \"520SurLine\" values(2,'a','3','80','','150','250')"});
         CMerionApp& app = *fixture.app;
         app.View()->ShowTable(DataKind::Code);
 
@@ -158,8 +158,8 @@ private slots:
         QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
         UploadFixture fixture(instrument.DevicePath());
         fixture.Run({"insert into CoorEdit values(1,'a','P1','1','2','3','C')",
-                     "insert into 520SurLine values(1,'a','1','12.5','300','105','205')",
-                     "insert into 520SurLine values(2,'a','0','0','','100','200')"});
+                     "insert into \"520SurLine\" values(1,'a','1','12.5','300','105','205')",
+                     "insert into \"520SurLine\" values(2,'a','0','0','','100','200')"});
         CUploadDlg* dialog = OpenUploadDialog(*fixture.app);
         QVERIFY(dialog);
         Instruments(dialog)->setCurrentIndex(CUploadDlg::T8V2);
@@ -238,7 +238,7 @@ private slots:
         CMerionApp app(options);
         QVERIFY(app.InitInstance());
         for (int i = 1; i <= 4; ++i)
-            QVERIFY(app.Store().ExecuteSql(QStringLiteral("insert into CoorEdit values(%1,'a','P%1','1','2','3','')").arg(i)));
+            QVERIFY(RunStatement(app.Store(), QStringLiteral("insert into CoorEdit values(%1,'a','P%1','1','2','3','')").arg(i)));
         CUploadDlg* dialog = OpenUploadDialog(app);
         UploadButton(dialog)->click();
         QPointer<QLabel> text = dialog->findChild<QLabel*>(QStringLiteral("progressText"));

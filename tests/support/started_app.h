@@ -2,6 +2,7 @@
 
 #include "gui/app/merion_app.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "recording_reporter.h"
 
 #include <QFile>
@@ -35,7 +36,7 @@ public:
     void Seed(const QStringList& statements)
     {
         for (const QString& statement : statements)
-            QVERIFY(m_app->Store().ExecuteSql(statement));
+            QVERIFY(RunStatement(m_app->Store(), statement));
     }
 
 private:

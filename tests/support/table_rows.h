@@ -2,7 +2,8 @@
 
 #include "file_bytes.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,14 +12,21 @@
 inline QStringList TableRows(CProjectStore& store, const QString& sql)
 {
     QStringList rows;
-    for (auto set = store.GetRecordSet(sql); !set->IsEOF(); set->MoveNext())
+    CStatement query(store, sql);
+    while (query.Next())
     {
         QStringList cells;
-        for (int i = 0; i < set->ColumnCount(); ++i)
-            cells << set->GetText(i);
+        for (int i = 0; i < query.ColumnCount(); ++i)
+            cells << query.Text(i);
         rows << cells.join(QLatin1Char('|'));
     }
     return rows;
+}
+
+// The rows of a table; −1 when the count failed (reported).
+inline int CountRows(CProjectStore& store, const QString& table)
+{
+    return QueryValue(store, Sql("select count(*) from %1", {table})).value_or(QVariant(-1)).toInt();
 }
 
 // Rows written by hand in a file of tests/data (UTF-8, one row a line, cells joined by '|').

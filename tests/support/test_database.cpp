@@ -1,6 +1,5 @@
 #include "test_database.h"
 
-#include "core/store/record_set.h"
 #include "table_rows.h"
 
 #include <QTest>
@@ -19,7 +18,7 @@ CTestDatabase::~CTestDatabase()
 void CTestDatabase::Run(const QStringList& statements)
 {
     for (const QString& statement : statements)
-        if (!m_store->ExecuteSql(statement))
+        if (!RunStatement(*m_store, statement))
             QTest::qFail(qPrintable(QStringLiteral("setup statement failed: ") + statement), __FILE__, __LINE__);
 }
 
@@ -30,7 +29,7 @@ QStringList CTestDatabase::Rows(const QString& sql)
 
 QStringList CTestDatabase::MeasRows()
 {
-    return Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES from 740Meas order by ID"));
+    return Rows(QStringLiteral("select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE,PH,PA,HD,IH,HA,VA,SD,NOTES from \"740Meas\" order by ID"));
 }
 
 QStringList CTestDatabase::CoorRows()
@@ -40,6 +39,5 @@ QStringList CTestDatabase::CoorRows()
 
 int CTestDatabase::Count(const QString& table)
 {
-    auto recordSet = m_store->GetRecordSet(QStringLiteral("select count(*) from ") + table);
-    return recordSet->GetValue(0).toInt();
+    return CountRows(*m_store, table);
 }

@@ -2,6 +2,7 @@
 
 #include "recording_reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "core/download/job_writer.h"
 
-#include "core/files/bulk_insert.h"
+#include "core/store/bulk_insert.h"
 #include "core/store/discarded_copy.h"
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"

@@ -1,5 +1,7 @@
 #include "core/download/meas_layout.h"
 
+#include "core/store/schema.h"
+
 namespace MeasLayout
 {
 namespace
@@ -58,8 +60,9 @@ const QList<Record>& FileRecords()
 
 const QStringList& ValueColumns()
 {
-    static const QStringList columns = {"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE", "PH", "PA",
-                                        "HD", "IH", "HA", "VA", "SD", "NOTES"};
+    // In the order of the Column positions above.
+    static const QStringList columns = {Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE, Col::PH, Col::PA,
+                                        Col::HD, Col::IH, Col::HA, Col::VA, Col::SD, Col::NOTES};
     return columns;
 }
 

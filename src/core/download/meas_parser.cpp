@@ -3,6 +3,7 @@
 #include "core/download/download_texts.h"
 #include "core/download/meas_layout.h"
 #include "core/download/number_text.h"
+#include "core/store/schema.h"
 
 #include <array>
 #include <optional>
@@ -85,9 +86,9 @@ public:
     ParsedJob Shape() const override
     {
         ParsedJob job;
-        job.replaces = {QStringLiteral("740Meas"), QStringLiteral("CoorEdit")};
-        job.tables = {{QStringLiteral("740Meas"), QStringList{"ID", "ATTR"} + MeasLayout::ValueColumns(), {}},
-                      {QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"}, {}}};
+        job.replaces = {Tbl::Meas740, Tbl::CoorEdit};
+        job.tables = {{Tbl::Meas740, QStringList{Col::ID, Col::ATTR} + MeasLayout::ValueColumns(), {}},
+                      {Tbl::CoorEdit, {Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE}, {}}};
         return job;
     }
 

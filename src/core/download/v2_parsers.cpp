@@ -4,6 +4,7 @@
 #include "core/download/number_text.h"
 #include "core/download/v2_line.h"
 #include "core/download/v2_record_names.h"
+#include "core/store/schema.h"
 
 #include <QHash>
 
@@ -18,7 +19,7 @@ const QString Empty = QStringLiteral("");
 
 TableRows TableOf(const QString& table, const QStringList& columns)
 {
-    return {table, QStringList{"ID", "ATTR"} + columns, {}};
+    return {table, QStringList{Col::ID, Col::ATTR} + columns, {}};
 }
 
 QStringList RowOf(int id, const QString& attr, const QStringList& values)
@@ -66,8 +67,8 @@ public:
         job.tables = {TableOf(m_layout.table, ColumnsOf(m_layout))};
         if (m_stakePoints)
         {
-            job.replaces << QStringLiteral("CoorEdit");
-            job.tables << TableOf(QStringLiteral("CoorEdit"), {"NCOOR", "ECOOR", "ZCOOR", "CODE", "SN"});
+            job.replaces << Tbl::CoorEdit;
+            job.tables << TableOf(Tbl::CoorEdit, {Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE, Col::SN});
         }
         return job;
     }
@@ -159,13 +160,13 @@ class CV2MeasParse final : public IJobParse
 public:
     ParsedJob Shape() const override
     {
-        QStringList dataColumns{QStringLiteral("MARK")};
+        QStringList dataColumns{Col::MARK};
         for (int i = 1; i <= MeasDataFields; ++i)
-            dataColumns << QStringLiteral("DATA%1").arg(i);
+            dataColumns << Col::Data(i);
         ParsedJob job;
-        job.replaces = {QStringLiteral("520Meas"), QStringLiteral("CoorEdit")};
-        job.tables = {TableOf(QStringLiteral("520Meas"), dataColumns),
-                      TableOf(QStringLiteral("CoorEdit"), {"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"})};
+        job.replaces = {Tbl::Meas520, Tbl::CoorEdit};
+        job.tables = {TableOf(Tbl::Meas520, dataColumns),
+                      TableOf(Tbl::CoorEdit, {Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE})};
         return job;
     }
 
@@ -194,9 +195,9 @@ private:
 
 const FieldLayout& CoorLayout()
 {
-    static const FieldLayout layout{QStringLiteral("CoorEdit"),
+    static const FieldLayout layout{Tbl::CoorEdit,
                                     DownloadTexts::V2CoorRecordAttr,
-                                    {{"SN", 1}, {"NCOOR", 2}, {"ECOOR", 3}, {"ZCOOR", 4}, {"CODE", 5}},
+                                    {{Col::SN, 1}, {Col::NCOOR, 2}, {Col::ECOOR, 3}, {Col::ZCOOR, 4}, {Col::CODE, 5}},
                                     QStringLiteral("C")};
     return layout;
 }
@@ -204,25 +205,25 @@ const FieldLayout& CoorLayout()
 const FieldLayout& RoadStakeLayout()
 {
     static const FieldLayout layout{
-        QStringLiteral("520RoadStake"),
+        Tbl::RoadStake520,
         DownloadTexts::V2RoadStakeAttr,
-        {{"DIST", 1}, {"LABGRAP", 2}, {"LABX", 3}, {"LABY", 4}, {"LABZ", 5}, {"MEMO", 6}}};
+        {{Col::DIST, 1}, {Col::LABGRAP, 2}, {Col::LABX, 3}, {Col::LABY, 4}, {Col::LABZ, 5}, {Col::MEMO, 6}}};
     return layout;
 }
 
 const FieldLayout& XSectLayout()
 {
     static const FieldLayout layout{
-        QStringLiteral("520BreakerSur"), DownloadTexts::V2XSectAttr, {{"DIST", 1}, {"WIDTH", 2}, {"HIGH", 3}}};
+        Tbl::BreakerSur520, DownloadTexts::V2XSectAttr, {{Col::DIST, 1}, {Col::WIDTH, 2}, {Col::HIGH, 3}}};
     return layout;
 }
 
 const FieldLayout& SurfaceLineLayout()
 {
     static const FieldLayout layout{
-        QStringLiteral("520SurLine"),
+        Tbl::SurLine520,
         DownloadTexts::V2SurfaceLineAttr,
-        {{"LINETYPE", 0}, {"STARTDIST", 1}, {"CIRCUS", 2}, {"NCOOR", 3}, {"ECOOR", 4}}};
+        {{Col::LINETYPE, 0}, {Col::STARTDIST, 1}, {Col::CIRCUS, 2}, {Col::NCOOR, 3}, {Col::ECOOR, 4}}};
     return layout;
 }
 

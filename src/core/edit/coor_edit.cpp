@@ -3,6 +3,8 @@
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
 #include "core/edit/typed_number.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
 
 namespace
 {
@@ -48,12 +50,12 @@ Outcome AddCoor(CProjectStore& store, const CoorFields& point)
     Coordinates c;
     if (const Outcome checked = Validate(point, c); !checked.Succeeded())
         return checked;
-    return TableRows::AddManualRow(store, QStringLiteral("CoorEdit"), point.name,
-                                   {{QStringLiteral("SN"), point.name},
-                                    {QStringLiteral("ECOOR"), c.east},
-                                    {QStringLiteral("NCOOR"), c.north},
-                                    {QStringLiteral("ZCOOR"), c.height},
-                                    {QStringLiteral("CODE"), point.code}});
+    return TableRows::AddManualRow(store, Tbl::CoorEdit, point.name,
+                                   {{Col::SN, point.name},
+                                    {Col::ECOOR, c.east},
+                                    {Col::NCOOR, c.north},
+                                    {Col::ZCOOR, c.height},
+                                    {Col::CODE, point.code}});
 }
 
 Outcome EditCoor(CProjectStore& store, const CoorFields& point)
@@ -62,11 +64,11 @@ Outcome EditCoor(CProjectStore& store, const CoorFields& point)
     if (const Outcome checked = Validate(point, c); !checked.Succeeded())
         return checked;
     // The four changes stand or fall together: a half-edited point is worse than none.
-    const QString where = QStringLiteral(" where SN=?");
-    return TableRows::ChangeRecord(store, QStringLiteral("CoorEdit"), {where, {point.name}}, point.name, {
-                                        {QStringLiteral("update CoorEdit set ECOOR=?") + where, {c.east, point.name}},
-                                        {QStringLiteral("update CoorEdit set NCOOR=?") + where, {c.north, point.name}},
-                                        {QStringLiteral("update CoorEdit set ZCOOR=?") + where, {c.height, point.name}},
-                                        {QStringLiteral("update CoorEdit set CODE=?") + where, {point.code, point.name}},
-                                    });
+    const TableRows::Statement where{Sql(" where %1=?", {Col::SN}), {point.name}};
+    const auto set = [&](const SchemaName& column, const QString& value) {
+        return TableRows::Statement{Sql("update %1 set %2=?", {Tbl::CoorEdit, column}) + where.sql, {value, point.name}};
+    };
+    return TableRows::ChangeRecord(store, Tbl::CoorEdit, where, point.name,
+                                   {set(Col::ECOOR, c.east), set(Col::NCOOR, c.north), set(Col::ZCOOR, c.height),
+                                    set(Col::CODE, point.code)});
 }

@@ -7,6 +7,9 @@
 #include "core/store/discarded_copy.h"
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
 
@@ -24,15 +27,16 @@ Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IR
     QVariantList values;
     if (kind == DataKind::Alignment)
     {
-        // The ID stands bare in the statement: only a whole number may go there.
+        // The alignment is keyed by its running number: only a whole number names a row.
         const std::optional<qint64> id = ParseWholeNumber(key);
         if (!id)
             return Outcome::Invalid(EditTexts::Sequence);
-        condition = QStringLiteral(" where ID=") + QString::number(*id);
+        condition = Sql(" where %1=?", {Col::ID});
+        values << *id;
     }
     else
     {
-        condition = QStringLiteral(" where SN=?");
+        condition = Sql(" where %1=?", {Col::SN});
         values << key;
     }
 
@@ -48,7 +52,7 @@ Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IR
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return {Status::DatabaseError, {}};
-    if (!store.ExecuteSql(QStringLiteral("delete from ") + table + condition, values) || !TableRows::Renumber(store, table)
+    if (!RunStatement(store, Sql("delete from %1", {table}) + condition, values) || !TableRows::Renumber(store, table)
         || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return {Status::DatabaseError, {}};
     return {};

@@ -2,9 +2,11 @@
 
 #include "core/edit/edit_texts.h"
 #include "core/store/project_store.h"
-#include "core/store/engine_statement.h"
+#include "core/store/engine_sql.h"
 #include "core/store/hand_edits.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 
 namespace
@@ -13,32 +15,30 @@ const Outcome DatabaseError{Status::DatabaseError, {}};
 
 std::optional<bool> NameExists(CProjectStore& store, const QString& table, const QString& name)
 {
-    const auto rows = store.GetRecordSet(QStringLiteral("select count(SN) from ") + table
-                                             + QStringLiteral(" where SN in (") + QStringLiteral("select SN from ") + table
-                                             + QStringLiteral(" where SN in") + QStringLiteral("(?)") + QStringLiteral(")"),
-                                         {name});
-    if (!rows->IsValid() || rows->IsEOF())
+    const std::optional<QVariant> count = QueryValue(store, Sql("select count(%2) from %1 where %2=?", {table, Col::SN}), {name});
+    if (!count)
         return std::nullopt;
-    return rows->GetText(0) != QLatin1String("0");
+    return count->toLongLong() != 0;
 }
 
 std::optional<int> NextId(CProjectStore& store, const QString& table)
 {
-    const auto rows = store.GetRecordSet(QStringLiteral("select count(*) from ") + table);
-    if (!rows->IsValid() || rows->IsEOF())
+    const std::optional<QVariant> count = QueryValue(store, Sql("select count(*) from %1", {table}));
+    if (!count)
         return std::nullopt;
-    return rows->GetValue(0).toInt() + 1;
+    return count->toInt() + 1;
 }
 
 bool Insert(CProjectStore& store, const QString& table, const TableRows::Columns& columns)
 {
-    const auto rows = store.GetRecordSet(QStringLiteral("select * from ") + table);
-    if (!rows->IsValid())
-        return false;
-    rows->AddNew();
+    QStringList names;
+    QVariantList values;
     for (const auto& column : columns)
-        rows->SetValue(column.first, column.second);
-    return rows->Update();
+    {
+        names << column.first;
+        values << column.second;
+    }
+    return RunStatement(store, InsertInto(table, names), values);
 }
 } // namespace
 
@@ -61,8 +61,7 @@ Outcome AddManualRow(CProjectStore& store, const QString& table, const std::opti
     const std::optional<int> id = NextId(store, table);
     if (!id)
         return DatabaseError;
-    const Columns row = Columns{{QStringLiteral("ID"), QString::asprintf("%d", *id)},
-                                {QStringLiteral("ATTR"), EditTexts::ManualInput}}
+    const Columns row = Columns{{Col::ID, QString::asprintf("%d", *id)}, {Col::ATTR, EditTexts::ManualInput}}
                         + columns;
     if (!Insert(store, table, row) || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return DatabaseError;
@@ -76,7 +75,7 @@ Outcome RunAll(CProjectStore& store, const QList<Statement>& statements)
         return DatabaseError;
     for (const Statement& statement : statements)
     {
-        if (!store.ExecuteSql(statement.sql, statement.values))
+        if (!RunStatement(store, statement.sql, statement.values))
             return DatabaseError;
     }
     if (!transaction.Commit())
@@ -94,7 +93,7 @@ bool Renumber(CProjectStore& store, const QString& table)
     constexpr qsizetype MaxRuns = 32;
     QList<QPair<qint64, qint64>> runs; // first rowid of a run, what its rowids exceed their numbers by
     {
-        CEngineStatement rowids(store, QStringLiteral("select rowid from ") + table + QStringLiteral(" order by rowid"));
+        CStatement rowids(store, Sql("select rowid from %1 order by rowid", {table}));
         qint64 number = 0;
         qint64 previous = 0;
         while (runs.size() <= MaxRuns && rowids.Next())
@@ -112,10 +111,7 @@ bool Renumber(CProjectStore& store, const QString& table)
         return true;
     QString number;
     if (runs.size() > MaxRuns)
-        return store.ExecuteSql(QStringLiteral("update %1 set ID = numbered.n from (select rowid as r, row_number() over "
-                                               "(order by rowid) as n from %1) as numbered "
-                                               "where %1.rowid = numbered.r and %1.ID is not numbered.n")
-                                    .arg(table));
+        return RunStatement(store, EngineSql::NumberAllRows(table));
     if (runs.size() == 1)
         number = QStringLiteral("rowid - %1").arg(runs.first().second);
     else
@@ -125,15 +121,16 @@ bool Renumber(CProjectStore& store, const QString& table)
             number += QStringLiteral(" when rowid < %1 then %2").arg(runs[i + 1].first).arg(runs[i].second);
         number += QStringLiteral(" else %1 end").arg(runs.last().second);
     }
-    return store.ExecuteSql(QStringLiteral("update %1 set ID = %2 where ID is not (%2)").arg(table, number));
+    return RunStatement(store, EngineSql::NumberRows(table, number));
 }
+
 std::optional<bool> Holds(CProjectStore& store, const QString& table, const Statement& where)
 {
-    const auto rows = store.GetRecordSet(QStringLiteral("select 1 from ") + table + where.sql + QStringLiteral(" limit 1"),
-                                         where.values);
-    if (!rows->IsValid())
+    const std::optional<QVariant> found =
+        QueryValue(store, Sql("select 1 from %1", {table}) + where.sql + QStringLiteral(" limit 1"), where.values);
+    if (!found)
         return std::nullopt;
-    return !rows->IsEOF();
+    return found->isValid();
 }
 
 Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement& where, const QString& key,
@@ -148,7 +145,7 @@ Outcome ChangeRecord(CProjectStore& store, const QString& table, const Statement
     if (!*held)
         return {Status::NoSuchRecord, key};
     for (const Statement& statement : statements)
-        if (!store.ExecuteSql(statement.sql, statement.values))
+        if (!RunStatement(store, statement.sql, statement.values))
             return DatabaseError;
     return HandEdits::MarkEdited(store, table) && transaction.Commit() ? Outcome{} : DatabaseError;
 }

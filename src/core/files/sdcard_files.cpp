@@ -6,7 +6,9 @@
 #include "core/report/reporter.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,7 +31,7 @@ struct Point
 // A coordinate that is no number, an empty text or no value at all is written as 0.
 double CoordinateOf(const QVariant& value)
 {
-    return value.isNull() ? 0.0 : LeadingNumber(CRecordSet::TextOf(value));
+    return value.isNull() ? 0.0 : LeadingNumber(value.toString());
 }
 
 // Fixed-width fields are counted in bytes, as the instrument reads them; a longer line stays longer.
@@ -42,19 +44,16 @@ QByteArray Padded(QByteArray line, int width)
 
 bool ReadPoints(CProjectStore& store, QList<Point>& points, int& total)
 {
-    auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
-    if (!rows->IsValid())
-        return false;
+    CStatement rows(store, Sql("select %1,%2,%3,%4 from %5", {Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Tbl::CoorEdit}));
     total = 0;
-    for (; !rows->IsEOF(); rows->MoveNext())
+    while (rows.Next())
     {
         if (++total > SdCard::MaxPoints)
             continue;
-        points.append({EncodeGbk(rows->GetText(QStringLiteral("SN"))), CoordinateOf(rows->GetValue(QStringLiteral("NCOOR"))),
-                       CoordinateOf(rows->GetValue(QStringLiteral("ECOOR"))),
-                       CoordinateOf(rows->GetValue(QStringLiteral("ZCOOR")))});
+        points.append({EncodeGbk(rows.Text(0)), CoordinateOf(rows.Value(1)), CoordinateOf(rows.Value(2)),
+                       CoordinateOf(rows.Value(3))});
     }
-    return true;
+    return !rows.Failed();
 }
 
 bool CreateFolder(const QString& parentFolder, const QString& folderName)

@@ -3,13 +3,16 @@
 #include "core/download/meas_parser.h"
 #include "core/download/v2_parsers.h"
 #include "core/download/v2_records.h"
-#include "core/files/bulk_insert.h"
+#include "core/store/bulk_insert.h"
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/text_lines.h"
 #include "core/store/discarded_copy.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_rows.h"
@@ -59,9 +62,9 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
 {
     const QList<int>& format = CoordinateFormat(formatIndex);
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !DiscardRows(store, QStringLiteral("CoorEdit")))
+    if (!transaction.IsActive() || !DiscardRows(store, Tbl::CoorEdit))
         return Status::DatabaseError;
-    CBulkInsert insert(store, QStringLiteral("CoorEdit"), {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"});
+    CBulkInsert insert(store, Tbl::CoorEdit, Schema::FindTable(Tbl::CoorEdit)->ColumnNames());
     const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
     QByteArray line;
     QByteArray trimmedBuffer;
@@ -99,9 +102,9 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
 Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
 {
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !DiscardRows(store, QStringLiteral("CodeEdit")))
+    if (!transaction.IsActive() || !DiscardRows(store, Tbl::CodeEdit))
         return Status::DatabaseError;
-    CBulkInsert insert(store, QStringLiteral("CodeEdit"), {"ID", "ATTR", "SN", "CODE"});
+    CBulkInsert insert(store, Tbl::CodeEdit, Schema::FindTable(Tbl::CodeEdit)->ColumnNames());
     const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
     QByteArray line;
     qlonglong number = 0;

@@ -1,17 +1,20 @@
 #include "core/geodesy/listed_points.h"
 
-#include "core/files/bulk_insert.h"
 #include "core/geodesy/geodesy_texts.h"
 #include "core/plan/plan_data.h"
-#include "core/store/engine_statement.h"
+#include "core/store/bulk_insert.h"
+#include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 
 namespace
 {
 const QStringList& Columns()
 {
-    static const QStringList columns = {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    static const QStringList columns = Schema::FindTable(Tbl::CoorEdit)->ColumnNames();
     return columns;
 }
 
@@ -25,8 +28,8 @@ ListedPoints ReadListedPoints(CProjectStore& store)
 {
     ListedPoints points;
     // The list shows CoorEdit in the order its rows were stored.
-    CEngineStatement query(store, QStringLiteral("select ") + Columns().join(QStringLiteral(", ")) +
-                                      QStringLiteral(" from CoorEdit order by rowid"));
+    CStatement query(store, QStringLiteral("select ") + QuotedNames(Columns()).join(QStringLiteral(", ")) +
+                                Sql(" from %1 order by ", {Tbl::CoorEdit}) + EngineSql::RowId());
     while (query.Next())
     {
         ListedPoints::Row row;
@@ -56,9 +59,9 @@ Outcome ReplaceListedPoints(CProjectStore& store, const ListedPoints& points, co
     if (store.RefuseWrite())
         return {Status::DatabaseError};
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CoorEdit")))
+    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit})))
         return {Status::DatabaseError};
-    CBulkInsert insert(store, QStringLiteral("CoorEdit"), Columns());
+    CBulkInsert insert(store, Tbl::CoorEdit, Columns());
     size_t next = 0; // the next placed row
     for (size_t i = 0; i < points.rows.size(); ++i)
     {

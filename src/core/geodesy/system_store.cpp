@@ -2,7 +2,9 @@
 
 #include "core/edit/table_rows.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 
 namespace
 {
@@ -17,21 +19,23 @@ QString Stored(double value)
 
 CoordinateSystem ReadProjectSystem(CProjectStore& store, bool* readFailed)
 {
-    const std::unique_ptr<CRecordSet> row = store.GetRecordSet(
-        QStringLiteral("select EPSG, MERIDIAN, HEIGHT, FALSEEASTING, FALSENORTHING, SCALE from CoordSystem where ID=?"),
-        {SystemRow});
+    CStatement row(store, Sql("select %2, %3, %4, %5, %6, %7 from %1 where %8=?",
+                              {Tbl::CoordSystem, Col::EPSG, Col::MERIDIAN, Col::HEIGHT, Col::FALSEEASTING,
+                               Col::FALSENORTHING, Col::SCALE, Col::ID}),
+                   {SystemRow});
+    const bool found = row.Next();
     if (readFailed)
-        *readFailed = !row->IsValid();
-    if (!row->IsValid() || row->IsEOF())
+        *readFailed = row.Failed();
+    if (!found)
         return {};
     bool ok = false;
-    if (const int code = row->GetText(0).toInt(&ok); ok && code > 0)
+    if (const int code = row.Text(0).toInt(&ok); ok && code > 0)
         return CoordinateSystem::Epsg(code);
     LocalGrid grid;
     double* const fields[] = {&grid.meridian, &grid.height, &grid.falseEasting, &grid.falseNorthing, &grid.scale};
     for (int i = 0; i < 5; ++i)
     {
-        *fields[i] = row->GetText(i + 1).toDouble(&ok);
+        *fields[i] = row.Text(i + 1).toDouble(&ok);
         if (!ok)
             return {};
     }
@@ -54,8 +58,6 @@ Outcome WriteProjectSystem(CProjectStore& store, const CoordinateSystem& system)
         local ? Stored(grid.scale) : QString(),
     };
     return TableRows::RunAll(
-        store, {{QStringLiteral("delete from CoordSystem"), {}},
-                {QStringLiteral("insert into CoordSystem (ID, EPSG, MERIDIAN, HEIGHT, FALSEEASTING, FALSENORTHING, "
-                                "SCALE) values (?, ?, ?, ?, ?, ?, ?)"),
-                 values}});
+        store, {{Sql("delete from %1", {Tbl::CoordSystem}), {}},
+                {InsertInto(Tbl::CoordSystem, Schema::FindTable(Tbl::CoordSystem)->ColumnNames()), values}});
 }

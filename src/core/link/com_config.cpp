@@ -2,7 +2,9 @@
 
 #include "core/link/serial_port.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 
 #include <QFile>
@@ -10,13 +12,18 @@
 
 namespace
 {
-// A column that holds no number keeps the default of its field.
-void ReadCode(const CRecordSet& row, const char* column, int& code)
+// The settings' columns in the order of ComConfig's fields.
+const QStringList& SettingColumns()
 {
-    bool ok = false;
-    const int value = row.GetValue(QLatin1String(column)).toInt(&ok);
-    if (ok)
-        code = value;
+    static const QStringList columns = {Col::ComPort, Col::BaudRate, Col::Protocol,
+                                        Col::DataBit, Col::StopBit,  Col::ParityBit};
+    return columns;
+}
+
+QList<int ComConfig::*> SettingFields()
+{
+    return {&ComConfig::comPort, &ComConfig::baudRate, &ComConfig::protocol,
+            &ComConfig::dataBit, &ComConfig::stopBit,  &ComConfig::parityBit};
 }
 } // namespace
 
@@ -29,16 +36,21 @@ ComConfig ReadComConfig(CProjectStore& store)
 ComConfig ReadComConfig(CProjectStore& store, Status& status)
 {
     ComConfig config;
-    auto row = store.GetRecordSet(QStringLiteral("select * from COMConfig"));
-    status = row->IsValid() ? Status::Done : Status::DatabaseError;
-    if (row->IsEOF())
+    CStatement row(store, QStringLiteral("select %1 from %2")
+                              .arg(QuotedNames(SettingColumns()).join(QLatin1Char(',')), QuotedName(Tbl::COMConfig)));
+    const bool found = row.Next();
+    status = row.Failed() ? Status::DatabaseError : Status::Done;
+    if (!found)
         return config;
-    ReadCode(*row, "ComPort", config.comPort);
-    ReadCode(*row, "BaudRate", config.baudRate);
-    ReadCode(*row, "Protocol", config.protocol);
-    ReadCode(*row, "DataBit", config.dataBit);
-    ReadCode(*row, "StopBit", config.stopBit);
-    ReadCode(*row, "ParityBit", config.parityBit);
+    const QList<int ComConfig::*> fields = SettingFields();
+    for (int i = 0; i < fields.size(); ++i)
+    {
+        // A column that holds no number keeps the default of its field.
+        bool ok = false;
+        const int value = row.Value(i).toInt(&ok);
+        if (ok)
+            config.*fields[i] = value;
+    }
     return config;
 }
 
@@ -49,22 +61,12 @@ bool SaveComConfig(CProjectStore& store, const ComConfig& config)
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return false;
-    if (!store.ExecuteSql(QStringLiteral("delete from  COMConfig")))
+    if (!RunStatement(store, Sql("delete from %1", {Tbl::COMConfig})))
         return false;
-    auto row = store.GetRecordSet(QStringLiteral("select * from COMConfig"));
-    if (!row->IsValid())
-        return false;
-    row->AddNew();
-    row->SetValue(QStringLiteral("ComPort"), QString::number(config.comPort));
-    row->SetValue(QStringLiteral("BaudRate"), QString::number(config.baudRate));
-    row->SetValue(QStringLiteral("Protocol"), QString::number(config.protocol));
-    row->SetValue(QStringLiteral("DataBit"), QString::number(config.dataBit));
-    row->SetValue(QStringLiteral("StopBit"), QString::number(config.stopBit));
-    row->SetValue(QStringLiteral("ParityBit"), QString::number(config.parityBit));
-    if (!row->Update())
-        return false;
-    row.reset();
-    return transaction.Commit();
+    QVariantList values;
+    for (int ComConfig::*field : SettingFields())
+        values << config.*field;
+    return RunStatement(store, InsertInto(Tbl::COMConfig, SettingColumns()), values) && transaction.Commit();
 }
 
 QString DevicePathForPort(int port)

@@ -6,14 +6,11 @@
 #include "core/plan/plan_texts.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
 #include "core/store/statement.h"
 #include "core/views/data_kind.h"
 
 #include <QHash>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <cmath>
 
@@ -35,9 +32,10 @@ struct ColumnPositions
 {
     int name = -1, north = -1, east = -1, height = -1, code = -1;
     ColumnPositions() = default;
-    ColumnPositions(const QSqlRecord& record, const PointColumns& columns)
-        : name(record.indexOf(columns.name)), north(record.indexOf(columns.north)), east(record.indexOf(columns.east)),
-          height(record.indexOf(columns.height)), code(columns.code.isEmpty() ? -1 : record.indexOf(columns.code))
+    ColumnPositions(const CStatement& query, const PointColumns& columns)
+        : name(query.ColumnIndex(columns.name)), north(query.ColumnIndex(columns.north)),
+          east(query.ColumnIndex(columns.east)), height(query.ColumnIndex(columns.height)),
+          code(columns.code.isEmpty() ? -1 : query.ColumnIndex(columns.code))
     {
     }
 };
@@ -47,28 +45,24 @@ struct ColumnPositions
 template <typename Prepare, typename Take>
 bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
 {
-    QSqlQuery query(store.Database());
-    query.setForwardOnly(true);
-    if (!query.exec(AdaptStatement(FillStatementOf(kind))))
-    {
-        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
+    CStatement query(store, FillStatementOf(kind));
+    if (!query.IsValid())
         return false;
-    }
-    prepare(query.record());
+    prepare(query);
     int row = 0;
-    while (query.next())
+    while (query.Next())
         take(query, row++);
-    return true;
+    return !query.Failed();
 }
 
-QString Text(const QSqlQuery& query, int position)
+QString Text(CStatement& query, int position)
 {
-    return position < 0 ? QString() : CRecordSet::TextOf(query.value(position));
+    return position < 0 ? QString() : query.Text(position);
 }
 
 // Adds the point a row holds; a row whose east or north is no number is counted as skipped.
 // Gives the new point's index or −1.
-int AddRowPoint(PlanData& data, const QSqlQuery& query, const ColumnPositions& columns, PlanRole role, int listRow)
+int AddRowPoint(PlanData& data, CStatement& query, const ColumnPositions& columns, PlanRole role, int listRow)
 {
     const QString eastText = Text(query, columns.east);
     const QString northText = Text(query, columns.north);
@@ -98,7 +92,7 @@ int AddRowPoint(PlanData& data, const QSqlQuery& query, const ColumnPositions& c
 // CoorEdit and 740Meas keep a point in the same columns.
 const PointColumns& ListedPointColumns()
 {
-    static const PointColumns columns{"SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"};
+    static const PointColumns columns{Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE};
     return columns;
 }
 
@@ -135,11 +129,11 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
     SightTracker sights;
     if (!ReadRows(
         store, DataKind::Meas,
-        [&](const QSqlRecord& record) {
+        [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
-            attr = record.indexOf(QStringLiteral("ATTR"));
+            attr = record.ColumnIndex(Col::ATTR);
         },
-        [&](const QSqlQuery& query, int row) {
+        [&](CStatement& query, int row) {
             const auto role = roles.constFind(Text(query, attr).trimmed());
             if (role == roles.constEnd())
                 return;
@@ -157,9 +151,9 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
         ColumnPositions positions;
     };
     // The records that carry a point, by the type name in MARK, and where they keep it.
-    const PointColumns early{"DATA1", "DATA2", "DATA3", "DATA4", {}};
-    const PointColumns shifted{"DATA1", "DATA3", "DATA4", "DATA5", {}};
-    const PointColumns late{"DATA1", "DATA8", "DATA9", "DATA10", {}};
+    const PointColumns early{Col::Data(1), Col::Data(2), Col::Data(3), Col::Data(4), {}};
+    const PointColumns shifted{Col::Data(1), Col::Data(3), Col::Data(4), Col::Data(5), {}};
+    const PointColumns late{Col::Data(1), Col::Data(8), Col::Data(9), Col::Data(10), {}};
     QHash<QString, V2Kind> kinds = {
         {RecordTypeName("A", {}), {PlanRole::Station, early, {}}},
         {RecordTypeName("B", {}), {PlanRole::Entered, shifted, {}}},
@@ -171,12 +165,12 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
     SightTracker sights;
     if (!ReadRows(
         store, DataKind::V2Meas,
-        [&](const QSqlRecord& record) {
-            mark = record.indexOf(QStringLiteral("MARK"));
+        [&](const CStatement& record) {
+            mark = record.ColumnIndex(Col::MARK);
             for (V2Kind& kind : kinds)
                 kind.positions = ColumnPositions(record, kind.columns);
         },
-        [&](const QSqlQuery& query, int row) {
+        [&](CStatement& query, int row) {
             const auto kind = kinds.constFind(Text(query, mark).trimmed());
             if (kind == kinds.constEnd())
                 return;
@@ -184,17 +178,18 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
         }))
         data.readFailed = true;
 }
+
 void ReadComputedPoints(CProjectStore& store, PlanData& data)
 {
     ColumnPositions columns;
     int flag = -1;
     if (!ReadRows(
         store, DataKind::Calc,
-        [&](const QSqlRecord& record) {
+        [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
-            flag = record.indexOf(QStringLiteral("FLAG"));
+            flag = record.ColumnIndex(Col::FLAG);
         },
-        [&](const QSqlQuery& query, int row) {
+        [&](CStatement& query, int row) {
             const bool flagged = !Text(query, flag).trimmed().isEmpty();
             AddRowPoint(data, query, columns, flagged ? PlanRole::Flagged : PlanRole::Observed, row);
         }))
@@ -239,8 +234,8 @@ PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
     ColumnPositions columns;
     if (!ReadRows(
         store, DataKind::Coor,
-        [&](const QSqlRecord& record) { columns = ColumnPositions(record, ListedPointColumns()); },
-        [&](const QSqlQuery& query, int row) {
+        [&](const CStatement& record) { columns = ColumnPositions(record, ListedPointColumns()); },
+        [&](CStatement& query, int row) {
             AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
         }))
         data.readFailed = true;

@@ -2,10 +2,12 @@
 
 #include "core/results/fixed_number.h"
 #include "core/compute/job_rows.h"
-#include "core/files/bulk_insert.h"
 #include "core/files/text_lines.h"
+#include "core/store/bulk_insert.h"
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 #include "core/views/list_rows.h"
 
@@ -46,7 +48,7 @@ bool StoreGrades(CProjectStore& store, const QList<QStringList>& grades)
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return false;
-    CBulkInsert insert(store, QStringLiteral("TraverseGrade"), {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"});
+    CBulkInsert insert(store, Tbl::TraverseGrade, Schema::FindTable(Tbl::TraverseGrade)->ColumnNames());
     qlonglong id = 0;
     for (const QStringList& grade : grades)
         if (!insert.Add(++id, grade))
@@ -96,10 +98,9 @@ Outcome ReadKnownFromFile(const QString& path, QList<KnownPoint>& known)
 Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
 {
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from CalcCoor")))
+    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::CalcCoor})))
         return Status::DatabaseError;
-    CBulkInsert insert(store, QStringLiteral("CalcCoor"),
-                       {"ID", "ATTR", "SN", "STATION", "NCOOR", "ECOOR", "ZCOOR", "CODE", "DN", "DE", "DZ", "FLAG"});
+    CBulkInsert insert(store, Tbl::CalcCoor, Schema::FindTable(Tbl::CalcCoor)->ColumnNames());
     qlonglong id = 0;
     for (const ComputedPoint& point : result.points)
     {
@@ -124,9 +125,10 @@ Outcome CopyComputedToList(CProjectStore& store)
 {
     CTransaction transaction(store);
     const bool copied =
-        transaction.IsActive() && store.ExecuteSql(QStringLiteral("delete from CoorEdit"))
-        && store.ExecuteSql(QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
-                                           "select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from CalcCoor order by ID"))
+        transaction.IsActive() && RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit}))
+        && RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
+                                   {Tbl::CoorEdit, Tbl::CalcCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
+                                    Col::ZCOOR, Col::CODE}))
         && transaction.Commit();
     return copied ? Status::Done : Status::DatabaseError;
 }
@@ -135,11 +137,16 @@ Outcome ReadTraverseGrades(CProjectStore& store, QList<TraverseGrade>& grades)
 {
     grades.clear();
     QList<QStringList> rows;
-    const auto stored = store.GetRecordSet(QStringLiteral("select NAME,STATIONS,ANGLE,RELATIVE,LENGTH from TraverseGrade order by ID"));
-    if (!stored->IsValid())
-        return Status::DatabaseError;
-    for (; !stored->IsEOF(); stored->MoveNext())
-        rows << QStringList{stored->GetText(0), stored->GetText(1), stored->GetText(2), stored->GetText(3), stored->GetText(4)};
+    {
+        // Read to the end before the shipped grades may be written below.
+        CStatement stored(store, Sql("select %2,%3,%4,%5,%6 from %1 order by %7",
+                                     {Tbl::TraverseGrade, Col::NAME, Col::STATIONS, Col::ANGLE, Col::RELATIVE, Col::LENGTH,
+                                      Col::ID}));
+        while (stored.Next())
+            rows << QStringList{stored.Text(0), stored.Text(1), stored.Text(2), stored.Text(3), stored.Text(4)};
+        if (stored.Failed())
+            return Status::DatabaseError;
+    }
     if (rows.isEmpty())
     {
         // A project that cannot be written still computes, with the grades as shipped.

@@ -1,10 +1,12 @@
 #include "core/store/discarded_copy.h"
 
 #include "core/report/reporter.h"
-#include "core/store/engine_statement.h"
+#include "core/store/engine_sql.h"
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/store_texts.h"
 #include "core/store/transaction.h"
 
@@ -17,16 +19,20 @@ namespace
 // What a discarded list's file holds of it: the columns an import takes back, in its order.
 QString CopyStatementOf(const QString& table)
 {
-    if (table == QLatin1String("CoorEdit"))
-        return QStringLiteral("select SN, NCOOR, ECOOR, ZCOOR, CODE from CoorEdit order by rowid");
-    if (table == QLatin1String("CodeEdit"))
-        return QStringLiteral("select SN, CODE from CodeEdit order by rowid");
-    return QStringLiteral("select LINETYPE, STARTDIST, CIRCUS, NCOOR, ECOOR from 520SurLine order by STARTDIST, rowid");
+    const QString rowid = EngineSql::RowId();
+    if (table == Tbl::CoorEdit)
+        return Sql("select %2, %3, %4, %5, %6 from %1 order by ", {table, Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE})
+               + rowid;
+    if (table == Tbl::CodeEdit)
+        return Sql("select %2, %3 from %1 order by ", {table, Col::SN, Col::CODE}) + rowid;
+    return Sql("select %2, %3, %4, %5, %6 from %1 order by %3, ",
+               {Tbl::SurLine520, Col::LINETYPE, Col::STARTDIST, Col::CIRCUS, Col::NCOOR, Col::ECOOR})
+           + rowid;
 }
 
 bool HoldsRows(CProjectStore& store, const QString& table, bool& failed)
 {
-    CEngineStatement any(store, QStringLiteral("select exists(select 1 from ") + table + QStringLiteral(")"));
+    CStatement any(store, Sql("select exists(select 1 from %1)", {table}));
     const bool found = any.Next() && any.Integer(0) != 0;
     failed = any.Failed();
     return found;
@@ -64,7 +70,7 @@ bool WriteCopy(CProjectStore& store, const QString& table, const QDateTime& when
     };
     if (const QString reason = CreateCopyFile(file, store.DatabasePath(), table, when); !reason.isEmpty())
         return refuse(reason);
-    CEngineStatement rows(store, CopyStatementOf(table));
+    CStatement rows(store, CopyStatementOf(table));
     bool written = file.write("\xEF\xBB\xBF") == 3;
     QByteArray line;
     while (written && rows.Next())
@@ -101,7 +107,7 @@ bool DiscardRows(CProjectStore& store, const QString& table, const QDateTime& wh
         if (failed || (holdsRows && !WriteCopy(store, table, when)) || !HandEdits::MarkSaved(store, table))
             return false;
     }
-    return store.ExecuteSql(QStringLiteral("delete from ") + table);
+    return RunStatement(store, Sql("delete from %1", {table}));
 }
 
 bool EmptyScratchTables(CProjectStore& store)

@@ -1,16 +1,19 @@
 #include "core/store/hand_edits.h"
 
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 
 namespace
 {
 std::optional<bool> IsMarked(CProjectStore& store, const QString& table)
 {
-    const auto marks = store.GetRecordSet(QStringLiteral("select count(*) from HandEdits where TABLENAME=?"), {table});
-    if (!marks->IsValid() || marks->IsEOF())
+    const std::optional<QVariant> marks =
+        QueryValue(store, Sql("select count(*) from %1 where %2=?", {Tbl::HandEdits, Col::TABLENAME}), {table});
+    if (!marks)
         return std::nullopt;
-    return marks->GetValue(0).toInt() > 0;
+    return marks->toInt() > 0;
 }
 } // namespace
 
@@ -18,9 +21,10 @@ namespace HandEdits
 {
 bool MarkEdited(CProjectStore& store, const QString& table)
 {
-    return store.ExecuteSql(QStringLiteral("insert into HandEdits(TABLENAME) select ? where not exists "
-                                           "(select 1 from HandEdits where TABLENAME=?)"),
-                            {table, table});
+    return RunStatement(store,
+                        Sql("insert into %1(%2) select ? where not exists (select 1 from %1 where %2=?)",
+                            {Tbl::HandEdits, Col::TABLENAME}),
+                        {table, table});
 }
 
 bool MarkSaved(CProjectStore& store, const QString& table)
@@ -31,7 +35,7 @@ bool MarkSaved(CProjectStore& store, const QString& table)
     const std::optional<bool> marked = IsMarked(store, table);
     if (!marked)
         return false;
-    return !*marked || store.ExecuteSql(QStringLiteral("delete from HandEdits where TABLENAME=?"), {table});
+    return !*marked || RunStatement(store, Sql("delete from %1 where %2=?", {Tbl::HandEdits, Col::TABLENAME}), {table});
 }
 
 std::optional<bool> HoldsUnsavedWork(CProjectStore& store, const QString& table)
@@ -39,9 +43,9 @@ std::optional<bool> HoldsUnsavedWork(CProjectStore& store, const QString& table)
     const std::optional<bool> marked = IsMarked(store, table);
     if (!marked || !*marked)
         return marked;
-    const auto rows = store.GetRecordSet(QStringLiteral("select exists(select 1 from ") + table + QStringLiteral(")"));
-    if (!rows->IsValid() || rows->IsEOF())
+    const std::optional<QVariant> rows = QueryValue(store, Sql("select exists(select 1 from %1)", {table}));
+    if (!rows)
         return std::nullopt;
-    return rows->GetValue(0).toInt() > 0;
+    return rows->toInt() > 0;
 }
 } // namespace HandEdits

@@ -1,11 +1,10 @@
 #include "core/store/project_store.h"
 
 #include "core/report/reporter.h"
+#include "core/store/engine_sql.h"
 #include "core/store/journal_snapshot.h"
-#include "core/store/record_set.h"
 #include "core/store/schema.h"
 #include "core/store/schema_check.h"
-#include "core/store/statement.h"
 #include "core/store/store_texts.h"
 
 #include "core/store/transaction.h"
@@ -108,6 +107,7 @@ ThreadConnections& ThisThread()
 CProjectStore::CProjectStore(QString databasePath, IReporter* reporter)
     : m_databasePath(std::move(databasePath)), m_reporter(reporter), m_serial(g_nextStoreSerial.fetch_add(1))
 {
+    EngineSql::PrepareEngine();
 }
 
 CProjectStore::~CProjectStore() = default;
@@ -138,7 +138,7 @@ bool CProjectStore::OpenConnection(QSqlDatabase& db)
     else
     {
         QSqlQuery setup(db);
-        QStringList statements = {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
+        QStringList statements = EngineSql::ConnectionSetup();
         statements += Schema::CreateStatements();
         for (const QString& statement : statements)
         {
@@ -184,7 +184,7 @@ bool CProjectStore::OpenForReading(QSqlDatabase& db, const QString& reason, bool
             return false;
         }
         QSqlQuery probe(db);
-        if (probe.exec(QStringLiteral("select count(*) from sqlite_master")))
+        if (probe.exec(EngineSql::ReadableProbe()))
             return true;
         failure = probe.lastError();
         db.close();
@@ -270,7 +270,7 @@ bool CProjectStore::FileStillInPlace()
             // would apply them to whatever file next opens under that name: they go back into
             // the file they belong to, and the journal is emptied.
             QSqlQuery checkpoint(db);
-            checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+            checkpoint.exec(EngineSql::EmptyJournal());
         }
         rescuedAs = m_rescuedAs;
     }
@@ -292,7 +292,9 @@ QString CProjectStore::SaveBeside(const QSqlDatabase& db, QString& failure) cons
         if (QFileInfo::exists(target))
             continue;
         QSqlQuery copy(db);
-        if (RunStatement(copy, QStringLiteral("VACUUM INTO ?"), {target}))
+        copy.prepare(EngineSql::CopyInto());
+        copy.addBindValue(target);
+        if (copy.exec())
             return target;
         failure = Describe(copy.lastError());
         return {};
@@ -352,49 +354,6 @@ QSqlDatabase CProjectStore::Database()
     if (!QSqlDatabase::contains(name))
         Connect();
     return QSqlDatabase::database(name, false);
-}
-
-std::unique_ptr<CRecordSet> CProjectStore::GetRecordSet(const QString& sql)
-{
-    return GetRecordSet(sql, {});
-}
-
-std::unique_ptr<CRecordSet> CProjectStore::GetRecordSet(const QString& sql, const QVariantList& values)
-{
-    auto recordSet = std::make_unique<CRecordSet>(*this, Database(), sql, values);
-    if (!recordSet->IsValid())
-        m_reporter->Message(recordSet->ErrorText());
-    return recordSet;
-}
-
-bool CProjectStore::ExecuteSql(const QString& sql)
-{
-    return ExecuteSql(sql, {});
-}
-
-bool CProjectStore::ExecuteSql(const QString& sql, const QVariantList& values)
-{
-    if (RefuseWrite())
-        return false;
-    QSqlQuery query(Database());
-    if (!RunStatement(query, AdaptStatement(sql), values))
-    {
-        ReportError(query.lastError());
-        return false;
-    }
-    NoteWritten();
-    return true;
-}
-
-bool CProjectStore::RunStatement(QSqlQuery& query, const QString& sql, const QVariantList& values)
-{
-    if (values.isEmpty())
-        return query.exec(sql);
-    if (!query.prepare(sql))
-        return false;
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    return query.exec();
 }
 
 void CProjectStore::Disconnect()

@@ -11,12 +11,11 @@
 #include <memory>
 
 class CJournalSnapshot;
-class CRecordSet;
 class IReporter;
 
 // The project database. One object serves the whole process; every thread that uses it gets
-// a connection of its own (SQLite connections belong to one thread), and every query hands
-// its caller a record set of the caller's own, so threads never share a cursor.
+// a connection of its own (SQLite connections belong to one thread). Statements run through
+// CStatement (core/store/statement.h), each the caller's own, so threads never share a cursor.
 class CProjectStore
 {
 public:
@@ -28,18 +27,6 @@ public:
     // Opens this thread's connection and creates missing tables. A failure is reported once
     // with the engine's text; the program goes on and later statements report their own errors.
     bool Connect();
-
-    // Runs a query. The result is never null: after a failure (already reported) it is an
-    // invalid record set that stands at its end.
-    std::unique_ptr<CRecordSet> GetRecordSet(const QString& sql);
-
-    // Runs a statement that yields no rows; a failure is reported and gives false.
-    bool ExecuteSql(const QString& sql);
-
-    // The same with values: each ? of the statement takes the next of `values`, bound rather
-    // than written into the text, so whatever a name holds (quotes, a NUL byte) stays a value.
-    std::unique_ptr<CRecordSet> GetRecordSet(const QString& sql, const QVariantList& values);
-    bool ExecuteSql(const QString& sql, const QVariantList& values);
 
     // Closes this thread's connection. Record sets of this thread must be gone by then.
     void Disconnect();
@@ -67,9 +54,6 @@ public:
     // Before a write: a read-only project tells the user why and gives true; so does a
     // transaction already broken by a full disk, silently.
     bool RefuseWrite();
-
-    // Runs `sql` on `query`, with `values` bound to its ? marks when there are any.
-    static bool RunStatement(class QSqlQuery& query, const QString& sql, const QVariantList& values);
 
     // Whether the file at the database's path is still the one this store opened. When it was
     // deleted or replaced meanwhile, what this process sees of the project (its latest changes

@@ -1,55 +1,91 @@
 #include "core/store/schema.h"
 
+#include "core/store/sql_text.h"
+
+QString Col::Data(int number)
+{
+    return QStringLiteral("DATA%1").arg(number);
+}
+
 namespace Schema
 {
 namespace
 {
-QStringList DataColumns(int count)
+// ID sorts and compares as a number, STARTDIST must order by value and the serial settings are
+// codes; every other column keeps the exact text it was given (3456789.100 stays 3456789.100).
+Column Id()
 {
-    QStringList columns;
-    for (int i = 1; i <= count; ++i)
-        columns << QStringLiteral("DATA%1").arg(i);
+    return {Col::ID, ColumnType::Integer};
+}
+
+QList<Column> Texts(std::initializer_list<SchemaName> names)
+{
+    QList<Column> columns;
+    for (const SchemaName& name : names)
+        columns << Column{name, ColumnType::Text};
     return columns;
 }
 
-// ID sorts and compares as a number, STARTDIST must order by value and the serial settings are
-// codes; every other column keeps the exact text it was given (3456789.100 stays 3456789.100).
-QString ColumnType(const QString& table, const QString& column)
+QList<Column> DataColumns()
 {
-    if (column == QLatin1String("ID"))
-        return QStringLiteral("INTEGER");
-    if (column == QLatin1String("STARTDIST"))
-        return QStringLiteral("REAL");
-    if (table == QLatin1String("COMConfig"))
-        return QStringLiteral("INTEGER");
+    QList<Column> columns;
+    for (int i = 1; i <= Col::DataColumnCount; ++i)
+        columns << Column{Col::Data(i), ColumnType::Text};
+    return columns;
+}
+
+QList<Column> Codes(std::initializer_list<SchemaName> names)
+{
+    QList<Column> columns;
+    for (const SchemaName& name : names)
+        columns << Column{name, ColumnType::Integer};
+    return columns;
+}
+
+QString TypeName(ColumnType type)
+{
+    switch (type)
+    {
+    case ColumnType::Integer: return QStringLiteral("INTEGER");
+    case ColumnType::Real: return QStringLiteral("REAL");
+    case ColumnType::Text: break;
+    }
     return QStringLiteral("TEXT");
 }
 } // namespace
 
+QStringList Table::ColumnNames() const
+{
+    QStringList names;
+    for (const Column& column : columns)
+        names << column.name;
+    return names;
+}
+
 const QList<Table>& Tables()
 {
+    using namespace Col;
     static const QList<Table> tables = {
-        {"CoorEdit", {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE"}},
-        {"CodeEdit", {"ID", "ATTR", "SN", "CODE"}},
-        {"740Meas",
-         {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "ZCOOR", "CODE", "PH", "PA", "HD", "IH", "HA", "VA", "SD",
-          "NOTES"}},
-        {"520Meas", QStringList{"ID", "ATTR", "MARK"} + DataColumns(23)},
-        {"520RoadStake", {"ID", "ATTR", "DIST", "LABGRAP", "LABX", "LABY", "LABZ", "MEMO"}},
-        {"520BreakerSur", {"ID", "ATTR", "DIST", "WIDTH", "HIGH"}},
-        {"520SurLine", {"ID", "ATTR", "LINETYPE", "STARTDIST", "CIRCUS", "NCOOR", "ECOOR"}},
-        {"COMConfig", {"ComPort", "BaudRate", "Protocol", "DataBit", "StopBit", "ParityBit"}},
+        {Tbl::CoorEdit, QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE})},
+        {Tbl::CodeEdit, QList{Id()} + Texts({ATTR, SN, CODE})},
+        {Tbl::Meas740, QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, ZCOOR, CODE, PH, PA, HD, IH, HA, VA, SD, NOTES})},
+        {Tbl::Meas520, QList{Id()} + Texts({ATTR, MARK}) + DataColumns()},
+        {Tbl::RoadStake520, QList{Id()} + Texts({ATTR, DIST, LABGRAP, LABX, LABY, LABZ, MEMO})},
+        {Tbl::BreakerSur520, QList{Id()} + Texts({ATTR, DIST, WIDTH, HIGH})},
+        {Tbl::SurLine520,
+         QList{Id()} + Texts({ATTR, LINETYPE}) + QList{Column{STARTDIST, ColumnType::Real}} + Texts({CIRCUS, NCOOR, ECOOR})},
+        {Tbl::COMConfig, Codes({ComPort, BaudRate, Protocol, DataBit, StopBit, ParityBit})},
         // One row per hand-kept list that holds work typed or changed by hand since it last
         // left the program (an export, an upload): it outlives the run, as the rows do.
-        {"HandEdits", {"TABLENAME"}},
+        {Tbl::HandEdits, Texts({TABLENAME})},
         // Points recomputed from the job: differences to the instrument's own coordinates in
         // millimetres; FLAG "1" where they exceed the tolerance of the computation.
-        {"CalcCoor", {"ID", "ATTR", "SN", "STATION", "NCOOR", "ECOOR", "ZCOOR", "CODE", "DN", "DE", "DZ", "FLAG"}},
+        {Tbl::CalcCoor, QList{Id()} + Texts({ATTR, SN, STATION, NCOOR, ECOOR, ZCOOR, CODE, DN, DE, DZ, FLAG})},
         // The traverse grades the user holds to: the most stations, fβ per √n in seconds, the
         // denominator N of the relative misclosure 1/N, the longest traverse in km (0: no limit).
-        {"TraverseGrade", {"ID", "NAME", "STATIONS", "ANGLE", "RELATIVE", "LENGTH"}},
+        {Tbl::TraverseGrade, QList{Id()} + Texts({NAME, STATIONS, ANGLE, RELATIVE, LENGTH})},
         // The project's coordinate system: an EPSG code, or the local grid's parameters.
-        {"CoordSystem", {"ID", "EPSG", "MERIDIAN", "HEIGHT", "FALSEEASTING", "FALSENORTHING", "SCALE"}},
+        {Tbl::CoordSystem, QList{Id()} + Texts({EPSG, MERIDIAN, HEIGHT, FALSEEASTING, FALSENORTHING, SCALE})},
     };
     return tables;
 }
@@ -64,13 +100,14 @@ const Table* FindTable(const QString& name)
 
 const QStringList& ScratchTables()
 {
-    static const QStringList tables = {"CoorEdit", "CodeEdit", "520BreakerSur", "520RoadStake", "520SurLine"};
+    static const QStringList tables = {Tbl::CoorEdit, Tbl::CodeEdit, Tbl::BreakerSur520, Tbl::RoadStake520,
+                                       Tbl::SurLine520};
     return tables;
 }
 
 const QStringList& HandKeptTables()
 {
-    static const QStringList tables = {"CoorEdit", "CodeEdit", "520SurLine"};
+    static const QStringList tables = {Tbl::CoorEdit, Tbl::CodeEdit, Tbl::SurLine520};
     return tables;
 }
 
@@ -80,9 +117,9 @@ QStringList CreateStatements()
     for (const Table& table : Tables())
     {
         QStringList definitions;
-        for (const QString& column : table.columns)
-            definitions << QStringLiteral("\"%1\" %2").arg(column, ColumnType(table.name, column));
-        statements << QStringLiteral("CREATE TABLE IF NOT EXISTS \"%1\" (%2)").arg(table.name, definitions.join(", "));
+        for (const Column& column : table.columns)
+            definitions << QuotedName(column.name) + QLatin1Char(' ') + TypeName(column.type);
+        statements << QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (%2)").arg(QuotedName(table.name), definitions.join(", "));
     }
     return statements;
 }

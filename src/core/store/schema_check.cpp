@@ -1,5 +1,6 @@
 #include "core/store/schema_check.h"
 
+#include "core/store/engine_sql.h"
 #include "core/store/schema.h"
 
 #include <QSqlDatabase>
@@ -11,7 +12,7 @@ QString MissingColumn(const QSqlDatabase& db)
     for (const Schema::Table& table : Schema::Tables())
     {
         QSqlQuery columns(db);
-        columns.prepare(QStringLiteral("select name from pragma_table_info(?)"));
+        columns.prepare(EngineSql::ColumnNames());
         columns.addBindValue(table.name);
         if (!columns.exec())
             continue; // the engine said why at the statement that needs it
@@ -22,9 +23,9 @@ QString MissingColumn(const QSqlDatabase& db)
         // columns to miss: its statements fail on their own.
         if (present.isEmpty())
             continue;
-        for (const QString& column : table.columns)
-            if (!present.contains(column, Qt::CaseInsensitive))
-                return table.name + QLatin1Char('.') + column;
+        for (const Schema::Column& column : table.columns)
+            if (!present.contains(column.name, Qt::CaseInsensitive))
+                return table.name + QLatin1Char('.') + column.name;
     }
     return {};
 }

@@ -62,5 +62,8 @@ inline QString NotDiscarded(const QString& table, const QString& path, const QSt
                                                  "nothing was changed.")
         .arg(table, path, reason);
 }
-inline const char* const NotEditable = "This record set cannot take new rows: it is not a plain query of one table.";
+inline constexpr ShownText SeparateEngine =
+    QT_TRANSLATE_NOOP("MERION", "The database driver carries a copy of SQLite of its own: the project is not touched, "
+                                "since two copies of the engine would undo each other's locks. Install the driver "
+                                "built against the program's SQLite library.");
 } // namespace StoreTexts

@@ -1,6 +1,7 @@
 #include "core/store/transaction.h"
 
 #include "core/report/reporter.h"
+#include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
 
 #include <QSqlError>
@@ -50,11 +51,11 @@ CTransaction::CTransaction(CProjectStore& store) : m_store(store), m_db(store.Da
     // A writer takes the write lock at once, so it waits (busy time-out) instead of failing
     // half-way when another thread writes at the same moment.
     if (state.depth == 0)
-        m_active = Run(QStringLiteral("BEGIN IMMEDIATE"));
+        m_active = Run(EngineSql::BeginWrite());
     else
     {
         m_savepoint = QStringLiteral("merion_%1").arg(state.depth);
-        m_active = Run(QStringLiteral("SAVEPOINT ") + m_savepoint);
+        m_active = Run(EngineSql::Savepoint(m_savepoint));
     }
     if (m_active)
         ++state.depth;
@@ -104,7 +105,7 @@ bool CTransaction::Commit()
         State(m_db.connectionName()).broken = false;
         return false;
     }
-    return Run(QStringLiteral("RELEASE ") + m_savepoint);
+    return Run(EngineSql::Release(m_savepoint));
 }
 
 void CTransaction::Rollback()
@@ -128,5 +129,5 @@ void CTransaction::Rollback()
     if (m_savepoint.isEmpty())
         Run(QStringLiteral("ROLLBACK"));
     else
-        Run(QStringLiteral("ROLLBACK TO ") + m_savepoint) && Run(QStringLiteral("RELEASE ") + m_savepoint);
+        Run(EngineSql::RollbackTo(m_savepoint)) && Run(EngineSql::Release(m_savepoint));
 }

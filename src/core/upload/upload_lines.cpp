@@ -1,7 +1,9 @@
 #include "core/upload/upload_lines.h"
 
 #include "core/store/project_store.h"
-#include "core/store/record_set.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/upload/upload_texts.h"
 #include "core/views/data_kind.h"
 
@@ -21,7 +23,7 @@ QByteArray Encode(const QString& line)
 // A coordinate as a number; nothing when the column is empty or holds a text that is no number.
 std::optional<double> NumberOf(const QVariant& value)
 {
-    const QString text = CRecordSet::TextOf(value).trimmed();
+    const QString text = value.toString().trimmed();
     bool ok = false;
     const double number = text.toDouble(&ok);
     if (!ok || !std::isfinite(number))
@@ -29,27 +31,17 @@ std::optional<double> NumberOf(const QVariant& value)
     return number;
 }
 
-struct CoordinateColumn
-{
-    const char* column;
-    const char* name;
-};
-constexpr CoordinateColumn CoordinateColumns[] = {{"NCOOR", "north coordinate (N)"},
-                                                  {"ECOOR", "east coordinate (E)"},
-                                                  {"ZCOOR", "height (Z)"}};
+// The coordinates in the order of the query below, as a refusal names them.
+constexpr const char* CoordinateNames[] = {"north coordinate (N)", "east coordinate (E)", "height (Z)"};
 
 UploadLines PointLines(CProjectStore& store, DataKind kind)
 {
     UploadLines result;
-    auto rows = store.GetRecordSet(QStringLiteral("select * from CoorEdit"));
-    if (!rows->IsValid())
+    CStatement rows(store, Sql("select %1,%2,%3,%4,%5 from %6",
+                               {Col::SN, Col::NCOOR, Col::ECOOR, Col::ZCOOR, Col::CODE, Tbl::CoorEdit}));
+    for (int row = 1; rows.Next(); ++row)
     {
-        result.outcome = Status::DatabaseError;
-        return result;
-    }
-    for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
-    {
-        const QString name = rows->GetText(QStringLiteral("SN"));
+        const QString name = rows.Text(0);
         if (name.trimmed().isEmpty())
         {
             result.outcome = {Status::BadRow, UploadTexts::PointWithoutName(row)};
@@ -58,11 +50,10 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
         double values[3];
         for (int i = 0; i < 3; ++i)
         {
-            const std::optional<double> value = NumberOf(rows->GetValue(QLatin1String(CoordinateColumns[i].column)));
+            const std::optional<double> value = NumberOf(rows.Value(1 + i));
             if (!value)
             {
-                result.outcome = {Status::BadRow,
-                                  UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateColumns[i].name))};
+                result.outcome = {Status::BadRow, UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateNames[i]))};
                 return result;
             }
             values[i] = *value;
@@ -70,8 +61,10 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
         result.lines << (kind == DataKind::UploadT5
                              ? PacedPointLine(name, values[0], values[1], values[2])
                              : HandshakePointLine(name, values[0], values[1], values[2],
-                                                  rows->GetText(QStringLiteral("CODE"))));
+                                                  rows.Text(4)));
     }
+    if (rows.Failed())
+        result.outcome = Status::DatabaseError;
     return result;
 }
 
@@ -79,36 +72,33 @@ UploadLines AlignmentLines(CProjectStore& store)
 {
     UploadLines result;
     // The instrument takes the elements in the order of the chain, as the list shows them.
-    auto rows = store.GetRecordSet(FillStatementOf(DataKind::Alignment));
-    if (!rows->IsValid())
-    {
-        result.outcome = Status::DatabaseError;
-        return result;
-    }
-    for (int row = 1; !rows->IsEOF(); rows->MoveNext(), ++row)
+    CStatement rows(store, FillStatementOf(DataKind::Alignment));
+    for (int row = 1; rows.Next(); ++row)
     {
         auto missing = [&](const char* what) {
             result.outcome = {Status::BadRow, UploadTexts::ElementWithoutValue(row, QLatin1String(what))};
             return result;
         };
-        const QString lineType = rows->GetText(QStringLiteral("LINETYPE")).trimmed();
+        const QString lineType = rows.Text(Col::LINETYPE).trimmed();
         if (lineType.isEmpty())
             return missing("line type");
-        const std::optional<double> start = NumberOf(rows->GetValue(QStringLiteral("STARTDIST")));
+        const std::optional<double> start = NumberOf(rows.Value(Col::STARTDIST));
         if (!start)
             return missing("start chainage");
         // Coordinates go out as they were entered; they only have to be numbers.
-        const QString north = rows->GetText(QStringLiteral("NCOOR")).trimmed();
+        const QString north = rows.Text(Col::NCOOR).trimmed();
         if (!NumberOf(north))
             return missing("north coordinate (N)");
-        const QString east = rows->GetText(QStringLiteral("ECOOR")).trimmed();
+        const QString east = rows.Text(Col::ECOOR).trimmed();
         if (!NumberOf(east))
             return missing("east coordinate (E)");
         // The chainage is stored as a number: its shortest plain form, never an exponent
         // (100000, not 1e+05).
         result.lines << AlignmentLine(lineType, QString::number(*start, 'f', QLocale::FloatingPointShortest),
-                                      rows->GetText(QStringLiteral("CIRCUS")).trimmed(), north, east);
+                                      rows.Text(Col::CIRCUS).trimmed(), north, east);
     }
+    if (rows.Failed())
+        result.outcome = Status::DatabaseError;
     return result;
 }
 } // namespace

@@ -1,5 +1,9 @@
 #include "core/views/data_kind.h"
 
+#include "core/store/engine_sql.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+
 #include <QList>
 
 namespace
@@ -8,20 +12,20 @@ struct KindEntry
 {
     DataKind kind;
     const char* word;
-    const char* table;
+    SchemaName table;
 };
 
 const QList<KindEntry>& Entries()
 {
     static const QList<KindEntry> entries = {
-        {DataKind::Coor, "coor", "CoorEdit"},
-        {DataKind::Code, "code", "CodeEdit"},
-        {DataKind::Meas, "meas", "740Meas"},
-        {DataKind::V2Meas, "v2meas", "520Meas"},
-        {DataKind::RoadStake, "roadstake", "520RoadStake"},
-        {DataKind::XSect, "xsect", "520BreakerSur"},
-        {DataKind::Alignment, "alignment", "520SurLine"},
-        {DataKind::Calc, "calc", "CalcCoor"},
+        {DataKind::Coor, "coor", Tbl::CoorEdit},
+        {DataKind::Code, "code", Tbl::CodeEdit},
+        {DataKind::Meas, "meas", Tbl::Meas740},
+        {DataKind::V2Meas, "v2meas", Tbl::Meas520},
+        {DataKind::RoadStake, "roadstake", Tbl::RoadStake520},
+        {DataKind::XSect, "xsect", Tbl::BreakerSur520},
+        {DataKind::Alignment, "alignment", Tbl::SurLine520},
+        {DataKind::Calc, "calc", Tbl::CalcCoor},
     };
     return entries;
 }
@@ -31,7 +35,7 @@ QString TableOf(DataKind kind)
 {
     for (const KindEntry& entry : Entries())
         if (entry.kind == kind)
-            return QString::fromLatin1(entry.table);
+            return entry.table;
     return {};
 }
 
@@ -39,16 +43,16 @@ QString FillStatementOf(DataKind kind)
 {
     // The alignment is a chain of elements: it reads in the order of its start chainages.
     if (kind == DataKind::Alignment)
-        return QStringLiteral("select * from 520SurLine order by STARTDIST ASC");
+        return Sql("select * from %1 order by %2 ASC", {Tbl::SurLine520, Col::STARTDIST});
     const QString table = TableOf(kind);
-    return table.isEmpty() ? QString() : QStringLiteral("select * from ") + table;
+    return table.isEmpty() ? QString() : Sql("select * from %1", {table});
 }
 
 QString ListOrderOf(DataKind kind)
 {
     // The alignment is a chain of elements: it reads in the order of its start chainages
     // (elements at the same chainage in the order they were stored).
-    return kind == DataKind::Alignment ? QStringLiteral("STARTDIST ASC, rowid") : QString();
+    return kind == DataKind::Alignment ? Sql("%1 ASC, ", {Col::STARTDIST}) + EngineSql::RowId() : QString();
 }
 
 std::optional<DataKind> DataKindFromName(const QString& name)

@@ -1,5 +1,6 @@
 #include "core/views/list_layout.h"
 
+#include "core/store/schema.h"
 #include "core/views/data_kind.h"
 
 #include <QCoreApplication>
@@ -11,103 +12,104 @@ namespace
 // for the download kinds, whose parsers may leave blanks in it.
 QList<ListColumn> Opening(int attrWidth, bool trimAttr)
 {
-    return {{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "序号")), QStringLiteral("ID"), 50, false, false},
-            {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "列表属性")), QStringLiteral("ATTR"), attrWidth, true, trimAttr}};
+    return {{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "序号")), Col::ID, 50, false, false},
+            {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "列表属性")), Col::ATTR, attrWidth, true, trimAttr}};
 }
 
 QList<ListColumn> CoorLayout()
 {
     return Opening(170, false) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 50},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), Col::SN, 50},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), Col::NCOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), Col::ECOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), Col::ZCOOR, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), Col::CODE, 80, false, true},
     };
 }
 
 QList<ListColumn> CodeLayout()
 {
     return Opening(170, false) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编号")), QStringLiteral("SN"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编码")), QStringLiteral("CODE"), 150},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编号")), Col::SN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "编码")), Col::CODE, 150},
     };
 }
 
 QList<ListColumn> V2MeasLayout()
 {
     QList<ListColumn> columns = Opening(100, true);
-    columns << ListColumn{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "类型标记")), QStringLiteral("MARK"), 120};
+    columns << ListColumn{QStringLiteral(QT_TRANSLATE_NOOP("MERION", "类型标记")), Col::MARK, 120};
     // DATA21 to DATA23 are stored but have no column.
     for (int i = 1; i <= 20; ++i)
-        columns << ListColumn{QStringLiteral("DATA%1").arg(i), QStringLiteral("DATA%1").arg(i), 80};
+        columns << ListColumn{Col::Data(i), Col::Data(i), 80};
     return columns;
 }
 
 QList<ListColumn> RoadStakeLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), QStringLiteral("DIST"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩间距")), QStringLiteral("LABGRAP"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标X")), QStringLiteral("LABX"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Y")), QStringLiteral("LABY"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Z")), QStringLiteral("LABZ"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "备注")), QStringLiteral("MEMO"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), Col::DIST, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩间距")), Col::LABGRAP, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标X")), Col::LABX, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Y")), Col::LABY, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "桩点坐标Z")), Col::LABZ, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "备注")), Col::MEMO, 80},
     };
 }
 
 QList<ListColumn> XSectLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), QStringLiteral("DIST"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "宽度")), QStringLiteral("WIDTH"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高差")), QStringLiteral("HIGH"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "里程")), Col::DIST, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "宽度")), Col::WIDTH, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高差")), Col::HIGH, 80},
     };
 }
 
 QList<ListColumn> AlignmentLayout()
 {
     return Opening(170, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "定线类型")), QStringLiteral("LINETYPE"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "起始里程")), QStringLiteral("STARTDIST"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "半径")), QStringLiteral("CIRCUS"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "N坐标")), QStringLiteral("NCOOR"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "E坐标")), QStringLiteral("ECOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "定线类型")), Col::LINETYPE, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "起始里程")), Col::STARTDIST, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "半径")), Col::CIRCUS, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "N坐标")), Col::NCOOR, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "E坐标")), Col::ECOOR, 100},
     };
 }
 
 QList<ListColumn> MeasLayout()
 {
     return Opening(190, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "镜高")), QStringLiteral("PH"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "方位角")), QStringLiteral("PA"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "平距差")), QStringLiteral("HD"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "仪器高")), QStringLiteral("IH"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "水平角")), QStringLiteral("HA"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "垂直角")), QStringLiteral("VA"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "斜距")), QStringLiteral("SD"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "注释")), QStringLiteral("NOTES"), 170},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), Col::SN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), Col::NCOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), Col::ECOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), Col::ZCOOR, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), Col::CODE, 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "镜高")), Col::PH, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "方位角")), Col::PA, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "平距差")), Col::HD, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "仪器高")), Col::IH, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "水平角")), Col::HA, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "垂直角")), Col::VA, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "斜距")), Col::SD, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "注释")), Col::NOTES, 170},
     };
 }
+
 // The recomputed points: beside each, its station and how far it lies from the instrument's own
 // coordinates of the same pointing.
 QList<ListColumn> CalcLayout()
 {
     return Opening(120, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "测站")), QStringLiteral("STATION"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 130},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dN(mm)")), QStringLiteral("DN"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dE(mm)")), QStringLiteral("DE"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dZ(mm)")), QStringLiteral("DZ"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), Col::SN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "测站")), Col::STATION, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), Col::NCOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), Col::ECOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), Col::ZCOOR, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), Col::CODE, 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dN(mm)")), Col::DN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dE(mm)")), Col::DE, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dZ(mm)")), Col::DZ, 80},
     };
 }
 } // namespace

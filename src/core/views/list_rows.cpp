@@ -1,6 +1,8 @@
 #include "core/views/list_rows.h"
 
-#include "core/store/engine_statement.h"
+#include "core/store/engine_sql.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 
@@ -11,11 +13,6 @@ bool IsAsciiBlank(char c)
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 } // namespace
-
-QString QuotedName(const QString& name)
-{
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
 
 QStringList IListRows::Texts(int columns)
 {
@@ -53,8 +50,8 @@ QString ListSelectOf(DataKind kind, const QString& tail, bool withRowid)
     for (const ListColumn& column : layout)
         columns << QuotedName(column.source);
     if (withRowid)
-        columns << table + QStringLiteral(".rowid");
-    QString sql = QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + table;
+        columns << QuotedName(table) + QLatin1Char('.') + EngineSql::RowId();
+    QString sql = QStringLiteral("select ") + columns.join(QLatin1Char(',')) + QStringLiteral(" from ") + QuotedName(table);
     if (!tail.isEmpty())
         sql += QLatin1Char(' ') + tail;
     return sql;
@@ -67,7 +64,7 @@ CListReader::CListReader(CProjectStore& store, DataKind kind, const ListCellOver
     const QString sql = ListSelectOf(kind, order.isEmpty() ? QString() : QStringLiteral("order by ") + order);
     if (sql.isEmpty())
         return;
-    m_query = std::make_unique<CEngineStatement>(store, sql);
+    m_query = std::make_unique<CStatement>(store, sql);
     for (const ListColumn& column : ListLayoutOf(kind))
         m_trimmed << column.trimmed;
     m_buffers.resize(m_trimmed.size());

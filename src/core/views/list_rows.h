@@ -10,7 +10,7 @@
 
 #include <memory>
 
-class CEngineStatement;
+class CStatement;
 class CProjectStore;
 
 // Cells the list shows differently from the table for a while: after a point import the list
@@ -53,7 +53,7 @@ public:
     int ColumnCount() const { return int(m_trimmed.size()); }
 
 private:
-    std::unique_ptr<CEngineStatement> m_query;
+    std::unique_ptr<CStatement> m_query;
     QList<bool> m_trimmed;
     QList<QByteArray> m_buffers; // cells that had to be rewritten (trimmed beyond ASCII, overlaid)
     const ListCellOverlay* m_overlay;
@@ -88,6 +88,3 @@ QStringList ListCaptionsOf(DataKind kind);
 // list), with `tail` after the table name (a join, a condition or an order). With `withRowid`
 // the row's rowid follows the layout's columns.
 QString ListSelectOf(DataKind kind, const QString& tail = {}, bool withRowid = false);
-
-// A column's name in double quotes, so that no name is ever read as a word of the statement.
-QString QuotedName(const QString& name);

@@ -1,6 +1,8 @@
 #include "core/views/list_window.h"
 
-#include "core/store/engine_statement.h"
+#include "core/store/engine_sql.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
@@ -9,36 +11,21 @@
 
 namespace
 {
-// The positions of a sorted list: position (from 1) to the table's rowid. A table of this
-// connection's own, in its temporary store, never in the project database.
-const QString OrderTable = QStringLiteral("temp.merion_list_order");
-
-// A sort key that puts numbers in their numeric order ahead of every text, the texts in text
-// order, and keeps the stored order among equals.
-QString SortKey(const QString& column, bool descending)
-{
-    const QString c = QuotedName(column);
-    const QString direction = descending ? QStringLiteral(" DESC") : QString();
-    const QString isNumber =
-        QStringLiteral("(CASE WHEN typeof(%1) IN ('integer','real') OR (trim(%1) GLOB '*[0-9]*' AND trim(%1) NOT GLOB "
-                       "'*[^0-9.eE+-]*') THEN 0 ELSE 1 END)")
-            .arg(c);
-    return isNumber + direction + QStringLiteral(", CAST(%1 AS REAL)").arg(c) + direction + QStringLiteral(", ") + c +
-           direction + QStringLiteral(", rowid");
-}
+// The positions of a sorted list: position (from 1) to the table's rowid.
+const QString OrderTable = EngineSql::OrderTable();
 
 std::optional<qint64> Single(CProjectStore& store, const QString& sql)
 {
-    CEngineStatement query(store, sql);
+    CStatement query(store, sql);
     if (!query.Next())
         return std::nullopt;
     return query.Integer(0);
 }
 } // namespace
 
-CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), m_kind(kind), m_table(TableOf(kind))
+CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), m_kind(kind), m_table(QuotedName(TableOf(kind)))
 {
-    if (ListLayoutOf(kind).isEmpty() || m_table.isEmpty())
+    if (ListLayoutOf(kind).isEmpty() || TableOf(kind).isEmpty())
         return;
     // Three statements, so that the engine counts the rows from its pages and finds each end
     // of the rowids in one step; asked together it would read every row.
@@ -65,14 +52,13 @@ void CListWindow::OrderAsListed()
 bool CListWindow::Order(const QString& orderBy)
 {
     m_ordered = false;
-    CEngineStatement create(m_store, QStringLiteral("create temp table if not exists merion_list_order"
-                                                    "(pos integer primary key, r integer not null)"));
+    CStatement create(m_store, EngineSql::CreateOrderTable());
     if (!create.Execute())
         return false;
-    CEngineStatement empty(m_store, QStringLiteral("delete from ") + OrderTable);
+    CStatement empty(m_store, QStringLiteral("delete from ") + OrderTable);
     if (!empty.Execute())
         return false;
-    CEngineStatement fill(m_store, QStringLiteral("insert into %1(r) select rowid from %2 order by %3")
+    CStatement fill(m_store, QStringLiteral("insert into %1(r) select rowid from %2 order by %3")
                                        .arg(OrderTable, m_table, orderBy));
     if (!fill.Execute())
         return false;
@@ -85,7 +71,7 @@ bool CListWindow::SortBy(int column, bool descending)
     const QList<ListColumn>& layout = ListLayoutOf(m_kind);
     if (column < 0 || column >= layout.size())
         return false;
-    m_sorted = Order(SortKey(layout[column].source, descending));
+    m_sorted = Order(EngineSql::NumbersFirstKey(layout[column].source, descending));
     return m_sorted;
 }
 
@@ -102,14 +88,14 @@ qsizetype CListWindow::ListPositionOf(qsizetype row)
     // Unsorted, and the alignment, whose list order is its chainage order, need no mapping.
     if (!m_sorted || m_kind == DataKind::Alignment)
         return row;
-    CEngineStatement rowid(m_store, QStringLiteral("select r from %1 where pos = ?").arg(OrderTable));
+    CStatement rowid(m_store, QStringLiteral("select r from %1 where pos = ?").arg(OrderTable));
     rowid.BindInteger(1, row + 1);
     if (!rowid.Next())
         return -1;
     // Without gaps the rows before it in the list are those with a smaller rowid, counted off.
     if (m_dense)
         return rowid.Integer(0) - m_firstRowid;
-    CEngineStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(m_table));
+    CStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(m_table));
     before.BindInteger(1, rowid.Integer(0));
     return before.Next() ? before.Integer(0) : -1;
 }
@@ -123,7 +109,7 @@ qsizetype CListWindow::RowAtListPosition(qsizetype position)
     const std::optional<qint64> rowid = RowidAtListPosition(position);
     if (!rowid)
         return -1;
-    CEngineStatement row(m_store, QStringLiteral("select pos from %1 where r = ?").arg(OrderTable));
+    CStatement row(m_store, QStringLiteral("select pos from %1 where r = ?").arg(OrderTable));
     row.BindInteger(1, *rowid);
     return row.Next() ? row.Integer(0) - 1 : -1;
 }
@@ -133,7 +119,7 @@ std::optional<qint64> CListWindow::RowidAtListPosition(qsizetype position)
     if (m_dense)
         return m_firstRowid + position;
     // Rowids with gaps: the engine steps over the rows before it.
-    CEngineStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?").arg(m_table));
+    CStatement rowid(m_store, QStringLiteral("select rowid from %1 order by rowid limit 1 offset ?").arg(m_table));
     rowid.BindInteger(1, position);
     if (!rowid.Next())
         return std::nullopt;
@@ -151,7 +137,7 @@ QList<QStringList> CListWindow::Rows(qsizetype first, qsizetype count)
 namespace
 {
 // The rows a statement gives, `columns` cells each, trimmed where the layout says so.
-QList<QStringList> ReadCells(CEngineStatement& query, const QList<ListColumn>& layout, QList<qint64>* rowids = nullptr)
+QList<QStringList> ReadCells(CStatement& query, const QList<ListColumn>& layout, QList<qint64>* rowids = nullptr)
 {
     QList<QStringList> rows;
     QByteArray buffer;
@@ -174,7 +160,7 @@ QList<QStringList> ReadCells(CEngineStatement& query, const QList<ListColumn>& l
 
 QList<QStringList> CListWindow::OrderedRows(qsizetype first, qsizetype count)
 {
-    CEngineStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("join %1 o on o.r = %2.rowid where o.pos "
+    CStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("join %1 o on o.r = %2.rowid where o.pos "
                                                                         "between ? and ? order by o.pos")
                                                              .arg(OrderTable, m_table)));
     query.BindInteger(1, first + 1);
@@ -187,7 +173,7 @@ QList<QStringList> CListWindow::StoredRows(qsizetype first, qsizetype count)
     const QList<ListColumn>& layout = ListLayoutOf(m_kind);
     if (m_dense)
     {
-        CEngineStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("where rowid between ? and ? order by rowid")));
+        CStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("where rowid between ? and ? order by rowid")));
         query.BindInteger(1, m_firstRowid + first);
         query.BindInteger(2, m_firstRowid + first + count - 1);
         return ReadCells(query, layout);
@@ -202,7 +188,7 @@ QList<QStringList> CListWindow::StoredRows(qsizetype first, qsizetype count)
         from = anchor.key();
         rowid = anchor.value();
     }
-    CEngineStatement query(m_store,
+    CStatement query(m_store,
                            ListSelectOf(m_kind, QStringLiteral("where rowid >= ? order by rowid limit ? offset ?"), true));
     query.BindInteger(1, rowid);
     query.BindInteger(2, count);

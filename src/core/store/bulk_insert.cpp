@@ -1,6 +1,7 @@
-#include "core/files/bulk_insert.h"
+#include "core/store/bulk_insert.h"
 
-#include "core/store/engine_statement.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 
 namespace
 {
@@ -21,30 +22,14 @@ int TakeTexts(QList<QByteArray>& waiting, const Texts& texts, int limit, ToUtf8 
 } // namespace
 
 CBulkInsert::CBulkInsert(CProjectStore& store, const QString& table, const QStringList& columns)
-    : m_store(store), m_columns(int(columns.size()))
+    : m_store(store), m_table(table), m_names(columns), m_columns(int(columns.size()))
 {
-    QStringList quoted;
-    for (const QString& column : columns)
-        quoted << QLatin1Char('"') + column + QLatin1Char('"');
-    m_head = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, quoted.join(QLatin1Char(',')));
-    m_batch = std::make_unique<CEngineStatement>(store, Statement(RowsPerStatement));
+    m_batch = std::make_unique<CStatement>(store, InsertInto(m_table, m_names, RowsPerStatement));
     m_failed = !m_batch->IsValid();
     m_waiting.reserve(RowsPerStatement * (m_columns - 1));
 }
 
 CBulkInsert::~CBulkInsert() = default;
-
-QString CBulkInsert::Statement(int rows) const
-{
-    QString row = QStringLiteral("(?");
-    for (int i = 1; i < m_columns; ++i)
-        row += QStringLiteral(",?");
-    row += QLatin1Char(')');
-    QStringList all;
-    for (int i = 0; i < rows; ++i)
-        all << row;
-    return m_head + all.join(QLatin1Char(','));
-}
 
 bool CBulkInsert::Add(qlonglong id, std::initializer_list<QByteArrayView> utf8)
 {
@@ -70,7 +55,7 @@ bool CBulkInsert::Queued(qlonglong id, int given)
     return Store(*m_batch);
 }
 
-bool CBulkInsert::Store(CEngineStatement& statement)
+bool CBulkInsert::Store(CStatement& statement)
 {
     int position = 1;
     qsizetype text = 0;
@@ -78,7 +63,7 @@ bool CBulkInsert::Store(CEngineStatement& statement)
     {
         statement.BindInteger(position++, rowId);
         for (int column = 1; column < m_columns; ++column)
-            statement.BindText(position++, m_waiting[text++]);
+            statement.BindText(position++, QByteArrayView(m_waiting[text++]));
     }
     m_ids.clear();
     m_waiting.clear();
@@ -93,6 +78,6 @@ bool CBulkInsert::Finish()
     if (m_ids.isEmpty())
         return true;
     // The last rows, fewer than a batch: one statement of just that many rows.
-    CEngineStatement rest(m_store, Statement(int(m_ids.size())));
+    CStatement rest(m_store, InsertInto(m_table, m_names, int(m_ids.size())));
     return Store(rest);
 }

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <memory>
 
-class CEngineStatement;
+class CStatement;
 class CProjectStore;
 
 // Appends many rows to one table through prepared statements with values bound by position,
@@ -30,14 +30,14 @@ public:
     bool Finish();
 
 private:
-    QString Statement(int rows) const;
     bool Queued(qlonglong id, int given);   // the row's texts are waiting; stores a full batch
-    bool Store(CEngineStatement& statement); // binds the waiting rows and runs it
+    bool Store(CStatement& statement); // binds the waiting rows and runs it
 
     CProjectStore& m_store;
-    QString m_head; // INSERT INTO … VALUES
+    QString m_table;
+    QStringList m_names;
     int m_columns;
-    std::unique_ptr<CEngineStatement> m_batch;
+    std::unique_ptr<CStatement> m_batch;
     QList<QByteArray> m_waiting; // the texts of the rows not yet stored, row after row
     QList<qlonglong> m_ids;
     bool m_failed = false;

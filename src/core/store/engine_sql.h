@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
+
+// Everything the program says that only SQLite understands, in one place, so that a second
+// engine is one more file like sqlite_engine.cpp and no feature changes.
+namespace EngineSql
+{
+// Run on every connection that may write, before the tables are made.
+QStringList ConnectionSetup();
+// A read that succeeds only when the file is a database the engine can read.
+QString ReadableProbe();
+// The names of the columns of the table named by its ? mark, one row each; no rows when the
+// table does not exist.
+QString ColumnNames();
+
+// Writes the journal's commits back into the database file and empties the journal.
+QString EmptyJournal();
+// Copies the whole database, as this connection sees it, into the new file named by its ? mark.
+QString CopyInto();
+
+// Transactions: a writer takes the write lock at once; nested ones are savepoints.
+QString BeginWrite();
+QString Savepoint(const QString& name);
+QString Release(const QString& name);
+QString RollbackTo(const QString& name);
+
+// The engine's own number of a row, in the order rows were stored.
+QString RowId();
+// An ORDER BY key that puts numbers in their numeric order ahead of every text, the texts in text
+// order, and keeps the stored order among equals.
+QString NumbersFirstKey(const QString& column, bool descending);
+// A table of this connection's own, in its temporary store, never in the project database:
+// position (from 1, `pos`) to a rowid (`r`).
+QString OrderTable();
+QString CreateOrderTable();
+// Sets ID to 1, 2, 3 … in rowid order, writing only the rows whose number changes.
+QString NumberAllRows(const QString& table);
+// The same where the rowids run in the given runs: the number is rowid less `expression`.
+QString NumberRows(const QString& table, const QString& expression);
+
+// Lets the store prove that Qt's driver and the direct calls share one SQLite library: called
+// once before the first connection opens.
+void PrepareEngine();
+} // namespace EngineSql
