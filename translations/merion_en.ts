@@ -1676,5 +1676,9 @@ Export it first?</translation>
         <source>高程统计检验</source>
         <translation>Height statistical tests</translation>
     </message>
+    <message>
+        <source>The database driver carries a copy of SQLite of its own: the project is not touched, since two copies of the engine would undo each other&apos;s locks. Install the driver built against the program&apos;s SQLite library.</source>
+        <translation>The database driver carries a copy of SQLite of its own: the project is not touched, since two copies of the engine would undo each other&apos;s locks. Install the driver built against the program&apos;s SQLite library.</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "recording_reporter.h"
 #include "shown_list_rows.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/views/plx_view.h"
 
 #include <QHeaderView>

@@ -1,5 +1,6 @@
 #include "core/plan/plan_texts.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "core/views/data_kind.h"
 #include "gui/shell/command_actions.h"
 #include "gui/app/main_frame.h"

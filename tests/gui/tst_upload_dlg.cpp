@@ -8,6 +8,7 @@
 #include "scripted_stream.h"
 #include "simulated_instrument.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/upload/upload_dlg.h"
 #include "core/views/data_kind.h"
 #include "gui/views/plx_view.h"
