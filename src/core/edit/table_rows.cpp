@@ -93,7 +93,8 @@ bool Renumber(CProjectStore& store, const QString& table)
     constexpr qsizetype MaxRuns = 32;
     QList<QPair<qint64, qint64>> runs; // first rowid of a run, what its rowids exceed their numbers by
     {
-        CStatement rowids(store, Sql("select rowid from %1 order by rowid", {table}));
+        const QString stored = EngineSql::RowId();
+        CStatement rowids(store, QStringLiteral("select %1 from %2 order by %1").arg(stored, QuotedName(table)));
         qint64 number = 0;
         qint64 previous = 0;
         while (runs.size() <= MaxRuns && rowids.Next())
@@ -109,19 +110,14 @@ bool Renumber(CProjectStore& store, const QString& table)
     }
     if (runs.isEmpty())
         return true;
-    QString number;
     if (runs.size() > MaxRuns)
         return RunStatement(store, EngineSql::NumberAllRows(table));
-    if (runs.size() == 1)
-        number = QStringLiteral("rowid - %1").arg(runs.first().second);
-    else
-    {
-        number = QStringLiteral("rowid - case");
-        for (qsizetype i = 0; i + 1 < runs.size(); ++i)
-            number += QStringLiteral(" when rowid < %1 then %2").arg(runs[i + 1].first).arg(runs[i].second);
-        number += QStringLiteral(" else %1 end").arg(runs.last().second);
-    }
-    return RunStatement(store, EngineSql::NumberRows(table, number));
+    // Each run's amount applies from its first rowid on, up to the next run's.
+    QVariantList amounts;
+    for (qsizetype i = 0; i + 1 < runs.size(); ++i)
+        amounts << runs[i + 1].first << runs[i].second;
+    amounts << runs.last().second;
+    return RunStatement(store, EngineSql::NumberRows(table, int(runs.size())), amounts + amounts);
 }
 
 std::optional<bool> Holds(CProjectStore& store, const QString& table, const Statement& where)

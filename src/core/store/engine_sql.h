@@ -39,8 +39,10 @@ QString OrderTable();
 QString CreateOrderTable();
 // Sets ID to 1, 2, 3 … in rowid order, writing only the rows whose number changes.
 QString NumberAllRows(const QString& table);
-// The same where the rowids run in the given runs: the number is rowid less `expression`.
-QString NumberRows(const QString& table, const QString& expression);
+// The same where the rowids run in `runs` runs without gaps: each row's number is its rowid less
+// the amount of its run. Its ? marks take, for every run but the last, the first rowid of the
+// next run and this run's amount, then the last run's amount; and all of that twice.
+QString NumberRows(const QString& table, int runs);
 
 // Lets the store prove that Qt's driver and the direct calls share one SQLite library: called
 // once before the first connection opens.

@@ -4,6 +4,7 @@
 
 #include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
 #include "core/store/store_texts.h"
@@ -97,15 +98,24 @@ QString CreateOrderTable()
 
 QString NumberAllRows(const QString& table)
 {
-    return QStringLiteral("update %1 set ID = numbered.n from (select rowid as r, row_number() over "
+    return QStringLiteral("update %1 set %2 = numbered.n from (select rowid as r, row_number() over "
                           "(order by rowid) as n from %1) as numbered "
-                          "where %1.rowid = numbered.r and %1.ID is not numbered.n")
-        .arg(QuotedName(table));
+                          "where %1.rowid = numbered.r and %1.%2 is not numbered.n")
+        .arg(QuotedName(table), QuotedName(Col::ID));
 }
 
-QString NumberRows(const QString& table, const QString& expression)
+QString NumberRows(const QString& table, int runs)
 {
-    return QStringLiteral("update %1 set ID = %2 where ID is not (%2)").arg(QuotedName(table), expression);
+    QString amount = QStringLiteral("?");
+    if (runs > 1)
+    {
+        amount = QStringLiteral("case");
+        for (int i = 1; i < runs; ++i)
+            amount += QStringLiteral(" when rowid < ? then ?");
+        amount += QStringLiteral(" else ? end");
+    }
+    return QStringLiteral("update %1 set %2 = rowid - %3 where %2 is not (rowid - %3)")
+        .arg(QuotedName(table), QuotedName(Col::ID), amount);
 }
 
 namespace
