@@ -1,4 +1,6 @@
+#include "core/edit/table_rows.h"
 #include "core/store/bulk_insert.h"
+#include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
@@ -130,6 +132,61 @@ private slots:
         }
         QCOMPARE(db.Count("CodeEdit"), 0);
         QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    void everyTableIsMadeWithTheColumnsTheSchemaDeclares()
+    {
+        // The tables are made from the same declaration the statements name their columns by:
+        // a new project has each declared table with exactly its declared columns, in order.
+        CTestDatabase db;
+        QVERIFY(Schema::FindTable(Tbl::CalcCoor));
+        QVERIFY(Schema::FindTable(Tbl::TraverseGrade));
+        QVERIFY(Schema::FindTable(Tbl::CoordSystem));
+        QVERIFY(Schema::FindTable(Tbl::HandEdits));
+        for (const Schema::Table& table : Schema::Tables())
+        {
+            QStringList made;
+            CStatement columns(db.Store(), EngineSql::ColumnNames(), {table.name});
+            while (columns.Next())
+                made << columns.Text(0);
+            QVERIFY(!columns.Failed());
+            QCOMPARE(made, table.ColumnNames());
+        }
+        QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    void renumberingCountsThroughEveryGap()
+    {
+        // Rows stored as 1 … n keep their rowids when rows between them go; renumbering gives the
+        // rest 1, 2, 3 … in stored order however many gaps the deletes left: none, one, a few, and
+        // more than the statement takes one by one (every other row gone: 50 gaps).
+        const auto check = [](const QList<int>& deleted, int stored) {
+            CTestDatabase db;
+            CTransaction transaction(db.Store());
+            CBulkInsert insert(db.Store(), Tbl::CodeEdit, {Col::ID, Col::SN});
+            for (int i = 1; i <= stored; ++i)
+                QVERIFY(insert.Add(i, {QByteArray("K") + QByteArray::number(i)}));
+            QVERIFY(insert.Finish());
+            for (const int id : deleted)
+                QVERIFY(RunStatement(db.Store(), Sql("delete from %1 where %2=?", {Tbl::CodeEdit, Col::ID}), {id}));
+            QVERIFY(TableRows::Renumber(db.Store(), Tbl::CodeEdit));
+            QVERIFY(transaction.Commit());
+            QStringList expected;
+            int number = 0;
+            for (int i = 1; i <= stored; ++i)
+                if (!deleted.contains(i))
+                    expected << QStringLiteral("%1|K%2").arg(++number).arg(i);
+            QCOMPARE(db.Rows(Sql("select %1, %2 from %3 order by rowid", {Col::ID, Col::SN, Tbl::CodeEdit})), expected);
+            QVERIFY(db.Reporter().Messages().isEmpty());
+        };
+        check({}, 5);
+        check({1}, 5);
+        check({3}, 5);
+        check({2, 4, 5, 9}, 10);
+        QList<int> everyOther;
+        for (int i = 2; i <= 100; i += 2)
+            everyOther << i;
+        check(everyOther, 101);
     }
 
     void bulkInsertStoresEveryRowInBatchesAndTheRest()
