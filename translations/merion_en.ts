@@ -1680,5 +1680,73 @@ Export it first?</translation>
         <source>The database driver carries a copy of SQLite of its own: the project is not touched, since two copies of the engine would undo each other&apos;s locks. Install the driver built against the program&apos;s SQLite library.</source>
         <translation>The database driver carries a copy of SQLite of its own: the project is not touched, since two copies of the engine would undo each other&apos;s locks. Install the driver built against the program&apos;s SQLite library.</translation>
     </message>
+    <message>
+        <source>导线等级需要名称</source>
+        <translation>A traverse grade needs a name</translation>
+    </message>
+    <message>
+        <source>导线等级 %1 出现了两次</source>
+        <translation>The traverse grade %1 appears twice</translation>
+    </message>
+    <message>
+        <source>导线等级 %1：角度闭合差和相对闭合差的限值须大于 0，测站数和长度不能为负（0 表示不限）</source>
+        <translation>Traverse grade %1: the limits of the angular and relative misclosures must be above 0, the stations and the length must not be negative (0: no limit)</translation>
+    </message>
+    <message>
+        <source>导线等级</source>
+        <translation>Traverse Grades</translation>
+    </message>
+    <message>
+        <source>等级名称</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>最多测站数（0 不限）</source>
+        <translation>Most stations (0: no limit)</translation>
+    </message>
+    <message>
+        <source>角度闭合差限差（″/√n）</source>
+        <translation>Angular misclosure limit (″/√n)</translation>
+    </message>
+    <message>
+        <source>相对闭合差限差 1/N 的 N</source>
+        <translation>N of the relative misclosure limit 1/N</translation>
+    </message>
+    <message>
+        <source>导线全长（km，0 不限）</source>
+        <translation>Longest traverse (km, 0: no limit)</translation>
+    </message>
+    <message>
+        <source>添加等级</source>
+        <translation>Add Grade</translation>
+    </message>
+    <message>
+        <source>删除等级</source>
+        <translation>Remove Grade</translation>
+    </message>
+    <message>
+        <source>仪器高与目标高（改正后的值用于计算）</source>
+        <translation>Instrument and target heights (the corrected values are used)</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>记录值(m)</source>
+        <translation>Recorded (m)</translation>
+    </message>
+    <message>
+        <source>改正后(m)</source>
+        <translation>Corrected (m)</translation>
+    </message>
+    <message>
+        <source>目标高</source>
+        <translation>Target height</translation>
+    </message>
+    <message>
+        <source>查看和修改导线等级的限差</source>
+        <translation>See and change the limits of the traverse grades</translation>
+    </message>
 </context>
 </TS>

@@ -79,6 +79,20 @@ private slots:
         QCOMPARE(Discarded(db, QStringLiteral("CoorEdit")).size(), 2);
     }
 
+    void aTransformThatReplacesTheListCopiesItFirst()
+    {
+        CTestDatabase db;
+        QCOMPARE(Cli(db, {"point", "add", "P1", "3456789.1", "512345.25", "12"}).exitCode, 0);
+        QCOMPARE(Cli(db, {"crs", "set", "EPSG:4539"}).exitCode, 0);
+        QCOMPARE(Cli(db, {"transform", "--to", "EPSG:4540"}).exitCode, 0);
+        // The list now holds the numbers of the zone at 120°E; the typed ones are kept as they were typed.
+        QVERIFY(!Shown(db, "coor").first().contains(QStringLiteral("3456789.100")));
+        const QStringList copies = Discarded(db, QStringLiteral("CoorEdit"));
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(FileBytes(copies.first()), QByteArray("\xEF\xBB\xBF"
+                                                       "P1,3456789.100,512345.250,12.000,\r\n"));
+    }
+
     void codesAreCopiedBeforeAnImportOrAClear()
     {
         CTestDatabase db;

@@ -1,6 +1,8 @@
 #include "core/files/text_import.h"
 #include "core/store/project_store.h"
 #include "gui/app/merion_app.h"
+#include "core/results/result_store.h"
+#include "gui/compute/grade_dialog.h"
 #include "gui/compute/points_dialog.h"
 #include "gui/compute/report_window.h"
 #include "gui/compute/traverse_dialog.h"
@@ -10,8 +12,12 @@
 #include "modal_answers.h"
 #include "recording_reporter.h"
 
+#include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +47,48 @@ private:
     static QString Lines(const ReportDocument& document)
     {
         return ReportAsText(document);
+    }
+
+    // The recomputed points as "name@station Z", read from the table itself.
+    QStringList StoredHeights()
+    {
+        QStringList heights;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+            db.setDatabaseName(m_dir.filePath("project.db"));
+            if (!db.open())
+                return {};
+            QSqlQuery query(QStringLiteral("select SN, STATION, ZCOOR from CalcCoor order by ID"), db);
+            while (query.next())
+                heights << query.value(0).toString() + '@' + query.value(1).toString() + ' ' + query.value(2).toString();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("check"));
+        return heights;
+    }
+
+    // Sets the corrected height of `name` (a station's instrument height, or a target's).
+    static void CorrectHeight(QTableWidget* table, const QString& name, bool station, const QString& metres)
+    {
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 1)->text() == name && table->item(row, 0)->data(Qt::UserRole).toBool() == station)
+                table->item(row, 3)->setText(metres);
+    }
+
+    void RouteThroughTheSample()
+    {
+        WhenShown<CTraverseDialog>([](CTraverseDialog* dialog) {
+            auto* candidates = dialog->findChild<QListWidget*>(QStringLiteral("candidates"));
+            auto* add = dialog->findChild<QPushButton*>(QStringLiteral("addPoint"));
+            for (const char* name : {"A", "B", "S1", "S2", "C", "D"})
+            {
+                for (int i = 0; i < candidates->count(); ++i)
+                    if (candidates->item(i)->data(Qt::UserRole).toString() == QLatin1String(name))
+                        candidates->setCurrentRow(i);
+                add->click();
+            }
+            QCOMPARE(dialog->Route(), QStringList({"A", "B", "S1", "S2", "C", "D"}));
+            dialog->accept();
+        });
     }
 
 private slots:
@@ -83,19 +131,7 @@ private slots:
 
     void traverseFromTheChosenRoute()
     {
-        WhenShown<CTraverseDialog>([](CTraverseDialog* dialog) {
-            auto* candidates = dialog->findChild<QListWidget*>(QStringLiteral("candidates"));
-            auto* add = dialog->findChild<QPushButton*>(QStringLiteral("addPoint"));
-            for (const char* name : {"A", "B", "S1", "S2", "C", "D"})
-            {
-                for (int i = 0; i < candidates->count(); ++i)
-                    if (candidates->item(i)->data(Qt::UserRole).toString() == QLatin1String(name))
-                        candidates->setCurrentRow(i);
-                add->click();
-            }
-            QCOMPARE(dialog->Route(), QStringList({"A", "B", "S1", "S2", "C", "D"}));
-            dialog->accept();
-        });
+        RouteThroughTheSample();
         ReportDocument report;
         CloseReport(report);
         Commands().Run(Command::ComputeTraverse);
@@ -105,6 +141,64 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("1/63426")));
         QVERIFY(text.contains(QStringLiteral("二级")));
         QVERIFY(m_reporter.Messages().isEmpty());
+    }
+
+    void correctedHeightsMoveThePointsHeights()
+    {
+        // Every pointing of the sample is level (VA 90°), so without the earth's curvature and
+        // refraction Z = Zs + IH − PH = 50 + 1.5 − 1.5.
+        // With B's instrument height corrected to 1.600, S1 seen from B rises by 0.100 m; with
+        // S2's target height corrected to 1.400, S2 rises by 0.100 m from S1 and from C alike;
+        // B seen from S1 keeps 50.000.
+        WhenShown<CPointsDialog>([](CPointsDialog* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("heightTable"));
+            QVERIFY(table);
+            CorrectHeight(table, QStringLiteral("B"), true, QStringLiteral("1.600"));
+            CorrectHeight(table, QStringLiteral("S2"), false, QStringLiteral("1.400"));
+            dialog->findChild<QCheckBox*>()->setChecked(false);
+            dialog->accept();
+        });
+        ReportDocument report;
+        CloseReport(report);
+        Commands().Run(Command::ComputePoints);
+        const QStringList heights = StoredHeights();
+        QVERIFY2(heights.contains(QStringLiteral("S1@B 50.1000")), qPrintable(heights.join('|')));
+        QVERIFY2(heights.contains(QStringLiteral("S2@S1 50.1000")), qPrintable(heights.join('|')));
+        QVERIFY2(heights.contains(QStringLiteral("S2@C 50.1000")), qPrintable(heights.join('|')));
+        QVERIFY2(heights.contains(QStringLiteral("B@S1 50.0000")), qPrintable(heights.join('|')));
+    }
+
+    void theGradeTableDecidesTheVerdict()
+    {
+        // A limit that is no number is refused naming its column, and the dialog comes back
+        // holding the edit. 二级 narrowed from 16″ to 10″√n: the sample's fβ = 21.6″ over n = 4
+        // exceeds 10·√4 = 20″, so the strictest grade met is 三级 (24·√4 = 48″, 1/5000).
+        WhenShown<CGradeDialog>([](CGradeDialog* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("gradeTable"));
+            QCOMPARE(table->rowCount(), 6);
+            QCOMPARE(table->item(3, 0)->text(), QStringLiteral("二级"));
+            table->item(3, 2)->setText(QStringLiteral("ten"));
+            dialog->accept();
+            WhenShown<CGradeDialog>([](CGradeDialog* again) {
+                auto* table = again->findChild<QTableWidget*>(QStringLiteral("gradeTable"));
+                QCOMPARE(table->item(3, 2)->text(), QStringLiteral("ten"));
+                table->item(3, 2)->setText(QStringLiteral("10"));
+                again->accept();
+            });
+        });
+        Commands().Run(Command::EditTraverseGrades);
+        QCOMPARE(m_reporter.TakeMessages().size(), 1);
+        QList<TraverseGrade> grades;
+        QVERIFY(ReadTraverseGrades(m_app->Store(), grades).Succeeded());
+        QCOMPARE(grades.size(), 6);
+        QCOMPARE(grades.at(3).angleSecondsPerRoot, 10.0);
+
+        RouteThroughTheSample();
+        ReportDocument report;
+        CloseReport(report);
+        Commands().Run(Command::ComputeTraverse);
+        const QString text = Lines(report);
+        QVERIFY2(text.contains(QStringLiteral("三级")) && !text.contains(QStringLiteral("二级")), qPrintable(text));
     }
 
     void bothFacesWithoutPairs()

@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(ActionTexts(menus[3]->menu()->actions()),
                  QStringList({"重算坐标(&R)...", "盘左盘右(&F)...", "导线计算(&T)...", "-", "重算结果(&L)",
-                              "重算结果复制到坐标列表(&C)"}));
+                              "重算结果复制到坐标列表(&C)", "-", "导线等级(&G)..."}));
         QCOMPARE(ActionTexts(menus[4]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
         for (QAction* toggle : menus[4]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());

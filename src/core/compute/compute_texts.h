@@ -27,4 +27,13 @@ inline QString NoGrade(const QString& name)
 {
     return QCoreApplication::translate("MERION", "没有名为 %1 的导线等级").arg(name);
 }
+inline constexpr ShownText GradeWithoutName = QT_TRANSLATE_NOOP("MERION", "导线等级需要名称");
+inline QString GradeTwice(const QString& name)
+{
+    return QCoreApplication::translate("MERION", "导线等级 %1 出现了两次").arg(name);
+}
+inline QString GradeLimits(const QString& name)
+{
+    return QCoreApplication::translate("MERION", "导线等级 %1：角度闭合差和相对闭合差的限值须大于 0，测站数和长度不能为负（0 表示不限）").arg(name);
+}
 } // namespace ComputeTexts

@@ -1,6 +1,7 @@
 #include "core/geodesy/listed_points.h"
 
 #include "core/geodesy/geodesy_texts.h"
+#include "core/store/discarded_copy.h"
 #include "core/plan/plan_data.h"
 #include "core/store/bulk_insert.h"
 #include "core/store/engine_sql.h"
@@ -59,7 +60,8 @@ Outcome ReplaceListedPoints(CProjectStore& store, const ListedPoints& points, co
     if (store.RefuseWrite())
         return {Status::DatabaseError};
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit})))
+    // The list before the transform is kept in discarded/ like any list a command replaces.
+    if (!transaction.IsActive() || !DiscardRows(store, Tbl::CoorEdit))
         return {Status::DatabaseError};
     CBulkInsert insert(store, Tbl::CoorEdit, Columns());
     size_t next = 0; // the next placed row

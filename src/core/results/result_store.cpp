@@ -1,9 +1,11 @@
 #include "core/results/result_store.h"
 
 #include "core/results/fixed_number.h"
+#include "core/compute/compute_texts.h"
 #include "core/compute/job_rows.h"
 #include "core/files/text_lines.h"
 #include "core/store/bulk_insert.h"
+#include "core/store/discarded_copy.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
@@ -12,6 +14,8 @@
 #include "core/views/list_rows.h"
 
 #include <QFile>
+
+#include <cmath>
 
 namespace
 {
@@ -43,10 +47,12 @@ QList<QStringList> ShippedGrades()
     return grades;
 }
 
-bool StoreGrades(CProjectStore& store, const QList<QStringList>& grades)
+bool StoreGrades(CProjectStore& store, const QList<QStringList>& grades, bool replace = false)
 {
     CTransaction transaction(store);
     if (!transaction.IsActive())
+        return false;
+    if (replace && !RunStatement(store, Sql("delete from %1", {Tbl::TraverseGrade})))
         return false;
     CBulkInsert insert(store, Tbl::TraverseGrade, Schema::FindTable(Tbl::TraverseGrade)->ColumnNames());
     qlonglong id = 0;
@@ -125,7 +131,7 @@ Outcome CopyComputedToList(CProjectStore& store)
 {
     CTransaction transaction(store);
     const bool copied =
-        transaction.IsActive() && RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit}))
+        transaction.IsActive() && DiscardRows(store, Tbl::CoorEdit)
         && RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
                                    {Tbl::CoorEdit, Tbl::CalcCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
                                     Col::ZCOOR, Col::CODE}))
@@ -161,4 +167,28 @@ Outcome ReadTraverseGrades(CProjectStore& store, QList<TraverseGrade>& grades)
             grades << grade;
     }
     return Status::Done;
+}
+
+Outcome StoreTraverseGrades(CProjectStore& store, const QList<TraverseGrade>& grades)
+{
+    QList<QStringList> rows;
+    QStringList names;
+    for (const TraverseGrade& grade : grades)
+    {
+        const QString name = grade.name.trimmed();
+        if (name.isEmpty())
+            return {Status::BadRow, ComputeTexts::GradeWithoutName};
+        if (names.contains(name))
+            return {Status::BadRow, ComputeTexts::GradeTwice(name)};
+        if (!(grade.angleSecondsPerRoot > 0) || !(grade.relativeDenominator > 0) || grade.maxStations < 0 ||
+            !(grade.maxLengthKm >= 0) || !std::isfinite(grade.angleSecondsPerRoot) ||
+            !std::isfinite(grade.relativeDenominator) || !std::isfinite(grade.maxLengthKm))
+            return {Status::BadRow, ComputeTexts::GradeLimits(name)};
+        names << name;
+        rows << QStringList{name, QString::number(grade.maxStations), QString::number(grade.angleSecondsPerRoot, 'g', 12),
+                            QString::number(grade.relativeDenominator, 'g', 12), QString::number(grade.maxLengthKm, 'g', 12)};
+    }
+    if (store.RefuseWrite())
+        return Status::DatabaseError;
+    return StoreGrades(store, rows, true) ? Status::Done : Status::DatabaseError;
 }

@@ -29,3 +29,9 @@ Outcome CopyComputedToList(CProjectStore& store);
 
 // The project's traverse grades. A project without any is given the grades of GB 50026 first.
 Outcome ReadTraverseGrades(CProjectStore& store, QList<TraverseGrade>& grades);
+
+// Replaces the project's traverse grades, strictest first as given, in one transaction. Each
+// grade needs a name of its own and limits above 0 for fβ and K; the station count and the
+// length may be 0 (no limit). Ends Done, BadRow naming the first grade refused (nothing
+// changed), or DatabaseError (the store has said why).
+Outcome StoreTraverseGrades(CProjectStore& store, const QList<TraverseGrade>& grades);

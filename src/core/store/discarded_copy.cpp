@@ -100,7 +100,10 @@ bool DiscardRows(CProjectStore& store, const QString& table, const QDateTime& wh
 {
     if (store.RefuseWrite())
         return false;
-    if (Schema::HandKeptTables().contains(table))
+    // A database held in memory has no folder beside it and ends with the run: there is no
+    // project whose rows a copy could keep.
+    const bool inMemory = store.DatabasePath() == QLatin1String(":memory:");
+    if (Schema::HandKeptTables().contains(table) && !inMemory)
     {
         bool failed = false;
         const bool holdsRows = HoldsRows(store, table, failed);

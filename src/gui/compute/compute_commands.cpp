@@ -7,6 +7,7 @@
 #include "core/results/job_source.h"
 #include "core/results/result_store.h"
 #include "gui/compute/compute_dialog_texts.h"
+#include "gui/compute/grade_dialog.h"
 #include "gui/compute/known_source.h"
 #include "gui/compute/points_dialog.h"
 #include "gui/compute/report_window.h"
@@ -52,7 +53,7 @@ void RecomputePoints(CSession& session, QWidget& window)
     QList<Setup> setups;
     if (!ReadSetups(session, setups))
         return;
-    CPointsDialog dialog(&window);
+    CPointsDialog dialog(setups, &window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QList<KnownPoint> known;
@@ -101,6 +102,25 @@ void ComputeRoute(CSession& session, QWidget& window)
     ShowReport(session, window, TraverseReport(result, known, check, grade));
 }
 
+void EditGrades(CSession& session, QWidget& window)
+{
+    QList<TraverseGrade> grades;
+    if (const Outcome read = ReadTraverseGrades(session.Store(), grades); !read.Succeeded())
+        return ReportOutcome(session.Reporter(), read);
+    CGradeDialog dialog(grades, &window);
+    // A refused table keeps the dialog and the user's edits, so the fault can be mended in place.
+    while (dialog.exec() == QDialog::Accepted)
+    {
+        QList<TraverseGrade> edited;
+        Outcome outcome = dialog.Grades(edited);
+        if (outcome.Succeeded())
+            outcome = StoreTraverseGrades(session.Store(), edited);
+        if (outcome.Succeeded())
+            return;
+        ReportOutcome(session.Reporter(), outcome);
+    }
+}
+
 void CopyToList(CSession& session)
 {
     if (!session.Reporter().Confirm(ComputeDialogTexts::CopyQuestion))
@@ -119,4 +139,5 @@ void RegisterComputeCommands(CCommandActions& commands, CSession& session, QWidg
     commands.Handle(Command::ComputeTraverse, [&session, &window] { ComputeRoute(session, window); });
     commands.Handle(Command::ShowCalc, [&session] { session.ShowTable(DataKind::Calc); });
     commands.Handle(Command::CopyCalcToCoor, [&session] { CopyToList(session); });
+    commands.Handle(Command::EditTraverseGrades, [&session, &window] { EditGrades(session, window); });
 }

@@ -1,19 +1,22 @@
 #pragma once
 
 #include "core/compute/polar.h"
+#include "core/compute/setup.h"
 
 #include <QDialog>
 
 class CKnownSource;
 class QCheckBox;
 class QDoubleSpinBox;
+class QTableWidget;
 
-// The options of recomputing the job's points.
+// The options of recomputing the job's points, with the instrument and target heights of the
+// job for correcting a height typed wrong in the field.
 class CPointsDialog : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CPointsDialog(QWidget* parent);
+    CPointsDialog(const QList<Setup>& setups, QWidget* parent);
 
     PolarOptions Options() const;
     const CKnownSource& Known() const { return *m_known; }
@@ -24,4 +27,5 @@ private:
     QDoubleSpinBox* m_k;
     QDoubleSpinBox* m_scale;
     QDoubleSpinBox* m_tolerance;
+    QTableWidget* m_heights;
 };

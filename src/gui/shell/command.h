@@ -41,4 +41,5 @@ enum class Command : int
     ComputeTraverse = 33003,
     ShowCalc = 33004,
     CopyCalcToCoor = 33005,
+    EditTraverseGrades = 33010,
 };

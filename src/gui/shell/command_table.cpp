@@ -101,6 +101,8 @@ const std::vector<CommandRow>& Rows()
          .panelWords = ShowCalcButton, .panelTip = ShowCalcTip, .panelIcon = QStyle::SP_FileDialogDetailedView},
         {.command = Command::CopyCalcToCoor, .menu = MenuPlace::Compute, .menuWords = CopyCalcButton,
          .mnemonic = 'C', .prompt = CopyCalcPrompt},
+        {.command = Command::EditTraverseGrades, .menu = MenuPlace::Compute, .menuWords = EditGradesButton,
+         .mnemonic = 'G', .opensDialog = true, .separatorBefore = true, .prompt = EditGradesPrompt},
 
         {.command = Command::ToggleToolBar, .menu = MenuPlace::Show, .menuWords = ToolBarItem,
          .checkable = true, .prompt = ToolBarPrompt},

@@ -94,6 +94,8 @@ inline constexpr const char* ComputePointsTip = QT_TRANSLATE_NOOP("MERION", "改
 inline constexpr const char* ComputeFacesTip = QT_TRANSLATE_NOOP("MERION", "检查盘左盘右观测");
 inline constexpr const char* ComputeTraverseTip = QT_TRANSLATE_NOOP("MERION", "附合、闭合和支导线");
 inline constexpr const char* ShowCalcTip = QT_TRANSLATE_NOOP("MERION", "列表和平面图显示重算坐标");
+inline constexpr const char* EditGradesButton = QT_TRANSLATE_NOOP("MERION", "导线等级");
+inline constexpr const char* EditGradesPrompt = QT_TRANSLATE_NOOP("MERION", "查看和修改导线等级的限差");
 
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
 // Chinese words take the key in brackets after them, English words underline it in place.
