@@ -30,7 +30,8 @@ expected=(
   share/icons/hicolor/scalable/apps/merion.svg
   share/icons/hicolor/16x16/apps/merion.png share/icons/hicolor/48x48/apps/merion.png
   share/icons/hicolor/256x256/apps/merion.png
-  share/man/man1/merion-cli.1.gz
+  share/man/man1/merion-cli.1.gz share/man/man1/merion.1.gz share/man/man1/merion-sim.1.gz
+  share/doc/merion/changelog.gz share/doc/merion/copyright
 )
 # Files that ship with the program once the build makes them beside it (Help.pdf, translations).
 for made in Help.pdf translations; do
@@ -57,4 +58,8 @@ depends=$(dpkg-deb -f "$package" Depends)
 for needed in libqt6widgets6 libqt6sql6 libqt6sql6-sqlite qt6-qpa-plugins fonts-noto-cjk libc6; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "$package does not depend on $needed ($depends)"
 done
+# Debian's own checker: any error or warning fails the check.
+lintian_out=$(lintian --fail-on error,warning "$package" 2>&1) ||
+  fail "lintian finds faults in $package: $lintian_out"
+desktop-file-validate "$scratch/usr/share/applications/merion.desktop" || fail "the desktop entry is not valid"
 echo "package check: $package ($(du -h "$package" | cut -f1)); Depends: $depends"
