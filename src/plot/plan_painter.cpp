@@ -65,6 +65,20 @@ void PaintPlan(QPainter& painter, const PlanScene& scene)
 
     PaintDots(painter, scene);
 
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Colour(Ellipse), 1.5));
+    for (const SceneEllipse& ellipse : scene.ellipses)
+    {
+        painter.save();
+        painter.translate(ellipse.at);
+        painter.rotate(ellipse.rotation); // clockwise on the screen, as azimuths turn
+        painter.drawEllipse(QPointF(0, 0), ellipse.minor, ellipse.major);
+        painter.restore();
+    }
+    painter.setPen(QPen(Colour(Residual), 1.5));
+    for (const SceneLine& residual : scene.residuals)
+        painter.drawLine(residual.from, residual.to);
+
     painter.setPen(Qt::NoPen);
     for (const SceneSymbol& symbol : scene.symbols)
     {

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <numbers>
+
 namespace
 {
 PlanPoint At(double east, double north, const QString& name = {}, PlanRole role = PlanRole::Point)
@@ -267,6 +269,61 @@ private slots:
         // Shown beside another list, the points carry no row.
         QCOMPARE(ReadPlanData(db.Store(), DataKind::Code).points[0].listRow, -1);
         QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    // The adjusted points: the fixed one drawn as control, the adjusted one with its ellipse and
+    // the residual vector of the pointing that reached it, enlarged by one round factor.
+    void adjustedPointsCarryEllipsesAndResidualsEnlargedByARoundFactor()
+    {
+        CTestDatabase db;
+        db.Run({"insert into AdjCoor(ID,ATTR,SN,NCOOR,ECOOR,SIGMAN,SIGMAE,ELLA,ELLB,ELLAZ,ZCOOR,SIGMAZ,CODE) "
+                "values('1','FIXED','A','1000','1000','','','','','','50','','CP')",
+                "insert into AdjCoor(ID,ATTR,SN,NCOOR,ECOOR,SIGMAN,SIGMAE,ELLA,ELLB,ELLAZ,ZCOOR,SIGMAZ,CODE) "
+                "values('2','ADJUSTED','P','1000','1100','1.0','4.0','4.0','1.0','90.0','','','')",
+                "insert into AdjResidual(ID,STATION,SN,VN,VE) values('1','A','P','0.0','-2.0')"});
+        const PlanData data = ReadPlanData(db.Store(), DataKind::Adjusted);
+        QCOMPARE(Described(data), QStringList({"station A 1000 1000 row 0", "observed P 1100 1000 row 1"}));
+        QCOMPARE(data.ellipses.size(), size_t(1));
+        QCOMPARE(data.ellipses[0].major, 0.004);
+        QCOMPARE(data.ellipses[0].minor, 0.001);
+        QVERIFY(std::abs(data.ellipses[0].azimuth - std::numbers::pi / 2) < 1e-12);
+        QCOMPARE(data.residuals.size(), size_t(1));
+        QCOMPARE(data.residuals[0].east, 1100.0); // from P
+        QCOMPARE(data.residuals[0].toEast, -0.002);
+        // The plan is 100 m wide, the largest mark 4 mm: a twentieth of the plan is 5 m, 1250
+        // times 4 mm, rounded down to the round factor 1000.
+        QCOMPARE(data.exaggeration, 1000.0);
+
+        // Fitted into 440 px less 20 px a side, 100 m take 400 px: 4 px a metre. The ellipse
+        // is 4 mm × 1000 × 4 = 16 px by 4 px, its major axis turned 90° to the east; the
+        // vector 2 mm west is 8 px to the left of P.
+        const CPlanFrame frame = Fitted(data);
+        const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, {});
+        QCOMPARE(scene.ellipses.size(), size_t(1));
+        QVERIFY(std::abs(scene.ellipses[0].major - 16) < 1e-9);
+        QVERIFY(std::abs(scene.ellipses[0].minor - 4) < 1e-9);
+        QVERIFY(std::abs(scene.ellipses[0].rotation - 90) < 1e-9);
+        QVERIFY(SamePixel(scene.ellipses[0].at, frame.ToPixel(1100, 1000)));
+        QCOMPARE(scene.residuals.size(), size_t(1));
+        QVERIFY(SamePixel(scene.residuals[0].to - scene.residuals[0].from, QPointF(-8, 0)));
+        QCOMPARE(scene.notes, QStringList{PlanTexts::Exaggeration(1000)});
+        // The same list beside another kind draws neither.
+        QVERIFY(ReadPlanData(db.Store(), DataKind::Coor).ellipses.empty());
+        QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    // 1, 2 or 5 times a power of ten, never more than a twentieth of the plan's larger side.
+    void exaggerationIsRound()
+    {
+        PlanBounds bounds;
+        bounds.Include(0, 0);
+        bounds.Include(100, 200); // larger side 200 m: a twentieth is 10 m
+        QCOMPARE(ChooseExaggeration(bounds, 0.003), 2000.0); // 3333 → 2000
+        QCOMPARE(ChooseExaggeration(bounds, 0.02), 500.0);   // exactly 500
+        QCOMPARE(ChooseExaggeration(bounds, 0.0015), 5000.0); // 6667 → 5000
+        QCOMPARE(ChooseExaggeration(bounds, 20.0), 0.5);     // a blunder larger than the plan
+        QCOMPARE(ChooseExaggeration(bounds, 0.0), 0.0);      // nothing to draw
+        QCOMPARE(ChooseExaggeration(PlanBounds{}, 0.003), 0.0);
     }
 
     void measurementJobGivesStationsObservedPointsAndSights()

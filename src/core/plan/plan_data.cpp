@@ -13,6 +13,7 @@
 #include <QHash>
 
 #include <cmath>
+#include <numbers>
 
 namespace
 {
@@ -195,7 +196,84 @@ void ReadComputedPoints(CProjectStore& store, PlanData& data)
         }))
         data.readFailed = true;
 }
+// A stored number of millimetres as metres; nothing for an empty text or no number.
+std::optional<double> MillimetresIn(const QString& text)
+{
+    const std::optional<double> value = CoordinateValue(text);
+    return value ? std::optional(*value / 1000.0) : std::nullopt;
+}
+
+void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
+{
+    ColumnPositions columns;
+    int attr = -1, major = -1, minor = -1, azimuth = -1;
+    QHash<QString, int> byName;
+    if (!ReadRows(
+        store, DataKind::Adjusted,
+        [&](const QSqlRecord& record) {
+            columns = ColumnPositions(record, ListedPointColumns());
+            attr = record.indexOf(QStringLiteral("ATTR"));
+            major = record.indexOf(QStringLiteral("ELLA"));
+            minor = record.indexOf(QStringLiteral("ELLB"));
+            azimuth = record.indexOf(QStringLiteral("ELLAZ"));
+        },
+        [&](const QSqlQuery& query, int row) {
+            // Held points are the network's control: drawn as stations are.
+            const bool fixed = Text(query, attr).trimmed() == QLatin1String("FIXED");
+            const int index = AddRowPoint(data, query, columns, fixed ? PlanRole::Station : PlanRole::Observed, row);
+            if (index < 0)
+                return;
+            const PlanPoint& point = data.points[size_t(index)];
+            byName.insert(point.name, index);
+            const auto a = MillimetresIn(Text(query, major));
+            const auto b = MillimetresIn(Text(query, minor));
+            const auto degrees = CoordinateValue(Text(query, azimuth));
+            if (a && b && degrees)
+                data.ellipses.push_back({point.east, point.north, *a, *b, *degrees * std::numbers::pi / 180.0});
+        }))
+    {
+        data.readFailed = true;
+        return;
+    }
+    QSqlQuery query(store.Database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select SN,VN,VE from AdjResidual order by ID")))
+    {
+        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
+        data.readFailed = true;
+        return;
+    }
+    while (query.next())
+    {
+        const auto found = byName.constFind(Text(query, 0).trimmed());
+        const auto north = MillimetresIn(Text(query, 1));
+        const auto east = MillimetresIn(Text(query, 2));
+        if (found == byName.constEnd() || !north || !east)
+            continue;
+        const PlanPoint& point = data.points[size_t(*found)];
+        data.residuals.push_back({point.east, point.north, *east, *north});
+    }
+    double largest = 0;
+    for (const PlanEllipse& ellipse : data.ellipses)
+        largest = std::max(largest, ellipse.major);
+    for (const PlanVector& vector : data.residuals)
+        largest = std::max(largest, std::hypot(vector.toEast, vector.toNorth));
+    data.exaggeration = ChooseExaggeration(data.bounds, largest);
+}
 } // namespace
+
+double ChooseExaggeration(const PlanBounds& bounds, double largest)
+{
+    const double side = bounds.empty ? 0.0 : std::max(bounds.maxEast - bounds.minEast, bounds.maxNorth - bounds.minNorth);
+    if (!(largest > 0) || !(side > 0))
+        return 0;
+    const double wanted = side / 20.0 / largest;
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    for (const double step : {5.0, 2.0, 1.0})
+        if (step * power <= wanted * (1 + 1e-9))
+            return step * power;
+    return power;
+}
 
 void PlanBounds::Include(double east, double north)
 {
@@ -245,6 +323,8 @@ PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
         ReadV2MeasJob(store, data, true);
     else if (listKind == DataKind::Calc)
         ReadComputedPoints(store, data);
+    else if (listKind == DataKind::Adjusted)
+        ReadAdjustedPoints(store, data);
     return data;
 }
 

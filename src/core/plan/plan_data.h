@@ -34,6 +34,27 @@ struct PlanSight
     int target;
 };
 
+// A point's standard error ellipse, on the ground: semi-axes in metres, the major axis's
+// azimuth clockwise from north in radians.
+struct PlanEllipse
+{
+    double east = 0;
+    double north = 0;
+    double major = 0;
+    double minor = 0;
+    double azimuth = 0;
+};
+
+// A residual vector: from the adjusted point (east, north), where one pointing alone puts it
+// (metres on the ground).
+struct PlanVector
+{
+    double east = 0;
+    double north = 0;
+    double toEast = 0;
+    double toNorth = 0;
+};
+
 struct PlanBounds
 {
     double minEast = 0, minNorth = 0, maxEast = 0, maxNorth = 0;
@@ -48,6 +69,11 @@ struct PlanData
     int skipped = 0; // rows whose east or north is no number: not drawn, only counted
     bool readFailed = false; // a table could not be read (the store has said why)
     PlanBounds bounds;
+    // The adjusted points' ellipses and residual vectors, drawn `exaggeration` times their
+    // size (0: none to draw).
+    std::vector<PlanEllipse> ellipses;
+    std::vector<PlanVector> residuals;
+    double exaggeration = 0;
 
     void Add(PlanPoint point);
 };
@@ -58,10 +84,16 @@ std::optional<double> CoordinateValue(const QString& text);
 
 // The points of CoorEdit, and, when the list shows a measurement job (740Meas or 520Meas),
 // that job's stations and observed points with the sights between them; when it shows the
-// recomputed points (CalcCoor), those. `listKind` is the
+// recomputed points (CalcCoor), those; when it shows the adjusted points (AdjCoor), those (the
+// fixed ones as control) with their error ellipses and residual vectors. `listKind` is the
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);
+
+// How many times the ellipses and residual vectors are enlarged: 1, 2 or 5 times a power of
+// ten, so that the largest of them (`largest`, metres) takes about a twentieth of the plan's
+// larger side. 0 when there is nothing to enlarge.
+double ChooseExaggeration(const PlanBounds& bounds, double largest);
 
 // A plan's file written whole: Done, telling how many points were left out, if any.
 Outcome PlanWritten(const PlanData& data);

@@ -7,6 +7,7 @@
 #include <QRectF>
 
 #include <cmath>
+#include <numbers>
 
 namespace
 {
@@ -118,6 +119,26 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
         const QPointF to = frame.ToPixel(target.east, target.north);
         if (QRectF(from, to).normalized().adjusted(-1, -1, 1, 1).intersects(screen))
             scene.sights.push_back({from, to});
+    }
+
+    if (data.exaggeration > 0)
+    {
+        scene.notes << PlanTexts::Exaggeration(data.exaggeration);
+        const double pixels = data.exaggeration * frame.PixelsPerMetre();
+        for (const PlanEllipse& ellipse : data.ellipses)
+        {
+            const QPointF at = frame.ToPixel(ellipse.east, ellipse.north);
+            const double reach = ellipse.major * pixels;
+            if (QRectF(at, at).adjusted(-reach - 1, -reach - 1, reach + 1, reach + 1).intersects(screen))
+                scene.ellipses.push_back({at, reach, ellipse.minor * pixels, ellipse.azimuth * 180.0 / std::numbers::pi});
+        }
+        for (const PlanVector& vector : data.residuals)
+        {
+            const QPointF from = frame.ToPixel(vector.east, vector.north);
+            const QPointF to = from + QPointF(vector.toEast * pixels, -vector.toNorth * pixels);
+            if (QRectF(from, to).normalized().adjusted(-1, -1, 1, 1).intersects(screen))
+                scene.residuals.push_back({from, to});
+        }
     }
 
     if (selected >= 0 && size_t(selected) < data.points.size())

@@ -38,6 +38,16 @@ struct SceneLine
     QPointF to;
 };
 
+// An error ellipse in pixels: its semi-axes, and the major axis turned clockwise from the
+// picture's up (north) by `rotation` degrees.
+struct SceneEllipse
+{
+    QPointF at;
+    double major = 0;
+    double minor = 0;
+    double rotation = 0;
+};
+
 // One picture of the plan in screen pixels, ready for any painter: the ordinary points as
 // dots (at most one per pixel), the job's stations and points as symbols, the sights, the
 // labels that fit without touching each other, the scale bar, and the notes to show.
@@ -48,6 +58,8 @@ struct PlanScene
     std::vector<QPointF> dots;
     std::vector<SceneSymbol> symbols;
     std::vector<SceneLine> sights;
+    std::vector<SceneEllipse> ellipses;  // enlarged as the notes say
+    std::vector<SceneLine> residuals;    // enlarged likewise
     std::vector<SceneLabel> labels;
     std::optional<QPointF> selected;
     ScaleBar scaleBar;

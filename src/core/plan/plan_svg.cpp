@@ -53,6 +53,21 @@ public:
         m_xml.writeAttribute(QStringLiteral("stroke-width"), Number(width));
     }
 
+    // An ellipse with `ry` along the picture's up, turned clockwise by `degrees`.
+    void Ellipse(QPointF at, double rx, double ry, double degrees, const char* stroke)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("ellipse"));
+        m_xml.writeAttribute(QStringLiteral("cx"), QStringLiteral("0"));
+        m_xml.writeAttribute(QStringLiteral("cy"), QStringLiteral("0"));
+        m_xml.writeAttribute(QStringLiteral("rx"), Number(rx));
+        m_xml.writeAttribute(QStringLiteral("ry"), Number(ry));
+        m_xml.writeAttribute(QStringLiteral("transform"), QStringLiteral("translate(%1 %2) rotate(%3)")
+                                                              .arg(Number(at.x()), Number(at.y()), Number(degrees)));
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
+        m_xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1.5"));
+    }
+
     void Polygon(const QList<QPointF>& points, const char* fill)
     {
         m_xml.writeEmptyElement(QStringLiteral("polygon"));
@@ -100,6 +115,10 @@ void WritePlanSvg(const PlanScene& scene, QIODevice& device)
         out.Line(sight.from, sight.to, Sight, 1);
     for (const QPointF& dot : scene.dots)
         out.Circle(dot, DotRadius, Dot);
+    for (const SceneEllipse& ellipse : scene.ellipses)
+        out.Ellipse(ellipse.at, ellipse.minor, ellipse.major, ellipse.rotation, Ellipse);
+    for (const SceneLine& residual : scene.residuals)
+        out.Line(residual.from, residual.to, Residual, 1.5);
     for (const SceneSymbol& symbol : scene.symbols)
     {
         if (symbol.role == PlanRole::Station)

@@ -13,6 +13,11 @@ inline QString SkippedPoints(int count)
 {
     return QCoreApplication::translate("MERION", "%n 个点的坐标不是数字，未画出", nullptr, count);
 }
+// How much larger than on the ground the error ellipses and residual vectors are drawn.
+inline QString Exaggeration(double factor)
+{
+    return QCoreApplication::translate("MERION", "误差椭圆（1σ）与残差向量放大 %1 倍").arg(QString::number(factor, 'g', 6));
+}
 inline constexpr ShownText UnknownImageType =
     QT_TRANSLATE_NOOP("MERION", "Unknown image type: use .png, .svg or .pdf");
 // The north arrow's letter is the same in every language.

@@ -86,6 +86,12 @@ const QList<Table>& Tables()
         {Tbl::TraverseGrade, QList{Id()} + Texts({NAME, STATIONS, ANGLE, RELATIVE, LENGTH})},
         // The project's coordinate system: an EPSG code, or the local grid's parameters.
         {Tbl::CoordSystem, QList{Id()} + Texts({EPSG, MERIDIAN, HEIGHT, FALSEEASTING, FALSENORTHING, SCALE})},
+        // Points of the last least-squares adjustment: σ and the error ellipse's semi-axes in
+        // millimetres, the major axis's azimuth in degrees; empty for a fixed point.
+        {Tbl::AdjCoor,
+         QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, SIGMAN, SIGMAE, ELLA, ELLB, ELLAZ, ZCOOR, SIGMAZ, CODE})},
+        // Its pointings: where each puts its target, from the adjusted position, in millimetres.
+        {Tbl::AdjResidual, QList{Id()} + Texts({STATION, SN, VN, VE})},
     };
     return tables;
 }

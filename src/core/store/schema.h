@@ -31,6 +31,8 @@ inline constexpr SchemaName HandEdits{"HandEdits"};
 inline constexpr SchemaName CalcCoor{"CalcCoor"};
 inline constexpr SchemaName TraverseGrade{"TraverseGrade"};
 inline constexpr SchemaName CoordSystem{"CoordSystem"};
+inline constexpr SchemaName AdjCoor{"AdjCoor"};
+inline constexpr SchemaName AdjResidual{"AdjResidual"};
 } // namespace Tbl
 
 // The columns, by the names the tables store.
@@ -86,6 +88,14 @@ inline constexpr SchemaName HEIGHT{"HEIGHT"};
 inline constexpr SchemaName FALSEEASTING{"FALSEEASTING"};
 inline constexpr SchemaName FALSENORTHING{"FALSENORTHING"};
 inline constexpr SchemaName SCALE{"SCALE"};
+inline constexpr SchemaName SIGMAN{"SIGMAN"};
+inline constexpr SchemaName SIGMAE{"SIGMAE"};
+inline constexpr SchemaName ELLA{"ELLA"};
+inline constexpr SchemaName ELLB{"ELLB"};
+inline constexpr SchemaName ELLAZ{"ELLAZ"};
+inline constexpr SchemaName SIGMAZ{"SIGMAZ"};
+inline constexpr SchemaName VN{"VN"};
+inline constexpr SchemaName VE{"VE"};
 
 // 520Meas keeps its values in DATA1 … DATA23.
 constexpr int DataColumnCount = 23;

@@ -26,6 +26,7 @@ const QList<KindEntry>& Entries()
         {DataKind::XSect, "xsect", Tbl::BreakerSur520},
         {DataKind::Alignment, "alignment", Tbl::SurLine520},
         {DataKind::Calc, "calc", Tbl::CalcCoor},
+        {DataKind::Adjusted, "adjusted", Tbl::AdjCoor},
     };
     return entries;
 }

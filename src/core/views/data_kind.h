@@ -19,6 +19,7 @@ enum class DataKind
     Meas = 74001,       // 740Meas
     UploadT5 = 74002,   // set by the upload; no list layout
     Calc = 74010,       // CalcCoor: points recomputed from the job
+    Adjusted = 74011,   // AdjCoor: points of the last least-squares adjustment
 };
 
 constexpr int NumberOf(DataKind kind)
@@ -35,6 +36,7 @@ QString FillStatementOf(DataKind kind);
 // The order by which a kind's list reads, when that is not the stored order; "" otherwise.
 QString ListOrderOf(DataKind kind);
 
-// A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment, calc)
+// A kind by its command-line word (coor, code, meas, v2meas, roadstake, xsect, alignment, calc,
+// adjusted)
 // or its number; nothing when it names no listed kind.
 std::optional<DataKind> DataKindFromName(const QString& name);

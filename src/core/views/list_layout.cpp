@@ -112,6 +112,24 @@ QList<ListColumn> CalcLayout()
         {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "dZ(mm)")), Col::DZ, 80},
     };
 }
+// The adjusted points: each with its standard deviations and its standard error ellipse, in
+// millimetres, the ellipse's major axis by its azimuth in degrees; a fixed point has none.
+QList<ListColumn> AdjustedLayout()
+{
+    return Opening(100, true) + QList<ListColumn>{
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 120},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 120},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σN(mm)")), QStringLiteral("SIGMAN"), 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σE(mm)")), QStringLiteral("SIGMAE"), 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆长半轴A(mm)")), QStringLiteral("ELLA"), 110},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆短半轴B(mm)")), QStringLiteral("ELLB"), 110},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "长轴方位角(°)")), QStringLiteral("ELLAZ"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σZ(mm)")), QStringLiteral("SIGMAZ"), 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
+    };
+}
 } // namespace
 
 const QList<ListColumn>& ListLayoutOf(DataKind kind)
@@ -121,6 +139,7 @@ const QList<ListColumn>& ListLayoutOf(DataKind kind)
         {DataKind::V2Meas, V2MeasLayout()},       {DataKind::RoadStake, RoadStakeLayout()},
         {DataKind::XSect, XSectLayout()},         {DataKind::Alignment, AlignmentLayout()},
         {DataKind::Meas, MeasLayout()},          {DataKind::Calc, CalcLayout()},
+        {DataKind::Adjusted, AdjustedLayout()},
     };
     static const QList<ListColumn> none;
     const auto found = layouts.constFind(kind);

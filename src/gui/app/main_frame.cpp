@@ -4,6 +4,7 @@
 #include "core/views/data_kind.h"
 #include "gui/app/app_texts.h"
 #include "gui/app/command_panel.h"
+#include "gui/compute/adjust_commands.h"
 #include "gui/compute/compute_commands.h"
 #include "gui/download/download_commands.h"
 #include "gui/edit/edit_commands.h"
@@ -61,6 +62,7 @@ CMainFrame::CMainFrame(CSession& session, CSerialLine& line, TransferChoices& ch
     RegisterUploadCommands(*m_commands, m_session, line, choices, statusBar(), *this);
     RegisterDownloadCommands(*m_commands, m_session, line, choices, statusBar(), *this);
     RegisterComputeCommands(*m_commands, m_session, *this);
+    RegisterAdjustCommands(*m_commands, m_session, *this);
     UpdateEditActions();
     resize(1024, 700);
 }

@@ -1,16 +1,14 @@
 #include "gui/compute/compute_commands.h"
 
-#include "core/compute/compute_texts.h"
 #include "core/compute/faces.h"
 #include "core/compute/traverse.h"
 #include "core/report/reporter.h"
-#include "core/results/job_source.h"
 #include "core/results/result_store.h"
 #include "gui/compute/compute_dialog_texts.h"
 #include "gui/compute/grade_dialog.h"
+#include "gui/compute/job_inputs.h"
 #include "gui/compute/known_source.h"
 #include "gui/compute/points_dialog.h"
-#include "gui/compute/report_window.h"
 #include "gui/compute/traverse_dialog.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/result_report.h"
@@ -19,39 +17,10 @@
 
 namespace
 {
-// The job the list shows, or the T5/T8 job when the list shows something else.
-DataKind JobKind(const CSession& session)
-{
-    return session.CurrentKind() == DataKind::V2Meas ? DataKind::V2Meas : DataKind::Meas;
-}
-
-// The job's setups; false (and the user told why) when there are none to compute from.
-bool ReadSetups(CSession& session, QList<Setup>& setups)
-{
-    const Outcome read = ReadJobSetups(session.Store(), JobKind(session), setups);
-    if (read.status == Status::NoRecords || (read.Succeeded() && setups.isEmpty()))
-    {
-        ReportOutcome(session.Reporter(), {Status::CannotCompute, ComputeTexts::NoSetups});
-        return false;
-    }
-    if (!read.Succeeded())
-    {
-        ReportOutcome(session.Reporter(), read);
-        return false;
-    }
-    return true;
-}
-
-void ShowReport(CSession& session, QWidget& window, ReportDocument document)
-{
-    CReportWindow report(std::move(document), session, &window);
-    report.exec();
-}
-
 void RecomputePoints(CSession& session, QWidget& window)
 {
     QList<Setup> setups;
-    if (!ReadSetups(session, setups))
+    if (!ReadShownJobSetups(session, setups))
         return;
     CPointsDialog dialog(setups, &window);
     if (dialog.exec() != QDialog::Accepted)
@@ -73,14 +42,14 @@ void RecomputePoints(CSession& session, QWidget& window)
 void CheckBothFaces(CSession& session, QWidget& window)
 {
     QList<Setup> setups;
-    if (ReadSetups(session, setups))
+    if (ReadShownJobSetups(session, setups))
         ShowReport(session, window, FacesReport(CheckFaces(setups), DefaultC2SpreadLimit));
 }
 
 void ComputeRoute(CSession& session, QWidget& window)
 {
     QList<Setup> setups;
-    if (!ReadSetups(session, setups))
+    if (!ReadShownJobSetups(session, setups))
         return;
     QList<TraverseGrade> grades;
     const Outcome gradesRead = ReadTraverseGrades(session.Store(), grades);

@@ -43,4 +43,19 @@ inline constexpr ShownText HeightRecorded = QT_TRANSLATE_NOOP("MERION", "记录�
 inline constexpr ShownText HeightUsed = QT_TRANSLATE_NOOP("MERION", "改正后(m)");
 inline constexpr ShownText InstrumentHeight = QT_TRANSLATE_NOOP("MERION", "仪器高");
 inline constexpr ShownText TargetHeight = QT_TRANSLATE_NOOP("MERION", "目标高");
+inline constexpr ShownText AdjustTitle = QT_TRANSLATE_NOOP("MERION", "平差计算");
+inline constexpr ShownText FreeStationTitle = QT_TRANSLATE_NOOP("MERION", "自由设站");
+inline constexpr ShownText Station = QT_TRANSLATE_NOOP("MERION", "测站");
+inline constexpr ShownText SigmaDirection = QT_TRANSLATE_NOOP("MERION", "方向中误差(″)");
+inline constexpr ShownText SigmaDistance = QT_TRANSLATE_NOOP("MERION", "测距中误差 a(mm) + b(ppm)");
+inline constexpr ShownText AdjustHeights = QT_TRANSLATE_NOOP("MERION", "同时平差高程（三角高程）");
+inline constexpr ShownText CopyAdjustedQuestion = QT_TRANSLATE_NOOP("MERION", "用平差坐标替换坐标列表中的全部点吗？");
+// %1 the standardized residual, %2 the observation, %3 the critical value.
+inline QString BlunderQuestion(const QString& w, const QString& observation, const QString& critical)
+{
+    return QCoreApplication::translate("MERION",
+                                       "最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。\n"
+                                       "剔除该观测后重新平差吗？")
+        .arg(w, observation, critical);
+}
 } // namespace ComputeDialogTexts

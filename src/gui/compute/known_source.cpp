@@ -56,6 +56,11 @@ Outcome CKnownSource::Read(CProjectStore& store, const QList<Setup>& setups, QLi
     return Status::Done;
 }
 
+void CKnownSource::PreferList()
+{
+    m_choice->setCurrentIndex(FromList);
+}
+
 bool CKnownSource::NamesKnownPoints() const
 {
     return m_choice->currentIndex() != FromJob;

@@ -20,6 +20,9 @@ public:
 
     // The known points chosen; the job's own control comes from `setups`.
     Outcome Read(CProjectStore& store, const QList<Setup>& setups, QList<KnownPoint>& known) const;
+    // Starts from the coordinate list: an adjustment holds its known points fixed, and the job's
+    // own station coordinates would hold every station.
+    void PreferList();
     // Whether the choice names known points at all (the job's own coordinates do not correct anything).
     bool NamesKnownPoints() const;
 

@@ -42,4 +42,8 @@ enum class Command : int
     ShowCalc = 33004,
     CopyCalcToCoor = 33005,
     EditTraverseGrades = 33010,
+    Adjust = 33006,
+    FreeStation = 33007,
+    ShowAdjusted = 33008,
+    CopyAdjustedToCoor = 33009,
 };

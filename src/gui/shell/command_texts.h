@@ -96,6 +96,19 @@ inline constexpr const char* ComputeTraverseTip = QT_TRANSLATE_NOOP("MERION", "�
 inline constexpr const char* ShowCalcTip = QT_TRANSLATE_NOOP("MERION", "列表和平面图显示重算坐标");
 inline constexpr const char* EditGradesButton = QT_TRANSLATE_NOOP("MERION", "导线等级");
 inline constexpr const char* EditGradesPrompt = QT_TRANSLATE_NOOP("MERION", "查看和修改导线等级的限差");
+inline constexpr const char* AdjustButton = QT_TRANSLATE_NOOP("MERION", "平差计算");
+inline constexpr const char* FreeStationButton = QT_TRANSLATE_NOOP("MERION", "自由设站");
+inline constexpr const char* ShowAdjustedButton = QT_TRANSLATE_NOOP("MERION", "平差结果");
+inline constexpr const char* CopyAdjustedButton = QT_TRANSLATE_NOOP("MERION", "平差结果复制到坐标列表");
+inline constexpr const char* AdjustPrompt =
+    QT_TRANSLATE_NOOP("MERION", "整个作业的最小二乘平差：坐标、中误差、误差椭圆和粗差探测");
+inline constexpr const char* FreeStationPrompt = QT_TRANSLATE_NOOP("MERION", "由已知点的方向和距离求测站坐标");
+inline constexpr const char* ShowAdjustedPrompt = QT_TRANSLATE_NOOP("MERION", "显示平差坐标");
+inline constexpr const char* CopyAdjustedPrompt =
+    QT_TRANSLATE_NOOP("MERION", "用平差坐标替换坐标列表，以便导出、存SD卡和上传");
+inline constexpr const char* AdjustTip = QT_TRANSLATE_NOOP("MERION", "方向、距离和高差的严密平差");
+inline constexpr const char* FreeStationTip = QT_TRANSLATE_NOOP("MERION", "后方交会求测站坐标");
+inline constexpr const char* ShowAdjustedTip = QT_TRANSLATE_NOOP("MERION", "列表和平面图显示平差坐标与误差椭圆");
 
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
 // Chinese words take the key in brackets after them, English words underline it in place.

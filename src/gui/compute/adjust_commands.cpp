@@ -1,0 +1,173 @@
+#include "gui/compute/adjust_commands.h"
+
+#include "core/compute/adjustment/network_from_setups.h"
+#include "core/compute/setup_reader.h"
+#include "core/report/reporter.h"
+#include "core/results/adjustment_store.h"
+#include "gui/compute/adjust_dialog.h"
+#include "gui/compute/adjustment_worker.h"
+#include "gui/compute/compute_dialog_texts.h"
+#include "gui/compute/job_inputs.h"
+#include "gui/compute/known_source.h"
+#include "gui/shell/command_actions.h"
+#include "gui/shell/result_report.h"
+#include "gui/shell/session.h"
+#include "report/adjustment_report.h"
+#include "report/adjustment_report_texts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPointer>
+
+using namespace Adjustment;
+
+namespace
+{
+// The stations of the job, each once, in the order they were set up.
+QStringList StationsOf(const QList<::Setup>& setups)
+{
+    QStringList stations;
+    for (const ::Setup& setup : setups)
+        if (!setup.station.isEmpty() && !stations.contains(setup.station))
+            stations << setup.station;
+    return stations;
+}
+
+// "S→P 方向": an observation as the report and the question name it.
+QString ObservationName(const Network& network, const ObservationRef& ref)
+{
+    const Adjustment::Setup& setup = network.setups[size_t(ref.setup)];
+    const ShownText kind = ref.kind == ObservationKind::Direction  ? AdjustmentReportTexts::Direction
+                           : ref.kind == ObservationKind::Distance ? AdjustmentReportTexts::Distance
+                                                                   : AdjustmentReportTexts::HeightDifference;
+    return QStringLiteral("%1→%2 %3")
+        .arg(network.points[size_t(setup.station)].name,
+             network.points[size_t(setup.observations[size_t(ref.observation)].target)].name, QString(kind));
+}
+
+// Runs one adjustment at a time and shows what it gives; lives as long as the window.
+class CAdjustFeature final : public QObject
+{
+public:
+    CAdjustFeature(CCommandActions& commands, CSession& session, QWidget& window)
+        : QObject(&window), m_commands(commands), m_session(session), m_window(window)
+    {
+    }
+
+    void AdjustJob() { Ask(false); }
+    void FreeStation() { Ask(true); }
+
+    void CopyToList()
+    {
+        if (!m_session.Reporter().Confirm(ComputeDialogTexts::CopyAdjustedQuestion))
+            return;
+        const Outcome copied = CopyAdjustedToList(m_session.Store());
+        ReportOutcome(m_session.Reporter(), copied);
+        if (copied.Succeeded())
+            m_session.ShowTable(DataKind::Coor);
+    }
+
+private:
+    // The whole job, or a free station that the dialog chooses.
+    void Ask(bool freeStation)
+    {
+        if (m_worker)
+            return; // one adjustment at a time: its commands are off meanwhile
+        QList<::Setup> setups;
+        if (!ReadShownJobSetups(m_session, setups))
+            return;
+        CAdjustDialog dialog(freeStation ? StationsOf(setups) : QStringList(), &m_window);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        QList<KnownPoint> known;
+        const Outcome knownRead = dialog.Known().Read(m_session.Store(), setups, known);
+        if (!knownRead.Succeeded())
+            return ReportOutcome(m_session.Reporter(), knownRead);
+        NetworkOptions options;
+        options.sigmas = dialog.Sigmas();
+        AdjustmentInput input;
+        input.heights = dialog.Heights();
+        const Outcome built = freeStation
+                                  ? BuildFreeStationNetwork(setups, known, dialog.Station(), options, input.network)
+                                  : BuildNetwork(setups, known, options, input.network);
+        if (!built.Succeeded())
+            return ReportOutcome(m_session.Reporter(), built);
+        for (const KnownPoint& point : known)
+            if (!point.code.isEmpty())
+                input.codes.insert(point.name, point.code);
+        Run(std::move(input));
+    }
+
+    void Run(AdjustmentInput input)
+    {
+        m_worker = new CAdjustmentWorker(this);
+        connect(m_worker, &CAdjustmentWorker::Finished, this, &CAdjustFeature::Show);
+        SetRunning(true);
+        m_worker->Start(std::move(input));
+    }
+
+    void SetRunning(bool running)
+    {
+        for (const Command command : {Command::Adjust, Command::FreeStation})
+            if (QAction* action = m_commands.Action(command))
+                action->setEnabled(!running);
+        if (running)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+
+    void Show(const std::shared_ptr<AdjustmentOutput>& output)
+    {
+        m_worker = nullptr; // it deletes itself
+        SetRunning(false);
+        const Network& network = output->input.network;
+        const PlanAdjustment& plan = output->plan;
+        if (!plan.outcome.Succeeded())
+            return ReportOutcome(m_session.Reporter(), plan.outcome);
+        const HeightAdjustment* heights =
+            output->heights && output->heights->outcome.Succeeded() ? &*output->heights : nullptr;
+        const Outcome stored = StoreAdjustedPoints(m_session.Store(), network, plan, heights, output->input.codes);
+        if (!stored.Succeeded())
+            return ReportOutcome(m_session.Reporter(), stored);
+        m_session.ShowTable(DataKind::Adjusted);
+        // The plan stands; the heights say why they could not be adjusted.
+        if (output->heights && !heights)
+            ReportOutcome(m_session.Reporter(), output->heights->outcome);
+        ShowReport(m_session, m_window, AdjustmentReport(network, plan, heights));
+        OfferRerun(*output);
+    }
+
+    // Data snooping names the observation with the largest standardized residual; beyond the
+    // critical value it is likely a blunder, and the user may adjust again without it.
+    void OfferRerun(const AdjustmentOutput& output)
+    {
+        const Snooping& snooping = output.plan.snooping;
+        if (!snooping.beyondCritical || snooping.residual < 0)
+            return;
+        const ObservationRef ref = output.plan.residuals[size_t(snooping.residual)].ref;
+        const QString question = ComputeDialogTexts::BlunderQuestion(
+            QString::number(snooping.largest, 'f', 2), ObservationName(output.input.network, ref),
+            QString::number(CriticalStandardizedResidual, 'f', 2));
+        if (!m_session.Reporter().Confirm(question))
+            return;
+        AdjustmentInput again = output.input;
+        again.network = WithoutObservation(std::move(again.network), ref);
+        Run(std::move(again));
+    }
+
+    CCommandActions& m_commands;
+    CSession& m_session;
+    QWidget& m_window;
+    QPointer<CAdjustmentWorker> m_worker;
+};
+} // namespace
+
+void RegisterAdjustCommands(CCommandActions& commands, CSession& session, QWidget& window)
+{
+    auto* feature = new CAdjustFeature(commands, session, window);
+    commands.Handle(Command::Adjust, [feature] { feature->AdjustJob(); });
+    commands.Handle(Command::FreeStation, [feature] { feature->FreeStation(); });
+    commands.Handle(Command::ShowAdjusted, [&session] { session.ShowTable(DataKind::Adjusted); });
+    commands.Handle(Command::CopyAdjustedToCoor, [feature] { feature->CopyToList(); });
+}
