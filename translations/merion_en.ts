@@ -1748,5 +1748,99 @@ Export it first?</translation>
         <source>查看和修改导线等级的限差</source>
         <translation>See and change the limits of the traverse grades</translation>
     </message>
+    <message>
+        <source>误差椭圆（1σ）与残差向量放大 %1 倍</source>
+        <translation>Error ellipses (1σ) and residual vectors enlarged %1 times</translation>
+    </message>
+    <message>
+        <source>σN(mm)</source>
+        <translation>σN(mm)</translation>
+    </message>
+    <message>
+        <source>σE(mm)</source>
+        <translation>σE(mm)</translation>
+    </message>
+    <message>
+        <source>椭圆长半轴A(mm)</source>
+        <translation>Semi-major axis A(mm)</translation>
+    </message>
+    <message>
+        <source>椭圆短半轴B(mm)</source>
+        <translation>Semi-minor axis B(mm)</translation>
+    </message>
+    <message>
+        <source>长轴方位角(°)</source>
+        <translation>Major axis azimuth(°)</translation>
+    </message>
+    <message>
+        <source>σZ(mm)</source>
+        <translation>σZ(mm)</translation>
+    </message>
+    <message>
+        <source>平差计算</source>
+        <translation>Adjust</translation>
+    </message>
+    <message>
+        <source>自由设站</source>
+        <translation>Free station</translation>
+    </message>
+    <message>
+        <source>方向中误差(″)</source>
+        <translation>Direction σ(″)</translation>
+    </message>
+    <message>
+        <source>测距中误差 a(mm) + b(ppm)</source>
+        <translation>Distance σ a(mm) + b(ppm)</translation>
+    </message>
+    <message>
+        <source>同时平差高程（三角高程）</source>
+        <translation>Adjust the heights too (trigonometric heights)</translation>
+    </message>
+    <message>
+        <source>用平差坐标替换坐标列表中的全部点吗？</source>
+        <translation>Replace every point of the coordinate list with the adjusted points?</translation>
+    </message>
+    <message>
+        <source>最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。
+剔除该观测后重新平差吗？</source>
+        <translation>The largest standardized residual w = %1 (%2) exceeds the critical value %3: that observation is likely a blunder.
+Adjust again without it?</translation>
+    </message>
+    <message>
+        <source>平差结果</source>
+        <translation>Adjusted points</translation>
+    </message>
+    <message>
+        <source>平差结果复制到坐标列表</source>
+        <translation>Copy adjusted points to the coordinate list</translation>
+    </message>
+    <message>
+        <source>整个作业的最小二乘平差：坐标、中误差、误差椭圆和粗差探测</source>
+        <translation>Least-squares adjustment of the whole job: coordinates, standard deviations, error ellipses and blunder detection</translation>
+    </message>
+    <message>
+        <source>由已知点的方向和距离求测站坐标</source>
+        <translation>Computes the station from directions and distances to known points</translation>
+    </message>
+    <message>
+        <source>显示平差坐标</source>
+        <translation>Shows the adjusted points</translation>
+    </message>
+    <message>
+        <source>用平差坐标替换坐标列表，以便导出、存SD卡和上传</source>
+        <translation>Replaces the coordinate list with the adjusted points, for export, the SD card and upload</translation>
+    </message>
+    <message>
+        <source>方向、距离和高差的严密平差</source>
+        <translation>Rigorous adjustment of directions, distances and height differences</translation>
+    </message>
+    <message>
+        <source>后方交会求测站坐标</source>
+        <translation>Resection of the station</translation>
+    </message>
+    <message>
+        <source>列表和平面图显示平差坐标与误差椭圆</source>
+        <translation>Lists and plots the adjusted points with their error ellipses</translation>
+    </message>
 </context>
 </TS>

@@ -28,8 +28,8 @@ private slots:
             QStringList tables = db.tables();
             tables.sort();
             QCOMPARE(tables, QStringList({"520BreakerSur", "520Meas", "520RoadStake", "520SurLine", "740Meas",
-                                          "COMConfig", "CalcCoor", "CodeEdit", "CoorEdit", "CoordSystem",
-                                          "HandEdits", "TraverseGrade"}));
+                                          "AdjCoor", "AdjResidual", "COMConfig", "CalcCoor", "CodeEdit", "CoorEdit",
+                                          "CoordSystem", "HandEdits", "TraverseGrade"}));
             QSqlQuery insert(db);
             QVERIFY(insert.exec(QStringLiteral(
                 "insert into \"740Meas\"(ID,ATTR,SN,CODE,NOTES) values(1,' T5(T8)_Meas_Note ','P1',' X ','a, b')")));

@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(ActionTexts(menus[3]->menu()->actions()),
                  QStringList({"重算坐标(&R)...", "盘左盘右(&F)...", "导线计算(&T)...", "-", "重算结果(&L)",
-                              "重算结果复制到坐标列表(&C)", "-", "导线等级(&G)..."}));
+                              "重算结果复制到坐标列表(&C)", "-", "导线等级(&G)...", "-", "平差计算(&A)...",
+                              "自由设站(&S)...", "平差结果(&J)", "平差结果复制到坐标列表(&P)"}));
         QCOMPARE(ActionTexts(menus[4]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
         for (QAction* toggle : menus[4]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());
@@ -130,6 +131,9 @@ private slots:
             {3, 1, Command::ComputeFaces, "盘左盘右", "检查盘左盘右观测"},
             {3, 2, Command::ComputeTraverse, "导线计算", "附合、闭合和支导线"},
             {3, 3, Command::ShowCalc, "重算结果", "列表和平面图显示重算坐标"},
+            {3, 4, Command::Adjust, "平差计算", "方向、距离和高差的严密平差"},
+            {3, 5, Command::FreeStation, "自由设站", "后方交会求测站坐标"},
+            {3, 6, Command::ShowAdjusted, "平差结果", "列表和平面图显示平差坐标与误差椭圆"},
         };
         QList<Command> sent;
         for (const auto& [page, position, command, label, tip] : buttons)
@@ -157,7 +161,7 @@ private slots:
         for (int page = 0; page < 4; ++page)
         {
             CCoolButtonList* list = panel->ButtonList(page);
-            QCOMPARE(list->Count(), page == 1 ? 3 : page == 3 ? 5 : 4);
+            QCOMPARE(list->Count(), page == 1 ? 3 : page == 3 ? 8 : 4);
             QCOMPARE(list->Label(list->Count() - 1), QString());
             QCOMPARE(list->CommandOf(list->Count() - 1), 0);
         }

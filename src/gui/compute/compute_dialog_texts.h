@@ -53,9 +53,7 @@ inline constexpr ShownText CopyAdjustedQuestion = QT_TRANSLATE_NOOP("MERION", "�
 // %1 the standardized residual, %2 the observation, %3 the critical value.
 inline QString BlunderQuestion(const QString& w, const QString& observation, const QString& critical)
 {
-    return QCoreApplication::translate("MERION",
-                                       "最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。\n"
-                                       "剔除该观测后重新平差吗？")
+    return QCoreApplication::translate("MERION", "最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。\n剔除该观测后重新平差吗？")
         .arg(w, observation, critical);
 }
 } // namespace ComputeDialogTexts
