@@ -280,7 +280,7 @@ private slots:
                 "values('1','FIXED','A','1000','1000','','','','','','50','','CP')",
                 "insert into AdjCoor(ID,ATTR,SN,NCOOR,ECOOR,SIGMAN,SIGMAE,ELLA,ELLB,ELLAZ,ZCOOR,SIGMAZ,CODE) "
                 "values('2','ADJUSTED','P','1000','1100','1.0','4.0','4.0','1.0','90.0','','','')",
-                "insert into AdjResidual(ID,STATION,SN,VN,VE) values('1','A','P','0.0','-2.0')"});
+                "insert into AdjResidual(ID,STATION,SN,VN,VE) values('1','A','P','0.0','-8.0')"});
         const PlanData data = ReadPlanData(db.Store(), DataKind::Adjusted);
         QCOMPARE(Described(data), QStringList({"station A 1000 1000 row 0", "observed P 1100 1000 row 1"}));
         QCOMPARE(data.ellipses.size(), size_t(1));
@@ -289,14 +289,14 @@ private slots:
         QVERIFY(std::abs(data.ellipses[0].azimuth - std::numbers::pi / 2) < 1e-12);
         QCOMPARE(data.residuals.size(), size_t(1));
         QCOMPARE(data.residuals[0].east, 1100.0); // from P
-        QCOMPARE(data.residuals[0].toEast, -0.002);
-        // The plan is 100 m wide, the largest mark 4 mm: a twentieth of the plan is 5 m, 1250
-        // times 4 mm, rounded down to the round factor 1000.
+        QCOMPARE(data.residuals[0].toEast, -0.008);
+        // The plan is 100 m wide, the largest ellipse 4 mm (the ellipses decide, not the 8 mm
+        // vector): a twentieth of the plan is 5 m, 1250 times 4 mm, rounded down to 1000.
         QCOMPARE(data.exaggeration, 1000.0);
 
         // Fitted into 440 px less 20 px a side, 100 m take 400 px: 4 px a metre. The ellipse
         // is 4 mm × 1000 × 4 = 16 px by 4 px, its major axis turned 90° to the east; the
-        // vector 2 mm west is 8 px to the left of P.
+        // vector 8 mm west is 32 px to the left of P.
         const CPlanFrame frame = Fitted(data);
         const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, {});
         QCOMPARE(scene.ellipses.size(), size_t(1));
@@ -305,7 +305,7 @@ private slots:
         QVERIFY(std::abs(scene.ellipses[0].rotation - 90) < 1e-9);
         QVERIFY(SamePixel(scene.ellipses[0].at, frame.ToPixel(1100, 1000)));
         QCOMPARE(scene.residuals.size(), size_t(1));
-        QVERIFY(SamePixel(scene.residuals[0].to - scene.residuals[0].from, QPointF(-8, 0)));
+        QVERIFY(SamePixel(scene.residuals[0].to - scene.residuals[0].from, QPointF(-32, 0)));
         QCOMPARE(scene.notes, QStringList{PlanTexts::Exaggeration(1000)});
         // The same list beside another kind draws neither.
         QVERIFY(ReadPlanData(db.Store(), DataKind::Coor).ellipses.empty());

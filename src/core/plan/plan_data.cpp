@@ -253,11 +253,14 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
         const PlanPoint& point = data.points[size_t(*found)];
         data.residuals.push_back({point.east, point.north, *east, *north});
     }
+    // The ellipses set the enlargement, so that the precision reads at a glance; a blunder's
+    // vector may then reach far, which is what shows it.
     double largest = 0;
     for (const PlanEllipse& ellipse : data.ellipses)
         largest = std::max(largest, ellipse.major);
-    for (const PlanVector& vector : data.residuals)
-        largest = std::max(largest, std::hypot(vector.toEast, vector.toNorth));
+    if (data.ellipses.empty())
+        for (const PlanVector& vector : data.residuals)
+            largest = std::max(largest, std::hypot(vector.toEast, vector.toNorth));
     data.exaggeration = ChooseExaggeration(data.bounds, largest);
 }
 } // namespace

@@ -91,8 +91,9 @@ std::optional<double> CoordinateValue(const QString& text);
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);
 
 // How many times the ellipses and residual vectors are enlarged: 1, 2 or 5 times a power of
-// ten, so that the largest of them (`largest`, metres) takes about a twentieth of the plan's
-// larger side. 0 when there is nothing to enlarge.
+// ten, so that the largest (`largest`, metres: the largest ellipse, or without ellipses the
+// longest vector) takes about a twentieth of the plan's larger side. 0 when there is nothing
+// to enlarge.
 double ChooseExaggeration(const PlanBounds& bounds, double largest);
 
 // A plan's file written whole: Done, telling how many points were left out, if any.
