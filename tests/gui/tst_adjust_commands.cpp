@@ -1,6 +1,7 @@
 #include "core/plan/plan_marks.h"
 #include "core/plan/plan_texts.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/compute/adjust_dialog.h"
@@ -84,7 +85,7 @@ private:
     void Store(const QStringList& statements)
     {
         for (const QString& statement : statements)
-            QVERIFY2(m_app->Store().ExecuteSql(statement), qPrintable(statement));
+            QVERIFY2(RunStatement(m_app->Store(), statement), qPrintable(statement));
     }
 
 private slots:

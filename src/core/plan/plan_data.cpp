@@ -7,6 +7,7 @@
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
+#include "core/store/sql_text.h"
 #include "core/store/statement.h"
 #include "core/views/data_kind.h"
 
@@ -210,14 +211,14 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
     QHash<QString, int> byName;
     if (!ReadRows(
         store, DataKind::Adjusted,
-        [&](const QSqlRecord& record) {
+        [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
-            attr = record.indexOf(QStringLiteral("ATTR"));
-            major = record.indexOf(QStringLiteral("ELLA"));
-            minor = record.indexOf(QStringLiteral("ELLB"));
-            azimuth = record.indexOf(QStringLiteral("ELLAZ"));
+            attr = record.ColumnIndex(Col::ATTR);
+            major = record.ColumnIndex(Col::ELLA);
+            minor = record.ColumnIndex(Col::ELLB);
+            azimuth = record.ColumnIndex(Col::ELLAZ);
         },
-        [&](const QSqlQuery& query, int row) {
+        [&](CStatement& query, int row) {
             // Held points are the network's control: drawn as stations are.
             const bool fixed = Text(query, attr).trimmed() == QLatin1String("FIXED");
             const int index = AddRowPoint(data, query, columns, fixed ? PlanRole::Station : PlanRole::Observed, row);
@@ -235,15 +236,9 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
         data.readFailed = true;
         return;
     }
-    QSqlQuery query(store.Database());
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select SN,VN,VE from AdjResidual order by ID")))
-    {
-        store.Reporter().Message(CProjectStore::Describe(query.lastError()));
-        data.readFailed = true;
-        return;
-    }
-    while (query.next())
+    CStatement query(store, Sql("select %1,%2,%3 from %4 order by %5",
+                                {Col::SN, Col::VN, Col::VE, Tbl::AdjResidual, Col::ID}));
+    while (query.Next())
     {
         const auto found = byName.constFind(Text(query, 0).trimmed());
         const auto north = MillimetresIn(Text(query, 1));
@@ -252,6 +247,11 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
             continue;
         const PlanPoint& point = data.points[size_t(*found)];
         data.residuals.push_back({point.east, point.north, *east, *north});
+    }
+    if (!query.IsValid() || query.Failed())
+    {
+        data.readFailed = true;
+        return;
     }
     // The ellipses set the enlargement, so that the precision reads at a glance; a blunder's
     // vector may then reach far, which is what shows it.

@@ -1,9 +1,12 @@
 #include "core/results/adjustment_store.h"
 
 #include "core/compute/adjustment/residual_vectors.h"
-#include "core/files/bulk_insert.h"
+#include "core/store/bulk_insert.h"
 #include "core/results/fixed_number.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
+#include "core/store/statement.h"
 #include "core/store/transaction.h"
 
 #include <numbers>
@@ -37,13 +40,11 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Network& network, const 
         for (const AdjustedHeight& height : heights->heights)
             heightOf.insert(height.point, &height);
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !store.ExecuteSql(QStringLiteral("delete from AdjCoor")) ||
-        !store.ExecuteSql(QStringLiteral("delete from AdjResidual")))
+    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::AdjCoor})) ||
+        !RunStatement(store, Sql("delete from %1", {Tbl::AdjResidual})))
         return Status::DatabaseError;
     {
-        CBulkInsert insert(store, QStringLiteral("AdjCoor"),
-                           {"ID", "ATTR", "SN", "NCOOR", "ECOOR", "SIGMAN", "SIGMAE", "ELLA", "ELLB", "ELLAZ",
-                            "ZCOOR", "SIGMAZ", "CODE"});
+        CBulkInsert insert(store, Tbl::AdjCoor, Schema::FindTable(Tbl::AdjCoor)->ColumnNames());
         qlonglong id = 0;
         for (const AdjustedPoint& point : plan.points)
         {
@@ -78,7 +79,7 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Network& network, const 
         if (!insert.Finish())
             return Status::DatabaseError;
     }
-    CBulkInsert residuals(store, QStringLiteral("AdjResidual"), {"ID", "STATION", "SN", "VN", "VE"});
+    CBulkInsert residuals(store, Tbl::AdjResidual, Schema::FindTable(Tbl::AdjResidual)->ColumnNames());
     qlonglong id = 0;
     for (const ResidualVector& vector : ResidualVectors(network, plan))
     {
@@ -95,9 +96,10 @@ Outcome CopyAdjustedToList(CProjectStore& store)
 {
     CTransaction transaction(store);
     const bool copied =
-        transaction.IsActive() && store.ExecuteSql(QStringLiteral("delete from CoorEdit")) &&
-        store.ExecuteSql(QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) "
-                                        "select ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE from AdjCoor order by ID")) &&
+        transaction.IsActive() && RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit})) &&
+        RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
+                                {Tbl::CoorEdit, Tbl::AdjCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
+                                 Col::ZCOOR, Col::CODE})) &&
         transaction.Commit();
     return copied ? Status::Done : Status::DatabaseError;
 }

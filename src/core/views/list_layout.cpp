@@ -117,17 +117,17 @@ QList<ListColumn> CalcLayout()
 QList<ListColumn> AdjustedLayout()
 {
     return Opening(100, true) + QList<ListColumn>{
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), QStringLiteral("SN"), 80},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), QStringLiteral("NCOOR"), 120},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), QStringLiteral("ECOOR"), 120},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σN(mm)")), QStringLiteral("SIGMAN"), 70},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σE(mm)")), QStringLiteral("SIGMAE"), 70},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆长半轴A(mm)")), QStringLiteral("ELLA"), 110},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆短半轴B(mm)")), QStringLiteral("ELLB"), 110},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "长轴方位角(°)")), QStringLiteral("ELLAZ"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), QStringLiteral("ZCOOR"), 100},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σZ(mm)")), QStringLiteral("SIGMAZ"), 70},
-        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), QStringLiteral("CODE"), 80, false, true},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), Col::SN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), Col::NCOOR, 120},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), Col::ECOOR, 120},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σN(mm)")), Col::SIGMAN, 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σE(mm)")), Col::SIGMAE, 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆长半轴A(mm)")), Col::ELLA, 110},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "椭圆短半轴B(mm)")), Col::ELLB, 110},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "长轴方位角(°)")), Col::ELLAZ, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "高程(Z)")), Col::ZCOOR, 100},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "σZ(mm)")), Col::SIGMAZ, 70},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), Col::CODE, 80, false, true},
     };
 }
 } // namespace
