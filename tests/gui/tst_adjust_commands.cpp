@@ -16,6 +16,7 @@
 #include "shown_list_rows.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -95,6 +96,7 @@ private slots:
         m_reports.clear();
         m_listedAtReport.clear();
         QFile::remove(m_dir.filePath("project.db"));
+        QDir(m_dir.filePath("discarded")).removeRecursively();
         m_app = std::make_unique<CMerionApp>(AppOptions{m_dir.filePath("project.db"), &m_reporter, false});
         QVERIFY(m_app->InitInstance());
         CMainFrame* frame = m_app->MainFrame();
@@ -215,6 +217,12 @@ private slots:
         QCOMPARE(RowOf(copied, "P").mid(3, 2), QStringList({"1000.0000", "2100.0000"}));
         QCOMPARE(RowOf(copied, "S").mid(3, 2), QStringList({"1000.0000", "2000.0000"}));
         QCOMPARE(RowOf(copied, "A").value(6), QStringLiteral("CP"));
+        // The two points typed into the list before are kept in discarded/ beside the project.
+        const QStringList kept = QDir(m_dir.filePath("discarded")).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QFile copy(m_dir.filePath("discarded/" + kept[0]));
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll().count('\n'), 2);
         QVERIFY(m_reporter.Messages().isEmpty());
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/compute/adjustment/residual_vectors.h"
 #include "core/store/bulk_insert.h"
+#include "core/store/discarded_copy.h"
 #include "core/results/fixed_number.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
@@ -96,7 +97,7 @@ Outcome CopyAdjustedToList(CProjectStore& store)
 {
     CTransaction transaction(store);
     const bool copied =
-        transaction.IsActive() && RunStatement(store, Sql("delete from %1", {Tbl::CoorEdit})) &&
+        transaction.IsActive() && DiscardRows(store, Tbl::CoorEdit) &&
         RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
                                 {Tbl::CoorEdit, Tbl::AdjCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
                                  Col::ZCOOR, Col::CODE})) &&

@@ -18,6 +18,6 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Adjustment::Network& net
                             const Adjustment::PlanAdjustment& plan, const Adjustment::HeightAdjustment* heights,
                             const QHash<QString, QString>& codes);
 
-// Copies the adjusted points into the coordinate list (which it replaces), for export, the
-// card and upload.
+// Copies the adjusted points into the coordinate list, for export, the card and upload. The
+// list it replaces is first copied to discarded/ beside the database.
 Outcome CopyAdjustedToList(CProjectStore& store);
