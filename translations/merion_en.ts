@@ -912,13 +912,6 @@ Install a PDF viewer and try again.</translation>
             <numerusform>%n points have coordinates that are not numbers and are not drawn</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>共 %n 行</source>
-        <translation>
-            <numerusform>%n row</numerusform>
-            <numerusform>%n rows</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Line %1 of the file is longer than %2 bytes: it is no file of records. Nothing was imported, the old rows are kept.</source>
         <translation>Line %1 of the file is longer than %2 bytes: it is no file of records. Nothing was imported, the old rows are kept.</translation>
@@ -1841,6 +1834,41 @@ Adjust again without it?</translation>
     <message>
         <source>列表和平面图显示平差坐标与误差椭圆</source>
         <translation>Lists and plots the adjusted points with their error ellipses</translation>
+    </message>
+    <message>
+        <source>关于 MERION</source>
+        <translation>About MERION</translation>
+    </message>
+    <message>
+        <source>版权所有 © 2026 MERION 开发者。保留所有权利。</source>
+        <translation>Copyright © 2026 the MERION developers. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>运行于 Qt %1 和 %2</source>
+        <translation>Running on Qt %1 and %2</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>用户指南</source>
+        <translation>User Guide</translation>
+    </message>
+    <message>
+        <source>打开用户指南</source>
+        <translation>Opens the user guide</translation>
+    </message>
+    <message>
+        <source>显示程序的版本、许可和所用的库</source>
+        <translation>Shows the program&apos;s version, licence and the libraries it uses</translation>
+    </message>
+    <message numerus="yes">
+        <source>共 %1 行</source>
+        <translation>
+            <numerusform>%1 row</numerusform>
+            <numerusform>%1 rows</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

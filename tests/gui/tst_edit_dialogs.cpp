@@ -111,10 +111,23 @@ void TestEditDialogs::addPointDialogStaysOpenForTheNextPoint()
     QCOMPARE(dialog->pos(), QPoint(350, 250));
     QVERIFY(Field(dialog, "name")->isEnabled());
 
+    // A new point starts with its numbers empty: a name alone is refused, naming the first
+    // number, and the cursor is put where the number is missing.
+    for (const char* number : {"north", "east", "height"})
+        QVERIFY(Field(dialog, number)->text().isEmpty());
     Type(dialog, "name", "P1");
+    Save(dialog);
+    QCOMPARE(m_reporter.TakeMessages(), QStringList({"北坐标(N) Must Be A Number!"}));
+    QCOMPARE(dialog->focusWidget(), Field(dialog, "north"));
+    QVERIFY(ListRows(*View()).isEmpty());
+
     Type(dialog, "north", "1234567.8912");
     Type(dialog, "east", "200.25");
     Type(dialog, "code", "TREE");
+    Save(dialog);
+    QCOMPARE(m_reporter.TakeMessages(), QStringList({"高程(Z) Must Be A Number!"}));
+    QCOMPARE(dialog->focusWidget(), Field(dialog, "height"));
+    Type(dialog, "height", "0");
     Save(dialog);
     QVERIFY(m_reporter.Messages().isEmpty());
     QCOMPARE(ListRows(*View()), QStringList({"1|Manual_Input_Data|P1|1234567.891|200.250|0.000|TREE"}));

@@ -119,7 +119,8 @@ private slots:
             RunStatement(m_app->Store(), QStringLiteral("insert into CodeEdit values(%1,'Import_Code Data','%1','K%1')").arg(i));
         RunStatement(m_app->Store(), "commit");
         Commands().Run(Command::ShowCode);
-        QCOMPARE(RowCountPane(), QStringLiteral("共 1000 行"));
+        // Counts are grouped by thousands, as a surveyor reads them.
+        QCOMPARE(RowCountPane(), QStringLiteral("共 1,000 行"));
         QCOMPARE(View().RowCount(), 1000);
         // Far rows are read when asked for, whatever was read before.
         QCOMPARE(View().CellText(999, 3), QStringLiteral("K1000"));

@@ -3,6 +3,7 @@
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "modal_answers.h"
 #include "recording_reporter.h"
 #include "gui/toolkit/cool_button_list.h"
 #include "core/store/project_store.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -62,10 +64,11 @@ private slots:
         CMerionApp app(AppOptions{DatabasePath(), &reporter, false});
         QVERIFY(app.InitInstance());
         CMainFrame* frame = app.MainFrame();
-        QCOMPARE(frame->windowTitle(), QStringLiteral("全站仪后处理软件"));
+        // The project's file names the window, as the task bar shows it.
+        QCOMPARE(frame->windowTitle(), QStringLiteral("project.db - 全站仪后处理软件"));
 
         const QList<QAction*> menus = frame->menuBar()->actions();
-        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "计算(&M)", "显示(&S)"}));
+        QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "计算(&M)", "显示(&S)", "帮助(&H)"}));
         QCOMPARE(ActionTexts(menus[0]->menu()->actions()),
                  QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "输出SD卡文件(&D)...", "-", "退出(&X)"}));
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -76,6 +79,18 @@ private slots:
         QCOMPARE(ActionTexts(menus[4]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
         for (QAction* toggle : menus[4]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());
+        QCOMPARE(ActionTexts(menus[5]->menu()->actions()), QStringList({"用户指南(&G)", "-", "关于 MERION(&A)..."}));
+        QCOMPARE(menus[5]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::Key_F1));
+        // The About box names the version, the licence and the libraries the program runs on.
+        QString about;
+        WhenShown<QMessageBox>([&about](QMessageBox* box) {
+            about = box->text();
+            box->accept();
+        });
+        frame->CommandAction(Command::About)->trigger();
+        QVERIFY2(about.contains(QStringLiteral("MERION 0.")) && about.contains(QStringLiteral("Qt 6.")) &&
+                     about.contains(QStringLiteral("SQLite 3.")) && about.contains(QStringLiteral("保留所有权利")),
+                 qPrintable(about));
 
         auto* toolBar = frame->findChild<QToolBar*>(QStringLiteral("mainToolBar"));
         QVERIFY(toolBar);

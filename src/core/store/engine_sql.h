@@ -30,6 +30,8 @@ QString RollbackTo(const QString& name);
 
 // The engine's own number of a row, in the order rows were stored.
 QString RowId();
+// The engine and the version of its library, as the About box names them ("SQLite 3.40.1").
+QString EngineVersion();
 // An ORDER BY key that puts numbers in their numeric order ahead of every text, the texts in text
 // order, and keeps the stored order among equals.
 QString NumbersFirstKey(const QString& column, bool descending);

@@ -69,6 +69,11 @@ QString RollbackTo(const QString& name)
     return QStringLiteral("ROLLBACK TO ") + name;
 }
 
+QString EngineVersion()
+{
+    return QStringLiteral("SQLite ") + QString::fromLatin1(sqlite3_libversion());
+}
+
 QString RowId()
 {
     return QStringLiteral("rowid");

@@ -27,6 +27,18 @@ inline QString HelpNotOpened(const QString& path)
     return QCoreApplication::translate("MERION", "无法打开帮助文档：\n%1\n请安装 PDF 阅读器后再试。").arg(path);
 }
 
+inline constexpr ShownText AboutTitle = QT_TRANSLATE_NOOP("MERION", "关于 MERION");
+inline constexpr ShownText Licence = QT_TRANSLATE_NOOP("MERION", "版权所有 © 2026 MERION 开发者。保留所有权利。");
+inline QString Libraries(const QString& qt, const QString& engine)
+{
+    return QCoreApplication::translate("MERION", "运行于 Qt %1 和 %2").arg(qt, engine);
+}
+// The window's title: the project's file first, as the task bar shows it.
+inline QString WindowTitle(const QString& projectFile)
+{
+    return QStringLiteral("%1 - %2").arg(projectFile, Title.Text());
+}
+
 inline constexpr ShownText ToolBarName = QT_TRANSLATE_NOOP("MERION", "主工具栏");
 
 // The command line.

@@ -1,7 +1,9 @@
 #include "gui/app/main_frame.h"
 
 #include "core/edit/record_delete.h"
+#include "core/store/project_store.h"
 #include "core/views/data_kind.h"
+#include "gui/app/about_box.h"
 #include "gui/app/app_texts.h"
 #include "gui/app/command_panel.h"
 #include "gui/compute/adjust_commands.h"
@@ -33,13 +35,14 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QFileInfo>
 #include <QToolBar>
 
 CMainFrame::CMainFrame(CSession& session, CSerialLine& line, TransferChoices& choices)
     : m_session(session), m_commands(new CCommandActions(this)), m_help(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(AppTexts::Title);
+    setWindowTitle(AppTexts::WindowTitle(QFileInfo(session.Store().DatabasePath()).fileName()));
     CreateClientArea();
     CreateToolBar();
     CreateStatusBar();
@@ -80,6 +83,7 @@ void CMainFrame::HandleFrameCommands()
     for (const Command toggle : {Command::ToggleToolBar, Command::ToggleLeftBar, Command::ToggleStatusBar})
         commands.Handle(toggle, [this, toggle] { ShowBar(toggle, CommandAction(toggle)->isChecked()); });
     commands.Handle(Command::Help, [this] { m_help.Open(m_session.Reporter()); });
+    commands.Handle(Command::About, [this] { ShowAboutBox(*this); });
     commands.Handle(Command::CopyRows, [this] { CopySelectedRows(); });
     commands.Handle(Command::ShowCoor, [this] { m_session.ShowTable(DataKind::Coor); });
     commands.Handle(Command::ShowCode, [this] { m_session.ShowTable(DataKind::Code); });
@@ -103,9 +107,9 @@ void CMainFrame::CreateMenus()
         if (heading.place == MenuPlace::Edit)
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditActions);
     }
-    // A command offered by key alone answers wherever the focus is.
+    // A command offered by key alone, and the guide's F1, answer wherever the focus is.
     for (const CommandRow& row : CommandTable())
-        if (row.menu == MenuPlace::None && !row.shortcut.isEmpty())
+        if ((row.menu == MenuPlace::None || row.command == Command::Help) && !row.shortcut.isEmpty())
         {
             QAction* action = CommandAction(row.command);
             action->setShortcutContext(Qt::ApplicationShortcut);

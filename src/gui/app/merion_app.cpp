@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
@@ -81,7 +82,7 @@ bool CMerionApp::InitInstance()
             m_frame->setGeometry(screen->availableGeometry());
         m_frame->showMaximized();
     }
-    m_frame->setWindowTitle(AppTexts::Title);
+    m_frame->setWindowTitle(AppTexts::WindowTitle(QFileInfo(Store().DatabasePath()).fileName()));
     m_started = true;
     return true;
 }

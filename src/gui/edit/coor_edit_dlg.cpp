@@ -11,10 +11,11 @@
 
 namespace
 {
-// A new point starts at zero, as the instrument's own entry screen does.
+// A new point starts with empty numbers that must be typed: zeros typed for the user would
+// let Enter on a name alone store a point at 0,0,0 that nobody measured.
 QString NumberOf(CRecordEditDlg::Mode mode, const QStringList& cells, int column)
 {
-    return mode == CRecordEditDlg::Mode::Add ? QStringLiteral("0") : cells.value(column);
+    return mode == CRecordEditDlg::Mode::Add ? QString() : cells.value(column);
 }
 } // namespace
 

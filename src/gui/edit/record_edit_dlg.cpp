@@ -60,6 +60,17 @@ void CRecordEditDlg::FocusFirstField()
         }
 }
 
+void CRecordEditDlg::FocusFieldAtFault(const Outcome& refusal)
+{
+    QLineEdit* at = refusal.status == Status::InvalidNumber ? m_byFieldName.value(refusal.detail) : nullptr;
+    // The message box took the keyboard; the dialog takes it back.
+    activateWindow();
+    if (!at || !at->isEnabled())
+        return FocusFirstField();
+    at->setFocus(Qt::OtherFocusReason);
+    at->selectAll();
+}
+
 QLineEdit* CRecordEditDlg::AddField(const QString& objectName, const QString& fieldName, const QString& text)
 {
     auto* edit = new QLineEdit(text, this);
@@ -67,6 +78,7 @@ QLineEdit* CRecordEditDlg::AddField(const QString& objectName, const QString& fi
     edit->setMinimumWidth(160);
     m_fields->addRow(fieldName + QStringLiteral(":"), edit);
     m_edits << edit;
+    m_byFieldName.insert(fieldName, edit);
     return edit;
 }
 
@@ -82,7 +94,10 @@ void CRecordEditDlg::OnSave()
     const Outcome outcome = SaveRecord();
     ReportOutcome(m_session.Reporter(), outcome);
     if (!outcome.Succeeded())
-        return; // the dialog stays open with what was typed
+    {
+        FocusFieldAtFault(outcome); // the dialog stays open with what was typed
+        return;
+    }
     m_session.ShowTable(m_kind);
     // Adding stays open, values kept, ready for the next record.
     if (m_mode == Mode::Edit)

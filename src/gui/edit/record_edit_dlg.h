@@ -4,6 +4,7 @@
 #include "core/report/outcome.h"
 
 #include <QDialog>
+#include <QHash>
 
 class CSession;
 class QFormLayout;
@@ -54,7 +55,11 @@ private:
     QPushButton* m_save;
     QPushButton* m_cancel;
     QList<QLineEdit*> m_edits;
+    QHash<QString, QLineEdit*> m_byFieldName; // as a refusal names the field
 
     // Puts the cursor in the first field the user may change, its text selected for typing over.
     void FocusFirstField();
+    // After a refusal: the cursor goes back to the field the refusal names (a number that is
+    // not one), else to the first field, so the user mends what was wrong without hunting.
+    void FocusFieldAtFault(const Outcome& refusal);
 };

@@ -33,6 +33,7 @@ enum class Command : int
     ShowAlignment = 57650,
     MenuExit = 57665,
     Help = 57670,
+    About = 57664,
     Download = 57675,
     Upload = 57676,
     // The computations, added to the program after the instrument era.

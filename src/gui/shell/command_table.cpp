@@ -124,8 +124,10 @@ const std::vector<CommandRow>& Rows()
          .menuWords = StatusBarItem, .checkable = true,
          .prompt = StatusBarPrompt},
 
-        // Offered by key alone: F1 wherever the focus is.
-        {.command = Command::Help, .shortcut = QKeySequence(Qt::Key_F1)},
+        {.command = Command::Help, .menu = MenuPlace::Help, .menuWords = GuideItem, .mnemonic = 'G',
+         .shortcut = QKeySequence(Qt::Key_F1), .prompt = GuidePrompt},
+        {.command = Command::About, .menu = MenuPlace::Help, .menuWords = AboutItem, .mnemonic = 'A',
+         .opensDialog = true, .separatorBefore = true, .prompt = AboutPrompt},
         // Offered by no surface today; the list still switches to the alignment on it.
         {.command = Command::ShowAlignment, .prompt = ShowAlignmentPrompt},
         {.command = Command::None},
@@ -163,7 +165,8 @@ std::span<const MenuHeading> MenuHeadings()
                                            {MenuPlace::Edit, EditMenu, "editMenu"},
                                            {MenuPlace::Serial, SerialMenu, "serialMenu"},
                                            {MenuPlace::Compute, ComputeMenu, "computeMenu"},
-                                           {MenuPlace::Show, ShowMenu, "showMenu"}};
+                                           {MenuPlace::Show, ShowMenu, "showMenu"},
+                                           {MenuPlace::Help, HelpMenu, "helpMenu"}};
     return headings;
 }
 

@@ -11,7 +11,7 @@
 // Where a command is offered. The menus, the tool bar, the command panel and the list's context
 // menus are built from the table below, in its order: a new command is one row here and one
 // handler in its feature.
-enum class MenuPlace { None, File, Edit, Serial, Compute, Show };
+enum class MenuPlace { None, File, Edit, Serial, Compute, Show, Help };
 enum class PanelPage { None, Files, Editing, Serial, Compute };
 enum class ContextGroup { None, ListEdit, MeasExport, V2MeasExport };
 

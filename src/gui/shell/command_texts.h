@@ -16,6 +16,11 @@ inline constexpr ShownText ShowMenu = QT_TRANSLATE_NOOP("MERION", "显示(&S)");
 inline constexpr const char* ToolBarItem = QT_TRANSLATE_NOOP("MERION", "主工具栏(&T)");
 inline constexpr const char* LeftBarItem = QT_TRANSLATE_NOOP("MERION", "左侧工具栏(&L)");
 inline constexpr const char* StatusBarItem = QT_TRANSLATE_NOOP("MERION", "状态栏(&S)");
+inline constexpr ShownText HelpMenu = QT_TRANSLATE_NOOP("MERION", "帮助(&H)");
+inline constexpr const char* GuideItem = QT_TRANSLATE_NOOP("MERION", "用户指南");
+inline constexpr const char* AboutItem = QT_TRANSLATE_NOOP("MERION", "关于 MERION");
+inline constexpr const char* GuidePrompt = QT_TRANSLATE_NOOP("MERION", "打开用户指南");
+inline constexpr const char* AboutPrompt = QT_TRANSLATE_NOOP("MERION", "显示程序的版本、许可和所用的库");
 
 inline constexpr const char* ReadFileButton = QT_TRANSLATE_NOOP("MERION", "读文件");
 inline constexpr const char* ListExportButton = QT_TRANSLATE_NOOP("MERION", "列表导出");

@@ -140,7 +140,14 @@ QVariant CListModel::data(const QModelIndex& index, int role) const
     if (role == Qt::DisplayRole)
         return Cell(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
+    {
+        // Numbers stand right-aligned so that their decimal points line up down the column.
+        bool number = false;
+        Cell(index.row(), index.column()).toDouble(&number);
+        if (number)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
         return int(m_layout[index.column()].leftAligned ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
+    }
     return {};
 }
 
