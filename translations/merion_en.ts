@@ -1870,5 +1870,13 @@ Adjust again without it?</translation>
             <numerusform>%1 rows</numerusform>
         </translation>
     </message>
+    <message>
+        <source>vN(mm)</source>
+        <translation>vN(mm)</translation>
+    </message>
+    <message>
+        <source>vE(mm)</source>
+        <translation>vE(mm)</translation>
+    </message>
 </context>
 </TS>

@@ -1,4 +1,5 @@
 #include "core/files/text_import.h"
+#include "core/plan/plan_data.h"
 #include "core/store/project_store.h"
 #include "gui/app/merion_app.h"
 #include "core/results/result_store.h"
@@ -141,6 +142,29 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("1/63426")));
         QVERIFY(text.contains(QStringLiteral("二级")));
         QVERIFY(m_reporter.Messages().isEmpty());
+
+        // The stations are listed in the route's order with the corrections they received
+        // (compass rule, worked in the command-line test: S1 −3.1 mm N, S2 −5.4 mm N; C the whole
+        // −fx = −8.5 mm, −fy = −1.8 mm).
+        QCOMPARE(m_app->Session().CurrentKind(), DataKind::Traverse);
+        QCOMPARE(m_app->View()->RowCount(), 4);
+        QCOMPARE(m_app->View()->CellText(1, 2), QStringLiteral("S1"));
+        QCOMPARE(m_app->View()->CellText(1, 3), QStringLiteral("999.9952"));
+        QCOMPARE(m_app->View()->CellText(3, 5), QStringLiteral("-8.5"));
+        QCOMPARE(m_app->View()->CellText(3, 6), QStringLiteral("-1.8"));
+
+        // The plan joins B, S1, S2, C by three legs and draws the misclosure at C, from the
+        // known point towards where the observations alone ended (+fx north, +fy east),
+        // enlarged so that it can be seen beside legs of 200 m.
+        const PlanData plan = ReadPlanData(m_app->Store(), DataKind::Traverse);
+        QCOMPARE(plan.points.size(), size_t(4));
+        QCOMPARE(plan.sights.size(), size_t(3));
+        QCOMPARE(plan.residuals.size(), size_t(1));
+        QCOMPARE(plan.residuals.front().east, 1400.0);
+        QCOMPARE(plan.residuals.front().north, 1150.0);
+        QVERIFY(qAbs(plan.residuals.front().toNorth - 0.0085) < 1e-9);
+        QVERIFY(qAbs(plan.residuals.front().toEast - 0.0018) < 1e-9);
+        QVERIFY(plan.exaggeration >= 1000);
     }
 
     void correctedHeightsMoveThePointsHeights()

@@ -263,6 +263,47 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
             largest = std::max(largest, std::hypot(vector.toEast, vector.toNorth));
     data.exaggeration = ChooseExaggeration(data.bounds, largest);
 }
+// The traverse: its stations joined leg by leg in the route's order, its known ends drawn as
+// control, and the coordinate misclosure drawn at the far end, from the known point to where
+// the observations alone carried the traverse (the correction it received, turned round).
+void ReadTraverse(CProjectStore& store, PlanData& data)
+{
+    ColumnPositions columns;
+    int attr = -1, dn = -1, de = -1;
+    int previous = -1;
+    std::optional<PlanVector> misclosure;
+    if (!ReadRows(
+        store, DataKind::Traverse,
+        [&](const CStatement& record) {
+            columns = ColumnPositions(record, ListedPointColumns());
+            attr = record.ColumnIndex(Col::ATTR);
+            dn = record.ColumnIndex(Col::DN);
+            de = record.ColumnIndex(Col::DE);
+        },
+        [&](CStatement& query, int row) {
+            const bool known = Text(query, attr).trimmed() == QLatin1String("KNOWN");
+            const int index = AddRowPoint(data, query, columns, known ? PlanRole::Station : PlanRole::Observed, row);
+            if (index < 0)
+                return;
+            if (previous >= 0)
+                data.sights.push_back({previous, index});
+            previous = index;
+            const PlanPoint& point = data.points[size_t(index)];
+            const auto north = MillimetresIn(Text(query, dn));
+            const auto east = MillimetresIn(Text(query, de));
+            if (north && east)
+                misclosure = PlanVector{point.east, point.north, -*east, -*north};
+        }))
+    {
+        data.readFailed = true;
+        return;
+    }
+    if (misclosure && (misclosure->toEast != 0 || misclosure->toNorth != 0))
+    {
+        data.residuals.push_back(*misclosure);
+        data.exaggeration = ChooseExaggeration(data.bounds, std::hypot(misclosure->toEast, misclosure->toNorth));
+    }
+}
 } // namespace
 
 double ChooseExaggeration(const PlanBounds& bounds, double largest)
@@ -328,6 +369,8 @@ PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
         ReadComputedPoints(store, data);
     else if (listKind == DataKind::Adjusted)
         ReadAdjustedPoints(store, data);
+    else if (listKind == DataKind::Traverse)
+        ReadTraverse(store, data);
     return data;
 }
 

@@ -85,7 +85,9 @@ std::optional<double> CoordinateValue(const QString& text);
 // The points of CoorEdit, and, when the list shows a measurement job (740Meas or 520Meas),
 // that job's stations and observed points with the sights between them; when it shows the
 // recomputed points (CalcCoor), those; when it shows the adjusted points (AdjCoor), those (the
-// fixed ones as control) with their error ellipses and residual vectors. `listKind` is the
+// fixed ones as control) with their error ellipses and residual vectors; when it shows the last
+// traverse (TravCoor), its stations joined in order, with the coordinate misclosure at its far
+// end, enlarged. `listKind` is the
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
 PlanData ReadPlanData(CProjectStore& store, DataKind listKind);

@@ -14,6 +14,7 @@
 #include "core/views/list_rows.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <cmath>
 
@@ -121,6 +122,41 @@ Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
                                    FixedNumber(point.deMm, 1),
                                    FixedNumber(point.dzMm, 1),
                                    point.flagged ? QStringLiteral("1") : QString()};
+        if (!insert.Add(++id, texts))
+            return Status::DatabaseError;
+    }
+    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
+}
+
+Outcome StoreTraverse(CProjectStore& store, const TraverseResult& result)
+{
+    CTransaction transaction(store);
+    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::TravCoor})))
+        return Status::DatabaseError;
+    CBulkInsert insert(store, Tbl::TravCoor, Schema::FindTable(Tbl::TravCoor)->ColumnNames());
+    // The compass rule's corrections add up leg by leg: what a station received is the sum over
+    // the legs that lead to it.
+    QHash<QString, std::pair<double, double>> carried;
+    double vn = 0, ve = 0;
+    for (const TraverseLeg& leg : result.legs)
+    {
+        vn += leg.vn;
+        ve += leg.ve;
+        carried.insert(leg.to, {vn, ve});
+    }
+    const bool checked = result.shape != TraverseShape::Open;
+    qlonglong id = 0;
+    for (qsizetype i = 0; i < result.points.size(); ++i)
+    {
+        const TraversePoint& point = result.points.at(i);
+        // A loop ends on its start: that last row carries the whole correction.
+        const auto correction = i == 0 ? std::pair{0.0, 0.0} : carried.value(point.name, {0.0, 0.0});
+        const QStringList texts = {point.known ? QStringLiteral("KNOWN") : QStringLiteral("TRAVERSE"),
+                                   point.name,
+                                   FixedNumber(point.n, 4),
+                                   FixedNumber(point.e, 4),
+                                   checked ? FixedNumber(correction.first * 1000.0, 1) : QString(),
+                                   checked ? FixedNumber(correction.second * 1000.0, 1) : QString()};
         if (!insert.Add(++id, texts))
             return Status::DatabaseError;
     }

@@ -24,6 +24,12 @@ Outcome ReadKnownFromFile(const QString& path, QList<KnownPoint>& known);
 // has said why; CalcCoor is as it was).
 Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result);
 
+// Replaces TravCoor with the traverse's stations in the route's order (a loop's start again at
+// its end), in one transaction: coordinates with 4
+// decimals, the corrections carried to each in millimetres with 1 (empty for an open traverse).
+// Ends Done or DatabaseError (the store has said why; TravCoor is as it was).
+Outcome StoreTraverse(CProjectStore& store, const TraverseResult& result);
+
 // Copies CalcCoor into the coordinate list (which it replaces), for export, the card and upload.
 Outcome CopyComputedToList(CProjectStore& store);
 

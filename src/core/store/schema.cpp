@@ -92,6 +92,10 @@ const QList<Table>& Tables()
          QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, SIGMAN, SIGMAE, ELLA, ELLB, ELLAZ, ZCOOR, SIGMAZ, CODE})},
         // Its pointings: where each puts its target, from the adjusted position, in millimetres.
         {Tbl::AdjResidual, QList{Id()} + Texts({STATION, SN, VN, VE})},
+        // The stations of the last traverse, in the route's order: ATTR "KNOWN" for its known
+        // ends; DN, DE the compass rule's correction carried to the station, in millimetres
+        // (at the far known end, the coordinate misclosure turned round).
+        {Tbl::TravCoor, QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, DN, DE})},
     };
     return tables;
 }

@@ -33,6 +33,7 @@ inline constexpr SchemaName TraverseGrade{"TraverseGrade"};
 inline constexpr SchemaName CoordSystem{"CoordSystem"};
 inline constexpr SchemaName AdjCoor{"AdjCoor"};
 inline constexpr SchemaName AdjResidual{"AdjResidual"};
+inline constexpr SchemaName TravCoor{"TravCoor"};
 } // namespace Tbl
 
 // The columns, by the names the tables store.

@@ -27,6 +27,7 @@ const QList<KindEntry>& Entries()
         {DataKind::Alignment, "alignment", Tbl::SurLine520},
         {DataKind::Calc, "calc", Tbl::CalcCoor},
         {DataKind::Adjusted, "adjusted", Tbl::AdjCoor},
+        {DataKind::Traverse, "traverse", Tbl::TravCoor},
     };
     return entries;
 }

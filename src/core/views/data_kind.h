@@ -20,6 +20,7 @@ enum class DataKind
     UploadT5 = 74002,   // set by the upload; no list layout
     Calc = 74010,       // CalcCoor: points recomputed from the job
     Adjusted = 74011,   // AdjCoor: points of the last least-squares adjustment
+    Traverse = 74012,   // TravCoor: the stations of the last traverse
 };
 
 constexpr int NumberOf(DataKind kind)

@@ -130,6 +130,17 @@ QList<ListColumn> AdjustedLayout()
         {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "代码")), Col::CODE, 80, false, true},
     };
 }
+// The traverse's stations in the route's order, with the corrections the compass rule gave them.
+QList<ListColumn> TraverseLayout()
+{
+    return Opening(100, true) + QList<ListColumn>{
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "点名")), Col::SN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "北坐标(N)")), Col::NCOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "东坐标(E)")), Col::ECOOR, 130},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "vN(mm)")), Col::DN, 80},
+        {QStringLiteral(QT_TRANSLATE_NOOP("MERION", "vE(mm)")), Col::DE, 80},
+    };
+}
 } // namespace
 
 const QList<ListColumn>& ListLayoutOf(DataKind kind)
@@ -139,7 +150,7 @@ const QList<ListColumn>& ListLayoutOf(DataKind kind)
         {DataKind::V2Meas, V2MeasLayout()},       {DataKind::RoadStake, RoadStakeLayout()},
         {DataKind::XSect, XSectLayout()},         {DataKind::Alignment, AlignmentLayout()},
         {DataKind::Meas, MeasLayout()},          {DataKind::Calc, CalcLayout()},
-        {DataKind::Adjusted, AdjustedLayout()},
+        {DataKind::Adjusted, AdjustedLayout()},   {DataKind::Traverse, TraverseLayout()},
     };
     static const QList<ListColumn> none;
     const auto found = layouts.constFind(kind);

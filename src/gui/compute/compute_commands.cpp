@@ -68,6 +68,12 @@ void ComputeRoute(CSession& session, QWidget& window)
     const std::optional<qsizetype> chosen = ChooseGrade(result, grades, dialog.GradeName());
     const TraverseGrade* grade = chosen && result.shape != TraverseShape::Open ? &grades.at(*chosen) : nullptr;
     const std::optional<GradeCheck> check = grade ? std::optional(CheckGrade(result, *grade)) : std::nullopt;
+    // The stations go to the list and the plan (the legs and the misclosure drawn) before the
+    // report opens over them.
+    const Outcome stored = StoreTraverse(session.Store(), result);
+    if (!stored.Succeeded())
+        return ReportOutcome(session.Reporter(), stored);
+    session.ShowTable(DataKind::Traverse);
     ShowReport(session, window, TraverseReport(result, known, check, grade));
 }
 
