@@ -29,7 +29,7 @@ private slots:
             tables.sort();
             QCOMPARE(tables, QStringList({"520BreakerSur", "520Meas", "520RoadStake", "520SurLine", "740Meas",
                                           "AdjCoor", "AdjResidual", "COMConfig", "CalcCoor", "CodeEdit", "CoorEdit",
-                                          "CoordSystem", "HandEdits", "TraverseGrade"}));
+                                          "CoordSystem", "HandEdits", "TravCoor", "TraverseGrade"}));
             QSqlQuery insert(db);
             QVERIFY(insert.exec(QStringLiteral(
                 "insert into \"740Meas\"(ID,ATTR,SN,CODE,NOTES) values(1,' T5(T8)_Meas_Note ','P1',' X ','a, b')")));
