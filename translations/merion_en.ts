@@ -1878,5 +1878,9 @@ Adjust again without it?</translation>
         <source>vE(mm)</source>
         <translation>vE(mm)</translation>
     </message>
+    <message>
+        <source>导线坐标闭合差放大 %1 倍</source>
+        <translation>Traverse coordinate misclosure enlarged %1 times</translation>
+    </message>
 </context>
 </TS>

@@ -169,6 +169,7 @@ private slots:
         QVERIFY(qAbs(plan.residuals.front().toNorth - 0.0085) < 1e-9);
         QVERIFY(qAbs(plan.residuals.front().toEast - 0.0018) < 1e-9);
         QVERIFY(plan.exaggeration >= 1000);
+        QVERIFY(plan.misclosure);
     }
 
     void correctedHeightsMoveThePointsHeights()

@@ -301,6 +301,7 @@ void ReadTraverse(CProjectStore& store, PlanData& data)
     if (misclosure && (misclosure->toEast != 0 || misclosure->toNorth != 0))
     {
         data.residuals.push_back(*misclosure);
+        data.misclosure = true;
         data.exaggeration = ChooseExaggeration(data.bounds, std::hypot(misclosure->toEast, misclosure->toNorth));
     }
 }

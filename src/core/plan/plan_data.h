@@ -74,6 +74,7 @@ struct PlanData
     std::vector<PlanEllipse> ellipses;
     std::vector<PlanVector> residuals;
     double exaggeration = 0;
+    bool misclosure = false; // the one vector is a traverse's misclosure, not residuals
 
     void Add(PlanPoint point);
 };

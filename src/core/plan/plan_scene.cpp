@@ -123,7 +123,8 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
 
     if (data.exaggeration > 0)
     {
-        scene.notes << PlanTexts::Exaggeration(data.exaggeration);
+        scene.notes << (data.misclosure ? PlanTexts::MisclosureExaggeration(data.exaggeration)
+                                        : PlanTexts::Exaggeration(data.exaggeration));
         const double pixels = data.exaggeration * frame.PixelsPerMetre();
         for (const PlanEllipse& ellipse : data.ellipses)
         {

@@ -18,6 +18,11 @@ inline QString Exaggeration(double factor)
 {
     return QCoreApplication::translate("MERION", "误差椭圆（1σ）与残差向量放大 %1 倍").arg(QString::number(factor, 'g', 6));
 }
+// The same for a traverse's coordinate misclosure.
+inline QString MisclosureExaggeration(double factor)
+{
+    return QCoreApplication::translate("MERION", "导线坐标闭合差放大 %1 倍").arg(QString::number(factor, 'g', 6));
+}
 inline constexpr ShownText UnknownImageType =
     QT_TRANSLATE_NOOP("MERION", "Unknown image type: use .png, .svg or .pdf");
 // The north arrow's letter is the same in every language.
