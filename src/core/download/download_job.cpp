@@ -5,13 +5,13 @@
 #include "core/download/receive_loop.h"
 #include "core/download/received_copy.h"
 #include "core/download/v2_records.h"
+#include "core/files/gbk_text.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 #include <optional>
 
@@ -57,8 +57,7 @@ TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& reque
 
 ParsedJob ParseReceived(DataKind kind, int downloadType, const QByteArray& received)
 {
-    QStringDecoder decode("GBK");
-    const QString text = decode(received);
+    const QString text = DecodeGbk(received);
     if (kind == DataKind::Meas)
         return ParseMeasJob(text);
     const std::optional<V2Record> record = V2RecordAt(downloadType);

@@ -1,7 +1,5 @@
 #include "core/files/gbk_text.h"
 
-#include <QStringEncoder>
-
 #include <algorithm>
 
 bool IsAscii(QByteArrayView bytes)
@@ -21,8 +19,26 @@ QByteArray EncodeGbk(QStringView text)
 {
     if (IsAscii(text))
         return text.toLatin1();
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
+    if (std::optional<QByteArray> bytes = ToGbk(text))
+        return *bytes;
+    QByteArray unknown;
+    for (qsizetype i = 0; i < text.size(); ++i)
+    {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        unknown += text[i].unicode() < 0x80 ? static_cast<char>(text[i].unicode()) : '?';
+    }
+    return unknown;
+}
+
+QString DecodeGbk(QByteArrayView bytes)
+{
+    if (std::optional<QString> text = FromGbk(bytes))
+        return *text;
+    QString unknown;
+    for (const char c : bytes)
+        unknown += (static_cast<unsigned char>(c) & 0x80) ? QChar(QChar::ReplacementCharacter) : QLatin1Char(c);
+    return unknown;
 }
 
 CTextFileWriter::CTextFileWriter(const QString& path) : m_file(path)
@@ -36,7 +52,16 @@ bool CTextFileWriter::Open()
 
 void CTextFileWriter::WriteLine(QStringView line)
 {
-    WriteLineBytes(EncodeGbk(line));
+    if (IsAscii(line))
+    {
+        WriteLineBytes(line.toLatin1());
+        return;
+    }
+    const std::optional<QByteArray> bytes = m_gbk.Encode(line);
+    if (!bytes)
+        m_noGbk = true;
+    else
+        WriteLineBytes(*bytes);
 }
 
 void CTextFileWriter::WriteLineBytes(QByteArrayView line)
@@ -56,5 +81,10 @@ void CTextFileWriter::WriteUtf8Line(QByteArrayView line)
 
 Outcome CTextFileWriter::Commit()
 {
+    if (m_noGbk)
+    {
+        m_file.Cancel();
+        return {Status::WriteFailed, QString::fromLatin1(NoGbkConverter)};
+    }
     return m_file.Commit();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/atomic_file.h"
+#include "core/files/gbk_codec.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -10,12 +11,17 @@
 // Bytes that are all ASCII read the same in GBK and UTF-8: they need no converter.
 bool IsAscii(QByteArrayView bytes);
 
-// The GBK bytes of a text (characters GBK lacks become '?').
+// The GBK bytes of a text (characters GBK lacks become '?'). Without a converter every
+// character beyond ASCII becomes '?' too: the bytes never come out empty.
 QByteArray EncodeGbk(QStringView text);
+// The text of GBK bytes (a byte that starts no character becomes U+FFFD). Without a converter
+// each byte beyond ASCII becomes U+FFFD: the ASCII around it is kept.
+QString DecodeGbk(QByteArrayView bytes);
 
 // Writes a text file line by line, each line in GBK and ended by CR LF. Nothing reaches the
 // target until Commit, so a failed or abandoned write leaves no half-written file behind, and
-// a write that failed (a full disk) ends Commit in WriteFailed with the reason.
+// a write that failed (a full disk) ends Commit in WriteFailed with the reason. So does a line
+// beyond ASCII in a build that cannot convert GBK: no file goes out with its Chinese lost.
 class CTextFileWriter
 {
 public:
@@ -29,4 +35,6 @@ public:
 
 private:
     CAtomicFile m_file;
+    CGbkCodec m_gbk;
+    bool m_noGbk = false;
 };

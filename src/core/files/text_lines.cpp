@@ -118,7 +118,11 @@ void CTextLineReader::Decode(QByteArray& line) const
     while (i < line.size())
         i += (static_cast<unsigned char>(line[i]) & 0x80) ? 2 : 1;
     const bool cutOff = i > line.size();
-    QString text = m_gbk.decode(QByteArrayView(line).first(line.size() - (cutOff ? 1 : 0)));
+    const QByteArrayView whole = QByteArrayView(line).first(line.size() - (cutOff ? 1 : 0));
+    // Without a converter each byte beyond ASCII shows as U+FFFD: the line and its ASCII
+    // fields stay.
+    const std::optional<QString> decoded = m_gbk.Decode(whole);
+    QString text = decoded ? *decoded : DecodeGbk(whole);
     if (cutOff)
         text += QChar(QChar::ReplacementCharacter);
     line = text.toUtf8();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/files/gbk_codec.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QStringDecoder>
 
 // Reads a text file one line at a time, in bounded pieces, and hands out each line in UTF-8.
 // The file is GBK, or UTF-8 after a byte-order mark (what a spreadsheet saves). CR, LF and
@@ -42,7 +43,6 @@ private:
     bool m_atEnd = false;
     qint64 m_lines = 0;   // lines handed out
     qint64 m_tooLong = 0;
-    // Made once: opening the converter costs more than decoding a line. Stateless, so nothing
-    // of one line reaches the next.
-    mutable QStringDecoder m_gbk{"GBK", QStringConverter::Flag::Stateless};
+    // Made once: opening the converter costs more than decoding a line.
+    CGbkCodec m_gbk;
 };

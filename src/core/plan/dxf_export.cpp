@@ -1,13 +1,12 @@
 #include "core/plan/dxf_export.h"
 
 #include "core/files/atomic_file.h"
+#include "core/files/gbk_codec.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 
 #include <QSet>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <algorithm>
 
@@ -42,10 +41,11 @@ public:
         const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
         if (ascii)
             return text.toLatin1();
-        QByteArray bytes = m_gbk.encode(text);
-        if (QString(m_back.decode(bytes)) == text)
-            return bytes;
-        bytes.clear();
+        // Without a converter nothing is carried as it is: every character goes as its escape.
+        const std::optional<QByteArray> whole = m_gbk.Encode(text);
+        if (whole && m_gbk.Decode(*whole) == text)
+            return *whole;
+        QByteArray bytes;
         for (const QChar c : text)
         {
             // The escape has four digits: a character beyond them stays unknown.
@@ -55,9 +55,8 @@ public:
                     bytes += '?';
                 continue;
             }
-            const QByteArray one = m_gbk.encode(QStringView(&c, 1));
-            if (QString(m_back.decode(one)) == QStringView(&c, 1))
-                bytes += one;
+            if (m_gbk.Holds(QStringView(&c, 1)))
+                bytes += *m_gbk.Encode(QStringView(&c, 1));
             else
                 bytes += QStringLiteral("\\U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper().toLatin1();
         }
@@ -114,8 +113,7 @@ public:
 
 private:
     CAtomicFile& m_out;
-    QStringEncoder m_gbk{"GBK"};
-    QStringDecoder m_back{"GBK"};
+    CGbkCodec m_gbk;
     int m_nextHandle = 0x20;
 };
 
@@ -259,8 +257,7 @@ void WriteObjects(CDxfOut& dxf)
 QString DxfLayerName(const QString& code)
 {
     static const QString forbidden = QStringLiteral("<>/\\\":;?*|=`,");
-    QStringEncoder gbk("GBK");
-    QStringDecoder back("GBK");
+    const CGbkCodec gbk;
     const QString trimmed = code.trimmed();
     QString name;
     for (qsizetype i = 0; i < trimmed.size(); ++i)
@@ -272,7 +269,7 @@ QString DxfLayerName(const QString& code)
         bool plain = !forbidden.contains(c) && c.unicode() >= 0x20 && c.unicode() != 0x7f && !c.isSurrogate();
         // The drawing's code page must carry the name as it is: an escape would put a '\' into it.
         if (plain && c.unicode() >= 0x80)
-            plain = QString(back.decode(gbk.encode(QStringView(&c, 1)))) == QStringView(&c, 1);
+            plain = gbk.Holds(QStringView(&c, 1));
         name += plain ? c : QLatin1Char('_');
     }
     return name.isEmpty() ? QStringLiteral("0") : name.left(MaxLayerName);

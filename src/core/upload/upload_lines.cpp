@@ -1,5 +1,6 @@
 #include "core/upload/upload_lines.h"
 
+#include "core/files/gbk_text.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
@@ -8,7 +9,6 @@
 #include "core/views/data_kind.h"
 
 #include <QLocale>
-#include <QStringEncoder>
 
 #include <cmath>
 
@@ -16,8 +16,7 @@ namespace
 {
 QByteArray Encode(const QString& line)
 {
-    QStringEncoder encoder("GBK");
-    return QByteArray(encoder.encode(line + QStringLiteral("\r\n")));
+    return EncodeGbk(line + QStringLiteral("\r\n"));
 }
 
 // A coordinate as a number; nothing when the column is empty or holds a text that is no number.
