@@ -27,3 +27,8 @@ find_program(MERION_WINE NAMES wine wine64 HINTS /usr/lib/wine NO_CMAKE_FIND_ROO
 if(MERION_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR "${MERION_WINE}")
 endif()
+
+# Eigen is headers only: the host's copy serves the Windows build as it is.
+if(NOT Eigen3_DIR AND EXISTS /usr/share/eigen3/cmake/Eigen3Config.cmake)
+  set(Eigen3_DIR /usr/share/eigen3/cmake CACHE PATH "Eigen's CMake package (headers only)" FORCE)
+endif()
