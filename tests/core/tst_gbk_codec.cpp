@@ -20,8 +20,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ascii") << QStringLiteral("PT1,2.5") << QByteArray("PT1,2.5");
-        QTest::newRow("two characters") << QString(u"\u4E2D\u6587") << QByteArray("\xD6\xD0\xCE\xC4");
-        QTest::newRow("mixed") << QString(u"A\u56FD,1") << QByteArray("A\xB9\xFA,1");
+        QTest::newRow("two characters") << QString::fromUtf16(u"\u4E2D\u6587") << QByteArray("\xD6\xD0\xCE\xC4");
+        QTest::newRow("mixed") << QString::fromUtf16(u"A\u56FD,1") << QByteArray("A\xB9\xFA,1");
         QTest::newRow("empty") << QString() << QByteArray();
     }
 
@@ -47,8 +47,8 @@ private slots:
         QVERIFY(gbk.Holds(u"\u4E2D"));
         QVERIFY(!gbk.Holds(u"\uD55C"));
         // A lead byte with nothing after it: nothing of one decode waits for the next.
-        QCOMPARE(gbk.Decode("\xD6\xD0\xCE"), std::optional<QString>(QString(u"\u4E2D\uFFFD")));
-        QCOMPARE(gbk.Decode("\xCE\xC4"), std::optional<QString>(QString(u"\u6587")));
+        QCOMPARE(gbk.Decode("\xD6\xD0\xCE"), std::optional<QString>(QString::fromUtf16(u"\u4E2D\uFFFD")));
+        QCOMPARE(gbk.Decode("\xCE\xC4"), std::optional<QString>(QString::fromUtf16(u"\u6587")));
     }
 
     void filesKeepTheBytes()
@@ -58,7 +58,7 @@ private slots:
         CTextFileWriter writer(path);
         QVERIFY(writer.Open());
         writer.WriteLine(u"\u4E2D\u6587,1");
-        writer.WriteUtf8Line(QString(u"\u56FD").toUtf8());
+        writer.WriteUtf8Line(QString::fromUtf16(u"\u56FD").toUtf8());
         QVERIFY(writer.Commit().Succeeded());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -80,9 +80,9 @@ private slots:
         QVERIFY(reader.Open());
         QByteArray line;
         QVERIFY(reader.Next(line));
-        QCOMPARE(line, head + QString(u"\u4E2D").toUtf8());
+        QCOMPARE(line, head + QString::fromUtf16(u"\u4E2D").toUtf8());
         QVERIFY(reader.Next(line));
-        QCOMPARE(line, QString(u"\u6587").toUtf8());
+        QCOMPARE(line, QString::fromUtf16(u"\u6587").toUtf8());
         QVERIFY(!reader.Next(line));
     }
 };

@@ -30,7 +30,7 @@ std::optional<QByteArray> SystemToGbk(QStringView text)
     return bytes;
 }
 
-std::optional<QString> SystemFromWhole(QByteArrayView bytes)
+std::optional<QString> SystemFromGbk(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return QString();
@@ -44,21 +44,6 @@ std::optional<QString> SystemFromWhole(QByteArrayView bytes)
     return text;
 }
 
-std::optional<QString> SystemFromGbk(QByteArrayView bytes)
-{
-    // The system turns a lead byte cut off at the end into '?', as if it were a character
-    // read: it shows as U+FFFD instead, as everywhere else.
-    qsizetype at = 0;
-    while (at < bytes.size())
-        at += IsDBCSLeadByteEx(GbkCodePage, static_cast<BYTE>(bytes[at])) ? 2 : 1;
-    const bool cutOff = at > bytes.size();
-    if (cutOff)
-        bytes.chop(1);
-    std::optional<QString> text = SystemFromWhole(bytes);
-    if (text && cutOff)
-        *text += QChar(QChar::ReplacementCharacter);
-    return text;
-}
 #endif
 
 constexpr auto Stateless = QStringConverter::Flag::Stateless;
@@ -92,13 +77,27 @@ std::optional<QByteArray> CGbkCodec::Encode(QStringView text) const
 
 std::optional<QString> CGbkCodec::Decode(QByteArrayView bytes) const
 {
+    // Both converters take a lead byte cut off at the end for nothing (Qt drops it, Windows
+    // makes it '?'): it shows as U+FFFD instead, so no character vanishes unseen.
+    qsizetype at = 0;
+    while (at < bytes.size())
+    {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        at += (byte >= 0x81 && byte <= 0xFE) ? 2 : 1;
+    }
+    const bool cutOff = at > bytes.size();
+    if (cutOff)
+        bytes.chop(1);
+    std::optional<QString> text;
     if (m_decoder.isValid())
-        return QString(m_decoder.decode(bytes));
+        text = QString(m_decoder.decode(bytes));
 #ifdef _WIN32
-    return SystemFromGbk(bytes);
-#else
-    return std::nullopt;
+    else
+        text = SystemFromGbk(bytes);
 #endif
+    if (text && cutOff)
+        *text += QChar(QChar::ReplacementCharacter);
+    return text;
 }
 
 bool CGbkCodec::Holds(QStringView character) const
