@@ -1882,5 +1882,225 @@ Adjust again without it?</translation>
         <source>导线坐标闭合差放大 %1 倍</source>
         <translation>Traverse coordinate misclosure enlarged %1 times</translation>
     </message>
+    <message>
+        <source>坐标系统</source>
+        <translation>Coordinate system</translation>
+    </message>
+    <message>
+        <source>CGCS2000 高斯-克吕格投影带</source>
+        <translation>CGCS2000 Gauss-Krüger zone</translation>
+    </message>
+    <message>
+        <source>EPSG 代码</source>
+        <translation>EPSG code</translation>
+    </message>
+    <message>
+        <source>地方坐标系（任意中央子午线和投影面）</source>
+        <translation>Local grid (any central meridian and projection height)</translation>
+    </message>
+    <message>
+        <source>大地坐标（纬度、经度）</source>
+        <translation>Geographic (latitude, longitude)</translation>
+    </message>
+    <message>
+        <source>中央子午线经度(°)</source>
+        <translation>Central meridian (°)</translation>
+    </message>
+    <message>
+        <source>投影面高程(m)</source>
+        <translation>Projection height (m)</translation>
+    </message>
+    <message>
+        <source>东坐标加常数(m)</source>
+        <translation>False easting (m)</translation>
+    </message>
+    <message>
+        <source>北坐标加常数(m)</source>
+        <translation>False northing (m)</translation>
+    </message>
+    <message>
+        <source>中央子午线比例因子</source>
+        <translation>Scale on the central meridian</translation>
+    </message>
+    <message>
+        <source>当前坐标系统：%1</source>
+        <translation>Current coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>未设置</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>坐标系统：%1</source>
+        <translation>Coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>纬度 %1°   经度 %2°</source>
+        <translation>Lat %1°   Lon %2°</translation>
+    </message>
+    <message>
+        <source>坐标转换</source>
+        <translation>Transform points</translation>
+    </message>
+    <message>
+        <source>转换到</source>
+        <translation>Transform to</translation>
+    </message>
+    <message>
+        <source>替换坐标列表（并改为新的坐标系统）</source>
+        <translation>Replace the point list (and take the new system)</translation>
+    </message>
+    <message>
+        <source>写入 CSV 文件，坐标列表不变</source>
+        <translation>Write a CSV file, leave the point list</translation>
+    </message>
+    <message>
+        <source>附加每点的比例因子和子午线收敛角</source>
+        <translation>Add each point&apos;s grid scale factor and meridian convergence</translation>
+    </message>
+    <message>
+        <source>CSV 文件 (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>用转换后的坐标替换坐标列表中的全部点，并把项目的坐标系统改为 %1 吗？原来的列表先保存到 discarded 文件夹。</source>
+        <translation>Replace every point of the point list with its transformed coordinates and make %1 the project&apos;s coordinate system? The list as it is now is first saved in the discarded folder.</translation>
+    </message>
+    <message>
+        <source>正在处理坐标列表，请稍候...</source>
+        <translation>Working on the point list, please wait...</translation>
+    </message>
+    <message>
+        <source>转换参数</source>
+        <translation>Transformation parameters</translation>
+    </message>
+    <message>
+        <source>四参数（平面相似变换）</source>
+        <translation>4 parameters (plane similarity)</translation>
+    </message>
+    <message>
+        <source>七参数（布尔莎-沃尔夫）</source>
+        <translation>7 parameters (Bursa-Wolf)</translation>
+    </message>
+    <message>
+        <source>公共点文件（点名,N1,E1,Z1,N2,E2,Z2）</source>
+        <translation>Common points file (PT,N1,E1,Z1,N2,E2,Z2)</translation>
+    </message>
+    <message>
+        <source>公共点文件 (*.txt *.csv *.dat);;所有文件 (*.*)</source>
+        <translation>Common points files (*.txt *.csv *.dat);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>计算参数</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>应用到坐标列表</source>
+        <translation>Apply to the point list</translation>
+    </message>
+    <message>
+        <source>去掉勾选的点不参与计算，再按“计算参数”；参数也可直接输入。</source>
+        <translation>Untick a point to leave it out of the next fit, then press &quot;Fit&quot;; the parameters may also be typed.</translation>
+    </message>
+    <message>
+        <source>参与计算</source>
+        <translation>Used</translation>
+    </message>
+    <message>
+        <source>北平移 dN (m)</source>
+        <translation>Shift dN (m)</translation>
+    </message>
+    <message>
+        <source>东平移 dE (m)</source>
+        <translation>Shift dE (m)</translation>
+    </message>
+    <message>
+        <source>旋转角 (″)</source>
+        <translation>Rotation (″)</translation>
+    </message>
+    <message>
+        <source>尺度 (ppm)</source>
+        <translation>Scale (ppm)</translation>
+    </message>
+    <message>
+        <source>平移 tx (m)</source>
+        <translation>Shift tx (m)</translation>
+    </message>
+    <message>
+        <source>平移 ty (m)</source>
+        <translation>Shift ty (m)</translation>
+    </message>
+    <message>
+        <source>平移 tz (m)</source>
+        <translation>Shift tz (m)</translation>
+    </message>
+    <message>
+        <source>旋转 rx (″)</source>
+        <translation>Rotation rx (″)</translation>
+    </message>
+    <message>
+        <source>旋转 ry (″)</source>
+        <translation>Rotation ry (″)</translation>
+    </message>
+    <message>
+        <source>旋转 rz (″)</source>
+        <translation>Rotation rz (″)</translation>
+    </message>
+    <message>
+        <source>残差中误差 RMS：%1 mm</source>
+        <translation>RMS of the residuals: %1 mm</translation>
+    </message>
+    <message>
+        <source>用这些参数转换坐标列表中的全部点吗？原来的列表先保存到 discarded 文件夹。</source>
+        <translation>Transform every point of the point list with these parameters? The list as it is now is first saved in the discarded folder.</translation>
+    </message>
+    <message>
+        <source>KML 文件 (*.kml)</source>
+        <translation>KML files (*.kml)</translation>
+    </message>
+    <message>
+        <source>GeoJSON 文件 (*.geojson)</source>
+        <translation>GeoJSON files (*.geojson)</translation>
+    </message>
+    <message>
+        <source>设置项目坐标所在的坐标系统：投影带、EPSG 代码或地方坐标系</source>
+        <translation>Set the coordinate system of the project&apos;s points: a zone, an EPSG code or a local grid</translation>
+    </message>
+    <message>
+        <source>把坐标列表转换到另一个坐标系统或经纬度</source>
+        <translation>Transform the point list to another coordinate system or to latitude and longitude</translation>
+    </message>
+    <message>
+        <source>由公共点求四参数或七参数，并用于坐标列表</source>
+        <translation>Fit 4 or 7 parameters to common points and apply them to the point list</translation>
+    </message>
+    <message>
+        <source>投影带、EPSG 代码、地方坐标系</source>
+        <translation>Zone, EPSG code, local grid</translation>
+    </message>
+    <message>
+        <source>换带、换坐标系、转经纬度</source>
+        <translation>Zone to zone, system to system, to latitude and longitude</translation>
+    </message>
+    <message>
+        <source>四参数、七参数</source>
+        <translation>4 or 7 parameters</translation>
+    </message>
+    <message>
+        <source>导出KML</source>
+        <translation>Export KML</translation>
+    </message>
+    <message>
+        <source>导出GeoJSON</source>
+        <translation>Export GeoJSON</translation>
+    </message>
+    <message>
+        <source>把坐标列表导出为 KML（Google 地球），按代码分文件夹</source>
+        <translation>Export the point list as KML (Google Earth), one folder per code</translation>
+    </message>
+    <message>
+        <source>把坐标列表导出为 GeoJSON（网络地图）</source>
+        <translation>Export the point list as GeoJSON (web maps)</translation>
+    </message>
 </context>
 </TS>

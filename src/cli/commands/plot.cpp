@@ -2,6 +2,8 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "core/geodesy/plan_position.h"
+#include "core/geodesy/system_store.h"
 #include "core/plan/plan_data.h"
 #include "core/views/data_kind.h"
 #include "plot/plan_image.h"
@@ -58,6 +60,10 @@ int RunPlot(CliContext& context, const ParsedArguments& parsed)
     const PlanData data = ReadPlanData(context.store, DataKind::Coor);
     CPlanFrame frame(*size);
     frame.Fit(data.bounds);
+    // The scale bar measures the ground at the middle of the picture, in whatever system.
+    const CPlanPosition position(ReadProjectSystem(context.store));
+    style.groundMetresPerUnit =
+        position.GroundMetresPerUnit(frame.CentreNorth(), frame.CentreEast()).value_or(1.0);
     return ReportOutcome(context, ExportPlanImage(path, data, CPointGrid(data), frame, style));
 }
 

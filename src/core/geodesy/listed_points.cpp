@@ -1,9 +1,9 @@
 #include "core/geodesy/listed_points.h"
 
 #include "core/geodesy/geodesy_texts.h"
-#include "core/store/discarded_copy.h"
 #include "core/plan/plan_data.h"
 #include "core/store/bulk_insert.h"
+#include "core/store/discarded_copy.h"
 #include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"

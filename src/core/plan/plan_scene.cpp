@@ -70,7 +70,8 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
     PlanScene scene;
     scene.size = frame.Size();
     scene.fontPixels = style.fontPixels;
-    scene.scaleBar = ChooseScaleBar(frame.PixelsPerMetre(), std::max(40.0, scene.size.width() / 4));
+    const double metresPerUnit = style.groundMetresPerUnit > 0 ? style.groundMetresPerUnit : 1;
+    scene.scaleBar = ChooseScaleBar(frame.PixelsPerMetre() / metresPerUnit, std::max(40.0, scene.size.width() / 4));
     if (data.skipped > 0)
         scene.notes << PlanTexts::SkippedPoints(data.skipped);
     if (data.points.empty())

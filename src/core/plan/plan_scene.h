@@ -18,6 +18,10 @@ struct PlanStyle
     bool names = true;   // point names beside the points, where they fit
     bool codes = false;  // the code after the name
     double fontPixels = 12;
+    // Ground metres in one unit of the plan's coordinates where the picture is: the scale bar
+    // measures the ground, whatever system the points are in (degrees, or a grid that is not
+    // true to scale away from its meridian).
+    double groundMetresPerUnit = 1;
 };
 
 struct SceneSymbol

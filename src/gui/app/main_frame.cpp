@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include "core/edit/record_delete.h"
+#include "core/geodesy/system_store.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/app/about_box.h"
@@ -13,6 +14,8 @@
 #include "gui/files/file_commands.h"
 #include "gui/files/meas_export_commands.h"
 #include "gui/files/unsaved_lists.h"
+#include "gui/geodesy/geodesy_commands.h"
+#include "gui/geodesy/geodesy_dialog_texts.h"
 #include "gui/link/link_commands.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
@@ -66,6 +69,7 @@ CMainFrame::CMainFrame(CSession& session, CSerialLine& line, TransferChoices& ch
     RegisterDownloadCommands(*m_commands, m_session, line, choices, statusBar(), *this);
     RegisterComputeCommands(*m_commands, m_session, *this);
     RegisterAdjustCommands(*m_commands, m_session, *this);
+    RegisterGeodesyCommands(*m_commands, m_session, *this);
     UpdateEditActions();
     resize(1024, 700);
 }
@@ -175,6 +179,19 @@ void CMainFrame::CreateStatusBar()
         panes << pane;
     }
     new CLockKeyIndicators(panes[0], panes[1], panes[2], QueryLockKeys, this);
+
+    // The project's coordinate system, before the lock keys.
+    auto* system = new QLabel(bar);
+    system->setObjectName(QStringLiteral("systemPane"));
+    bar->insertPermanentWidget(0, system);
+    const auto showSystem = [this, system] {
+        const CoordinateSystem stored = ReadProjectSystem(m_session.Store());
+        const QString description = stored.IsSet() ? DescriptionOf(stored) : GeodesyDialogTexts::NotSet.Text();
+        system->setText(GeodesyDialogTexts::SystemPane(description));
+        system->setToolTip(description);
+    };
+    connect(&m_session, &CSession::SystemChanged, system, showSystem);
+    showSystem();
 }
 
 void CMainFrame::CreateCommandPanel()

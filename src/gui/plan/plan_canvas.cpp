@@ -35,6 +35,12 @@ void CPlanCanvas::SetData(PlanData data, CPointGrid grid, bool fit)
     update();
 }
 
+void CPlanCanvas::SetGroundScale(GroundScale scale)
+{
+    m_groundScale = std::move(scale);
+    update();
+}
+
 void CPlanCanvas::FitAll()
 {
     m_frame.SetSize(size());
@@ -101,6 +107,10 @@ void CPlanCanvas::paintEvent(QPaintEvent*)
 {
     QElapsedTimer timer;
     timer.start();
+    // The scale bar measures the ground where the picture is.
+    m_style.groundMetresPerUnit = 1;
+    if (m_groundScale)
+        m_style.groundMetresPerUnit = m_groundScale(m_frame.CentreNorth(), m_frame.CentreEast()).value_or(1.0);
     m_scene = ComposePlan(m_data, m_grid, m_frame, m_style, m_selected);
     QPainter painter(this);
     PaintPlan(painter, m_scene);

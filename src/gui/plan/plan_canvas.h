@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+
 // The plan drawn on the screen: wheel zooms around the cursor (and + and - around the middle),
 // dragging pans, a click picks the nearest point. Each frame draws only what is visible.
 class CPlanCanvas : public QWidget
@@ -22,6 +25,10 @@ public:
     const CPointGrid& Grid() const { return m_grid; }
     const CPlanFrame& Frame() const { return m_frame; }
     PlanStyle& Style() { return m_style; }
+    // Ground metres per unit of the coordinates at a place (north, east); nothing (or no
+    // function) where the coordinates are taken as metres on the ground.
+    using GroundScale = std::function<std::optional<double>(double north, double east)>;
+    void SetGroundScale(GroundScale scale);
 
     void FitAll();
     void ZoomAround(QPointF pixel, double factor);
@@ -56,6 +63,7 @@ private:
     CPointGrid m_grid;
     CPlanFrame m_frame;
     PlanStyle m_style;
+    GroundScale m_groundScale;
     PlanScene m_scene;
     int m_selected = -1;
     bool m_userMoved = false; // zoomed or panned since the last fit

@@ -1,11 +1,14 @@
 #include "gui/plan/plan_tab.h"
 
+#include "core/geodesy/plan_position.h"
+#include "core/geodesy/system_store.h"
 #include "core/plan/dxf_export.h"
 #include "core/plan/point_grid.h"
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 #include "gui/files/shown_list.h"
+#include "gui/geodesy/geodesy_dialog_texts.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_loader.h"
 #include "gui/plan/plan_view_texts.h"
@@ -73,6 +76,16 @@ CPlanTab::CPlanTab(CSession& session, QWidget* parent)
     connect(&m_session, &CSession::RowsChanged, this, &CPlanTab::ScheduleReload);
     connect(&m_session, &CSession::SelectionChanged, this,
             [this] { SelectListPosition(m_session.Selected().currentPosition); });
+    connect(&m_session, &CSession::SystemChanged, this, &CPlanTab::FollowSystem);
+    FollowSystem();
+}
+
+void CPlanTab::FollowSystem()
+{
+    m_position = std::make_unique<CPlanPosition>(ReadProjectSystem(m_session.Store()));
+    m_canvas->SetGroundScale([position = m_position.get()](double north, double east) {
+        return position->GroundMetresPerUnit(north, east);
+    });
 }
 
 void CPlanTab::ScheduleReload()
@@ -155,8 +168,12 @@ void CPlanTab::SelectPointRow(int index)
 
 void CPlanTab::ShowCursor(double east, double north)
 {
+    QString text = PlanViewTexts::Cursor(east, north);
+    // Where the cursor lies on the globe, when the project's system tells it.
+    if (const std::optional<GeographicPosition> geographic = m_position->Geographic(north, east))
+        text += QStringLiteral("   ") + GeodesyDialogTexts::Geographic(geographic->latitude, geographic->longitude);
     if (auto* frame = qobject_cast<QMainWindow*>(window()))
-        frame->statusBar()->showMessage(PlanViewTexts::Cursor(east, north));
+        frame->statusBar()->showMessage(text);
 }
 
 void CPlanTab::ShowContextMenu(const QPoint& at)

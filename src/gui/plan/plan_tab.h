@@ -10,6 +10,7 @@
 
 class CPlanCanvas;
 class CPlanLoader;
+class CPlanPosition;
 class CSession;
 class QAction;
 class QTimer;
@@ -45,6 +46,7 @@ private:
     void SelectListPosition(int position);
     void SelectPointRow(int index);
     void ShowCursor(double east, double north);
+    void FollowSystem();
 
     CSession& m_session;
     CPlanCanvas* m_canvas;
@@ -59,4 +61,5 @@ private:
     DataKind m_loadedKind = DataKind::None;
     std::vector<int> m_pointOfRow; // the point of each list row, −1 where none
     bool m_syncing = false;
+    std::unique_ptr<CPlanPosition> m_position; // of the project's system
 };

@@ -47,4 +47,10 @@ enum class Command : int
     FreeStation = 33007,
     ShowAdjusted = 33008,
     CopyAdjustedToCoor = 33009,
+    // The coordinate systems.
+    CoordSystem = 33011,
+    TransformList = 33012,
+    FitParameters = 33013,
+    ExportKml = 33014,
+    ExportGeoJson = 33015,
 };

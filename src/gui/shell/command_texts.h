@@ -115,6 +115,22 @@ inline constexpr const char* AdjustTip = QT_TRANSLATE_NOOP("MERION", "方向、�
 inline constexpr const char* FreeStationTip = QT_TRANSLATE_NOOP("MERION", "后方交会求测站坐标");
 inline constexpr const char* ShowAdjustedTip = QT_TRANSLATE_NOOP("MERION", "列表和平面图显示平差坐标与误差椭圆");
 
+// The coordinate systems: the project's system, transforming the list, parameter fits and the
+// exports for maps.
+inline constexpr const char* SystemButton = QT_TRANSLATE_NOOP("MERION", "坐标系统");
+inline constexpr const char* TransformButton = QT_TRANSLATE_NOOP("MERION", "坐标转换");
+inline constexpr const char* FitButton = QT_TRANSLATE_NOOP("MERION", "转换参数");
+inline constexpr const char* SystemPrompt = QT_TRANSLATE_NOOP("MERION", "设置项目坐标所在的坐标系统：投影带、EPSG 代码或地方坐标系");
+inline constexpr const char* TransformPrompt = QT_TRANSLATE_NOOP("MERION", "把坐标列表转换到另一个坐标系统或经纬度");
+inline constexpr const char* FitPrompt = QT_TRANSLATE_NOOP("MERION", "由公共点求四参数或七参数，并用于坐标列表");
+inline constexpr const char* SystemTip = QT_TRANSLATE_NOOP("MERION", "投影带、EPSG 代码、地方坐标系");
+inline constexpr const char* TransformTip = QT_TRANSLATE_NOOP("MERION", "换带、换坐标系、转经纬度");
+inline constexpr const char* FitTip = QT_TRANSLATE_NOOP("MERION", "四参数、七参数");
+inline constexpr const char* ExportKmlItem = QT_TRANSLATE_NOOP("MERION", "导出KML");
+inline constexpr const char* ExportGeoJsonItem = QT_TRANSLATE_NOOP("MERION", "导出GeoJSON");
+inline constexpr const char* ExportKmlPrompt = QT_TRANSLATE_NOOP("MERION", "把坐标列表导出为 KML（Google 地球），按代码分文件夹");
+inline constexpr const char* ExportGeoJsonPrompt = QT_TRANSLATE_NOOP("MERION", "把坐标列表导出为 GeoJSON（网络地图）");
+
 // A menu item of `words` with the mnemonic `key`; an item that opens a dialog ends in "...".
 // Chinese words take the key in brackets after them, English words underline it in place.
 QString MenuItem(const QString& words, QChar key, bool opensDialog);

@@ -40,6 +40,11 @@ void CSession::AnnounceRowsChanged()
     emit RowsChanged();
 }
 
+void CSession::AnnounceSystemChanged()
+{
+    emit SystemChanged();
+}
+
 void CSession::SetSelection(const Selection& selection)
 {
     if (selection.singleRow == m_selection.singleRow && selection.any == m_selection.any &&

@@ -36,6 +36,9 @@ public:
     void ClearShownRows();
     // Told by the list whenever its rows change (filled, cleared, sorted, edited).
     void AnnounceRowsChanged();
+    // Told whenever the project's coordinate system may have changed (chosen, or carried along
+    // by a transformation of the list).
+    void AnnounceSystemChanged();
 
     // The selection of the list, as the list reports it.
     struct Selection
@@ -55,6 +58,7 @@ signals:
     void TableShown(DataKind kind);
     void ShownRowsCleared();
     void RowsChanged();
+    void SystemChanged();
     void SelectionChanged();
     void RowRequested(int listPosition);
 
