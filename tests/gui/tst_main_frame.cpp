@@ -70,12 +70,14 @@ private slots:
         const QList<QAction*> menus = frame->menuBar()->actions();
         QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "计算(&M)", "显示(&S)", "帮助(&H)"}));
         QCOMPARE(ActionTexts(menus[0]->menu()->actions()),
-                 QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "输出SD卡文件(&D)...", "-", "退出(&X)"}));
+                 QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "导出KML(&K)...", "导出GeoJSON(&G)...",
+                              "输出SD卡文件(&D)...", "-", "退出(&X)"}));
         QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(ActionTexts(menus[3]->menu()->actions()),
                  QStringList({"重算坐标(&R)...", "盘左盘右(&F)...", "导线计算(&T)...", "-", "重算结果(&L)",
                               "重算结果复制到坐标列表(&C)", "-", "导线等级(&G)...", "-", "平差计算(&A)...",
-                              "自由设站(&S)...", "平差结果(&J)", "平差结果复制到坐标列表(&P)"}));
+                              "自由设站(&S)...", "平差结果(&J)", "平差结果复制到坐标列表(&P)", "-", "坐标系统(&Y)...",
+                              "坐标转换(&O)...", "转换参数(&N)..."}));
         QCOMPARE(ActionTexts(menus[4]->menu()->actions()), QStringList({"主工具栏(&T)", "左侧工具栏(&L)", "状态栏(&S)"}));
         for (QAction* toggle : menus[4]->menu()->actions())
             QVERIFY(toggle->isCheckable() && toggle->isChecked());
@@ -100,8 +102,9 @@ private slots:
         QStringList panes;
         for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
             panes << label->text();
-        // The list's row count, then the four panes of the frame.
-        QCOMPARE(panes, QStringList({"共 0 行", "如需帮助，请按F1键", "大写", "数字", "滚动"}));
+        // The list's row count, then the five panes of the frame (a new project has no
+        // coordinate system).
+        QCOMPARE(panes, QStringList({"共 0 行", "如需帮助，请按F1键", "大写", "数字", "滚动", "坐标系统：未设置"}));
 
         // Prompts of the commands: status text before the line break.
         QCOMPARE(frame->CommandAction(Command::Import)->statusTip(), QStringLiteral("导入文件"));
@@ -149,6 +152,9 @@ private slots:
             {3, 4, Command::Adjust, "平差计算", "方向、距离和高差的严密平差"},
             {3, 5, Command::FreeStation, "自由设站", "后方交会求测站坐标"},
             {3, 6, Command::ShowAdjusted, "平差结果", "列表和平面图显示平差坐标与误差椭圆"},
+            {3, 7, Command::CoordSystem, "坐标系统", "投影带、EPSG 代码、地方坐标系"},
+            {3, 8, Command::TransformList, "坐标转换", "换带、换坐标系、转经纬度"},
+            {3, 9, Command::FitParameters, "转换参数", "四参数、七参数"},
         };
         QList<Command> sent;
         for (const auto& [page, position, command, label, tip] : buttons)
@@ -176,7 +182,7 @@ private slots:
         for (int page = 0; page < 4; ++page)
         {
             CCoolButtonList* list = panel->ButtonList(page);
-            QCOMPARE(list->Count(), page == 1 ? 3 : page == 3 ? 8 : 4);
+            QCOMPARE(list->Count(), page == 1 ? 3 : page == 3 ? 11 : 4);
             QCOMPARE(list->Label(list->Count() - 1), QString());
             QCOMPARE(list->CommandOf(list->Count() - 1), 0);
         }

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace
 {
 // The zone offered first: the 3° zone of Beijing's meridian, where most of the users work.
