@@ -26,10 +26,11 @@ namespace
 constexpr double ArcSeconds = 180.0 * 3600.0 / std::numbers::pi; // in a radian
 constexpr double Ppm = 1e6;
 constexpr double Millimetres = 1000;
-enum Column { NameColumn, VnColumn, VeColumn, VzColumn, UsedColumn, ColumnCount };
+enum Column { NameColumn, VnColumn, VeColumn, VzColumn, TickColumn, ColumnCount };
 
-QWidget* FieldPage(const std::vector<std::pair<ShownText, double>>& fields, std::vector<QDoubleSpinBox*>& boxes,
-                   QWidget* parent)
+// The fields of one model's parameters, named `prefix` and their place ("similarity0" …).
+QWidget* FieldPage(const QString& prefix, const std::vector<std::pair<ShownText, double>>& fields,
+                   std::vector<QDoubleSpinBox*>& boxes, QWidget* parent)
 {
     auto* page = new QWidget(parent);
     auto* form = new QFormLayout(page);
@@ -39,7 +40,7 @@ QWidget* FieldPage(const std::vector<std::pair<ShownText, double>>& fields, std:
         auto* box = new QDoubleSpinBox(page);
         box->setRange(-range, range);
         box->setDecimals(6);
-        box->setObjectName(QStringLiteral("parameter%1").arg(boxes.size()));
+        box->setObjectName(prefix + QString::number(boxes.size()));
         form->addRow(caption.Text(), box);
         boxes.push_back(box);
     }
@@ -68,9 +69,9 @@ CFitDialog::CFitDialog(CSession& session, QWidget* parent) : QDialog(parent), m_
     auto* fit = new QPushButton(GeodesyDialogTexts::Fit, this);
     fit->setObjectName(QStringLiteral("fit"));
     m_fields = new QStackedWidget(this);
-    m_fields->addWidget(FieldPage({{ShiftNorth, 1e8}, {ShiftEast, 1e8}, {Rotation, 1e7}, {Scale, 1e6}},
+    m_fields->addWidget(FieldPage(QStringLiteral("similarity"), {{ShiftNorth, 1e8}, {ShiftEast, 1e8}, {Rotation, 1e7}, {Scale, 1e6}},
                                   m_similarityFields, m_fields));
-    m_fields->addWidget(FieldPage({{ShiftX, 1e8}, {ShiftY, 1e8}, {ShiftZ, 1e8}, {RotationX, 1e7}, {RotationY, 1e7},
+    m_fields->addWidget(FieldPage(QStringLiteral("helmert"), {{ShiftX, 1e8}, {ShiftY, 1e8}, {ShiftZ, 1e8}, {RotationX, 1e7}, {RotationY, 1e7},
                                    {RotationZ, 1e7}, {Scale, 1e6}},
                                   m_helmertFields, m_fields));
     m_residuals = new QTableWidget(0, ColumnCount, this);
@@ -132,7 +133,7 @@ QSet<QString> CFitDialog::LeftOut() const
     if (m_listedFile != m_file->text().trimmed())
         return names;
     for (int row = 0; row < m_residuals->rowCount(); ++row)
-        if (m_residuals->item(row, UsedColumn)->checkState() != Qt::Checked)
+        if (m_residuals->item(row, TickColumn)->checkState() != Qt::Checked)
             names.insert(m_residuals->item(row, NameColumn)->text());
     return names;
 }
@@ -186,7 +187,7 @@ void CFitDialog::ShowFit(const FitResult& fit)
         auto* used = new QTableWidgetItem;
         used->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         used->setCheckState(residual.used ? Qt::Checked : Qt::Unchecked);
-        m_residuals->setItem(row, UsedColumn, used);
+        m_residuals->setItem(row, TickColumn, used);
     }
     m_rms->setText(GeodesyDialogTexts::Rms(fit.rms * Millimetres));
 }
