@@ -70,6 +70,24 @@ class TestPlan : public QObject
     Q_OBJECT
 
 private slots:
+    // A coordinate read from its stored bytes is the number its text reads as, for every form a
+    // list may hold: blanks around it, a sign, an exponent, nothing, no number, no finite number,
+    // one beyond any coordinate, and digits or blanks beyond ASCII.
+    void storedCoordinatesReadAsTheirTexts()
+    {
+        const QStringList texts = {QStringLiteral(" 12.5 "), QStringLiteral("+5"), QStringLiteral("-0"),
+                                   QStringLiteral("1e3"), QStringLiteral("\t3\n"), QStringLiteral(".5"),
+                                   QStringLiteral("4207498.019"), QStringLiteral(""), QStringLiteral("abc"),
+                                   QStringLiteral("1,5"), QStringLiteral("+-1"), QStringLiteral("--1"),
+                                   QStringLiteral("inf"), QStringLiteral("nan"), QStringLiteral("1e400"),
+                                   QStringLiteral("2e20"), QStringLiteral("\u3000" "7\u3000"),
+                                   QStringLiteral("\uff11\uff12"), QStringLiteral("12abc"), QStringLiteral("0x10")};
+        for (const QString& text : texts)
+            QVERIFY2(StoredCoordinateValue(text.toUtf8()) == CoordinateValue(text), qPrintable(text));
+        QCOMPARE(StoredCoordinateValue(QByteArrayView(" -1234.5678 ")), std::optional(-1234.5678));
+        QCOMPARE(StoredCoordinateValue(QByteArrayView("+5")), std::optional(5.0));
+        QCOMPARE(StoredCoordinateValue(QByteArrayView("")), std::nullopt);
+    }
     // A 200 m by 100 m survey in 400 by 300 usable pixels: the east extent decides, 2 px/m,
     // and north is up.
     void fitShowsEverythingNorthUpAtOneScale()

@@ -2,6 +2,7 @@
 
 #include "core/report/outcome.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -15,7 +16,7 @@ struct ListedPoints
     struct Row
     {
         qint64 id = 0;
-        QString attr, name, north, east, height, code; // as stored
+        QByteArray attr, name, north, east, height, code; // as stored (UTF-8)
     };
     std::vector<Row> rows;      // in list order
     std::vector<size_t> placed; // the rows whose north and east are numbers
@@ -27,6 +28,9 @@ struct ListedPoints
 };
 
 ListedPoints ReadListedPoints(CProjectStore& store);
+
+// A number with `decimals` decimals, as the list and the files write it ("-12.340").
+QByteArray FixedText(double value, int decimals);
 
 // How a changed list is stored: the decimals of north and east (three for metres, nine for
 // degrees) and whether the heights changed too.

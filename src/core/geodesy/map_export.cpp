@@ -43,7 +43,7 @@ Mapped MapPoints(CProjectStore& store)
     const qsizetype failed = transform.Apply(mapped.points.north, mapped.points.east);
     if (failed >= 0)
         mapped.outcome = {Status::CannotCompute,
-                          GeodesyTexts::PointNotTransformed(mapped.points.rows[mapped.points.placed[size_t(failed)]].name)};
+                          GeodesyTexts::PointNotTransformed(QString::fromUtf8(mapped.points.rows[mapped.points.placed[size_t(failed)]].name))};
     return mapped;
 }
 
@@ -78,7 +78,7 @@ Outcome ExportPointsKml(CProjectStore& store, const QString& path)
     QHash<QString, QList<size_t>> byCode;
     for (size_t i = 0; i < points.placed.size(); ++i)
     {
-        const QString code = points.rows[points.placed[i]].code.trimmed();
+        const QString code = QString::fromUtf8(points.rows[points.placed[i]].code).trimmed();
         if (!byCode.contains(code))
             codes << code;
         byCode[code] << i;
@@ -102,7 +102,7 @@ Outcome ExportPointsKml(CProjectStore& store, const QString& path)
             const ListedPoints::Row& row = points.rows[points.placed[i]];
             const QString height = points.hasHeight[i] ? Fixed(points.height[i], 3) : QString();
             xml.writeStartElement(QStringLiteral("Placemark"));
-            xml.writeTextElement(QStringLiteral("name"), row.name.trimmed());
+            xml.writeTextElement(QStringLiteral("name"), QString::fromUtf8(row.name).trimmed());
             xml.writeStartElement(QStringLiteral("ExtendedData"));
             for (const auto& [name, value] : {std::pair{QStringLiteral("code"), code},
                                               std::pair{QStringLiteral("height"), height}})
@@ -146,8 +146,8 @@ Outcome ExportPointsGeoJson(CProjectStore& store, const QString& path)
             {QStringLiteral("type"), QStringLiteral("Feature")},
             {QStringLiteral("geometry"),
              QJsonObject{{QStringLiteral("type"), QStringLiteral("Point")}, {QStringLiteral("coordinates"), position}}},
-            {QStringLiteral("properties"), QJsonObject{{QStringLiteral("name"), row.name.trimmed()},
-                                                       {QStringLiteral("code"), row.code.trimmed()},
+            {QStringLiteral("properties"), QJsonObject{{QStringLiteral("name"), QString::fromUtf8(row.name).trimmed()},
+                                                       {QStringLiteral("code"), QString::fromUtf8(row.code).trimmed()},
                                                        {QStringLiteral("height"), height}}},
         });
     }

@@ -204,7 +204,7 @@ Outcome ApplyFitToList(CProjectStore& store, const FitResult& fit)
     }
     const qsizetype failed = transform.Apply(points.north, points.east, points.height);
     if (failed >= 0)
-        return {Status::CannotCompute, GeodesyTexts::PointNotTransformed(points.rows[points.placed[size_t(failed)]].name)};
+        return {Status::CannotCompute, GeodesyTexts::PointNotTransformed(QString::fromUtf8(points.rows[points.placed[size_t(failed)]].name))};
     if (const Outcome replaced = ReplaceListedPoints(store, points, {3, helmert}); !replaced.Succeeded())
         return replaced;
     return PointsTransformed(points);

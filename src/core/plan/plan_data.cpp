@@ -13,6 +13,7 @@
 
 #include <QHash>
 
+#include <charconv>
 #include <cmath>
 #include <numbers>
 
@@ -346,6 +347,23 @@ std::optional<double> CoordinateValue(const QString& text)
     bool ok = false;
     const double value = text.toDouble(&ok); // blanks around the number are allowed
     if (!ok || !std::isfinite(value) || std::abs(value) > LargestCoordinate)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> StoredCoordinateValue(QByteArrayView utf8)
+{
+    // The plain form ("  -1234.567 ", "+5", "1e3") is read here; anything else (blanks
+    // beyond ASCII, say) is left to the string's own reading, so both read alike.
+    QByteArrayView digits = utf8.trimmed();
+    if (digits.startsWith('+') && digits.size() > 1 && digits[1] != '-' && digits[1] != '+')
+        digits = digits.sliced(1);
+    double value = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [stop, error] = std::from_chars(digits.data(), end, value);
+    if (digits.isEmpty() || error != std::errc() || stop != end)
+        return CoordinateValue(QString::fromUtf8(utf8));
+    if (!std::isfinite(value) || std::abs(value) > LargestCoordinate)
         return std::nullopt;
     return value;
 }
