@@ -2,6 +2,7 @@
 #include "core/geodesy/geodesy_texts.h"
 #include "core/geodesy/system_store.h"
 #include "core/store/project_store.h"
+#include "core/store/statement.h"
 #include "gui/app/main_frame.h"
 #include "gui/geodesy/fit_dialog.h"
 #include "gui/geodesy/system_choice.h"
@@ -81,7 +82,7 @@ private:
     void SetSystem(const CoordinateSystem& system) { QVERIFY(WriteProjectSystem(Store(), system).Succeeded()); }
     void AddPoint(int id, const QString& name, double north, double east, const QString& code = QStringLiteral("K"))
     {
-        QVERIFY(Store().ExecuteSql(QStringLiteral("insert into CoorEdit values (?, 'Import_Data', ?, ?, ?, '10.000', ?)"),
+        QVERIFY(RunStatement(Store(), QStringLiteral("insert into CoorEdit values (?, 'Import_Data', ?, ?, ?, '10.000', ?)"),
                                    {id, name, QString::number(north, 'f', 3), QString::number(east, 'f', 3), code}));
     }
     // North and east of the list's points, in list order.
@@ -442,7 +443,7 @@ private slots:
                  qPrintable(status));
 
         // Latitude and longitude themselves: the bar in metres, not degrees.
-        QVERIFY(Store().ExecuteSql(QStringLiteral("update CoorEdit set NCOOR='38.000000000', ECOOR='117.000000000'")));
+        QVERIFY(RunStatement(Store(), QStringLiteral("update CoorEdit set NCOOR='38.000000000', ECOOR='117.000000000'")));
         SetSystem(CoordinateSystem::Epsg(Cgcs2000Geographic));
         App().Session().AnnounceSystemChanged();
         App().Session().ShowTable(DataKind::Coor);

@@ -47,8 +47,7 @@ inline constexpr ShownText CsvFilter = QT_TRANSLATE_NOOP("MERION", "CSV 文件 (
 // %1: the system the list will be in.
 inline QString ReplaceQuestion(const QString& system)
 {
-    return QCoreApplication::translate("MERION", "用转换后的坐标替换坐标列表中的全部点，并把项目的坐标系统改为 %1 吗？"
-                                                 "原来的列表先保存到 discarded 文件夹。")
+    return QCoreApplication::translate("MERION", "用转换后的坐标替换坐标列表中的全部点，并把项目的坐标系统改为 %1 吗？原来的列表先保存到 discarded 文件夹。")
         .arg(system);
 }
 inline constexpr ShownText Working = QT_TRANSLATE_NOOP("MERION", "正在处理坐标列表，请稍候...");
@@ -79,8 +78,8 @@ inline QString Rms(double millimetres)
 {
     return QCoreApplication::translate("MERION", "残差中误差 RMS：%1 mm").arg(millimetres, 0, 'f', 1);
 }
-inline constexpr ShownText ApplyQuestion = QT_TRANSLATE_NOOP(
-    "MERION", "用这些参数转换坐标列表中的全部点吗？原来的列表先保存到 discarded 文件夹。");
+inline constexpr ShownText ApplyQuestion =
+    QT_TRANSLATE_NOOP("MERION", "用这些参数转换坐标列表中的全部点吗？原来的列表先保存到 discarded 文件夹。");
 
 inline constexpr ShownText KmlFilter = QT_TRANSLATE_NOOP("MERION", "KML 文件 (*.kml)");
 inline constexpr ShownText GeoJsonFilter = QT_TRANSLATE_NOOP("MERION", "GeoJSON 文件 (*.geojson)");
