@@ -126,7 +126,7 @@ private slots:
                     panelCommands << command;
                     Commands().Handle(command, [&sent, command] { sent << command; });
                 }
-        QCOMPARE(panelCommands.size(), 15);
+        QCOMPARE(panelCommands.size(), 18);
         for (const Command command : panelCommands)
         {
             QVERIFY2(menuCommands.contains(int(command)), qPrintable(QString::number(int(command))));
