@@ -197,6 +197,21 @@ double WeightedSquareSum(const std::vector<ObservationRow>& rows)
         sum += row.weight * row.misclosure * row.misclosure;
     return sum;
 }
+
+// What both adjustments report once their last solution stands: every residual with its
+// standardized value, the global test over the redundancy, and data snooping.
+template <class Result, class Term>
+void ReportResiduals(Result& result, const std::vector<ObservationRow>& rows, const std::vector<Term>& terms,
+                     const CNormalEquations& normals, int unknowns)
+{
+    result.unknowns = unknowns;
+    result.observations = int(rows.size());
+    result.test = TestGlobally(WeightedSquareSum(rows), int(rows.size()) - unknowns);
+    for (size_t i = 0; i < terms.size(); ++i)
+        result.residuals.push_back(ResidualOf(terms[i].ref, terms[i].value, rows[i].misclosure, terms[i].variance,
+                                              normals.AdjustedCofactor(rows[i])));
+    result.snooping = SnoopData(result.residuals);
+}
 } // namespace
 
 PlanAdjustment AdjustPlan(const Network& given)
@@ -279,13 +294,7 @@ PlanAdjustment AdjustPlan(const Network& given)
     // moved less than 0.1 mm since).
     rows = Linearise(network, state, terms);
     normals.ComputeCofactors();
-    result.unknowns = state.unknowns;
-    result.observations = int(rows.size());
-    result.test = TestGlobally(WeightedSquareSum(rows), int(rows.size()) - state.unknowns);
-    for (size_t i = 0; i < terms.size(); ++i)
-        result.residuals.push_back(ResidualOf(terms[i].ref, terms[i].value, rows[i].misclosure, terms[i].variance,
-                                              normals.AdjustedCofactor(rows[i])));
-    result.snooping = SnoopData(result.residuals);
+    ReportResiduals(result, rows, terms, normals, state.unknowns);
 
     for (size_t p = 0; p < network.points.size(); ++p)
     {
@@ -412,13 +421,7 @@ HeightAdjustment AdjustHeights(const Network& network)
             *heights[p] += corrections[size_t(unknownOf[p])];
     linearise();
     normals.ComputeCofactors();
-    result.unknowns = unknowns;
-    result.observations = int(rows.size());
-    result.test = TestGlobally(WeightedSquareSum(rows), int(rows.size()) - unknowns);
-    for (size_t i = 0; i < terms.size(); ++i)
-        result.residuals.push_back(ResidualOf(terms[i].ref, terms[i].value, rows[i].misclosure, terms[i].variance,
-                                              normals.AdjustedCofactor(rows[i])));
-    result.snooping = SnoopData(result.residuals);
+    ReportResiduals(result, rows, terms, normals, unknowns);
     for (size_t p = 0; p < network.points.size(); ++p)
     {
         if (!in[p])
