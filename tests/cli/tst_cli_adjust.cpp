@@ -1,4 +1,5 @@
 #include "cli_runner.h"
+#include "meas_rows.h"
 #include "test_database.h"
 
 #include <QFile>
@@ -8,17 +9,6 @@
 
 namespace
 {
-// One 740Meas row: ATTR, then SN, NCOOR, ECOOR, ZCOOR, CODE, PH, PA, HD, IH, HA, VA, SD.
-QString MeasRow(int id, const QString& attr, const QStringList& values)
-{
-    QStringList quoted;
-    for (const QString& value : values)
-        quoted << QStringLiteral("'%1'").arg(value);
-    while (quoted.size() < 13)
-        quoted << QStringLiteral("''");
-    return QStringLiteral("insert into \"740Meas\" values(%1,'T5(T8)_Meas_%2',%3)").arg(id).arg(attr, quoted.join(','));
-}
-
 QStringList CsvLines(const QString& path)
 {
     QFile file(path);

@@ -11,6 +11,7 @@
 #include "gui/shell/command_actions.h"
 #include "gui/shell/session.h"
 #include "gui/views/plx_view.h"
+#include "meas_rows.h"
 #include "modal_answers.h"
 #include "recording_reporter.h"
 #include "shown_list_rows.h"
@@ -30,17 +31,6 @@
 
 namespace
 {
-// One 740Meas row: ATTR, then SN, NCOOR, ECOOR, ZCOOR, CODE, PH, PA, HD, IH, HA, VA, SD.
-QString MeasRow(int id, const QString& attr, const QStringList& values)
-{
-    QStringList quoted;
-    for (const QString& value : values)
-        quoted << QStringLiteral("'%1'").arg(value);
-    while (quoted.size() < 13)
-        quoted << QStringLiteral("''");
-    return QStringLiteral("insert into \"740Meas\" values(%1,'T5(T8)_Meas_%2',%3)").arg(id).arg(attr, quoted.join(','));
-}
-
 // The cells of the listed row whose point name (third column) is `name`.
 QStringList RowOf(const QStringList& rows, const QString& name)
 {
