@@ -3,6 +3,7 @@
 #include "core/files/text_import.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "words/result_words.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,6 +7,7 @@
 #include "core/report/outcome.h"
 #include "core/store/database_location.h"
 #include "core/store/project_store.h"
+#include "words/result_words.h"
 
 #include <QCoreApplication>
 #include <QFile>

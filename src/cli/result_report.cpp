@@ -3,6 +3,7 @@
 #include "cli_context.h"
 #include "cli_reporter.h"
 #include "core/store/project_files.h"
+#include "words/result_words.h"
 
 namespace
 {

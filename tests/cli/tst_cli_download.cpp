@@ -184,7 +184,7 @@ private slots:
             store.Connect();
             ComConfig config;
             config.comPort = 2;
-            QVERIFY(SaveComConfig(store, config));
+            QVERIFY(SaveComConfig(store, config).Succeeded());
             store.Disconnect();
         }
         QProcess process;

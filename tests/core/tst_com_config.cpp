@@ -13,13 +13,14 @@ private slots:
     void theStoredRowIsReadAsItsCodes();
     void savingLeavesExactlyOneRow();
     void aFailedSaveKeepsTheOldRow();
+    void aFailedReadGivesTheDefaultsAndSaysSo();
     void openPortUsesTheStoredRateAndStopBits();
 };
 
 void TestComConfig::anEmptyTableGivesTheDefaults()
 {
     CTestDatabase db;
-    const ComConfig config = ReadComConfig(db.Store());
+    const ComConfig config = ReadComConfig(db.Store()).value;
     QCOMPARE(config.comPort, 1);
     QCOMPARE(config.baudRate, 3);
     QCOMPARE(config.protocol, 0);
@@ -34,17 +35,18 @@ void TestComConfig::theStoredRowIsReadAsItsCodes()
     CTestDatabase db;
     // A port number the dialog never offers is still what the transfers must try (and report).
     db.Run({"insert into COMConfig values (7, 6, 1, 1, 2, 1)"});
-    QCOMPARE(ReadComConfig(db.Store()), (ComConfig{7, 6, 1, 1, 2, 1}));
+    QCOMPARE(ReadComConfig(db.Store()).value, (ComConfig{7, 6, 1, 1, 2, 1}));
+    QVERIFY(ReadComConfig(db.Store()).Succeeded());
 }
 
 void TestComConfig::savingLeavesExactlyOneRow()
 {
     CTestDatabase db;
-    QVERIFY(SaveComConfig(db.Store(), ComConfig{}));
+    QVERIFY(SaveComConfig(db.Store(), ComConfig{}).Succeeded());
     QCOMPARE(db.Rows("select * from COMConfig"), QStringList{"1|3|0|0|0|0"});
 
     db.Run({"insert into COMConfig values (2, 0, 0, 0, 0, 0)", "insert into COMConfig values (4, 1, 0, 0, 0, 0)"});
-    QVERIFY(SaveComConfig(db.Store(), ComConfig{3, 7, 1, 1, 2, 2}));
+    QVERIFY(SaveComConfig(db.Store(), ComConfig{3, 7, 1, 1, 2, 2}).Succeeded());
     QCOMPARE(db.Rows("select * from COMConfig"), QStringList{"3|7|1|1|2|2"});
     QVERIFY(db.Reporter().Messages().isEmpty());
 }
@@ -54,11 +56,22 @@ void TestComConfig::aFailedSaveKeepsTheOldRow()
     CTestDatabase db;
     db.Run({"insert into COMConfig values (2, 4, 0, 1, 0, 1)",
             "create trigger refuse before insert on COMConfig begin select raise(abort, 'disk full'); end"});
-    QVERIFY(!SaveComConfig(db.Store(), ComConfig{5, 7, 1, 0, 2, 2}));
+    QVERIFY(!SaveComConfig(db.Store(), ComConfig{5, 7, 1, 0, 2, 2}).Succeeded());
     QCOMPARE(db.Rows("select * from COMConfig"), QStringList{"2|4|0|1|0|1"});
     const QStringList messages = db.Reporter().Messages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.first().contains("disk full"), qPrintable(messages.first()));
+}
+
+void TestComConfig::aFailedReadGivesTheDefaultsAndSaysSo()
+{
+    CTestDatabase db;
+    // The settings' table gone from under the program (removed by another one).
+    db.Run({"drop table COMConfig"});
+    const Produced<ComConfig> read = ReadComConfig(db.Store());
+    QCOMPARE(read.outcome.status, Status::DatabaseError);
+    QCOMPARE(read.value, ComConfig{});
+    QCOMPARE(db.Reporter().Messages(), QStringList({"no such table: COMConfig"}));
 }
 
 void TestComConfig::openPortUsesTheStoredRateAndStopBits()

@@ -7,6 +7,7 @@
 #include "table_rows.h"
 #include "test_database.h"
 #include "core/views/data_kind.h"
+#include "words/result_words.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -241,7 +242,7 @@ private slots:
         const QString fresh = db.FilePath(QStringLiteral("raw.txt"));
         QVERIFY(CanWriteRawTarget(fresh));
         QVERIFY(!QFile::exists(fresh));
-        QVERIFY(SaveRawDownload(fresh, "old\r\n"));
+        QVERIFY(SaveRawDownload(fresh, "old\r\n").Succeeded());
         QVERIFY(CanWriteRawTarget(fresh));
         QCOMPARE(FileBytes(fresh), QByteArray("old\r\n"));
         QVERIFY(!CanWriteRawTarget(db.FilePath(QStringLiteral("no/such/folder/raw.txt"))));

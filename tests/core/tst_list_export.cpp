@@ -4,6 +4,7 @@
 #include "file_bytes.h"
 #include "test_database.h"
 #include "core/views/list_rows.h"
+#include "words/result_words.h"
 
 #include <QFile>
 #include <QTemporaryDir>

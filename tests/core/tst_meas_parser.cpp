@@ -175,7 +175,7 @@ private slots:
                                                 "A,P5,400.0,,10.0\r\n"
                                                 "F,done\r\n"
                                                 "A,P6,500.0,600.0,\r\n"));
-        QVERIFY(StoreParsedJob(db.Store(), job));
+        QVERIFY(StoreParsedJob(db.Store(), job).Succeeded());
         QCOMPARE(db.CoorRows(), QStringList({"1|T5(T8)_COOR|ST1|100.0|200.0|50.0|PT",
                                             "4|T5(T8)_COOR|P3|110.0|210.0|51.0|TREE",
                                             "8|T5(T8)_COOR|P6|500.0|600.0||"}));
@@ -197,7 +197,7 @@ private slots:
         const ParsedJob job = ParseMeasJob(QStringLiteral("A,P1,1.0,2.0,3.0\r\n"
                                                           "A,BAD,4.0,5.0,6.0\r\n"
                                                           "A,P3,7.0,8.0,9.0\r\n"));
-        QVERIFY(!StoreParsedJob(db.Store(), job));
+        QVERIFY(!StoreParsedJob(db.Store(), job).Succeeded());
         QCOMPARE(db.Reporter().Messages().size(), 1);
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
         // One transaction: the refused row undoes the whole job, the old one stays.
@@ -208,7 +208,7 @@ private slots:
     void chineseTextIsKept()
     {
         CTestDatabase db;
-        QVERIFY(StoreParsedJob(db.Store(), ParseMeasJob(QStringLiteral("B,测点1  ,树,10.0,20.0,30.0,1.5\r\nF,北门，东侧\r\n"))));
+        QVERIFY(StoreParsedJob(db.Store(), ParseMeasJob(QStringLiteral("B,测点1  ,树,10.0,20.0,30.0,1.5\r\nF,北门，东侧\r\n"))).Succeeded());
         QCOMPARE(db.Rows(QStringLiteral("select SN,CODE,NOTES from \"740Meas\" order by ID")),
                  QStringList({"测点1|树|", "||北门，东侧"}));
     }

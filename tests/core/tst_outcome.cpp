@@ -1,5 +1,6 @@
 #include "core/link/transfer.h"
 #include "core/report/outcome.h"
+#include "words/result_words.h"
 
 #include <QTest>
 
@@ -89,6 +90,23 @@ private slots:
         QCOMPARE(MessageOf(upload).text, QStringLiteral("P7 has no north"));
         upload.status = Status::DatabaseError;
         QCOMPARE(MessageOf(upload).text, QString());
+    }
+
+    void timeOutsAreWordedByTheWaitThatRanOut()
+    {
+        // A download that never heard the instrument, one that stopped hearing data, and an upload
+        // whose instrument never said it was ready: the same status, three waits.
+        TransferResult download;
+        download.status = Status::TimedOut;
+        download.silence = Silence::Connection;
+        QCOMPARE(MessageOf(download).text, QStringLiteral("Connect Timeout!"));
+        download.silence = Silence::Data;
+        QCOMPARE(MessageOf(download).text, QStringLiteral("Wait Timeout"));
+        QCOMPARE(MessageOf(download).icon, MessageIcon::None);
+        TransferResult upload;
+        upload.direction = TransferResult::Direction::Upload;
+        upload.status = Status::TimedOut;
+        QCOMPARE(MessageOf(upload).text, QStringLiteral("Wait Timeout"));
     }
 };
 

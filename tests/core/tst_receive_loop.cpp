@@ -64,11 +64,11 @@ private slots:
         const ReceiveLoop meas = MeasurementLoop();
         QCOMPARE(meas.chunkSize, 1028);
         QCOMPARE(meas.pauseMs, 10);
-        QCOMPARE(meas.timeoutMessage, QStringLiteral("Wait Timeout"));
+        QCOMPARE(meas.silence, Silence::Data);
         const ReceiveLoop record = RecordLoop();
         QCOMPARE(record.chunkSize, 127);
         QCOMPARE(record.pauseMs, 5);
-        QCOMPARE(record.timeoutMessage, QStringLiteral("Connect Timeout!"));
+        QCOMPARE(record.silence, Silence::Connection);
 
         QCOMPARE(LoopForKind(DataKind::Meas)->chunkSize, 1028);
         for (DataKind kind : {DataKind::Coor, DataKind::V2Meas, DataKind::RoadStake, DataKind::XSect, DataKind::Alignment})

@@ -121,9 +121,9 @@ private slots:
         QCOMPARE(ImportFile(store, ImportType::Coor, 0, base.filePath("points.txt")).status, Status::DatabaseError);
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
         // The job replaced the point list: P1 is one of its points.
-        QVERIFY(!DeleteRecord(store, DataKind::Coor, "P1", reporter).Succeeded());
+        QVERIFY(!DeleteRecord(store, DataKind::Coor, "P1").Succeeded());
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
-        QVERIFY(!StoreParsedJob(store, ParseMeasJob("A,P9,1,2,3\r\n")));
+        QVERIFY(!StoreParsedJob(store, ParseMeasJob("A,P9,1,2,3\r\n")).Succeeded());
         QCOMPARE(reporter.TakeMessages(), QStringList{refusal});
         QCOMPARE(TableRows(store, CoorRows), coordinates);
         QCOMPARE(TableRows(store, MeasRows), job);

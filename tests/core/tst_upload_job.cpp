@@ -2,6 +2,7 @@
 #include "core/upload/upload_lines.h"
 #include "core/upload/upload_transfer.h"
 #include "core/views/data_kind.h"
+#include "words/result_words.h"
 #include "scripted_stream.h"
 #include "simulated_instrument.h"
 #include "test_database.h"

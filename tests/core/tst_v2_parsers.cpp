@@ -20,7 +20,7 @@ private:
     // Puts a parse into the project as a download or an import does.
     static ParsedJob Stored(CTestDatabase& db, const ParsedJob& job)
     {
-        if (!StoreParsedJob(db.Store(), job))
+        if (!StoreParsedJob(db.Store(), job).Succeeded())
             QTest::qFail("the parsed rows were not stored", __FILE__, __LINE__);
         return job;
     }
@@ -193,7 +193,7 @@ private slots:
                 "CREATE TRIGGER refuse BEFORE INSERT ON \"520RoadStake\" WHEN NEW.DIST = 'bad' "
                 "BEGIN SELECT RAISE(ABORT, 'row refused'); END"});
         QVERIFY(!StoreParsedJob(db.Store(), ParseV2RoadStake(QStringLiteral("1,bad,20,1,2,3,m,\r\n"
-                                                                            "2,5,20,7,8,9,n,\r\n"))));
+                                                                            "2,5,20,7,8,9,n,\r\n"))).Succeeded());
         QCOMPARE(db.Reporter().Messages().size(), 1);
         QVERIFY(db.Reporter().Messages().first().contains(QStringLiteral("row refused")));
         // One transaction: the stake-outs and their points stay as they were.

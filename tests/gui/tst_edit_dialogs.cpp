@@ -282,8 +282,18 @@ void TestEditDialogs::deleteCommandsAskAndRefreshTheList()
     Commands().Run(Command::DeleteRecord);
     QCOMPARE(m_reporter.Questions().size(), 1);
 
+    // A no keeps every row.
+    m_reporter.SetAnswer(false);
+    View()->SetRememberedRow(0);
+    Commands().Run(Command::DeleteRecord);
     Commands().Run(Command::DeleteAll);
-    QCOMPARE(m_reporter.Questions().value(1), QStringLiteral("Delete All Records?"));
+    QCOMPARE(m_reporter.Questions().mid(1), QStringList({"Delete <A> ?", "Delete All Records?"}));
+    QCOMPARE(View()->RowCount(), 2);
+    m_reporter.SetAnswer(true);
+    m_reporter.Clear();
+
+    Commands().Run(Command::DeleteAll);
+    QCOMPARE(m_reporter.Questions(), QStringList({"Delete All Records?"}));
     QCOMPARE(View()->RowCount(), 0);
     QVERIFY(m_reporter.Messages().isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include "core/report/outcome.h"
 #include "core/report/reporter.h"
+#include "words/result_words.h"
 
 #include <QMutex>
 #include <QStringList>

@@ -15,10 +15,10 @@ int RunAlignment(CliContext& context, const ParsedArguments& parsed)
          [](CliContext& c, const QStringList& v) { return EditAlignment(c.store, {v[0], v[1], v[2], v[3], v[4], v[5]}); }},
         {"delete", 1, 1,
          [](CliContext& c, const QStringList& v) {
-             return DeleteRecord(c.store, DataKind::Alignment, v[0], c.reporter);
+             return DeleteRecord(c.store, DataKind::Alignment, v[0]);
          }},
         {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Alignment, c.reporter); }},
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Alignment); }},
     };
     return RunEditSubcommand(context, parsed.positional, subcommands, AlignmentUsage);
 }

@@ -12,9 +12,9 @@ int RunCode(CliContext& context, const ParsedArguments& parsed)
         {"add", 2, 2, [](CliContext& c, const QStringList& v) { return AddCode(c.store, {v[0], v[1]}); }},
         {"edit", 2, 2, [](CliContext& c, const QStringList& v) { return EditCode(c.store, {v[0], v[1]}); }},
         {"delete", 1, 1,
-         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Code, v[0], c.reporter); }},
+         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Code, v[0]); }},
         {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Code, c.reporter); }},
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Code); }},
     };
     return RunEditSubcommand(context, parsed.positional, subcommands, CodeUsage);
 }

@@ -32,7 +32,7 @@ int RunDownload(CliContext& context, const ParsedArguments& parsed)
     request.downloadType = record.record ? int(*record.record) : 0;
     request.raw = parsed.Has(QStringLiteral("raw"));
     request.instrument = instrument;
-    request.config = ReadComConfig(context.store);
+    request.config = ReadComConfig(context.store).value;
     request.devicePath = parsed.Value(QStringLiteral("device"));
     const QString rawTarget = parsed.Value(QStringLiteral("raw"));
 
@@ -49,8 +49,8 @@ int RunDownload(CliContext& context, const ParsedArguments& parsed)
         const CStopOnSignal interrupt(stop);
         request.keepBeside = context.databasePath;
         result = FinishDownload(context.store, request, ReceiveDownload(port, request, stop, progress.Sink()));
-        if (request.raw && result.status == Status::Done && !SaveRawDownload(rawTarget, result.received))
-            result.status = Status::FileNotWritable;
+        if (request.raw && result.status == Status::Done)
+            result.status = SaveRawDownload(rawTarget, result.received).status;
         // A transfer stopped by a signal is told as a cancel; the status says what stopped it.
         if (interrupt.Raised())
         {

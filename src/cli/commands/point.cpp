@@ -20,9 +20,9 @@ int RunPoint(CliContext& context, const ParsedArguments& parsed)
         {"add", 4, 5, [](CliContext& c, const QStringList& v) { return AddCoor(c.store, PointOf(v)); }},
         {"edit", 4, 5, [](CliContext& c, const QStringList& v) { return EditCoor(c.store, PointOf(v)); }},
         {"delete", 1, 1,
-         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Coor, v[0], c.reporter); }},
+         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Coor, v[0]); }},
         {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Coor, c.reporter); }},
+         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Coor); }},
     };
     return RunEditSubcommand(context, parsed.positional, subcommands, PointUsage);
 }

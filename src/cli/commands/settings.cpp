@@ -82,8 +82,7 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
     if (!parsed.positional.isEmpty())
         return UsageError(QStringLiteral("settings takes options only"), SettingsUsage);
 
-    Status read = Status::Done;
-    ComConfig config = ReadComConfig(context.store, read);
+    auto [config, read] = ReadComConfig(context.store);
     if (!parsed.options.isEmpty())
     {
         int status = ExitStatus::Success;
@@ -96,8 +95,8 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
             Take(parsed, "parity", [](const QString& t) { return CodeOf(ParityWords, t); }, config.parityBit, status);
         if (!valid)
             return status;
-        if (!SaveComConfig(context.store, config))
-            return ReportOutcome(context, {Status::DatabaseError});
+        if (const Outcome saved = SaveComConfig(context.store, config); !saved.Succeeded())
+            return ReportOutcome(context, saved);
 #ifndef _WIN32
         if (config.stopBit == 1)
             context.reporter.Message(LinkTexts::NoHalfStopBit, MessageIcon::Information);
@@ -105,7 +104,7 @@ int RunSettings(CliContext& context, const ParsedArguments& parsed)
     }
     context.out << Describe(config) << '\n';
     context.out.flush();
-    return ReportOutcome(context, {read});
+    return ReportOutcome(context, read);
 }
 
 const CliCommand& SettingsCommand()

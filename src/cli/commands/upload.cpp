@@ -42,7 +42,7 @@ int RunUpload(CliContext& context, const ParsedArguments& parsed)
                           UploadUsage);
 
     request.devicePath = parsed.Value(QStringLiteral("device"));
-    request.config = ReadComConfig(context.store);
+    request.config = ReadComConfig(context.store).value;
 
     const UploadLines lines = BuildUploadLines(context.store, request.kind, request.category);
     TransferResult result = RefusedUpload(lines.outcome);

@@ -6,6 +6,7 @@
 #include "core/download/received_copy.h"
 #include "core/download/v2_records.h"
 #include "core/files/gbk_text.h"
+#include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"
 
@@ -50,7 +51,7 @@ TransferResult ReceiveDownload(IByteStream& stream, const DownloadRequest& reque
     result.received = received.text;
     result.status = received.status;
     if (received.status == Status::TimedOut)
-        result.timeoutText = loop->timeoutMessage;
+        result.silence = loop->silence;
     result.error = received.error;
     return result;
 }
@@ -85,26 +86,27 @@ TransferResult FinishDownload(CProjectStore& store, const DownloadRequest& reque
         result.status = Status::NoRecords;
         return result;
     }
-    if (!StoreParsedJob(store, job))
+    if (const Outcome stored = StoreParsedJob(store, job); !stored.Succeeded())
     {
-        result.status = Status::DatabaseError;
+        result.status = stored.status;
         return result;
     }
     result.rows = job.records;
     return result;
 }
 
-bool SaveRawDownload(const QString& path, const QByteArray& received)
+Outcome SaveRawDownload(const QString& path, const QByteArray& received)
 {
+    const Outcome unwritten{Status::FileNotWritable};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return unwritten;
     if (file.write(received) != received.size())
     {
         file.cancelWriting();
-        return false;
+        return unwritten;
     }
-    return file.commit();
+    return file.commit() ? Outcome() : unwritten;
 }
 
 bool CanWriteRawTarget(const QString& path)

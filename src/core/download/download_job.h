@@ -42,8 +42,9 @@ TransferResult FinishDownload(CProjectStore& store, const DownloadRequest& reque
 // kinds (21, 52001 to 52004) the parser of the record kind at `downloadType`.
 ParsedJob ParseReceived(DataKind kind, int downloadType, const QByteArray& received);
 
-// Saves a raw download byte for byte (a failed save leaves no half-written file).
-bool SaveRawDownload(const QString& path, const QByteArray& received);
+// Saves a raw download byte for byte (a failed save leaves no half-written file:
+// FileNotWritable).
+Outcome SaveRawDownload(const QString& path, const QByteArray& received);
 // Whether a raw download could be saved at `path`, asked before the transfer starts; leaves
 // no file behind.
 bool CanWriteRawTarget(const QString& path);

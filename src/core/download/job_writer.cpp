@@ -5,22 +5,25 @@
 #include "core/store/project_store.h"
 #include "core/store/transaction.h"
 
-bool StoreParsedJob(CProjectStore& store, const ParsedJob& job)
+Outcome StoreParsedJob(CProjectStore& store, const ParsedJob& job)
 {
+    const Outcome refused{Status::DatabaseError};
     CTransaction transaction(store);
     if (!transaction.IsActive())
-        return false;
+        return refused;
     for (const QString& table : job.replaces)
         if (!DiscardRows(store, table))
-            return false;
+            return refused;
     for (const TableRows& table : job.tables)
     {
         CBulkInsert insert(store, table.table, table.columns);
         for (const QStringList& row : table.rows)
             if (!insert.Add(row.first().toLongLong(), row.mid(1)))
-                return false;
+                return refused;
         if (!insert.Finish())
-            return false;
+            return refused;
     }
-    return transaction.Commit();
+    if (!transaction.Commit())
+        return refused;
+    return {};
 }

@@ -1,6 +1,5 @@
 #include "core/download/receive_loop.h"
 
-#include "core/download/download_texts.h"
 #include "core/views/data_kind.h"
 
 #include <vector>
@@ -13,12 +12,12 @@ constexpr int IdleLimit = 800; // the 801st empty poll in a row ends the loop
 
 ReceiveLoop RecordLoop()
 {
-    return {127, 5, IdleLimit, DownloadTexts::ConnectTimeout};
+    return {127, 5, IdleLimit, Silence::Connection};
 }
 
 ReceiveLoop MeasurementLoop()
 {
-    return {1028, 10, IdleLimit, DownloadTexts::WaitTimeout};
+    return {1028, 10, IdleLimit, Silence::Data};
 }
 
 std::optional<ReceiveLoop> LoopForKind(DataKind kind)

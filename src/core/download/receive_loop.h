@@ -13,14 +13,14 @@
 #include <optional>
 
 // How a download polls the port: the chunk it asks for, the pause after each poll, how many
-// empty polls in a row it waits (for the first byte as for a silence in the middle) and what
-// it says when they run out.
+// empty polls in a row it waits (for the first byte as for a silence in the middle) and which
+// wait it reports when they run out.
 struct ReceiveLoop
 {
     int chunkSize;
     int pauseMs;
     int idleLimit;
-    QString timeoutMessage;
+    Silence silence;
 };
 
 ReceiveLoop RecordLoop();      // coordinates and the version 2 records

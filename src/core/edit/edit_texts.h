@@ -8,13 +8,21 @@
 // mark of rows typed in by hand.
 namespace EditTexts
 {
+// Field names; a dialog's label is the name followed by a colon.
+inline constexpr ShownText PointName = QT_TRANSLATE_NOOP("MERION", "点名");
+inline constexpr ShownText North = QT_TRANSLATE_NOOP("MERION", "北坐标(N)");
+inline constexpr ShownText East = QT_TRANSLATE_NOOP("MERION", "东坐标(E)");
+inline constexpr ShownText Height = QT_TRANSLATE_NOOP("MERION", "高程(Z)");
+inline constexpr ShownText Code = QT_TRANSLATE_NOOP("MERION", "编码");
+inline constexpr ShownText CodeNumber = QT_TRANSLATE_NOOP("MERION", "编号");
+inline constexpr ShownText Sequence = QT_TRANSLATE_NOOP("MERION", "序号");
+inline constexpr ShownText LineType = QT_TRANSLATE_NOOP("MERION", "定线类型");
+inline constexpr ShownText StartDist = QT_TRANSLATE_NOOP("MERION", "起始里程");
+inline constexpr ShownText Radius = QT_TRANSLATE_NOOP("MERION", "半径");
+
+// Messages.
 inline constexpr ShownText NameEmpty = QT_TRANSLATE_NOOP("MERION", "PT Name Can't Be Null!");
 inline constexpr ShownText NameExists = QT_TRANSLATE_NOOP("MERION", "PT Name Already Exists,Please Rename!");
-inline constexpr ShownText DeleteAllQuestion = QT_TRANSLATE_NOOP("MERION", "Delete All Records?");
-inline QString DeleteQuestion(const QString& key)
-{
-    return QCoreApplication::translate("MERION", "Delete <%1> ?").arg(key);
-}
 // A required field other than the point name left empty.
 inline QString FieldEmpty(const QString& field)
 {
@@ -32,16 +40,4 @@ inline QString NotANumber(const QString& field)
 
 // Data, never translated: it is stored as the row's origin.
 inline const QString ManualInput = QStringLiteral("Manual_Input_Data");
-
-// Field names; a dialog's label is the name followed by a colon.
-inline constexpr ShownText PointName = QT_TRANSLATE_NOOP("MERION", "点名");
-inline constexpr ShownText North = QT_TRANSLATE_NOOP("MERION", "北坐标(N)");
-inline constexpr ShownText East = QT_TRANSLATE_NOOP("MERION", "东坐标(E)");
-inline constexpr ShownText Height = QT_TRANSLATE_NOOP("MERION", "高程(Z)");
-inline constexpr ShownText Code = QT_TRANSLATE_NOOP("MERION", "编码");
-inline constexpr ShownText CodeNumber = QT_TRANSLATE_NOOP("MERION", "编号");
-inline constexpr ShownText Sequence = QT_TRANSLATE_NOOP("MERION", "序号");
-inline constexpr ShownText LineType = QT_TRANSLATE_NOOP("MERION", "定线类型");
-inline constexpr ShownText StartDist = QT_TRANSLATE_NOOP("MERION", "起始里程");
-inline constexpr ShownText Radius = QT_TRANSLATE_NOOP("MERION", "半径");
 } // namespace EditTexts

@@ -3,7 +3,6 @@
 #include "core/edit/edit_texts.h"
 #include "core/edit/table_rows.h"
 #include "core/edit/typed_number.h"
-#include "core/report/reporter.h"
 #include "core/store/discarded_copy.h"
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
@@ -13,56 +12,60 @@
 #include "core/store/transaction.h"
 #include "core/views/data_kind.h"
 
+namespace
+{
+// The " where …" clause that picks the rows of `key`: the point name or code number, or the
+// alignment's running number; nothing for an alignment key that is no whole number.
+std::optional<TableRows::Statement> KeyCondition(DataKind kind, const QString& key)
+{
+    if (kind != DataKind::Alignment)
+        return TableRows::Statement{Sql(" where %1=?", {Col::SN}), {key}};
+    const std::optional<qint64> id = ParseWholeNumber(key);
+    if (!id)
+        return std::nullopt;
+    return TableRows::Statement{Sql(" where %1=?", {Col::ID}), {*id}};
+}
+} // namespace
+
 bool IsEditableKind(DataKind kind)
 {
     return kind == DataKind::Coor || kind == DataKind::Code || kind == DataKind::Alignment;
 }
 
-Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker)
+Outcome CheckDeleteKey(CProjectStore& store, DataKind kind, const QString& key)
 {
     if (!IsEditableKind(kind))
         return {Status::Cancelled, {}};
-    const QString table = TableOf(kind);
-    QString condition;
-    QVariantList values;
-    if (kind == DataKind::Alignment)
-    {
-        // The alignment is keyed by its running number: only a whole number names a row.
-        const std::optional<qint64> id = ParseWholeNumber(key);
-        if (!id)
-            return Outcome::Invalid(EditTexts::Sequence);
-        condition = Sql(" where %1=?", {Col::ID});
-        values << *id;
-    }
-    else
-    {
-        condition = Sql(" where %1=?", {Col::SN});
-        values << key;
-    }
-
+    const std::optional<TableRows::Statement> condition = KeyCondition(kind, key);
+    if (!condition)
+        return Outcome::Invalid(EditTexts::Sequence);
     // A record that is not there is said so, rather than asked about and "deleted" in silence.
-    const std::optional<bool> held = TableRows::Holds(store, table, {condition, values});
+    const std::optional<bool> held = TableRows::Holds(store, TableOf(kind), *condition);
     if (!held)
         return {Status::DatabaseError, {}};
     if (!*held)
         return {Status::NoSuchRecord, key};
-    if (!asker.Confirm(EditTexts::DeleteQuestion(key)))
-        return {Status::Cancelled, {}};
+    return {};
+}
 
+Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key)
+{
+    if (const Outcome checked = CheckDeleteKey(store, kind, key); !checked.Succeeded())
+        return checked;
+    const QString table = TableOf(kind);
+    const TableRows::Statement condition = *KeyCondition(kind, key);
     CTransaction transaction(store);
     if (!transaction.IsActive())
         return {Status::DatabaseError, {}};
-    if (!RunStatement(store, Sql("delete from %1", {table}) + condition, values) || !TableRows::Renumber(store, table)
-        || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
+    if (!RunStatement(store, Sql("delete from %1", {table}) + condition.sql, condition.values)
+        || !TableRows::Renumber(store, table) || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return {Status::DatabaseError, {}};
     return {};
 }
 
-Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker)
+Outcome DeleteAllRecords(CProjectStore& store, DataKind kind)
 {
     if (!IsEditableKind(kind))
-        return {Status::Cancelled, {}};
-    if (!asker.Confirm(EditTexts::DeleteAllQuestion))
         return {Status::Cancelled, {}};
     CTransaction transaction(store);
     if (!transaction.IsActive() || !DiscardRows(store, TableOf(kind)) || !transaction.Commit())

@@ -6,15 +6,18 @@
 #include <QString>
 
 class CProjectStore;
-class IReporter;
 
 // Whether the list of a kind is kept by hand (coordinates, codes, alignment).
 bool IsEditableKind(DataKind kind);
 
-// Asks "Delete <key> ?" and, on OK, deletes the rows of that key and numbers the rest
-// 1, 2, 3 … The key is the point name or code number, or for the alignment the ID.
-// Other kinds do nothing.
-Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key, IReporter& asker);
-// Asks "Delete All Records?" once and, on OK, empties the kind's table (its rows copied to
-// discarded/ first).
-Outcome DeleteAllRecords(CProjectStore& store, DataKind kind, IReporter& asker);
+// Whether `key` names rows of the kind's list: Done; InvalidNumber for an alignment key that is
+// no whole number; NoSuchRecord when no row has it; Cancelled for kinds not kept by hand;
+// DatabaseError when the store failed (it has said why). The desktop program checks before it
+// asks the user to confirm a delete.
+Outcome CheckDeleteKey(CProjectStore& store, DataKind kind, const QString& key);
+// Deletes the rows of that key and numbers the rest 1, 2, 3 … The key is the point name or code
+// number, or for the alignment the ID. Other kinds do nothing (Cancelled). Whoever calls it has
+// asked the user already, if anyone is to be asked.
+Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key);
+// Empties the kind's table (a hand-kept list is copied to discarded/ first).
+Outcome DeleteAllRecords(CProjectStore& store, DataKind kind);

@@ -27,21 +27,15 @@ QList<int ComConfig::*> SettingFields()
 }
 } // namespace
 
-ComConfig ReadComConfig(CProjectStore& store)
-{
-    Status ignored = Status::Done;
-    return ReadComConfig(store, ignored);
-}
-
-ComConfig ReadComConfig(CProjectStore& store, Status& status)
+Produced<ComConfig> ReadComConfig(CProjectStore& store)
 {
     ComConfig config;
     CStatement row(store, QStringLiteral("select %1 from %2")
                               .arg(QuotedNames(SettingColumns()).join(QLatin1Char(',')), QuotedName(Tbl::COMConfig)));
     const bool found = row.Next();
-    status = row.Failed() ? Status::DatabaseError : Status::Done;
+    const Outcome outcome{row.Failed() ? Status::DatabaseError : Status::Done};
     if (!found)
-        return config;
+        return {config, outcome};
     const QList<int ComConfig::*> fields = SettingFields();
     for (int i = 0; i < fields.size(); ++i)
     {
@@ -51,22 +45,25 @@ ComConfig ReadComConfig(CProjectStore& store, Status& status)
         if (ok)
             config.*fields[i] = value;
     }
-    return config;
+    return {config, outcome};
 }
 
-bool SaveComConfig(CProjectStore& store, const ComConfig& config)
+Outcome SaveComConfig(CProjectStore& store, const ComConfig& config)
 {
+    const Outcome failed{Status::DatabaseError};
     // Delete and add land together or not at all: a failed add must not leave the
     // transfers without settings.
     CTransaction transaction(store);
     if (!transaction.IsActive())
-        return false;
+        return failed;
     if (!RunStatement(store, Sql("delete from %1", {Tbl::COMConfig})))
-        return false;
+        return failed;
     QVariantList values;
     for (int ComConfig::*field : SettingFields())
         values << config.*field;
-    return RunStatement(store, InsertInto(Tbl::COMConfig, SettingColumns()), values) && transaction.Commit();
+    if (!RunStatement(store, InsertInto(Tbl::COMConfig, SettingColumns()), values) || !transaction.Commit())
+        return failed;
+    return {};
 }
 
 QString DevicePathForPort(int port)

@@ -20,12 +20,12 @@ struct ComConfig
 };
 
 // The stored settings; the defaults above when the table has no row. A database error is
-// reported by the store and also gives the defaults; `status` tells which (Done or DatabaseError).
-ComConfig ReadComConfig(CProjectStore& store);
-ComConfig ReadComConfig(CProjectStore& store, Status& status);
+// reported by the store and also gives the defaults, with the status DatabaseError.
+Produced<ComConfig> ReadComConfig(CProjectStore& store);
 
-// Replaces the row in one transaction: after a failure the old row is still there.
-bool SaveComConfig(CProjectStore& store, const ComConfig& config);
+// Replaces the row in one transaction: after a failure (DatabaseError, told by the store) the
+// old row is still there.
+Outcome SaveComConfig(CProjectStore& store, const ComConfig& config);
 
 // The device that port number n opens: COMn on Windows; elsewhere $MERION_COMn if set,
 // else /dev/ttyUSB(n-1) if it exists, else /dev/ttyS(n-1).

@@ -20,23 +20,23 @@ struct TransferProgress
 
 using ProgressSink = std::function<void(const TransferProgress&)>;
 
-// The one result of a transfer (and of what the program did with what it received).
-struct TransferResult
+// Which wait of a transfer ran out: the first answer of the instrument, or the data.
+enum class Silence { Data, Connection };
+
+// The result of a transfer (and of what the program did with what it received): the one result
+// of the core, with what the transfer carried and what its words need.
+struct TransferResult : Outcome
 {
     enum class Direction { Download, Upload };
     Direction direction = Direction::Download;
-    Status status = Status::Done;
     QByteArray received;   // download: every byte before EOT, also when it broke off
     int linesSent = 0;     // upload: lines that reached the port whole
     int linesTotal = 0;
     QString device;        // the port or device the transfer used, for its messages
     int port = 0;          // the settings' port number
     StreamError error;     // what the system said, when it said something
-    QString timeoutText;   // the message of the receive loop that ran out
-    QString detail;        // the message of a refusal decided before or after the transfer
+    Silence silence = Silence::Data; // TimedOut: which wait ran out
     QString keptFile;      // download: the copy of the received bytes in downloads/
     int rows = 0;          // parsing download: records stored
 };
 
-// The message a result gives the user; the one place where a status becomes words.
-UserMessage MessageOf(const TransferResult& result);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/report/reporter.h"
-
 #include <QString>
 
-// How an operation ended: one set of words for every transfer, import, export and save of the core.
+// How an operation ended: one set of statuses for every transfer, import, export, edit and save
+// of the core. The core says no words about them: the desktop program and merion-cli turn a
+// result into words in one place each (gui/app/result_report, cli/result_report).
 enum class Status
 {
     Done,                // everything went as asked
@@ -38,14 +38,9 @@ enum class Status
     UnknownCoordinateSystem, // PROJ does not know the system `detail` names
 };
 
-// What the user is told about an outcome; an empty text tells nothing.
-struct UserMessage
-{
-    QString text;
-    MessageIcon icon = MessageIcon::None;
-};
-
-// The result of an import, an export or a save: how it ended and the words the status needs.
+// The result of every operation of the core that a user can make fail: how it ended and the
+// value the status needs to be told. A transfer's result (core/link/transfer.h) is an Outcome
+// with what the transfer carried.
 struct Outcome
 {
     Outcome(Status status = Status::Done, QString detail = {}) : status(status), detail(std::move(detail)) {}
@@ -63,5 +58,12 @@ struct Outcome
     static Outcome DoneSaying(const QString& text) { return {Status::Done, text}; }
 };
 
-// The message an outcome gives the user; the one place where a status becomes words.
-UserMessage MessageOf(const Outcome& outcome);
+// A value together with how producing it ended: the value is meaningful as the status says (a
+// read that failed gives the defaults, for instance).
+template <typename T>
+struct Produced
+{
+    T value;
+    Outcome outcome;
+    bool Succeeded() const { return outcome.Succeeded(); }
+};

@@ -46,6 +46,8 @@ QString NumberAllRows(const QString& table);
 // next run and this run's amount, then the last run's amount; and all of that twice.
 QString NumberRows(const QString& table, int runs);
 
+// A query that succeeds only on a connection opened by the program's own SQLite library.
+QString SameEngineProbe();
 // Lets the store prove that Qt's driver and the direct calls share one SQLite library: called
 // once before the first connection opens.
 void PrepareEngine();

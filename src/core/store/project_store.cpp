@@ -7,7 +7,7 @@
 #include "core/store/schema_check.h"
 #include "core/store/store_texts.h"
 
-#include "core/store/transaction.h"
+#include "core/store/connection_state.h"
 
 #include <QDateTime>
 #include <QDir>

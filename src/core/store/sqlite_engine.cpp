@@ -18,135 +18,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <mutex>
-
 #include <sqlite3.h>
 
-namespace EngineSql
-{
-QStringList ConnectionSetup()
-{
-    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL")};
-}
-
-QString ReadableProbe()
-{
-    return QStringLiteral("select count(*) from sqlite_master");
-}
-
-QString ColumnNames()
-{
-    return QStringLiteral("select name from pragma_table_info(?)");
-}
-
-QString EmptyJournal()
-{
-    return QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)");
-}
-
-QString CopyInto()
-{
-    return QStringLiteral("VACUUM INTO ?");
-}
-
-QString BeginWrite()
-{
-    return QStringLiteral("BEGIN IMMEDIATE");
-}
-
-QString Savepoint(const QString& name)
-{
-    return QStringLiteral("SAVEPOINT ") + name;
-}
-
-QString Release(const QString& name)
-{
-    return QStringLiteral("RELEASE ") + name;
-}
-
-QString RollbackTo(const QString& name)
-{
-    return QStringLiteral("ROLLBACK TO ") + name;
-}
-
-QString EngineVersion()
-{
-    return QStringLiteral("SQLite ") + QString::fromLatin1(sqlite3_libversion());
-}
-
-QString RowId()
-{
-    return QStringLiteral("rowid");
-}
-
-QString NumbersFirstKey(const QString& column, bool descending)
-{
-    const QString c = QuotedName(column);
-    const QString direction = descending ? QStringLiteral(" DESC") : QString();
-    const QString isNumber =
-        QStringLiteral("(CASE WHEN typeof(%1) IN ('integer','real') OR (trim(%1) GLOB '*[0-9]*' AND trim(%1) NOT GLOB "
-                       "'*[^0-9.eE+-]*') THEN 0 ELSE 1 END)")
-            .arg(c);
-    return isNumber + direction + QStringLiteral(", CAST(%1 AS REAL)").arg(c) + direction + QStringLiteral(", ") + c +
-           direction + QStringLiteral(", rowid");
-}
-
-QString OrderTable()
-{
-    return QStringLiteral("temp.merion_list_order");
-}
-
-QString CreateOrderTable()
-{
-    return QStringLiteral("create temp table if not exists merion_list_order(pos integer primary key, r integer not null)");
-}
-
-QString NumberAllRows(const QString& table)
-{
-    return QStringLiteral("update %1 set %2 = numbered.n from (select rowid as r, row_number() over "
-                          "(order by rowid) as n from %1) as numbered "
-                          "where %1.rowid = numbered.r and %1.%2 is not numbered.n")
-        .arg(QuotedName(table), QuotedName(Col::ID));
-}
-
-QString NumberRows(const QString& table, int runs)
-{
-    QString amount = QStringLiteral("?");
-    if (runs > 1)
-    {
-        amount = QStringLiteral("case");
-        for (int i = 1; i < runs; ++i)
-            amount += QStringLiteral(" when rowid < ? then ?");
-        amount += QStringLiteral(" else ? end");
-    }
-    return QStringLiteral("update %1 set %2 = rowid - %3 where %2 is not (rowid - %3)")
-        .arg(QuotedName(table), QuotedName(Col::ID), amount);
-}
-
-namespace
-{
-constexpr const char* ProbeFunction = "merion_engine";
-
-void AnswerProbe(sqlite3_context* context, int, sqlite3_value**)
-{
-    sqlite3_result_int(context, 1);
-}
-
-// Every connection this copy of SQLite opens learns the probe function, so a connection that
-// knows it was opened by the same library the program calls.
-int TeachProbe(sqlite3* db, const char**, const void*)
-{
-    return sqlite3_create_function_v2(db, ProbeFunction, 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, AnswerProbe,
-                                      nullptr, nullptr, nullptr);
-}
-} // namespace
-
-void PrepareEngine()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { sqlite3_auto_extension(reinterpret_cast<void (*)()>(&TeachProbe)); });
-}
-} // namespace EngineSql
 
 namespace
 {
@@ -158,7 +31,7 @@ bool SharesEngine(QSqlDatabase& db)
     if (found != proved.constEnd())
         return *found;
     QSqlQuery probe(db);
-    const bool same = probe.exec(QStringLiteral("select %1()").arg(QLatin1String(EngineSql::ProbeFunction)));
+    const bool same = probe.exec(EngineSql::SameEngineProbe());
     proved.insert(db.connectionName(), same);
     return same;
 }

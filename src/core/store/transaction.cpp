@@ -1,53 +1,19 @@
 #include "core/store/transaction.h"
 
 #include "core/report/reporter.h"
+#include "core/store/connection_state.h"
 #include "core/store/engine_sql.h"
 #include "core/store/project_store.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <unordered_map>
-
-namespace
-{
-struct ConnectionState
-{
-    int depth = 0;       // open transactions, savepoints included
-    bool broken = false; // see TransactionBroken
-};
-
-// The transaction state of each connection of this thread.
-ConnectionState& State(const QString& connection)
-{
-    thread_local std::unordered_map<std::u16string, ConnectionState> states;
-    return states[connection.toStdU16String()];
-}
-} // namespace
-
-bool TransactionBroken(const QSqlDatabase& db)
-{
-    const ConnectionState& state = State(db.connectionName());
-    return state.depth > 0 && state.broken;
-}
-
-bool InTransaction(const QSqlDatabase& db)
-{
-    return State(db.connectionName()).depth > 0;
-}
-
-void MarkTransactionBroken(const QSqlDatabase& db)
-{
-    ConnectionState& state = State(db.connectionName());
-    if (state.depth > 0)
-        state.broken = true;
-}
 
 CTransaction::CTransaction(CProjectStore& store) : m_store(store), m_db(store.Database())
 {
     if (m_store.RefuseWrite())
         return;
-    ConnectionState& state = State(m_db.connectionName());
+    ConnectionState& state = StateOf(m_db.connectionName());
     // A writer takes the write lock at once, so it waits (busy time-out) instead of failing
     // half-way when another thread writes at the same moment.
     if (state.depth == 0)
@@ -91,7 +57,7 @@ bool CTransaction::Commit()
         return false;
     }
     m_active = false;
-    --State(m_db.connectionName()).depth;
+    --StateOf(m_db.connectionName()).depth;
     if (m_savepoint.isEmpty())
     {
         // A file deleted or replaced while the transaction ran took the commit with it: what
@@ -102,7 +68,7 @@ bool CTransaction::Commit()
             return m_store.FileStillInPlace();
         }
         RunQuietly(QStringLiteral("ROLLBACK"));
-        State(m_db.connectionName()).broken = false;
+        StateOf(m_db.connectionName()).broken = false;
         return false;
     }
     return Run(EngineSql::Release(m_savepoint));
@@ -113,7 +79,7 @@ void CTransaction::Rollback()
     if (!m_active)
         return;
     m_active = false;
-    ConnectionState& state = State(m_db.connectionName());
+    ConnectionState& state = StateOf(m_db.connectionName());
     --state.depth;
     if (state.broken)
     {

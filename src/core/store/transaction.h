@@ -9,14 +9,6 @@ class CProjectStore;
 // statement lands or none does. Everything the same thread runs on the store meanwhile joins
 // it. Transactions nest; an inner one that is not committed undoes only its own part.
 // Destroyed without Commit, it rolls back.
-// A statement of the open transaction on `db` (this thread's connection) failed for want of
-// space or by an I/O error: SQLite may have rolled the transaction back already, so nothing
-// more may run in it and it can only end in a rollback.
-bool TransactionBroken(const QSqlDatabase& db);
-// Whether a transaction of this thread is open on `db`.
-bool InTransaction(const QSqlDatabase& db);
-void MarkTransactionBroken(const QSqlDatabase& db);
-
 class CTransaction
 {
 public:

@@ -1,7 +1,6 @@
 #include "core/upload/upload_transfer.h"
 
 #include "core/upload/upload_lines.h"
-#include "core/upload/upload_texts.h"
 #include "core/views/data_kind.h"
 
 namespace
@@ -52,8 +51,6 @@ private:
     {
         if (status == Status::Cancelled)
             SendEot();
-        if (status == Status::TimedOut)
-            m_result.timeoutText = UploadTexts::WaitTimeout;
         m_stream.Purge();
         m_stream.Close();
         return End(status);

@@ -145,7 +145,7 @@ void CDownloadDlg::Start(bool raw)
     request.raw = raw;
     request.instrument = m_instrument == V2InstrumentPosition ? QStringLiteral("v2")
                                                               : (m_instrument == 1 ? QStringLiteral("t8") : QStringLiteral("t5"));
-    request.config = ReadComConfig(m_session.Store());
+    request.config = ReadComConfig(m_session.Store()).value;
     request.keepBeside = m_session.Store().DatabasePath();
     m_progress->Follow(runner, 0);
     // The received bytes are kept and the rows stored whether or not this window is still
@@ -209,10 +209,10 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
         }
         return;
     }
-    if (!SaveRawDownload(chooser.selectedFiles().first(), result.received))
+    if (const Outcome saved = SaveRawDownload(chooser.selectedFiles().first(), result.received); !saved.Succeeded())
     {
         TransferResult failed = result;
-        failed.status = Status::FileNotWritable;
+        failed.status = saved.status;
         ReportTransferResult(m_session.Reporter(), failed);
     }
 }

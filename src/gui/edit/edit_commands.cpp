@@ -6,6 +6,8 @@
 #include "gui/edit/alignment_edit_dlg.h"
 #include "gui/edit/code_edit_dlg.h"
 #include "gui/edit/coor_edit_dlg.h"
+#include "gui/edit/edit_dialog_texts.h"
+#include "core/report/reporter.h"
 #include "core/edit/record_delete.h"
 #include "gui/toolkit/modeless.h"
 #include "core/views/data_kind.h"
@@ -48,7 +50,14 @@ void DeleteRemembered(CSession& session, CPlxView& view)
     if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
         return;
     view.SetDeleteKey(view.CellText(row, kind == DataKind::Alignment ? 0 : 2));
-    const Outcome outcome = DeleteRecord(session.Store(), kind, view.DeleteKey(), session.Reporter());
+    // A key that names no row is told without a question.
+    Outcome outcome = CheckDeleteKey(session.Store(), kind, view.DeleteKey());
+    if (outcome.Succeeded())
+    {
+        if (!session.Reporter().Confirm(EditDialogTexts::DeleteQuestion(view.DeleteKey())))
+            return;
+        outcome = DeleteRecord(session.Store(), kind, view.DeleteKey());
+    }
     ReportOutcome(session.Reporter(), outcome);
     if (outcome.status != Status::Cancelled)
         session.ShowTable(kind);
@@ -57,8 +66,10 @@ void DeleteRemembered(CSession& session, CPlxView& view)
 void DeleteEverything(CSession& session)
 {
     const DataKind kind = session.CurrentKind();
-    if (DeleteAllRecords(session.Store(), kind, session.Reporter()).status != Status::Cancelled)
-        session.ShowTable(kind);
+    if (!IsEditableKind(kind) || !session.Reporter().Confirm(EditDialogTexts::DeleteAllQuestion))
+        return;
+    DeleteAllRecords(session.Store(), kind); // a failure has been told by the store
+    session.ShowTable(kind);
 }
 } // namespace
 

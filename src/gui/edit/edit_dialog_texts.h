@@ -5,6 +5,12 @@
 // The editing windows' own words; the field names are the edit's (EditTexts).
 namespace EditDialogTexts
 {
+// Asked before a delete.
+inline constexpr ShownText DeleteAllQuestion = QT_TRANSLATE_NOOP("MERION", "Delete All Records?");
+inline QString DeleteQuestion(const QString& key)
+{
+    return QCoreApplication::translate("MERION", "Delete <%1> ?").arg(key);
+}
 inline constexpr ShownText AddCoorCaption = QT_TRANSLATE_NOOP("MERION", "Add Coor");
 inline constexpr ShownText EditCoorCaption = QT_TRANSLATE_NOOP("MERION", "Coor Edit");
 inline constexpr ShownText AddCodeCaption = QT_TRANSLATE_NOOP("MERION", "Add Code");

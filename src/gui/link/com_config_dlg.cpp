@@ -80,7 +80,7 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
     layout->addLayout(groups);
     layout->addLayout(buttons);
 
-    Show(ReadComConfig(m_store));
+    Show(ReadComConfig(m_store).value);
 }
 
 QGroupBox* CComConfigDlg::AddGroup(QGridLayout* layout, QButtonGroup*& group, const QString& title,
@@ -129,6 +129,6 @@ ComConfig CComConfigDlg::Chosen() const
 void CComConfigDlg::OnOk()
 {
     // A failed save has been reported; the dialog stays open so the user can try again.
-    if (SaveComConfig(m_store, Chosen()))
+    if (SaveComConfig(m_store, Chosen()).Succeeded())
         accept();
 }

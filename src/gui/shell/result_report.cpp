@@ -1,6 +1,7 @@
 #include "gui/shell/result_report.h"
 
 #include "core/report/reporter.h"
+#include "words/result_words.h"
 
 namespace
 {

@@ -5,6 +5,7 @@
 
 class IReporter;
 
-// The desktop program's one place where a result becomes what the user sees.
+// The desktop program's one place where a result becomes what the user sees (in the words of
+// words/result_words, which merion-cli shares).
 void ReportOutcome(IReporter& reporter, const Outcome& outcome);
 void ReportTransferResult(IReporter& reporter, const TransferResult& result);

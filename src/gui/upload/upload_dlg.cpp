@@ -127,7 +127,7 @@ void CUploadDlg::OnUpload()
     m_runner = runner;
     m_session.SetCurrentKind(request.kind);
     m_choices.uploadCategory = request.category;
-    request.config = ReadComConfig(m_session.Store());
+    request.config = ReadComConfig(m_session.Store()).value;
 
     m_upload->setEnabled(false);
     m_progress->Follow(runner, int(lines.lines.size()));
