@@ -2,17 +2,21 @@
 // every point a setup that reads direction and distance to three neighbours (east, north and
 // north-east inside the grid; random errors of 2″ and 2 mm), the four corners known, every
 // other point with approximate coordinates up to 5 cm off (as the polar computation from the
-// job's own station coordinates gives them). Reports the time of each stage and the peak resident memory.
+// job's own station coordinates gives them). Reports the time of each stage and the peak resident memory,
+// then adjusts once more with a stop raised half way and reports how soon after it the adjustment ended.
 //   build/bench/bench_adjustment [side]
 #include "core/compute/adjustment/plan_adjustment.h"
 
 #include <QElapsedTimer>
 
+#include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <random>
 #include <sys/resource.h>
+#include <thread>
 
 using namespace Adjustment;
 
@@ -104,5 +108,23 @@ int main(int argc, char* argv[])
     std::printf("height adjustment: %.0f ms, %d unknowns, sigma0 %.3f (dof %d)\n", heightTime, heights.unknowns,
                 heights.test.sigma0.value_or(0.0), heights.test.dof);
     std::printf("peak resident memory: %.1f MiB\n", double(usage.ru_maxrss) / 1024.0);
+
+    // A cancel half way: the window's worker raises the flag, the adjustment looks at it
+    // between its steps.
+    std::atomic<bool> stop{false};
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point returned;
+    Status ended = Status::Done;
+    std::thread adjusting([&] {
+        ended = AdjustPlan(network, &stop).outcome.status;
+        returned = Clock::now();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(qint64(planTime / 2)));
+    const Clock::time_point raised = Clock::now();
+    stop = true;
+    adjusting.join();
+    std::printf("cancelled at %.0f ms: ended %s %.0f ms after the stop\n", planTime / 2,
+                ended == Status::Cancelled ? "cancelled" : "anyway",
+                std::chrono::duration<double, std::milli>(returned - raised).count());
     return 0;
 }

@@ -25,7 +25,8 @@ set(QT_HOST_PATH /usr CACHE PATH "Where the host's Qt tools live")
 # comes with the package of the same name.
 find_program(MERION_WINE NAMES wine wine64 HINTS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(MERION_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR "${MERION_WINE}")
+  # Through a wrapper that sets the Qt variables inside Wine, which does not pass them on.
+  set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh")
 endif()
 
 # Eigen is headers only: the host's copy serves the Windows build as it is.

@@ -20,6 +20,11 @@ endif()
 # The guide is made by a native build (docs/CMakeLists.txt, MERION_HELP_PDF).
 if(MERION_HELP_PDF AND EXISTS ${MERION_HELP_PDF})
   list(APPEND runtime_steps COMMAND ${CMAKE_COMMAND} -E copy ${MERION_HELP_PDF} ${MERION_RUNTIME_DIR}/)
+  # The English guide, where the native build made one beside it.
+  get_filename_component(help_folder ${MERION_HELP_PDF} DIRECTORY)
+  if(EXISTS ${help_folder}/Help-en.pdf)
+    list(APPEND runtime_steps COMMAND ${CMAKE_COMMAND} -E copy ${help_folder}/Help-en.pdf ${MERION_RUNTIME_DIR}/)
+  endif()
 endif()
 add_custom_target(windows_runtime ALL ${runtime_steps}
                   DEPENDS merion merion-cli
@@ -28,7 +33,7 @@ add_custom_target(windows_runtime ALL ${runtime_steps}
 # The programs themselves install through install(TARGETS); everything else runtime/ holds
 # goes beside them.
 install(DIRECTORY ${MERION_RUNTIME_DIR}/ DESTINATION ${CMAKE_INSTALL_BINDIR}
-        PATTERN "*.exe" EXCLUDE PATTERN "Help.pdf" EXCLUDE PATTERN "translations" EXCLUDE)
+        PATTERN "*.exe" EXCLUDE PATTERN "Help*.pdf" EXCLUDE PATTERN "translations" EXCLUDE)
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY MERION)

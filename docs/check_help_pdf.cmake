@@ -1,5 +1,6 @@
-# Checks the built guide: at least MIN_PAGES pages, and every font embedded, so the Chinese
-# text shows on a PC without Chinese fonts. Run by CTest with -DPDF=... -DMIN_PAGES=...
+# Checks the built guide: at least MIN_PAGES pages, every font embedded, so the Chinese
+# text shows on a PC without Chinese fonts, bookmarks that open with it, and a table of
+# contents whose lines lead to their pages. Run by CTest with -DPDF=... -DMIN_PAGES=...
 execute_process(COMMAND pdfinfo ${PDF} OUTPUT_VARIABLE info RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "pdfinfo cannot read ${PDF}")
@@ -29,4 +30,18 @@ endforeach()
 if(count EQUAL 0)
   message(FATAL_ERROR "${PDF} names no font")
 endif()
-message(STATUS "${PDF}: ${pages} pages, ${count} fonts, all embedded")
+
+# The bookmarks and links are plain dictionaries at the end of the file.
+file(STRINGS ${PDF} outline REGEX "/Type /Outlines")
+file(STRINGS ${PDF} opens REGEX "/PageMode /UseOutlines")
+file(STRINGS ${PDF} bookmarks REGEX "^<< /Title <FEFF")
+file(STRINGS ${PDF} links REGEX "/Subtype /Link")
+list(LENGTH bookmarks bookmark_count)
+list(LENGTH links link_count)
+if(NOT outline OR NOT opens)
+  message(FATAL_ERROR "${PDF} has no bookmarks")
+endif()
+if(bookmark_count LESS MIN_PAGES OR NOT link_count EQUAL bookmark_count)
+  message(FATAL_ERROR "${PDF} has ${bookmark_count} bookmarks and ${link_count} contents links")
+endif()
+message(STATUS "${PDF}: ${pages} pages, ${count} fonts, all embedded, ${bookmark_count} bookmarks and contents links")

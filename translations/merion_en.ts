@@ -2102,5 +2102,288 @@ Adjust again without it?</translation>
         <source>把坐标列表导出为 GeoJSON（网络地图）</source>
         <translation>Export the point list as GeoJSON (web maps)</translation>
     </message>
+    <message>
+        <source>测站 %1 的先验精度：方向中误差与测距 a + b 须大于 0，对中误差不能为负</source>
+        <translation>A priori values of station %1: the direction σ and the distance&apos;s a + b must be above 0, the centring σ cannot be negative</translation>
+    </message>
+    <message>
+        <source>仪器先验精度：方向中误差与测距 a + b 须大于 0，对中误差不能为负</source>
+        <translation>Instrument&apos;s a priori values: the direction σ and the distance&apos;s a + b must be above 0, the centring σ cannot be negative</translation>
+    </message>
+    <message>
+        <source>已知点 %1 的权：平面与高程中误差须大于 0</source>
+        <translation>Weight of known point %1: the plan and height σ must be above 0</translation>
+    </message>
+    <message>
+        <source>测站 %1 的先验精度出现了两次</source>
+        <translation>The a priori values of station %1 are given twice</translation>
+    </message>
+    <message>
+        <source>已知点 %1 的权出现了两次</source>
+        <translation>The weight of known point %1 is given twice</translation>
+    </message>
+    <message>
+        <source>对中误差(mm)</source>
+        <translation>Centring σ (mm)</translation>
+    </message>
+    <message>
+        <source>测站自己的先验精度（空白处取仪器的值）</source>
+        <translation>Stations&apos; own a priori values (blank: the instrument&apos;s)</translation>
+    </message>
+    <message>
+        <source>方向(″)</source>
+        <translation>Direction (″)</translation>
+    </message>
+    <message>
+        <source>测距 a(mm)</source>
+        <translation>Distance a (mm)</translation>
+    </message>
+    <message>
+        <source>测距 b(ppm)</source>
+        <translation>Distance b (ppm)</translation>
+    </message>
+    <message>
+        <source>对中(mm)</source>
+        <translation>Centring (mm)</translation>
+    </message>
+    <message>
+        <source>加权的已知点（空白处固定）</source>
+        <translation>Weighted known points (blank: fixed)</translation>
+    </message>
+    <message>
+        <source>平面中误差(mm)</source>
+        <translation>Plan σ (mm)</translation>
+    </message>
+    <message>
+        <source>高程中误差(mm)</source>
+        <translation>Height σ (mm)</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>正在平差……</source>
+        <translation>Adjusting…</translation>
+    </message>
+    <message>
+        <source>平差已取消，平差结果未作改动</source>
+        <translation>Adjustment cancelled; the adjustment results were left unchanged</translation>
+    </message>
+    <message>
+        <source>对中误差的计入</source>
+        <translation>Centring</translation>
+    </message>
+    <message>
+        <source>仪器与目标各对中一次，互相独立：方向方差加 2σc²/D²，距离方差加 2σc²；高差不计</source>
+        <translation>Instrument and target each centred once, independently: a direction&apos;s variance gains 2σc²/D², a distance&apos;s 2σc²; height differences none</translation>
+    </message>
+    <message>
+        <source>测站 %1 的先验精度</source>
+        <translation>A priori values of station %1</translation>
+    </message>
+    <message>
+        <source>方向 %1″，测距 %2 mm + %3 ppm，对中 %4 mm</source>
+        <translation>direction %1″, distance %2 mm + %3 ppm, centring %4 mm</translation>
+    </message>
+    <message>
+        <source>加权已知点 %1</source>
+        <translation>Weighted known point %1</translation>
+    </message>
+    <message>
+        <source>平面 σN = σE = %1 mm</source>
+        <translation>plan σN = σE = %1 mm</translation>
+    </message>
+    <message>
+        <source>高程 σZ = %1 mm</source>
+        <translation>height σZ = %1 mm</translation>
+    </message>
+    <message>
+        <source>正在平差：第 %1 次迭代……</source>
+        <translation>Adjusting: iteration %1…</translation>
+    </message>
+    <message>
+        <source>正在计算平差结果的精度……</source>
+        <translation>Computing the precision of the results…</translation>
+    </message>
+    <message numerus="yes">
+        <source>删除选中的 %1 条记录？</source>
+        <translation>
+            <numerusform>Delete the %1 selected record?</numerusform>
+            <numerusform>Delete the %1 selected records?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>正在读取点…</source>
+        <translation>Reading points…</translation>
+    </message>
+    <message>
+        <source>正在读取点… %1/%2</source>
+        <translation>Reading points… %1/%2</translation>
+    </message>
+    <message>
+        <source>正在排序…</source>
+        <translation>Sorting…</translation>
+    </message>
+    <message>
+        <source>新建项目</source>
+        <translation>New Project</translation>
+    </message>
+    <message>
+        <source>打开项目</source>
+        <translation>Open Project</translation>
+    </message>
+    <message>
+        <source>MERION 项目 (*.db);;所有文件 (*)</source>
+        <translation>MERION projects (*.db);;All files (*)</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>%1 已经存在。新项目需要一个新的文件名；要打开这个项目，请用“打开项目”。</source>
+        <translation>%1 exists already. A new project needs a new file name; to open this project, use Open Project.</translation>
+    </message>
+    <message>
+        <source>项目 %1 已在另一个 MERION 窗口中打开，这里没有打开它。</source>
+        <translation>The project %1 is open in another MERION window; it was not opened here.</translation>
+    </message>
+    <message>
+        <source>原有的作业仍在，没有改变。</source>
+        <translation>The job stored before is still there, unchanged.</translation>
+    </message>
+    <message>
+        <source>%1中有手工输入或修改的数据，自上次导出或上传以来尚未保存。
+打开另一个项目将清空该列表（副本存入数据库旁的 discarded 文件夹）。
+是否先导出？</source>
+        <translation>The %1 holds data typed or changed by hand that has not been exported or uploaded since.
+Opening another project empties the list (a copy goes to the folder discarded beside the database).
+Export it first?</translation>
+    </message>
+    <message>
+        <source>仍然切换</source>
+        <translation>Switch anyway</translation>
+    </message>
+    <message>
+        <source>最近的项目(&amp;R)</source>
+        <translation>&amp;Recent Projects</translation>
+    </message>
+    <message>
+        <source>新建一个项目数据库并在其中工作
+新建项目数据库</source>
+        <translation>Create a project database and work in it
+Create a project database</translation>
+    </message>
+    <message>
+        <source>打开另一个项目数据库，无需重新启动程序
+打开另一个项目数据库</source>
+        <translation>Open another project database without restarting
+Open another project database</translation>
+    </message>
+    <message>
+        <source>选择串口、波特率、数据位、停止位和校验位</source>
+        <translation>Choose the serial port, baud rate, data bits, stop bits and parity</translation>
+    </message>
+    <message>
+        <source>把坐标列表发送到仪器</source>
+        <translation>Send the point list to the instrument</translation>
+    </message>
+    <message>
+        <source>从仪器接收测量作业并存入项目</source>
+        <translation>Receive a measurement job from the instrument into the project</translation>
+    </message>
+    <message>
+        <source>把列表显示的内容导出为 CSV 文件
+把列表显示的内容导出为 CSV 文件</source>
+        <translation>Export what the list shows as a CSV file
+Export what the list shows as a CSV file</translation>
+    </message>
+    <message>
+        <source>关闭程序
+关闭程序（先询问未导出的手工数据）</source>
+        <translation>Close the program
+Close the program (asking first about hand work not yet exported)</translation>
+    </message>
+    <message>
+        <source>文件夹</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>项目：%1</source>
+        <translation>Project: %1</translation>
+    </message>
+    <message>
+        <source>日期：%1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>坐标系：%1</source>
+        <translation>Coordinate system: %1</translation>
+    </message>
+    <message>
+        <source>比例：%1</source>
+        <translation>Scale: %1</translation>
+    </message>
+    <message>
+        <source>平面图已保存到 %1</source>
+        <translation>Plan saved to %1</translation>
+    </message>
+    <message>
+        <source>平面图打印设置</source>
+        <translation>Print Plan</translation>
+    </message>
+    <message>
+        <source>纸张：</source>
+        <translation>Paper:</translation>
+    </message>
+    <message>
+        <source>方向：</source>
+        <translation>Orientation:</translation>
+    </message>
+    <message>
+        <source>横向</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>纵向</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>比例：</source>
+        <translation>Scale:</translation>
+    </message>
+    <message>
+        <source>适合页面</source>
+        <translation>Fit to page</translation>
+    </message>
+    <message>
+        <source>图签（项目、日期、坐标系、比例）</source>
+        <translation>Title block (project, date, coordinate system, scale)</translation>
+    </message>
+    <message>
+        <source>改为适合页面</source>
+        <translation>Use Fit to Page</translation>
+    </message>
+    <message>
+        <source>按 %1 出图：测区在纸上 %2，图框 %3。</source>
+        <translation>Printed at %1: the job takes %2 on paper, the map frame is %3.</translation>
+    </message>
+    <message>
+        <source>%1 时测区在纸上 %2，放得下（图框 %3）。</source>
+        <translation>At %1 the job takes %2 on paper and fits (map frame %3).</translation>
+    </message>
+    <message>
+        <source>%1 时测区在纸上 %2，超出图框 %3：将以测区中心居中出图，图框外的部分不画。要画出全部点，请改为适合页面或更大的纸张。</source>
+        <translation>At %1 the job takes %2 on paper, more than the map frame of %3: the sheet is centred on the middle of the job and what lies outside the frame is not drawn. To draw every point, choose Fit to page or larger paper.</translation>
+    </message>
+    <message>
+        <source>导出平面图</source>
+        <translation>Export Plan</translation>
+    </message>
+    <message>
+        <source>把平面图导出为 PNG、SVG，或按比例带图签打印为 PDF</source>
+        <translation>Export the plan as PNG or SVG, or print it to PDF at a scale with a title block</translation>
+    </message>
 </context>
 </TS>

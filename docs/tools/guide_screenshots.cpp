@@ -7,6 +7,9 @@
 #include "gui/app/command_panel.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
+#include "gui/app/ui_language.h"
+#include "gui/plan/plan_canvas.h"
+#include "gui/plan/plan_sheet_dialog.h"
 #include "gui/plan/plan_tab.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
@@ -46,8 +49,8 @@ public:
 class CGuideCamera
 {
 public:
-    CGuideCamera(QString outputFolder, QString samplesFolder)
-        : m_out(std::move(outputFolder)), m_samples(std::move(samplesFolder))
+    CGuideCamera(QString outputFolder, QString samplesFolder, QString siteName)
+        : m_out(std::move(outputFolder)), m_samples(std::move(samplesFolder)), m_siteName(std::move(siteName))
     {
     }
 
@@ -64,10 +67,12 @@ private:
     void Import(int dataType, int format, const QString& file, const QString& shotName = QString());
     void ShootContextMenu(int row, const QString& name);
     void ShootPlan(const QString& name);
+    void ShootSheetDialog(const QString& name);
 
     CMainFrame* m_frame = nullptr;
     QDir m_out;
     QDir m_samples;
+    QString m_siteName; // the folder a surveyor names in the SD-card dialog
     int m_saved = 0;
     bool m_failed = false;
 };
@@ -211,6 +216,17 @@ void CGuideCamera::ShootPlan(const QString& name)
     tabs->setCurrentIndex(0);
 }
 
+// The print dialog of the plan, asked about the points the plan shows, at 1:500 so that it
+// tells whether they fit.
+void CGuideCamera::ShootSheetDialog(const QString& name)
+{
+    CPlanSheetDialog dialog(m_frame->PlanTab()->Canvas().Data().bounds, 1, m_frame);
+    dialog.SetChoice({PaperSize::A4, true, 500, true});
+    dialog.show();
+    Save(&dialog, name);
+    dialog.close();
+}
+
 bool CGuideCamera::Run(CMerionApp& app)
 {
     m_frame = app.MainFrame();
@@ -221,13 +237,14 @@ bool CGuideCamera::Run(CMerionApp& app)
     Import(0, 0, QStringLiteral("points.txt"), QStringLiteral("import_dialog"));
     Save(m_frame, QStringLiteral("main_window"));
     ShootPlan(QStringLiteral("plan_view"));
+    ShootSheetDialog(QStringLiteral("plan_sheet_dialog"));
     ShootContextMenu(0, QStringLiteral("list_edit_menu"));
     m_frame->View()->SetRememberedRow(2);
     ShootToolWindow([this] { m_frame->Commands().Run(Command::EditRecord); }, QStringLiteral("coor_edit_dialog"));
     ShootToolWindow([this] { m_frame->Commands().Run(Command::SdCard); }, QStringLiteral("sdcard_dialog"),
-                    [](QDialog* dialog) {
+                    [this](QDialog* dialog) {
                         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("folderName")))
-                            name->setText(QStringLiteral("工地A"));
+                            name->setText(m_siteName);
                     });
     WithModal([this] { m_frame->Commands().Run(Command::OutputFile); },
               [this](QWidget* dialog) {
@@ -298,10 +315,17 @@ int main(int argc, char* argv[])
 {
     qInstallMessageHandler(QuietPlatform);
     QApplication application(argc, argv);
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
     {
-        std::fprintf(stderr, "usage: guide_screenshots OUTPUT_FOLDER SAMPLES_FOLDER\n");
+        std::fprintf(stderr, "usage: guide_screenshots OUTPUT_FOLDER SAMPLES_FOLDER [zh|en]\n");
         return 2;
+    }
+    // The English guide shows the windows in English.
+    const bool english = argc == 4 && QLatin1String(argv[3]) == QLatin1String("en");
+    if (english && !InstallUiLanguage(application, UiLanguage::English))
+    {
+        std::fprintf(stderr, "guide_screenshots: the English texts did not load\n");
+        return 1;
     }
     QApplication::setApplicationName(QStringLiteral("MERION"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -321,11 +345,13 @@ int main(int argc, char* argv[])
             return 1;
         // The file dialogs in the pictures show a folder a surveyor might have, not the build's.
         const QDir samples(QString::fromLocal8Bit(argv[2]));
-        const QString shown = scratch.filePath(QStringLiteral("工地数据"));
+        const QString shown =
+            scratch.filePath(english ? QStringLiteral("Survey data") : QStringLiteral("工地数据"));
         QDir().mkpath(shown);
         for (const QString& name : samples.entryList(QDir::Files))
             QFile::copy(samples.filePath(name), QDir(shown).filePath(name));
-        CGuideCamera camera(QString::fromLocal8Bit(argv[1]), shown);
+        CGuideCamera camera(QString::fromLocal8Bit(argv[1]), shown,
+                            english ? QStringLiteral("SiteA") : QStringLiteral("工地A"));
         done = camera.Run(app);
         app.ExitInstance();
     }

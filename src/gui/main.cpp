@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(AppTexts::Caption);
     QApplication::setOrganizationName(AppTexts::Caption);
+    // The desktop entry that carries the program's name and icon (Wayland asks for it).
+    QGuiApplication::setDesktopFileName(QStringLiteral("merion"));
     // The language comes first, so that even the command line's help speaks it.
     const QString languageValue = LanguageArgument(QApplication::arguments());
     const std::optional<UiLanguage> language = ChooseUiLanguage(languageValue, QLocale::system());
@@ -30,7 +32,7 @@ int main(int argc, char* argv[])
     parser.process(application);
     if (!language)
     {
-        std::fputs(qPrintable(AppTexts::UnknownLanguage(languageValue) + QLatin1Char('\n')), stderr);
+        std::fputs(qPrintable(AppTexts::UnknownLanguage.Arg(languageValue) + QLatin1Char('\n')), stderr);
         return 1;
     }
 
@@ -38,7 +40,7 @@ int main(int argc, char* argv[])
     // would open another, new project.
     if (parser.value(database).contains(QChar(QChar::ReplacementCharacter)))
     {
-        std::fputs(qPrintable(FilesTexts::NameNotEncodable(parser.value(database)) + QLatin1Char('\n')), stderr);
+        std::fputs(qPrintable(FilesTexts::NameNotEncodable.Arg(parser.value(database)) + QLatin1Char('\n')), stderr);
         return 1;
     }
 

@@ -62,7 +62,7 @@ PlanImageType PlanImageTypeOf(const QString& path)
 }
 
 Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPointGrid& grid, const CPlanFrame& frame,
-                        const PlanStyle& style)
+                        PlanStyle style)
 {
     const PlanImageType type = PlanImageTypeOf(path);
     if (type == PlanImageType::Unknown)
@@ -70,6 +70,8 @@ Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPointG
     // A plan of what could be read would pass for the whole list.
     if (data.readFailed)
         return {Status::DatabaseError};
+    // A file is read at leisure, zoomed and printed: it names every point.
+    style.everyName = true;
     const PlanScene scene = ComposePlan(data, grid, frame, style);
     CAtomicFile file(path);
     if (!file.Open())

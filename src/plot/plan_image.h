@@ -12,9 +12,10 @@
 enum class PlanImageType { Unknown, Png, Svg, Pdf };
 PlanImageType PlanImageTypeOf(const QString& path);
 
-// Writes the plan as the frame shows it (its size in pixels) to an image file whose extension
+// Writes the plan as the frame shows it (its size in pixels), with every point's name, to an
+// image file whose extension
 // chooses the type: UnknownImageType, FileNotWritable, or DatabaseError when the points could
 // not be read, and nothing written; Done counts the points left out in its message. `grid` is
 // the grid of `data`'s points.
 Outcome ExportPlanImage(const QString& path, const PlanData& data, const CPointGrid& grid, const CPlanFrame& frame,
-                        const PlanStyle& style);
+                        PlanStyle style);

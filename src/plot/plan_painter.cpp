@@ -3,6 +3,7 @@
 #include "core/plan/plan_marks.h"
 #include "core/plan/plan_texts.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -95,16 +96,41 @@ void PaintPlan(QPainter& painter, const PlanScene& scene)
         painter.drawEllipse(*scene.selected, SymbolRadius + 3, SymbolRadius + 3);
     }
 
+    painter.setPen(QPen(Colour(Leader), 0.8));
+    for (const SceneLine& leader : scene.leaders)
+        painter.drawLine(leader.from, leader.to);
+
     QFont font = painter.font();
     font.setPixelSize(int(scene.fontPixels));
     painter.setFont(font);
     painter.setPen(Colour(Ink));
     for (const SceneLabel& label : scene.labels)
         painter.drawText(label.at, label.text);
+    if (scene.selectedLabel)
+    {
+        // On a backing of its own, in the selection's colour, over whatever lies beneath.
+        const QFontMetricsF metrics(font);
+        const QRectF box = metrics.boundingRect(scene.selectedLabel->text)
+                               .translated(scene.selectedLabel->at)
+                               .adjusted(-2, -1, 2, 1);
+        painter.fillRect(box, Colour(Background));
+        painter.setPen(Colour(Selected));
+        painter.drawText(scene.selectedLabel->at, scene.selectedLabel->text);
+        painter.setPen(Colour(Ink));
+    }
     for (qsizetype i = 0; i < scene.notes.size(); ++i)
         painter.drawText(NoteAt(int(i), scene.fontPixels), scene.notes[i]);
     if (!scene.centreMessage.isEmpty())
         painter.drawText(QRectF(QPointF(0, 0), scene.size), Qt::AlignCenter, scene.centreMessage);
+
+    QColor backing = Colour(Backing);
+    backing.setAlphaF(float(BackingOpacity));
+    painter.setBrush(backing);
+    painter.setPen(QPen(Colour(BackingEdge), 1));
+    const QFontMetricsF metrics(painter.font());
+    for (const QRectF& box : MarkBackings(scene.size, scene.scaleBar.pixels,
+                                          metrics.horizontalAdvance(scene.scaleBar.Text()), scene.fontPixels))
+        painter.drawRect(box);
 
     painter.setBrush(Colour(Ink));
     painter.setPen(Qt::NoPen);

@@ -77,6 +77,36 @@ ReportSection ResidualSection(const QString& heading, const Network& network, co
     return ReportSection{heading, {}, {table}};
 }
 
+// The stations whose setups have values of their own, each once, and the known points held
+// with a weight instead of fixed.
+void AddOwnAPriori(ReportDocument& document, const Network& network)
+{
+    QStringList stations;
+    for (const Setup& setup : network.setups)
+    {
+        const QString& station = network.points[size_t(setup.station)].name;
+        if (!setup.sigmas || stations.contains(station))
+            continue;
+        stations << station;
+        const Sigmas& own = *setup.sigmas;
+        document.header << ReportLine{Texts::StationAPriori.Arg(station),
+                                      Texts::StationAPrioriValues.Arg(QString::number(own.directionSeconds),
+                                                                  QString::number(own.distanceMm),
+                                                                  QString::number(own.distancePpm),
+                                                                  QString::number(own.centringMm))};
+    }
+    for (const NetworkPoint& point : network.points)
+    {
+        QStringList weights;
+        if (point.PlanDatum() == Datum::Weighted)
+            weights << Texts::PlanWeight.Arg(QString::number(point.sigmaPlan * 1000.0));
+        if (point.LevelDatum() == Datum::Weighted)
+            weights << Texts::HeightWeight.Arg(QString::number(point.sigmaHeight * 1000.0));
+        if (!weights.isEmpty())
+            document.header << ReportLine{Texts::WeightedPoint.Arg(point.name), weights.join(QStringLiteral("; "))};
+    }
+}
+
 ReportSection TestSection(const QString& heading, const Network& network, const std::vector<Residual>& residuals,
                           const GlobalTest& test, const Snooping& snooping)
 {
@@ -101,7 +131,7 @@ ReportSection TestSection(const QString& heading, const Network& network, const 
                                         .arg(StationOf(network, largest.ref), TargetOf(network, largest.ref),
                                              KindText(largest.ref.kind));
         section.lines << ReportLine{Texts::Snooping,
-                                    Texts::SnoopingValue(FixedNumber(snooping.largest, 2), observation,
+                                    Texts::SnoopingValue.Arg(FixedNumber(snooping.largest, 2), observation,
                                                          FixedNumber(CriticalStandardizedResidual, 2)),
                                     snooping.beyondCritical ? ReportLine::Verdict::Fail : ReportLine::Verdict::Pass};
         if (snooping.beyondCritical)
@@ -127,17 +157,19 @@ ReportDocument AdjustmentReport(const Network& network, const PlanAdjustment& pl
     if (heights)
         document.header << ReportLine{Texts::HeightDifferences, QString::number(heights->residuals.size())};
     document.header << ReportLine{Texts::APriori,
-                                  Texts::APrioriValues(QString::number(sigmas.directionSeconds),
+                                  Texts::APrioriValues.Arg(QString::number(sigmas.directionSeconds),
                                                        QString::number(sigmas.distanceMm),
                                                        QString::number(sigmas.distancePpm),
                                                        QString::number(sigmas.centringMm),
                                                        QString::number(sigmas.heightMm))}
-                    << ReportLine{ReportTexts::Computed,
+                    << ReportLine{Texts::CentringModel, Texts::CentringModelValue};
+    AddOwnAPriori(document, network);
+    document.header << ReportLine{ReportTexts::Computed,
                                   QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))};
 
     ReportSection coordinates{Texts::Coordinates, {}, {}};
     coordinates.lines << ReportLine{Texts::Unknowns, QString::number(plan.unknowns)}
-                      << ReportLine{Texts::Iterations, Texts::IterationsValue(plan.iterations)};
+                      << ReportLine{Texts::Iterations, Texts::IterationsValue.Counted(plan.iterations)};
     if (!plan.leftOut.empty())
     {
         QStringList names;

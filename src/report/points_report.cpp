@@ -30,7 +30,6 @@ ReportDocument PointsReport(const PolarResult& result, const PolarOptions& optio
                     << ReportLine{ReportTexts::Tolerance, FixedNumber(options.toleranceMm, 1)}
                     << ReportLine{ReportTexts::Computed, Now()};
 
-    ReportSection setups{ReportTexts::Setups, {}, {}};
     ReportTable setupTable{{},
                            {ReportTexts::Station, ReportTexts::North, ReportTexts::East, ReportTexts::Height,
                             ReportTexts::InstrumentHeight, ReportTexts::Back, ReportTexts::SetAzimuth,
@@ -63,8 +62,7 @@ ReportDocument PointsReport(const PolarResult& result, const PolarOptions& optio
                                        Optional(placement.backsightDistance, 4),
                                        Optional(placement.backsightRecordedHd, 4)};
     }
-    setups.tables << setupTable;
-    document.sections << setups;
+    document.sections << ReportSection{ReportTexts::Setups, {}, {setupTable}};
 
     ReportSection points{ReportTexts::Points, {}, {}};
     ReportTable pointTable{{},

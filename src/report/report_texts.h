@@ -38,10 +38,6 @@ inline constexpr ShownText Forward = QT_TRANSLATE_NOOP("MERION", "往测平距")
 inline constexpr ShownText Backward = QT_TRANSLATE_NOOP("MERION", "返测平距");
 inline constexpr ShownText Distance = QT_TRANSLATE_NOOP("MERION", "平均边长");
 inline constexpr ShownText Azimuth = QT_TRANSLATE_NOOP("MERION", "方位角");
-inline const QString DeltaN = QStringLiteral("ΔN"); // the same in every language
-inline const QString DeltaE = QStringLiteral("ΔE"); // the same in every language
-inline const QString CorrN = QStringLiteral("vN(mm)"); // the same in every language
-inline const QString CorrE = QStringLiteral("vE(mm)"); // the same in every language
 inline constexpr ShownText Results = QT_TRANSLATE_NOOP("MERION", "平差后坐标");
 inline constexpr ShownText Misclosures = QT_TRANSLATE_NOOP("MERION", "闭合差与精度");
 inline constexpr ShownText AngularMisclosure = QT_TRANSLATE_NOOP("MERION", "角度闭合差 fβ");
@@ -53,10 +49,7 @@ inline constexpr ShownText Limit = QT_TRANSLATE_NOOP("MERION", "限差");
 inline constexpr ShownText Unchecked = QT_TRANSLATE_NOOP("MERION", "支导线没有检核条件，结果未经检核");
 inline constexpr ShownText Known = QT_TRANSLATE_NOOP("MERION", "已知");
 inline constexpr ShownText GradeMet = QT_TRANSLATE_NOOP("MERION", "满足等级");
-} // namespace ReportTexts
 
-namespace ReportTexts
-{
 // Recomputed points.
 inline constexpr ShownText PointsTitle = QT_TRANSLATE_NOOP("MERION", "重算坐标");
 inline constexpr ShownText Refraction = QT_TRANSLATE_NOOP("MERION", "大气折光系数 k");
@@ -78,9 +71,6 @@ inline constexpr ShownText Code = QT_TRANSLATE_NOOP("MERION", "代码");
 inline constexpr ShownText Flag = QT_TRANSLATE_NOOP("MERION", "超限");
 inline constexpr ShownText PointCount = QT_TRANSLATE_NOOP("MERION", "重算点数");
 inline constexpr ShownText FlaggedCount = QT_TRANSLATE_NOOP("MERION", "超限点数");
-inline const QString DeltaNmm = QStringLiteral("dN(mm)"); // the same in every language
-inline const QString DeltaEmm = QStringLiteral("dE(mm)");
-inline const QString DeltaZmm = QStringLiteral("dZ(mm)");
 
 // Both faces.
 inline constexpr ShownText FacesTitle = QT_TRANSLATE_NOOP("MERION", "盘左盘右");
@@ -90,7 +80,16 @@ inline constexpr ShownText HaLeft = QT_TRANSLATE_NOOP("MERION", "盘左水平角
 inline constexpr ShownText HaRight = QT_TRANSLATE_NOOP("MERION", "盘右水平角");
 inline constexpr ShownText MeanDirection = QT_TRANSLATE_NOOP("MERION", "平均方向");
 inline constexpr ShownText MeanZenith = QT_TRANSLATE_NOOP("MERION", "平均天顶距");
-inline const QString C2 = QStringLiteral("2C(″)"); // the same in every language
 inline constexpr ShownText Index = QT_TRANSLATE_NOOP("MERION", "指标差(″)");
 inline constexpr ShownText C2Spread = QT_TRANSLATE_NOOP("MERION", "2C 互差");
-} // namespace ReportTexts
+
+// Untranslated: the same in every language.
+inline const QString DeltaN = QStringLiteral("ΔN");
+inline const QString DeltaE = QStringLiteral("ΔE");
+inline const QString CorrN = QStringLiteral("vN(mm)");
+inline const QString CorrE = QStringLiteral("vE(mm)");
+inline const QString DeltaNmm = QStringLiteral("dN(mm)");
+inline const QString DeltaEmm = QStringLiteral("dE(mm)");
+inline const QString DeltaZmm = QStringLiteral("dZ(mm)");
+inline const QString C2 = QStringLiteral("2C(″)");
+}

@@ -72,7 +72,6 @@ ReportDocument TraverseReport(const TraverseResult& result, const QList<KnownPoi
         inputs.lines << ReportLine{ReportTexts::EndAzimuth, DmsText(*result.endAzimuth)};
     document.sections << inputs;
 
-    ReportSection angles{ReportTexts::Angles, {}, {}};
     ReportTable angleTable{{},
                            {ReportTexts::Station, ReportTexts::Back, ReportTexts::Ahead, ReportTexts::Faces,
                             ReportTexts::Observed, ReportTexts::Correction, ReportTexts::Adjusted},
@@ -86,10 +85,8 @@ ReportDocument TraverseReport(const TraverseResult& result, const QList<KnownPoi
                                        DmsText(angle.observed),
                                        SignedSecondsText(angle.correction),
                                        DmsText(angle.adjusted)};
-    angles.tables << angleTable;
-    document.sections << angles;
+    document.sections << ReportSection{ReportTexts::Angles, {}, {angleTable}};
 
-    ReportSection legs{ReportTexts::Legs, {}, {}};
     ReportTable legTable{{},
                          {ReportTexts::From, ReportTexts::To, ReportTexts::Forward, ReportTexts::Backward,
                           ReportTexts::Distance, ReportTexts::Azimuth, ReportTexts::DeltaN, ReportTexts::DeltaE,
@@ -108,16 +105,13 @@ ReportDocument TraverseReport(const TraverseResult& result, const QList<KnownPoi
                                      Metres(leg.de),
                                      Millimetres(leg.vn),
                                      Millimetres(leg.ve)};
-    legs.tables << legTable;
-    document.sections << legs;
+    document.sections << ReportSection{ReportTexts::Legs, {}, {legTable}};
 
-    ReportSection points{ReportTexts::Results, {}, {}};
     ReportTable pointTable{{}, {ReportTexts::Point, ReportTexts::North, ReportTexts::East, QString()}, {}, {1, 2}};
     for (const TraversePoint& point : result.points)
         pointTable.rows << QStringList{point.name, Metres(point.n), Metres(point.e),
                                        point.known ? ReportTexts::Known.Text() : QString()};
-    points.tables << pointTable;
-    document.sections << points;
+    document.sections << ReportSection{ReportTexts::Results, {}, {pointTable}};
 
     ReportSection closing{ReportTexts::Misclosures, {}, {}};
     closing.lines << ReportLine{ReportTexts::Length, Metres(result.length) + QStringLiteral(" m")};

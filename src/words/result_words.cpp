@@ -26,20 +26,20 @@ UserMessage MessageOf(const Outcome& outcome)
     case Status::FileNotReadable:
     case Status::FileNotWritable: return warning(FilesTexts::OpenFileFailed);
     case Status::WriteFailed: return warning(FilesTexts::WriteFailed(outcome.detail));
-    case Status::ProjectFile: return warning(FilesTexts::ProjectFile(outcome.detail));
-    case Status::NameNotEncodable: return warning(FilesTexts::NameNotEncodable(outcome.detail));
-    case Status::NotPlainName: return warning(FilesTexts::NotPlainName(outcome.detail));
+    case Status::ProjectFile: return warning(FilesTexts::ProjectFile.Arg(outcome.detail));
+    case Status::NameNotEncodable: return warning(FilesTexts::NameNotEncodable.Arg(outcome.detail));
+    case Status::NotPlainName: return warning(FilesTexts::NotPlainName.Arg(outcome.detail));
     case Status::PathNotCreated: return warning(FilesTexts::CannotCreatePath);
     case Status::UnknownImageType: return warning(PlanTexts::UnknownImageType);
     case Status::EmptyName:
-        return warning(outcome.detail.isEmpty() ? QString(EditTexts::NameEmpty) : EditTexts::FieldEmpty(outcome.detail));
-    case Status::NoSuchRecord: return warning(EditTexts::NoSuchRecord(outcome.detail));
+        return warning(outcome.detail.isEmpty() ? QString(EditTexts::NameEmpty) : EditTexts::FieldEmpty.Arg(outcome.detail));
+    case Status::NoSuchRecord: return warning(EditTexts::NoSuchRecord.Arg(outcome.detail));
     case Status::NameExists: return warning(EditTexts::NameExists);
-    case Status::InvalidNumber: return warning(EditTexts::NotANumber(outcome.detail));
+    case Status::InvalidNumber: return warning(EditTexts::NotANumber.Arg(outcome.detail));
     case Status::BadRow:
     case Status::CannotCompute: return warning(outcome.detail);
     case Status::NoCoordinateSystem: return warning(GeodesyTexts::NoSystem);
-    case Status::UnknownCoordinateSystem: return warning(GeodesyTexts::UnknownSystem(outcome.detail));
+    case Status::UnknownCoordinateSystem: return warning(GeodesyTexts::UnknownSystem.Arg(outcome.detail));
     // A transfer words these itself: they need the port, the time-out, the line count or the dialog.
     case Status::PortNotOpened:
     case Status::TimedOut:
@@ -73,8 +73,8 @@ UserMessage MessageOf(const TransferResult& result)
                 MessageIcon::None};
     case Status::HungUp:
         if (upload)
-            return {UploadTexts::Interrupted(result.linesSent, result.linesTotal), MessageIcon::Exclamation};
-        return {DownloadTexts::Interrupted(result.received.size()), MessageIcon::Exclamation};
+            return {UploadTexts::Interrupted.Arg(result.linesSent, result.linesTotal), MessageIcon::Exclamation};
+        return {DownloadTexts::Interrupted.Arg(result.received.size()), MessageIcon::Exclamation};
     case Status::NoRecords: return {DownloadTexts::NoRecords, MessageIcon::Exclamation};
     case Status::NoFileChosen: return {DownloadTexts::NoFileChosen, MessageIcon::Exclamation};
     default: break;

@@ -31,7 +31,7 @@ private slots:
         QCOMPARE(Cli({"crs"}).Out(), QStringLiteral("none\n"));
         const CliRun unknown = Cli({"crs", "set", "EPSG:99999"});
         QCOMPARE(unknown.exitCode, 1);
-        QCOMPARE(unknown.Err().trimmed(), GeodesyTexts::UnknownSystem(QStringLiteral("EPSG:99999")));
+        QCOMPARE(unknown.Err().trimmed(), GeodesyTexts::UnknownSystem.Arg(QStringLiteral("EPSG:99999")));
         QCOMPARE(Cli({"crs"}).Out(), QStringLiteral("none\n"));
 
         QCOMPARE(Cli({"crs", "set", "EPSG:4527"}).exitCode, 0);

@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(Cli({"fit", "helmert", "--common", path, "--exclude", "P9"}).exitCode, 2);
         const CliRun few = Cli({"fit", "helmert", "--common", path, "--exclude", "P1,P2,P3"});
         QCOMPARE(few.exitCode, 1);
-        QCOMPARE(few.Err().trimmed(), GeodesyTexts::TooFewCommonPoints(3));
+        QCOMPARE(few.Err().trimmed(), GeodesyTexts::TooFewCommonPoints.Arg(3));
 
         // Applied, the list moves as the common points did.
         QCOMPARE(Cli({"point", "add", "Q", "0", "1000", "0"}).exitCode, 0);

@@ -56,7 +56,7 @@ private:
     {
         const CliRun run = RunCli(db.Path(), command);
         QVERIFY2(run.exitCode == 1, qPrintable(command.join(' ') + QStringLiteral(" → ") + run.Err()));
-        QCOMPARE(run.Err(), FilesTexts::ProjectFile(shownPath) + '\n');
+        QCOMPARE(run.Err(), FilesTexts::ProjectFile.Arg(shownPath) + '\n');
         QCOMPARE(Fingerprint(db.Path()), databaseBefore);
     }
 

@@ -28,7 +28,8 @@ private slots:
             QStringList tables = db.tables();
             tables.sort();
             QCOMPARE(tables, QStringList({"520BreakerSur", "520Meas", "520RoadStake", "520SurLine", "740Meas",
-                                          "AdjCoor", "AdjResidual", "COMConfig", "CalcCoor", "CodeEdit", "CoorEdit",
+                                          "AdjCoor", "AdjResidual", "AdjSigma", "AdjWeight", "COMConfig", "CalcCoor",
+                                          "CodeEdit", "CoorEdit",
                                           "CoordSystem", "HandEdits", "TravCoor", "TraverseGrade"}));
             QSqlQuery insert(db);
             QVERIFY(insert.exec(QStringLiteral(

@@ -81,7 +81,7 @@ private:
         QCOMPARE(exported.exitCode, 0);
         QVERIFY(QFile::exists(list));
 
-        const QString refusal = StoreTexts::ReadOnly(reason) + "\n";
+        const QString refusal = StoreTexts::ReadOnly.Arg(reason) + "\n";
         for (const QStringList& write : {QStringList{"point", "add", "C", "1", "2", "3"}, QStringList{"point", "delete", "A"},
                                          QStringList{"import", "coor", m_base.filePath("two.txt")}})
         {

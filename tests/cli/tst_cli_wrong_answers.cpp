@@ -41,7 +41,7 @@ private slots:
         {
             const CliRun run = RunCli(db.Path(), command);
             QVERIFY2(run.exitCode == 1, qPrintable(command.join(' ')));
-            QCOMPARE(run.Err(), EditTexts::NoSuchRecord(key) + '\n');
+            QCOMPARE(run.Err(), EditTexts::NoSuchRecord.Arg(key) + '\n');
         }
         QCOMPARE(db.Rows("select * from CoorEdit") + db.Rows("select * from CodeEdit") +
                      db.Rows("select * from \"520SurLine\""),
@@ -56,7 +56,7 @@ private slots:
         CTestDatabase db;
         const CliRun run = RunCli(db.Path(), {"code", "add", "", "T"});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.Err(), EditTexts::FieldEmpty(EditTexts::CodeNumber) + '\n');
+        QCOMPARE(run.Err(), EditTexts::FieldEmpty.Arg(EditTexts::CodeNumber) + '\n');
         QVERIFY(!run.Err().contains("PT Name"));
         // The point's own field keeps its words.
         QCOMPARE(RunCli(db.Path(), {"point", "add", " ", "1", "2", "3"}).Err(), EditTexts::NameEmpty + '\n');
@@ -105,7 +105,7 @@ private slots:
         QSqlDatabase::removeDatabase("made");
         const CliRun run = RunCli(path, {"show", "coor"});
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.Err(), StoreTexts::MissingColumn(path, "CoorEdit.CODE") + '\n');
+        QCOMPARE(run.Err(), StoreTexts::MissingColumn.Arg(path, "CoorEdit.CODE") + '\n');
         QVERIFY(!run.Out().contains(QStringLiteral("代码")) && !run.Out().contains("CODE"));
         QCOMPARE(RunCli(path, {"point", "add", "P2", "1", "2", "3"}).exitCode, 1);
     }
@@ -121,7 +121,7 @@ private slots:
         {
             const CliRun run = RunCli(db.Path(), {"sdcard", parent, name});
             QCOMPARE(run.exitCode, 1);
-            QCOMPARE(run.Err(), FilesTexts::NotPlainName(name) + '\n');
+            QCOMPARE(run.Err(), FilesTexts::NotPlainName.Arg(name) + '\n');
         }
         QVERIFY(!QFileInfo::exists(db.FilePath("x")));
         QCOMPARE(QDir(parent).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());

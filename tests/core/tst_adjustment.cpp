@@ -1,11 +1,14 @@
 #include "core/compute/adjustment/adjustment_texts.h"
+#include "core/compute/adjustment/apriori_options.h"
 #include "core/compute/adjustment/plan_adjustment.h"
 #include "core/compute/adjustment/statistics.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <random>
 
@@ -35,6 +38,15 @@ public:
         point.north = north;
         point.east = east;
         point.plan = Datum::Fixed;
+        return *this;
+    }
+    // Known, and tied to its coordinates with σ (m) in N and in E.
+    CNetworkBuilder& Weighted(const QString& name, double north, double east, double sigma)
+    {
+        Fixed(name, north, east);
+        NetworkPoint& point = Point(name);
+        point.plan = Datum::Weighted;
+        point.sigmaPlan = sigma;
         return *this;
     }
     CNetworkBuilder& FixedHeight(const QString& name, double height)
@@ -119,6 +131,25 @@ const Residual& ResidualAt(const Network& network, const PlanAdjustment& result,
             return residual;
     }
     qFatal("no residual %s->%s", qPrintable(station), qPrintable(target));
+}
+
+// The free station of freeStationFromThreeKnownPoints: S observes A (1100, 2000) 100.006 m at
+// 0°, B (1000, 2150) 150 m at 90°00′04″ and C (900, 1950) exactly; A and B fixed, C as `c` says.
+CNetworkBuilder FreeStationWithC(const std::function<void(CNetworkBuilder&)>& c)
+{
+    CNetworkBuilder builder;
+    builder.Fixed(QStringLiteral("A"), 1100.0, 2000.0).Fixed(QStringLiteral("B"), 1000.0, 2150.0);
+    c(builder);
+    builder.Setup(QStringLiteral("S"))
+        .Observe(QStringLiteral("A"), 0.0, 100.006)
+        .Observe(QStringLiteral("B"), Degrees(90.0) + Seconds(4.0), 150.0)
+        .Observe(QStringLiteral("C"), std::atan2(-50.0, -100.0) + 2 * std::numbers::pi, std::hypot(100.0, 50.0));
+    return builder;
+}
+
+bool Near(double value, double expected, double tolerance)
+{
+    return std::abs(value - expected) <= tolerance;
 }
 
 // A braced quadrilateral: A and B known, C and D found; every point a setup that observes the
@@ -321,7 +352,7 @@ private slots:
         parts.Setup("K").Observe("Q", 0.0, 30.0);
         result = AdjustPlan(parts.network);
         QCOMPARE(result.outcome.status, Status::CannotCompute);
-        QCOMPARE(result.outcome.detail, AdjustmentTexts::InPart(AdjustmentTexts::NoFixedOrientation, "K"));
+        QCOMPARE(result.outcome.detail, AdjustmentTexts::InPart.Arg(AdjustmentTexts::NoFixedOrientation, "K"));
 
         // Two readings of one direction from one station fix a line, not a point: it cannot be
         // placed, and placed by hand it still is not determined.
@@ -329,11 +360,11 @@ private slots:
         line.Fixed("A", 0.0, 0.0).Fixed("B", 100.0, 0.0);
         line.Setup("A").Observe("B", 0.0, std::nullopt).Observe("P", 1.0, std::nullopt).Observe("P", 1.0, std::nullopt);
         result = AdjustPlan(line.network);
-        QCOMPARE(result.outcome.detail, AdjustmentTexts::NoApproximation("P"));
+        QCOMPARE(result.outcome.detail, AdjustmentTexts::NoApproximation.Arg("P"));
         line.Approximate("P", 50.0, 50.0);
         result = AdjustPlan(line.network);
         QCOMPARE(result.outcome.status, Status::CannotCompute);
-        QCOMPARE(result.outcome.detail, AdjustmentTexts::PointNotDetermined("P"));
+        QCOMPARE(result.outcome.detail, AdjustmentTexts::PointNotDetermined.Arg("P"));
 
         CNetworkBuilder heights;
         heights.Fixed("A", 0.0, 0.0).Fixed("B", 100.0, 0.0);
@@ -495,6 +526,210 @@ private slots:
             QVERIFY(std::abs(residual.residual - -0.002) < 1e-9);
             QVERIFY(std::abs(residual.redundancy - 1.0 / 3.0) < 1e-9);
         }
+
+        // A weighted at σw = 5 mm instead: A becomes an unknown with the row A = 100.000 of
+        // weight 1/σw². The loop says nothing about the level as a whole, so that row keeps
+        // A at 100.000 and the rises are corrected as before (4 rows on 3 unknowns: dof 1);
+        // the level's uncertainty adds to every height: σA = σw, σB² = σw² + (2/3)σ².
+        NetworkPoint& a = builder.network.points[size_t(builder.Index("A"))];
+        a.level = Datum::Weighted;
+        a.sigmaHeight = 0.005;
+        const HeightAdjustment weighted = AdjustHeights(builder.network);
+        QVERIFY2(weighted.outcome.Succeeded(), qPrintable(weighted.outcome.detail));
+        QCOMPARE(weighted.test.dof, 1);
+        for (const AdjustedHeight& height : weighted.heights)
+        {
+            const QString name = builder.network.points[size_t(height.point)].name;
+            const double expected = name == "A" ? 100.0 : name == "B" ? 100.998 : 102.996;
+            QVERIFY2(std::abs(height.height - expected) < 1e-9, qPrintable(name));
+            QCOMPARE(height.datum, name == "A" ? Datum::Weighted : Datum::Free);
+            const double variance = name == "A" ? 0.005 * 0.005 : 0.005 * 0.005 + sigma * sigma * 2.0 / 3.0;
+            QVERIFY2(std::abs(*height.sigma - std::sqrt(variance)) < 1e-9, qPrintable(name));
+        }
+    }
+
+    // The free station above with C weighted instead of fixed (σC in N and in E): C becomes two
+    // unknowns, tied to its known place by two pseudo-observations of weight 1/σC². The hand
+    // linearisation is tests/core/reference/free_station_weighted.py (the five unknowns N_S,
+    // E_S, ω, N_C, E_C; rows of the six readings, C's coefficients the station's turned round,
+    // and the rows N_C = 900, E_C = 1950):
+    //   σC → 0 (C fixed):  S moved −0.0324 mm, +0.0662 mm  σ 1.0224 / 0.7253 mm  (dof 3)
+    //   σC = 5 mm:         S moved −2.4889 mm, +2.2039 mm  σ 1.6549 / 1.2963 mm  (dof 8 − 5 = 3)
+    //                      C (899.9964302, 1950.0048239)   σ 2.6757 / 2.5985 mm
+    //   σC → ∞ (C free, S from A and B alone, 4 readings on 3 unknowns):
+    //                      S moved −3.9439 mm, +3.3706 mm  σ 1.9295 / 1.5127 mm
+    // So a weight moves S between the two limits, and its very small or very large σ gives
+    // each limit.
+    void weightedKnownPoint()
+    {
+        const auto adjustWith = [](double sigma) {
+            CNetworkBuilder builder = FreeStationWithC(
+                [sigma](CNetworkBuilder& b) { b.Weighted(QStringLiteral("C"), 900.0, 1950.0, sigma); });
+            const PlanAdjustment result = AdjustPlan(builder.network);
+            if (!result.outcome.Succeeded())
+                qFatal("%s", qPrintable(result.outcome.detail));
+            return std::pair{builder.network, result};
+        };
+        struct Expected
+        {
+            double sigma, movedN, movedE, sigmaN, sigmaE;
+        };
+        for (const Expected& e : {Expected{1e-6, -0.0324, 0.0662, 1.0224, 0.7253},
+                                  Expected{0.005, -2.4889, 2.2039, 1.6549, 1.2963},
+                                  Expected{1e4, -3.9439, 3.3706, 1.9295, 1.5127}})
+        {
+            const auto [network, result] = adjustWith(e.sigma);
+            const AdjustedPoint& s = PointNamed(network, result, QStringLiteral("S"));
+            QVERIFY2(Near((s.north - 1000.0) * 1000.0, e.movedN, 0.002), qPrintable(QString::number(e.sigma)));
+            QVERIFY2(Near((s.east - 2000.0) * 1000.0, e.movedE, 0.002), qPrintable(QString::number(e.sigma)));
+            QVERIFY(Near(*s.sigmaNorth * 1000.0, e.sigmaN, 0.0002));
+            QVERIFY(Near(*s.sigmaEast * 1000.0, e.sigmaE, 0.0002));
+            QCOMPARE(result.test.dof, 3);
+            const AdjustedPoint& c = PointNamed(network, result, QStringLiteral("C"));
+            QCOMPARE(c.datum, Datum::Weighted);
+            QVERIFY(c.sigmaNorth && c.ellipse); // a weighted point is an unknown with its σ
+        }
+        const auto [network, result] = adjustWith(0.005);
+        const AdjustedPoint& c = PointNamed(network, result, QStringLiteral("C"));
+        QVERIFY(Near(c.north, 899.9964302, 2e-6) && Near(c.east, 1950.0048239, 2e-6));
+        QVERIFY(Near(*c.sigmaNorth * 1000.0, 2.6757, 0.0002) && Near(*c.sigmaEast * 1000.0, 2.5985, 0.0002));
+
+        // A weight of σ 0 would be infinite: the point is held fixed, as with Datum::Fixed.
+        const auto [heldNetwork, held] = adjustWith(0.0);
+        QCOMPARE(PointNamed(heldNetwork, held, QStringLiteral("C")).datum, Datum::Fixed);
+        QVERIFY(Near(PointNamed(heldNetwork, held, QStringLiteral("S")).north, 1000.0 - 0.0000324, 2e-6));
+
+        // Weights make a datum as fixed points do, and their absence is still named: C alone
+        // weighted (A and B only approximate) leaves the orientation free, nothing known at
+        // all leaves everything free.
+        CNetworkBuilder alone;
+        alone.Approximate("A", 1100.0, 2000.0).Approximate("B", 1000.0, 2150.0).Weighted("C", 900.0, 1950.0, 0.005);
+        alone.Setup("S").Observe("A", 0.0, 100.0).Observe("B", Degrees(90.0), 150.0).Observe("C", 3.6, 111.8);
+        QCOMPARE(AdjustPlan(alone.network).outcome.detail, AdjustmentTexts::NoFixedOrientation.Text());
+        alone.network.points[size_t(alone.Index("C"))].plan = Datum::Free;
+        QCOMPARE(AdjustPlan(alone.network).outcome.detail, AdjustmentTexts::NoFixedPoint.Text());
+    }
+
+    // A setup's own a priori values replace the instrument's for its observations only. Doubling
+    // every σ of the free station (4″, 4 mm + 4 ppm) divides each weight by 4: N = AᵀPA / 4, so
+    // x = N⁻¹AᵀPl is unchanged, Q = N⁻¹ is 4 times larger (σ twice: 2 × 1.0224 = 2.0448 mm,
+    // 2 × 0.7253 = 1.4506 mm) and vᵀPv is a quarter (σ0 = 1.834 / 2 = 0.917).
+    void ownValuesOfASetup()
+    {
+        CNetworkBuilder builder = FreeStationWithC([](CNetworkBuilder& b) { b.Fixed("C", 900.0, 1950.0); });
+        builder.network.setups[0].sigmas = Sigmas{4.0, 4.0, 4.0, 0.0, 1.0};
+        PlanAdjustment result = AdjustPlan(builder.network);
+        QVERIFY(result.outcome.Succeeded());
+        const AdjustedPoint& s = PointNamed(builder.network, result, "S");
+        QVERIFY(Near(s.north, 1000.0 - 0.0000324, 2e-6) && Near(s.east, 2000.0 + 0.0000662, 2e-6));
+        QVERIFY(Near(*s.sigmaNorth * 1000.0, 2.0448, 0.0002) && Near(*s.sigmaEast * 1000.0, 1.4506, 0.0002));
+        QVERIFY(Near(*result.test.sigma0, 0.917, 0.001));
+
+        // The instrument's values do not reach a setup that has its own: the instrument at 4″
+        // and the setup at 2″, 2 mm + 2 ppm gives the hand-worked case itself.
+        builder.network.sigmas = Sigmas{4.0, 4.0, 4.0, 0.0, 1.0};
+        builder.network.setups[0].sigmas = Sigmas{};
+        result = AdjustPlan(builder.network);
+        QVERIFY(Near(*PointNamed(builder.network, result, "S").sigmaNorth * 1000.0, 1.0224, 0.0002));
+        QVERIFY(Near(*result.test.sigma0, 1.834, 0.001));
+
+        // The options a user sets: a station's empty values are the instrument's; a value is
+        // refused where it cannot weigh (σ direction 0, a + b = 0, a weight of 0, a negative
+        // centring) and so is a station or point named twice.
+        AprioriOptions options;
+        options.sigmas = Sigmas{3.0, 2.0, 2.0, 1.0, 1.0};
+        options.stations << StationSigmas{"S1", 6.0, std::nullopt, 5.0, std::nullopt};
+        const Sigmas s1 = options.SigmasAt("S1");
+        QCOMPARE(s1, (Sigmas{6.0, 2.0, 5.0, 1.0, 1.0}));
+        QCOMPARE(options.SigmasAt("S2"), options.sigmas);
+        QVERIFY(CheckAprioriOptions(options).Succeeded());
+        options.weights << KnownWeight{"K", 5.0, std::nullopt};
+        QVERIFY(CheckAprioriOptions(options).Succeeded());
+        QCOMPARE(options.WeightOf("K")->planMm, std::optional<double>(5.0));
+
+        AprioriOptions refused = options;
+        refused.stations[0].directionSeconds = 0.0;
+        QCOMPARE(CheckAprioriOptions(refused).detail, AdjustmentTexts::StationSigmasRefused.Arg("S1"));
+        refused = options;
+        refused.stations << StationSigmas{"S2", std::nullopt, 0.0, 0.0, std::nullopt}; // a + b = 0
+        QCOMPARE(CheckAprioriOptions(refused).status, Status::BadRow);
+        refused = options;
+        refused.sigmas.centringMm = -1.0;
+        QCOMPARE(CheckAprioriOptions(refused).detail, AdjustmentTexts::InstrumentSigmasRefused.Text());
+        refused = options;
+        refused.weights[0].planMm = 0.0;
+        QCOMPARE(CheckAprioriOptions(refused).detail, AdjustmentTexts::WeightRefused.Arg("K"));
+        refused = options;
+        refused.weights << KnownWeight{"K", std::nullopt, 3.0};
+        QCOMPARE(CheckAprioriOptions(refused).detail, AdjustmentTexts::WeightTwice.Arg("K"));
+        refused = options;
+        refused.stations << options.stations[0];
+        QCOMPARE(CheckAprioriOptions(refused).detail, AdjustmentTexts::StationTwice.Arg("S1"));
+    }
+
+    // Centring σc = 1 mm at both ends of every sight, in the case placed without redundancy
+    // (S fixed, oriented on R 100 m away, P at 60° 200 m). A distance's variance gains 2σc²:
+    // along the sight σ = √(2.4² + 2·1²) = √7.76 = 2.7857 mm. A direction's variance gains
+    // 2σc²/D²: across the sight P moves by 200 m times the orientation's and P's direction's
+    // errors, 200·√(σd² + 2σc²/100² + σd² + 2σc²/200²) with σd = 2″ = 9.69627e−6:
+    // 200·√(1.880354e−10 + 2e−10 + 5e−11) = 200 · 2.092930e−5 = 4.18586 mm.
+    void centringWeighsEverySight()
+    {
+        CNetworkBuilder builder;
+        builder.Fixed("S", 500.0, 500.0).Fixed("R", 600.0, 500.0);
+        builder.Setup("S").Observe("R", 0.0, std::nullopt).Observe("P", Degrees(60.0), 200.0);
+        builder.network.sigmas.centringMm = 1.0;
+        const PlanAdjustment result = AdjustPlan(builder.network);
+        QVERIFY(result.outcome.Succeeded());
+        const AdjustedPoint& p = PointNamed(builder.network, result, "P");
+        QVERIFY(Near(p.ellipse->minor * 1000.0, 2.7857, 0.0001));
+        QVERIFY(Near(p.ellipse->major * 1000.0, 4.18586, 0.0001));
+        QVERIFY(Near(ResidualAt(builder.network, result, "S", "P", ObservationKind::Distance).sigma * 1000.0,
+                     2.7857, 0.0001));
+    }
+
+    // A raised stop flag ends either adjustment as Cancelled with nothing else: no point, no
+    // residual, no test; the same network without the flag adjusts.
+    void stoppedAdjustmentGivesNothing()
+    {
+        CNetworkBuilder builder = BracedQuadrilateral();
+        builder.FixedHeight("A", 10.0);
+        builder.Setup("A").Observe("C", std::nullopt, std::nullopt, 1.0);
+        const std::atomic<bool> stop{true};
+        const PlanAdjustment stopped = AdjustPlan(builder.network, &stop);
+        QCOMPARE(stopped.outcome.status, Status::Cancelled);
+        QVERIFY(stopped.points.empty() && stopped.residuals.empty() && stopped.orientations.empty());
+        QCOMPARE(stopped.test.dof, 0);
+        const HeightAdjustment heights = AdjustHeights(builder.network, &stop);
+        QCOMPARE(heights.outcome.status, Status::Cancelled);
+        QVERIFY(heights.heights.empty());
+
+        // Without the flag it adjusts, telling each iteration before its solution and then the
+        // precision: the steps are 1 … iterations, then Precision once.
+        const std::atomic<bool> going{false};
+        std::vector<std::pair<AdjustmentStep, int>> steps;
+        const PlanAdjustment done = AdjustPlan(builder.network, &going, [&steps](AdjustmentStep step, int iteration) {
+            steps.emplace_back(step, iteration);
+        });
+        QVERIFY(done.outcome.Succeeded());
+        QVERIFY(done.iterations >= 2); // C and D start from approximations, then a check step
+        QCOMPARE(steps.size(), size_t(done.iterations + 1));
+        for (int i = 0; i < done.iterations; ++i)
+            QVERIFY(steps[size_t(i)] == std::pair(AdjustmentStep::Iterating, i + 1));
+        QVERIFY(steps.back() == std::pair(AdjustmentStep::Precision, done.iterations));
+        QVERIFY(AdjustHeights(builder.network, &going).outcome.Succeeded());
+
+        // Stopped while it iterates (the flag raised during the first iteration): it ends at the
+        // next look, before a second solution.
+        std::atomic<bool> midway{false};
+        int seen = 0;
+        const PlanAdjustment cut = AdjustPlan(builder.network, &midway, [&](AdjustmentStep, int) {
+            ++seen;
+            midway = true;
+        });
+        QCOMPARE(cut.outcome.status, Status::Cancelled);
+        QCOMPARE(seen, 1);
+        QVERIFY(cut.points.empty());
     }
 
     // Table values of χ² (any statistics textbook) and the ellipse of a few covariances.

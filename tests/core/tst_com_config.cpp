@@ -76,6 +76,7 @@ void TestComConfig::aFailedReadGivesTheDefaultsAndSaysSo()
 
 void TestComConfig::openPortUsesTheStoredRateAndStopBits()
 {
+    SKIP_WITHOUT_SIMULATED_INSTRUMENT();
     CSimulatedInstrument instrument;
     QVERIFY(instrument.StartReceiving());
     CSerialPort port;

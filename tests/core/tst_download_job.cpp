@@ -253,6 +253,7 @@ private slots:
     void throughTheSimulatedInstrument()
     {
         CTestDatabase db;
+        SKIP_WITHOUT_SIMULATED_INSTRUMENT();
         CSimulatedInstrument instrument;
         QVERIFY(instrument.StartSending(JobFile, 115200, {"--leading-eot", "--nul-at", "5", "--nul-at", "200"}));
         CSerialPort port;
@@ -268,6 +269,7 @@ private slots:
     void theSimulatedInstrumentVanishing()
     {
         CTestDatabase db;
+        SKIP_WITHOUT_SIMULATED_INSTRUMENT();
         CSimulatedInstrument instrument;
         QVERIFY(instrument.StartSending(JobFile, 0, {"--no-eot", "--hang-up-after", "100"}));
         CSerialPort port;

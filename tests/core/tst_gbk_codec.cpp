@@ -1,4 +1,4 @@
-#include "core/files/gbk_codec.h"
+#include "core/text/gbk_codec.h"
 #include "core/files/gbk_text.h"
 #include "core/files/text_lines.h"
 

@@ -206,7 +206,7 @@ private slots:
 
         const Outcome unknown = CheckSystem(CoordinateSystem::Epsg(99999));
         QCOMPARE(unknown.status, Status::UnknownCoordinateSystem);
-        QCOMPARE(MessageOf(unknown).text, GeodesyTexts::UnknownSystem(QStringLiteral("EPSG:99999")));
+        QCOMPARE(MessageOf(unknown).text, GeodesyTexts::UnknownSystem.Arg(QStringLiteral("EPSG:99999")));
         // A register code that names no coordinate system (a unit of measure) is unknown too.
         QCOMPARE(CheckSystem(CoordinateSystem::Epsg(9001)).status, Status::UnknownCoordinateSystem);
         QCOMPARE(CheckSystem({}).status, Status::NoCoordinateSystem);
@@ -268,7 +268,7 @@ private slots:
         const Outcome written =
             WriteTransformedPoints(db.Store(), CoordinateSystem::Epsg(Cgcs2000Geographic), file, true);
         QCOMPARE(written.status, Status::Done);
-        QCOMPARE(written.detail, GeodesyTexts::SkippedPoints(1));
+        QCOMPARE(written.detail, GeodesyTexts::SkippedPoints.Counted(1));
         QCOMPARE(db.CoorRows(), before);
         QFile csv(file);
         QVERIFY(csv.open(QIODevice::ReadOnly));
@@ -299,7 +299,7 @@ private slots:
         const QStringList before = db.CoorRows();
         const Outcome outcome = TransformPointList(db.Store(), CoordinateSystem::Epsg(Zone39));
         QCOMPARE(outcome.status, Status::CannotCompute);
-        QCOMPARE(outcome.detail, GeodesyTexts::PointNotTransformed(QStringLiteral("B")));
+        QCOMPARE(outcome.detail, GeodesyTexts::PointNotTransformed.Arg(QStringLiteral("B")));
         QCOMPARE(db.CoorRows(), before);
         QCOMPARE(ReadProjectSystem(db.Store()), CoordinateSystem::Epsg(Cgcs2000Geographic));
     }
@@ -365,7 +365,7 @@ private slots:
         const std::vector<CommonPoint> two = {BursaWolf("A", 1000, 0, 0, known), BursaWolf("B", 0, 1000, 0, known)};
         const FitResult few = FitParameters(FitModel::Helmert, two);
         QCOMPARE(few.outcome.status, Status::CannotCompute);
-        QCOMPARE(few.outcome.detail, GeodesyTexts::TooFewCommonPoints(3));
+        QCOMPARE(few.outcome.detail, GeodesyTexts::TooFewCommonPoints.Arg(3));
         // Three points on one line leave the turn about that line open.
         const std::vector<CommonPoint> line = {BursaWolf("A", 0, 0, 0, known), BursaWolf("B", 100, 100, 100, known),
                                                BursaWolf("C", 300, 300, 300, known)};
@@ -373,7 +373,7 @@ private slots:
         const std::vector<CommonPoint> same = {Similar("A", 10, 10, {}), Similar("B", 10, 10, {})};
         QCOMPARE(FitParameters(FitModel::Similarity, same).outcome.status, Status::CannotCompute);
         QCOMPARE(FitParameters(FitModel::Similarity, two, {QStringLiteral("A")}).outcome.detail,
-                 GeodesyTexts::TooFewCommonPoints(2));
+                 GeodesyTexts::TooFewCommonPoints.Arg(2));
     }
 
     // The fitted parameters applied through PROJ's Helmert operation give the second system's
@@ -423,7 +423,7 @@ private slots:
         std::vector<CommonPoint> points;
         const Outcome outcome = ReadCommonPoints(path, points);
         QCOMPARE(outcome.status, Status::CannotCompute);
-        QCOMPARE(outcome.detail, GeodesyTexts::BadCommonLine(4));
+        QCOMPARE(outcome.detail, GeodesyTexts::BadCommonLine.Arg(4));
         QCOMPARE(points.size(), size_t(2));
         QCOMPARE(points[1].n1, 1.5);
         QCOMPARE(ReadCommonPoints(db.FilePath(QStringLiteral("missing.csv")), points).status, Status::FileNotReadable);

@@ -1,8 +1,12 @@
 #include "core/views/list_rows.h"
+#include "core/views/list_sort.h"
 #include "core/views/list_window.h"
 #include "test_database.h"
 
 #include <QTest>
+
+#include <algorithm>
+#include <atomic>
 
 // The list read a window at a time, in the stored order or sorted for display.
 class TestListWindow : public QObject
@@ -82,6 +86,63 @@ private slots:
         numbered.ClearSort();
         QCOMPARE(Names(numbered.Rows(0, 10)), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "J"}));
         QCOMPARE(db.Rows("select SN from CoorEdit"), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "J"}));
+    }
+
+    // Names sort as a surveyor reads them: runs of digits by value (P2 before P10, however many
+    // digits), the rest by character; names that read the same (P01, P1) by character; numbers
+    // by value ahead of every name, descending the other way round.
+    void namesSortNaturally()
+    {
+        CTestDatabase db;
+        QStringList statements;
+        const QStringList names{"P10", "P2", "Q1", "P19", "10", "P1a", "P1", "P01", "2",
+                                "P100000000000000000000", "P99999999999999999999"};
+        for (qsizetype i = 0; i < names.size(); ++i)
+            statements << QStringLiteral("insert into CoorEdit values(%1,'Import_Data','%2','0','0','0','')").arg(i + 1).arg(names[i]);
+        db.Run(statements);
+        CListWindow window(db.Store(), DataKind::Coor);
+        QVERIFY(window.SortBy(2, false));
+        const QStringList ascending{"2", "10", "P01", "P1", "P1a", "P2", "P10", "P19",
+                                    "P99999999999999999999", "P100000000000000000000", "Q1"};
+        QCOMPARE(Names(window.Rows(0, 20)), ascending);
+        QVERIFY(window.SortBy(2, true));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(Names(window.Rows(0, 20)), descending);
+        // The row at the far end of a window comes back too, in its place.
+        QCOMPARE(Names(window.Rows(9, 5)), (QStringList{"10", "2"}));
+    }
+
+    // A sort can be stopped between its steps and tells how far it got; equal values keep the
+    // stored order both ways.
+    void sortingStopsWhenAskedAndTellsProgress()
+    {
+        CTestDatabase db;
+        QStringList statements{"begin"};
+        for (int i = 1; i <= 3000; ++i)
+            statements << QStringLiteral("insert into CoorEdit values(%1,'Import_Data','P%2','0','0','0','')").arg(i).arg(i % 3);
+        statements << "commit";
+        db.Run(statements);
+        std::atomic<bool> stop{true};
+        QVERIFY(!SortedRowids(db.Store(), DataKind::Coor, 2, false, &stop));
+        stop = false;
+        qint64 lastDone = -1, lastTotal = 0;
+        const std::optional<std::vector<qint64>> rowids =
+            SortedRowids(db.Store(), DataKind::Coor, 2, true, &stop, [&](qint64 done, qint64 total) {
+                QVERIFY(done >= lastDone);
+                lastDone = done;
+                lastTotal = total;
+            });
+        QVERIFY(rowids);
+        QCOMPARE(lastDone, lastTotal);
+        QCOMPARE(rowids->size(), size_t(3000));
+        // Descending: P2 (rows 2, 5, …), then P1 (1, 4, …), then P0 (3, 6, …), each in stored order.
+        QCOMPARE((*rowids)[0], 2);
+        QCOMPARE((*rowids)[1], 5);
+        QCOMPARE((*rowids)[1000], 1);
+        QCOMPARE((*rowids)[2000], 3);
+        QCOMPARE((*rowids)[2999], 3000);
+        QVERIFY(!SortedRowids(db.Store(), DataKind::Coor, 99, false));
     }
 
     // A sorted row still names its place in the list order (the plan marks points by it).

@@ -237,6 +237,34 @@ private slots:
         QCOMPARE(LabelWidth(QStringLiteral("P3 树"), 10), 3 * 6.2 + 10);
     }
 
+    // The point the user picked is named whatever it overlaps, even among too many names to
+    // show, and its neighbours give way to it rather than it to them.
+    void selectedPointIsAlwaysNamed()
+    {
+        PlanData data = Points({At(0, 0, "P1"), At(0.5, 0, "P2"), At(100, 100, "P3")});
+        const CPlanFrame frame = Fitted(data);
+        const PlanScene scene = ComposePlan(data, CPointGrid(data), frame, {}, 1);
+        QVERIFY(scene.selectedLabel);
+        QCOMPARE(scene.selectedLabel->text, QStringLiteral("P2"));
+        QStringList texts;
+        for (const SceneLabel& label : scene.labels)
+            texts << label.text;
+        QCOMPARE(texts, QStringList({"P3"})); // P1 shares P2's place: it gives way
+        QVERIFY(!ComposePlan(data, CPointGrid(data), frame, {}, -1).selectedLabel);
+
+        PlanData dense;
+        for (int x = 0; x < 100; ++x)
+            for (int y = 0; y < 50; ++y)
+                dense.Add(At(x, y, QStringLiteral("P%1-%2").arg(x).arg(y)));
+        const PlanScene crowded = ComposePlan(dense, CPointGrid(dense), Fitted(dense, {800, 600}), {}, 77);
+        QVERIFY(crowded.labels.empty());
+        QVERIFY(crowded.selectedLabel);
+        QCOMPARE(crowded.selectedLabel->text, QStringLiteral("P1-27")); // x = 77 / 50, y = 77 % 50
+        PlanStyle hidden;
+        hidden.names = false;
+        QVERIFY(!ComposePlan(dense, CPointGrid(dense), Fitted(dense, {800, 600}), hidden, 77).selectedLabel);
+    }
+
     void svgCarriesTheNamesAsText()
     {
         PlanData data = Points({At(0, 0, "P1"), At(100, 50, "北门")});
@@ -266,7 +294,7 @@ private slots:
         QCOMPARE(circles, 2);
         QVERIFY(texts.contains("P1"));
         QVERIFY(texts.contains("北门"));
-        QVERIFY(texts.contains(PlanTexts::SkippedPoints(2)));
+        QVERIFY(texts.contains(PlanTexts::SkippedPoints.Counted(2)));
         QVERIFY(texts.contains(PlanTexts::North));
         QVERIFY(texts.contains(scene.scaleBar.Text()));
     }
@@ -286,6 +314,38 @@ private slots:
         QCOMPARE(listed.points[1].height, 0.0);
         // Shown beside another list, the points carry no row.
         QCOMPARE(ReadPlanData(db.Store(), DataKind::Code).points[0].listRow, -1);
+        QVERIFY(db.Reporter().Messages().isEmpty());
+    }
+
+    // A long reading shows its watch the points read so far, step by step, with the rows read;
+    // told to stop, it stops at once.
+    void readingIsWatchedAndCanStop()
+    {
+        CTestDatabase db;
+        QStringList statements{"begin"};
+        const int rows = 2 * int(PlanReadWatch::Rows) + 100;
+        for (int i = 1; i <= rows; ++i)
+            statements << QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(%1,'A','P%1','%1','%1','0','')").arg(i);
+        statements << "commit";
+        db.Run(statements);
+        QCOMPARE(PlanRowsToRead(db.Store(), DataKind::Coor), std::optional<qint64>(rows));
+        QCOMPARE(PlanRowsToRead(db.Store(), DataKind::Meas), std::optional<qint64>(rows)); // and no job
+
+        QList<qint64> seen;
+        PlanReadWatch watch;
+        watch.onStep = [&](const PlanData& soFar, qint64 read) {
+            seen << read;
+            return qint64(soFar.points.size()) == read; // every row so far is a point
+        };
+        const PlanData whole = ReadPlanData(db.Store(), DataKind::Coor, &watch);
+        QCOMPARE(seen, (QList<qint64>{PlanReadWatch::Rows, 2 * PlanReadWatch::Rows}));
+        QCOMPARE(qint64(whole.points.size()), qint64(rows));
+        QVERIFY(!whole.readFailed);
+
+        watch.onStep = [](const PlanData&, qint64) { return false; };
+        const PlanData stopped = ReadPlanData(db.Store(), DataKind::Coor, &watch);
+        QCOMPARE(qint64(stopped.points.size()), PlanReadWatch::Rows);
+        QVERIFY(stopped.readFailed);
         QVERIFY(db.Reporter().Messages().isEmpty());
     }
 

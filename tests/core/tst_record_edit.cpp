@@ -44,6 +44,7 @@ private slots:
     void deletingRenumbersDuplicateNamesOneByOne();
     void renumberingFollowsTheStoredOrderWhateverTheNumbersWere();
     void deleteAskedNoKeepsEverything();
+    void deletingSeveralKeysAtOnce();
     void deleteAllAsksOnceAndEmptiesTheList();
     void codesAreAddedEditedAndRefusedLikePoints();
     void alignmentElementsGetCountPlusOne();
@@ -279,6 +280,33 @@ void TestRecordEdit::deleteAskedNoKeepsEverything()
     QCOMPARE(DeleteAllRecords(db.Store(), DataKind::Meas).status, Status::Cancelled);
     QCOMPARE(DeleteRecord(db.Store(), DataKind::Meas, "M").status, Status::Cancelled);
     QVERIFY(db.Reporter().Questions().isEmpty());
+    QCOMPARE(db.Count("740Meas"), 1);
+}
+
+// Several keys go in one transaction and the rest are numbered once; keys are bound, whatever
+// they hold, and a key no row has any more is passed over.
+void TestRecordEdit::deletingSeveralKeysAtOnce()
+{
+    CTestDatabase db;
+    for (const char* name : {"A", "B", "O'C", "D", "E"})
+        QVERIFY(AddPoint(db, name).Succeeded());
+    QVERIFY(DeleteRecords(db.Store(), DataKind::Coor, {"B", "O'C", "E", "gone"}).Succeeded());
+    QVERIFY(db.Reporter().Questions().isEmpty());
+    QCOMPARE(db.Rows("select ID, SN from CoorEdit order by rowid"), QStringList({"1|A", "2|D"}));
+    QVERIFY(db.Reporter().Messages().isEmpty());
+
+    // The alignment by its running numbers: 2 of 1, 2, 3 goes, 3 becomes 2. A number that is
+    // no whole number refuses the lot.
+    for (const char* start : {"0", "100", "200"})
+        QVERIFY(AddElement(db, "1", start).Succeeded());
+    QCOMPARE(DeleteRecords(db.Store(), DataKind::Alignment, {"1", "x"}).status, Status::InvalidNumber);
+    QCOMPARE(db.Count("520SurLine"), 3);
+    QVERIFY(DeleteRecords(db.Store(), DataKind::Alignment, {"2"}).Succeeded());
+    QCOMPARE(db.Rows("select ID, STARTDIST from \"520SurLine\" order by rowid"), QStringList({"1|0", "2|200"}));
+
+    // Lists not kept by hand are not touched.
+    db.Run({"insert into \"740Meas\" (ID, SN) values (1, 'M')"});
+    QCOMPARE(DeleteRecords(db.Store(), DataKind::Meas, {"M"}).status, Status::Cancelled);
     QCOMPARE(db.Count("740Meas"), 1);
 }
 

@@ -137,6 +137,9 @@ private slots:
     // system): the user is told, nothing is written and the empty folder is taken away again.
     void filesNotCreatable()
     {
+#ifdef Q_OS_WIN
+        QSKIP("made of Linux's 4096-character path limit; Windows limits paths differently");
+#endif
         CTestDatabase db;
         AddPoint(db, 1, "P1", "'1'", "'2'", "'3'");
         QString parent = db.FilePath("");

@@ -59,12 +59,12 @@ private slots:
         QVERIFY(!RunStatement(store, AddPoint, {3, "C"}));
         QCOMPARE(Rescued("gone").size(), 1);
         const QString rescued = Rescued("gone").first();
-        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved(path, rescued)});
+        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved.Arg(path, rescued)});
         {
             CTransaction again(store);
             QVERIFY(!again.IsActive());
         }
-        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved(path, rescued)});
+        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved.Arg(path, rescued)});
         QCOMPARE(Rescued("gone").size(), 1);
         store.Disconnect();
         QCOMPARE(Names(rescued), (QStringList{"A", "B"}));
@@ -97,7 +97,7 @@ private slots:
         }
         QCOMPARE(Rescued("replaced").size(), 1);
         const QString rescued = Rescued("replaced").first();
-        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved(path, rescued)});
+        QCOMPARE(reporter.TakeMessages(), QStringList{StoreTexts::FileMoved.Arg(path, rescued)});
         store.Disconnect();
         QCOMPARE(Names(rescued), (QStringList{"A", "NEW"}));
         // The file put in its place takes nothing of the journal the replaced one left.

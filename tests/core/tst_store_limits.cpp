@@ -101,7 +101,7 @@ private slots:
         CReadOnlyFolder readOnly(folder);
         if (!readOnly.IsReady())
             QSKIP("this machine cannot make a read-only folder");
-        const QString refusal = StoreTexts::ReadOnly(readOnly.ExpectedReason());
+        const QString refusal = StoreTexts::ReadOnly.Arg(readOnly.ExpectedReason());
 
         CRecordingReporter reporter;
         CProjectStore store(path, &reporter);

@@ -230,6 +230,7 @@ private slots:
     // End to end on a pseudo-terminal.
     void handshakeWithTheSimulatedInstrument()
     {
+        SKIP_WITHOUT_SIMULATED_INSTRUMENT();
         CSimulatedInstrument instrument;
         QVERIFY(instrument.StartReceiving({"--initial-dc1", "--dc1-each"}));
         CSerialPort port;
@@ -244,6 +245,7 @@ private slots:
 
     void theSimulatedInstrumentVanishingMidUpload()
     {
+        SKIP_WITHOUT_SIMULATED_INSTRUMENT();
         CSimulatedInstrument instrument;
         QVERIFY(instrument.StartReceiving({"--hang-up-after-lines", "2"}));
         CSerialPort port;

@@ -1,10 +1,16 @@
+#include "core/compute/compute_texts.h"
 #include "core/plan/plan_marks.h"
 #include "core/plan/plan_texts.h"
+#include "core/results/apriori_store.h"
 #include "core/store/project_store.h"
+#include "core/store/schema.h"
+#include "core/store/sql_text.h"
 #include "core/store/statement.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/compute/adjust_dialog.h"
+#include "gui/compute/adjustment_worker.h"
+#include "gui/compute/compute_dialog_texts.h"
 #include "gui/compute/report_window.h"
 #include "gui/plan/plan_canvas.h"
 #include "gui/plan/plan_tab.h"
@@ -12,11 +18,18 @@
 #include "gui/shell/session.h"
 #include "gui/views/plx_view.h"
 #include "meas_rows.h"
+#include "report/adjustment_report_texts.h"
 #include "modal_answers.h"
 #include "recording_reporter.h"
 #include "shown_list_rows.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -52,6 +65,46 @@ double Number(const QString& text)
 
 // Columns of the adjusted points' list.
 enum { Sn = 2, North, East, SigmaN, SigmaE, MajorA, MinorB, Azimuth, Height, SigmaZ, Code };
+
+QString Cell(QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void SetCell(QTableWidget* table, int row, int column, const QString& text)
+{
+    table->item(row, column)->setText(text);
+}
+
+bool OkEnabled(QDialog* dialog)
+{
+    return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+}
+
+// Every row of a table as "a|b|c", in the order of its IDs.
+QStringList TableRows(CProjectStore& store, const SchemaName& table)
+{
+    QStringList rows;
+    CStatement statement(store, Sql("select * from %1 order by %2", {table, Col::ID}));
+    while (statement.Next())
+    {
+        QStringList cells;
+        for (int column = 0; column < statement.ColumnCount(); ++column)
+            cells << statement.Text(column);
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+// The report's header line of that label, or empty.
+QString HeaderValue(const ReportDocument& report, const QString& label)
+{
+    for (const ReportLine& line : report.header)
+        if (line.label == label)
+            return line.value;
+    return {};
+}
 } // namespace
 
 // The least-squares commands of the "计算" menu, driven through the real window: the options
@@ -77,6 +130,21 @@ private:
     {
         for (const QString& statement : statements)
             QVERIFY2(RunStatement(m_app->Store(), statement), qPrintable(statement));
+    }
+
+    // The free station of tests/core/reference/free_station_weighted.py, set up without a
+    // backsight: S (started from 995, 1995) measures A 0° 100.006 m, B 90°00′04″ 150 m and C
+    // 206°33′54.18″ 111.8034 m, all level; A, B and C in the coordinate list.
+    void StoreFreeStationJob()
+    {
+        Store({MeasRow(1, "Station", {"S", "995", "1995", "48", "", "", "", "", "1.5"}),
+               MeasRow(2, "Dist", {"A", "", "", "", "", "1.5", "", "", "", "0", "90", "100.006"}),
+               MeasRow(3, "Dist", {"B", "", "", "", "", "1.5", "", "", "", "90.0011111111", "90", "150"}),
+               MeasRow(4, "Dist", {"C", "", "", "", "", "1.5", "", "", "", "206.5650511771", "90", "111.8033988750"}),
+               "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(1,'x','A','1100','2000','50','')",
+               "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(2,'x','B','1000','2150','50','')",
+               "insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(3,'x','C','900','1950','50','')"});
+        m_app->Session().ShowTable(DataKind::Meas);
     }
 
 private slots:
@@ -259,6 +327,136 @@ private slots:
         QCOMPARE(again.mid(North, 2), QStringList({"1000.0000", "2000.0000"}));
         QVERIFY(!again[SigmaN].isEmpty());
         QVERIFY2(m_reporter.Messages().isEmpty(), qPrintable(m_reporter.Messages().join('\n')));
+    }
+
+    // The dialog's weights and a station's own values reach the adjustment and are kept in the
+    // project for the next one. Worked by hand (free_station_weighted.py): with C weighted at
+    // σ 5 mm, S moves by (−2.4889, +2.2039) mm to (999.9975, 2000.0022) and C to
+    // (899.9964, 1950.0048) with σ 2.68 / 2.60 mm. With C fixed again and S's own values
+    // doubled (4″, 4 mm + 4 ppm), every weight is a quarter: S is where the fixed case puts
+    // it, (999.99997, 2000.00007), and its σ twice the fixed case's 1.0224 / 0.7253 mm.
+    void weightsAndOwnValuesAreUsedAndKept()
+    {
+        StoreFreeStationJob();
+        // A station of another job keeps its own values through this job's dialog.
+        Adjustment::AprioriOptions before;
+        before.stations << Adjustment::StationSigmas{"X", 5.0, std::nullopt, std::nullopt, 1.0};
+        QVERIFY(StoreAprioriOptions(m_app->Store(), before).Succeeded());
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) {
+            auto* stations = dialog->findChild<QTableWidget*>(QStringLiteral("stationSigmas"));
+            auto* weights = dialog->findChild<QTableWidget*>(QStringLiteral("knownWeights"));
+            QVERIFY(stations && weights);
+            QCOMPARE(stations->rowCount(), 1);
+            QCOMPARE(Cell(stations, 0, 0), QStringLiteral("S"));
+            QCOMPARE(weights->rowCount(), 0);
+            dialog->findChild<QPushButton*>(QStringLiteral("addWeight"))->click();
+            SetCell(weights, 0, 0, QStringLiteral("C"));
+            SetCell(weights, 0, 1, QStringLiteral("0")); // an infinite weight is refused
+            QVERIFY(!OkEnabled(dialog));
+            SetCell(weights, 0, 1, QStringLiteral("5 mm")); // not a number
+            QVERIFY(!OkEnabled(dialog));
+            SetCell(weights, 0, 1, QStringLiteral("5"));
+            QVERIFY(OkEnabled(dialog));
+            dialog->accept();
+        });
+        Commands().Run(Command::Adjust);
+        QTRY_COMPARE(m_reports.size(), 1);
+        QStringList rows = ListRows(*m_app->View());
+        QCOMPARE(RowOf(rows, "S").mid(North, 2), QStringList({"999.9975", "2000.0022"}));
+        const QStringList c = RowOf(rows, "C");
+        QCOMPARE(c[1], QStringLiteral("WEIGHTED"));
+        QCOMPARE(c.mid(North, 4), QStringList({"899.9964", "1950.0048", "2.7", "2.6"}));
+        QCOMPARE(HeaderValue(m_reports[0], AdjustmentReportTexts::WeightedPoint.Arg("C")),
+                 AdjustmentReportTexts::PlanWeight.Arg("5"));
+
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) {
+            auto* stations = dialog->findChild<QTableWidget*>(QStringLiteral("stationSigmas"));
+            auto* weights = dialog->findChild<QTableWidget*>(QStringLiteral("knownWeights"));
+            // Kept from the last time.
+            QCOMPARE(weights->rowCount(), 1);
+            QCOMPARE(Cell(weights, 0, 0), QStringLiteral("C"));
+            QCOMPARE(Cell(weights, 0, 1), QStringLiteral("5"));
+            weights->setCurrentCell(0, 0);
+            dialog->findChild<QPushButton*>(QStringLiteral("removeWeight"))->click();
+            QCOMPARE(weights->rowCount(), 0);
+            SetCell(stations, 0, 1, QStringLiteral("0")); // no direction σ: refused
+            QVERIFY(!OkEnabled(dialog));
+            for (int column = 1; column <= 3; ++column)
+                SetCell(stations, 0, column, QStringLiteral("4"));
+            QVERIFY(OkEnabled(dialog));
+            dialog->accept();
+        });
+        Commands().Run(Command::Adjust);
+        QTRY_COMPARE(m_reports.size(), 2);
+        rows = ListRows(*m_app->View());
+        const QStringList s = RowOf(rows, "S");
+        QCOMPARE(s.mid(North, 4), QStringList({"1000.0000", "2000.0001", "2.0", "1.5"}));
+        QCOMPARE(RowOf(rows, "C")[1], QStringLiteral("FIXED"));
+        QCOMPARE(HeaderValue(m_reports[1], AdjustmentReportTexts::StationAPriori.Arg("S")),
+                 AdjustmentReportTexts::StationAPrioriValues.Arg("4", "4", "4", "0"));
+
+        // The third time the dialog shows S's own values, and the instrument's centring as set.
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) {
+            auto* stations = dialog->findChild<QTableWidget*>(QStringLiteral("stationSigmas"));
+            QCOMPARE(Cell(stations, 0, 1), QStringLiteral("4"));
+            QCOMPARE(Cell(stations, 0, 4), QString());
+            QCOMPARE(dialog->findChild<QDoubleSpinBox*>(QStringLiteral("sigmaCentring"))->value(), 0.0);
+            QVERIFY(dialog->findChild<QTableWidget*>(QStringLiteral("knownWeights"))->rowCount() == 0);
+            dialog->reject();
+        });
+        Commands().Run(Command::Adjust);
+        QCOMPARE(m_reports.size(), 2);
+        QVERIFY2(m_reporter.Messages().isEmpty(), qPrintable(m_reporter.Messages().join('\n')));
+        Adjustment::AprioriOptions kept;
+        QVERIFY(ReadAprioriOptions(m_app->Store(), kept).Succeeded());
+        QCOMPARE(kept.stations.size(), 2);
+        QCOMPARE(kept.stations[0], before.stations[0]);
+        QCOMPARE(kept.stations[1], (Adjustment::StationSigmas{"S", 4.0, 4.0, 4.0, std::nullopt}));
+
+        // A weight on a point that is not known would hold nothing: it is refused by name, and
+        // the last result stays.
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) {
+            dialog->findChild<QPushButton*>(QStringLiteral("addWeight"))->click();
+            auto* weights = dialog->findChild<QTableWidget*>(QStringLiteral("knownWeights"));
+            SetCell(weights, 0, 0, QStringLiteral("Q"));
+            SetCell(weights, 0, 1, QStringLiteral("5"));
+            dialog->accept();
+        });
+        Commands().Run(Command::Adjust);
+        QCOMPARE(m_reporter.Messages(), QStringList{ComputeTexts::NotKnown.Arg("Q")});
+        QCOMPARE(m_reports.size(), 2);
+        QCOMPARE(RowOf(ListRows(*m_app->View()), "S").mid(North, 2), QStringList({"1000.0000", "2000.0001"}));
+    }
+
+    // Cancelling while the adjustment runs stores nothing of it: the last result stays in
+    // AdjCoor and AdjResidual, the user is told, and the commands are there again.
+    void cancelledAdjustmentKeepsTheLastResult()
+    {
+        StoreFreeStationJob();
+        Store({"insert into AdjCoor(ID,ATTR,SN,NCOOR,ECOOR) values(1,'ADJUSTED','OLD','1.0000','2.0000')",
+               "insert into AdjResidual(ID,STATION,SN,VN,VE) values(1,'S','OLD','0.1','0.2')"});
+        const QStringList points = TableRows(m_app->Store(), Tbl::AdjCoor);
+        const QStringList residuals = TableRows(m_app->Store(), Tbl::AdjResidual);
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) { dialog->accept(); });
+        Commands().Run(Command::Adjust);
+        // The result is not in before the event loop runs again: the cancel comes first.
+        auto* progress = m_app->MainFrame()->findChild<QProgressDialog*>(QStringLiteral("adjustProgress"));
+        QVERIFY(progress);
+        QVERIFY(!Commands().Action(Command::Adjust)->isEnabled());
+        // Its cancel button, as the user presses it (the note shows only when the work lasts).
+        auto* cancel = progress->findChild<QPushButton*>();
+        QVERIFY(cancel);
+        QCOMPARE(cancel->text(), QString(ComputeDialogTexts::CancelAdjusting));
+        cancel->click();
+        QCOMPARE(m_reporter.Messages(), QStringList{QString(ComputeDialogTexts::AdjustCancelled)});
+        QVERIFY(Commands().Action(Command::Adjust)->isEnabled());
+        // Once the worker has gone, whatever it finished with has had every chance to arrive.
+        QTRY_VERIFY(m_app->MainFrame()->findChildren<CAdjustmentWorker*>().isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(TableRows(m_app->Store(), Tbl::AdjCoor), points);
+        QCOMPARE(TableRows(m_app->Store(), Tbl::AdjResidual), residuals);
+        QVERIFY(m_reports.isEmpty());
+        QVERIFY(m_reporter.Questions().isEmpty());
     }
 };
 

@@ -4,12 +4,15 @@
 #include "gui/app/qt_translations.h"
 #include "gui/download/download_dlg.h"
 #include "gui/link/com_config_dlg.h"
+#include "gui/toolkit/dialog_parts.h"
 #include "gui/toolkit/lock_keys.h"
 #include "gui/toolkit/message_box_reporter.h"
 #include "gui/views/plx_view.h"
 #include "recording_reporter.h"
 #include "visible_dialogs.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -66,6 +69,27 @@ private slots:
         QVERIFY(settingsPlaces.contains(QPoint(350, 250)));
         app.ExitInstance();
         QVERIFY(VisibleDialogs<CComConfigDlg>().isEmpty());
+    }
+
+    void aButtonRowKeepsItsButtonsTogetherAtTheRightInTheOrderGiven()
+    {
+        QDialog dialog;
+        auto* save = new QPushButton(QStringLiteral("Save"), &dialog);
+        auto* cancel = new QPushButton(QStringLiteral("Cancel"), &dialog);
+        QHBoxLayout* row = ButtonRow({save, cancel});
+        StackParts(dialog, {row});
+        dialog.resize(600, dialog.sizeHint().height());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        // Save first, Cancel right after it, and the room the row does not need left of both:
+        // Cancel ends where the layout's right margin begins.
+        QCOMPARE(row->count(), 3);
+        QVERIFY(save->geometry().right() < cancel->geometry().left());
+        QVERIFY(cancel->geometry().left() - save->geometry().right() < 20);
+        const int rightMargin = dialog.layout()->contentsMargins().right();
+        QCOMPARE(cancel->geometry().right(), dialog.width() - rightMargin - 1);
+        QVERIFY(save->geometry().left() > dialog.width() / 2);
     }
 
     void messageBoxesAreWideEnoughForTheirCaption()

@@ -3,6 +3,7 @@
 #include "gui/app/merion_app.h"
 #include "gui/shell/session.h"
 #include "gui/download/download_dlg.h"
+#include "gui/download/download_dlg_texts.h"
 #include "gui/link/serial_line.h"
 #include "gui/link/transfer_runner.h"
 #include "core/link/serial_port.h"
@@ -279,15 +280,27 @@ private slots:
         QVERIFY(app.InitInstance());
         QVERIFY(RunStatement(app.Store(), "insert into \"740Meas\"(ID,ATTR,SN) values(1,'OLD','OLD')"));
         QPointer<CDownloadDlg> dialog = OpenDialog(app);
+        const QSize before = dialog->size();
         Button(dialog, "parseButton")->click();
-        QTRY_COMPARE(reporter.Messages(), QStringList{"Download Interrupted! 18 bytes received."});
+        // The progress takes room while the transfer runs and gives it back when it ends.
+        QVERIFY(dialog->height() > before.height());
+        QTRY_COMPARE(reporter.Messages().size(), 1);
         QCOMPARE(TransferButtons(dialog), Buttons::Enabled);
         QVERIFY(dialog);
-        // The old job is still stored and shown; the bytes that came are in downloads/.
+        QCOMPARE(dialog->size(), before);
+        // The old job is still stored and shown; the bytes that came are in downloads/, and the
+        // message says both.
         QCOMPARE(TableRows(app.Store(), QStringLiteral("select SN from \"740Meas\"")), QStringList{"OLD"});
         QCOMPARE(app.View()->RowCount(), 1);
         const QDir kept(m_dir.filePath(QStringLiteral("downloads")));
-        QVERIFY(!kept.entryList(QDir::Files).isEmpty());
+        const QString told = QStringLiteral("Download Interrupted! 18 bytes received.\n") +
+                             DownloadDlgTexts::StoredJobKept.Text() + QStringLiteral("\nThe received data is kept in\n");
+        const QString message = reporter.Messages().first();
+        QVERIFY2(message.startsWith(told), qPrintable(message));
+        // The file it names in downloads/ holds the bytes that came.
+        const QFileInfo keptFile(message.mid(told.size()));
+        QCOMPARE(keptFile.absolutePath(), kept.absolutePath());
+        QCOMPARE(FileBytes(keptFile.filePath()), QByteArray("A,P1,1.0,2.0,3.0\r\n"));
         app.ExitInstance();
     }
 

@@ -172,10 +172,15 @@ private slots:
         QCOMPARE(ListRows(*View()), QStringList({"1|Manual_Input_Data|P1|10.000|20.000|30.000|C1",
                                                  "2|Import_Data|P3|12.000|22.000|32.000|C3"}));
 
-        // Two rows selected are no single point: deleting waits for a choice.
+        // Two rows selected go together, after one question naming how many.
         View()->selectAll();
-        QVERIFY(!remove->isEnabled());
+        QVERIFY(remove->isEnabled());
         QVERIFY(Frame()->CopyAction()->isEnabled());
+        m_reporter.Clear();
+        m_reporter.SetAnswer(false);
+        QTest::keyClick(View(), Qt::Key_Delete);
+        QCOMPARE(m_reporter.Questions(), QStringList({"删除选中的 2 条记录？"}));
+        QCOMPARE(View()->RowCount(), 2);
 
         // The job list cannot be edited by hand; its rows can still be copied.
         App().Session().SetCurrentKind(DataKind::Meas);

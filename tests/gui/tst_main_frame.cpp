@@ -70,9 +70,10 @@ private slots:
         const QList<QAction*> menus = frame->menuBar()->actions();
         QCOMPARE(ActionTexts(menus), QStringList({"文件(&F)", "数据编辑(&E)", "串口通讯(&C)", "计算(&M)", "显示(&S)", "帮助(&H)"}));
         QCOMPARE(ActionTexts(menus[0]->menu()->actions()),
-                 QStringList({"打开(&O)...", "输出文件(&E)...", "列表导出(&L)...", "导出KML(&K)...", "导出GeoJSON(&G)...",
+                 QStringList({"新建项目(&N)...", "打开项目(&P)...", "最近的项目(&R)", "-", "打开(&O)...", "输出文件(&E)...",
+                              "列表导出(&L)...", "导出KML(&K)...", "导出GeoJSON(&G)...", "导出平面图(&M)...",
                               "输出SD卡文件(&D)...", "-", "退出(&X)"}));
-        QCOMPARE(menus[0]->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(menus[0]->menu()->actions()[4]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
         QCOMPARE(ActionTexts(menus[3]->menu()->actions()),
                  QStringList({"重算坐标(&R)...", "盘左盘右(&F)...", "导线计算(&T)...", "-", "重算结果(&L)",
                               "重算结果复制到坐标列表(&C)", "-", "导线等级(&G)...", "-", "平差计算(&A)...",
@@ -102,9 +103,9 @@ private slots:
         QStringList panes;
         for (QLabel* label : frame->statusBar()->findChildren<QLabel*>())
             panes << label->text();
-        // The list's row count, then the five panes of the frame (a new project has no
-        // coordinate system).
-        QCOMPARE(panes, QStringList({"共 0 行", "如需帮助，请按F1键", "大写", "数字", "滚动", "坐标系统：未设置"}));
+        // The list's row count and its sort's progress (hidden), then the five panes of the
+        // frame (a new project has no coordinate system).
+        QCOMPARE(panes, QStringList({"共 0 行", "正在排序…", "如需帮助，请按F1键", "大写", "数字", "滚动", "坐标系统：未设置"}));
 
         // Prompts of the commands: status text before the line break.
         QCOMPARE(frame->CommandAction(Command::Import)->statusTip(), QStringLiteral("导入文件"));
@@ -142,9 +143,9 @@ private slots:
             {0, 2, Command::SdCard, "输出SD卡文件", "保存为SD卡文件"},
             {1, 0, Command::ShowCoor, "常规坐标", "用户自定义坐标输入"},
             {1, 1, Command::ShowCode, "常规编码", "用户自定义编码输入"},
-            {2, 0, Command::CommSettings, "通讯设置", "通讯设置"},
-            {2, 1, Command::Upload, "上传", "上传"},
-            {2, 2, Command::Download, "下载", "下载"},
+            {2, 0, Command::CommSettings, "通讯设置", "选择串口、波特率、数据位、停止位和校验位"},
+            {2, 1, Command::Upload, "上传", "把坐标列表发送到仪器"},
+            {2, 2, Command::Download, "下载", "从仪器接收测量作业并存入项目"},
             {3, 0, Command::ComputePoints, "重算坐标", "改正测站、后视后重算坐标"},
             {3, 1, Command::ComputeFaces, "盘左盘右", "检查盘左盘右观测"},
             {3, 2, Command::ComputeTraverse, "导线计算", "附合、闭合和支导线"},
@@ -167,6 +168,8 @@ private slots:
             QCOMPARE(list->IndexOfCommand(int(command)), position);
             QCOMPARE(list->Label(position), label);
             QCOMPARE(list->ToolTipOf(position), tip);
+            // A tip says what the button does; its title already shows the label.
+            QVERIFY(list->ToolTipOf(position) != label);
             QCOMPARE(list->IconOf(position).size(), QSize(30, 30));
             if (page != panel->CurrentPage())
             {

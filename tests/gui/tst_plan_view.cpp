@@ -184,6 +184,31 @@ private slots:
         QVERIFY((PixelOf(0) - QPointF(Canvas().width() / 2.0, Canvas().height() / 2.0)).manhattanLength() < 1e-6);
     }
 
+    // The ring and the name drawn over the rest follow the list's selection, and go with it.
+    void ringGoesWhenTheSelectionGoes()
+    {
+        AddThreePoints();
+        View().selectRow(1);
+        QCOMPARE(Canvas().SelectedPoint(), 1);
+        Canvas().repaint();
+        QVERIFY(Canvas().LastScene().selectedLabel);
+        QCOMPARE(Canvas().LastScene().selectedLabel->text, QStringLiteral("P2"));
+
+        // Cleared, the cursor stays on the row but nothing is selected: no ring.
+        View().clearSelection();
+        QVERIFY(View().currentIndex().isValid());
+        QCOMPARE(Canvas().SelectedPoint(), -1);
+        Canvas().repaint();
+        QVERIFY(!Canvas().LastScene().selected);
+        QVERIFY(!Canvas().LastScene().selectedLabel);
+
+        // Taking the selected row out of the selection (Ctrl-click) does the same.
+        View().selectRow(2);
+        QCOMPARE(Canvas().SelectedPoint(), 2);
+        View().selectionModel()->select(View().model()->index(2, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+        QCOMPARE(Canvas().SelectedPoint(), -1);
+    }
+
     void followsImportsEditsAndTheMeasurementList()
     {
         AddThreePoints();
@@ -196,7 +221,7 @@ private slots:
         QTRY_COMPARE(Names(Canvas().Data()), QStringList({"Q1", "Q3"}));
         QCOMPARE(Canvas().Data().skipped, 1);
         Canvas().repaint();
-        QCOMPARE(Canvas().LastScene().notes, QStringList{PlanTexts::SkippedPoints(1)});
+        QCOMPARE(Canvas().LastScene().notes, QStringList{PlanTexts::SkippedPoints.Counted(1)});
         QCOMPARE(Canvas().LastScene().dots.size(), size_t(2));
 
         // Deleting every point leaves an empty plan that says so.
@@ -247,6 +272,35 @@ private slots:
         QVERIFY(drawing.endsWith("0\r\nEOF\r\n"));
         QCOMPARE(drawing.count("\r\nPOINT\r\n"), 3);
         QVERIFY(drawing.contains("\r\n1\r\nP2\r\n"));
+    }
+
+    // While the points are read the plan says so, with how many of how many; then they show.
+    void planSaysItIsLoading()
+    {
+        QStringList statements{"begin"};
+        for (int i = 1; i <= 300; ++i)
+            statements << QStringLiteral("insert into CoorEdit(ID,ATTR,SN,NCOOR,ECOOR,ZCOOR,CODE) values(%1,'x','P%1','%1','%1','0','')").arg(i);
+        statements << "commit";
+        for (const QString& statement : statements)
+            QVERIFY(RunStatement(m_app->Store(), statement));
+        Plan().Reload();
+        QVERIFY(Canvas().IsLoading());
+        Canvas().repaint();
+        QCOMPARE(Canvas().LastScene().centreMessage, PlanViewTexts::Loading(0, 0));
+        QCOMPARE(PlanViewTexts::Loading(0, 0), QStringLiteral("正在读取点…"));
+        QCOMPARE(PlanViewTexts::Loading(8192, 1000000), QStringLiteral("正在读取点… 8,192/1,000,000"));
+        QTRY_VERIFY(!Plan().ReloadPending());
+        QVERIFY(!Canvas().IsLoading());
+        QCOMPARE(Canvas().Data().points.size(), size_t(300));
+        Canvas().repaint();
+        QVERIFY(Canvas().LastScene().centreMessage.isEmpty());
+        QVERIFY(!Canvas().LastScene().notes.contains(PlanViewTexts::Loading(0, 0)));
+
+        // Over points already drawn, the count stands at the top left.
+        Canvas().ShowLoading(100, 2000);
+        Canvas().repaint();
+        QCOMPARE(Canvas().LastScene().notes.value(0), QStringLiteral("正在读取点… 100/2,000"));
+        Canvas().EndLoading();
     }
 
     // A query that fails on the reading thread is told once, through the program's reporter.

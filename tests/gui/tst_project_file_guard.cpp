@@ -49,7 +49,7 @@ private:
     }
     void ExpectRefused(const QString& path, const QString& before)
     {
-        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::ProjectFile(path)});
+        QCOMPARE(m_reporter.TakeMessages(), QStringList{FilesTexts::ProjectFile.Arg(path)});
         QCOMPARE(Fingerprint(Database()), before);
         QCOMPARE(TableRows(m_app->Store(), "select SN from CoorEdit"), QStringList{"P1"});
     }

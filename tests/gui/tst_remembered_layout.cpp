@@ -49,14 +49,15 @@ private slots:
             // A first run knows nothing: the first page and every bar.
             QCOMPARE(frame->CommandPanel()->CurrentPage(), 0);
             QVERIFY(frame->CommandAction(Command::ToggleLeftBar)->isChecked());
-            frame->setGeometry(QRect(130, 110, 760, 520));
+            // Within the screen (offscreen, 800 × 800): a place past its edge is not kept.
+            frame->setGeometry(QRect(30, 110, 700, 520));
             frame->CommandPanel()->SelectPage(2);
             frame->CommandAction(Command::ToggleLeftBar)->trigger();
             frame->CommandAction(Command::ToggleStatusBar)->trigger();
         });
         Run(file, [](CMerionApp& app) {
             CMainFrame* frame = app.MainFrame();
-            QCOMPARE(frame->geometry(), QRect(130, 110, 760, 520));
+            QCOMPARE(frame->geometry(), QRect(30, 110, 700, 520));
             QCOMPARE(frame->CommandPanel()->CurrentPage(), 2);
             QVERIFY(!frame->CommandAction(Command::ToggleLeftBar)->isChecked());
             QVERIFY(frame->findChild<QDockWidget*>(QStringLiteral("leftBar"))->isHidden());

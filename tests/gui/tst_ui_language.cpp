@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(header->model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Point"));
         QCOMPARE(header->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("North (N)"));
         // The core's messages are shown in English too, with their values in place.
-        QCOMPARE(EditTexts::NotANumber(EditTexts::North), QStringLiteral("North (N) must be a number!"));
+        QCOMPARE(EditTexts::NotANumber.Arg(EditTexts::North), QStringLiteral("North (N) must be a number!"));
         QCOMPARE(ViewTexts::RowCount(1), QStringLiteral("1 row"));
         QCOMPARE(ViewTexts::RowCount(1000000), QStringLiteral("1,000,000 rows"));
         QCOMPARE(LinkTexts::PortUnavailable(3), QStringLiteral("COM3 does not exist or is\nopen in another program!"));

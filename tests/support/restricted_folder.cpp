@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStorageInfo>
 
-#include <sys/statvfs.h>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 bool RunCommand(const QString& program, const QStringList& arguments)
 {
@@ -18,11 +20,19 @@ bool RunCommand(const QString& program, const QStringList& arguments)
 
 bool RunningAsRoot()
 {
+#ifdef Q_OS_WIN
+    return false;
+#else
     return ::geteuid() == 0;
+#endif
 }
 
 CReadOnlyFolder::CReadOnlyFolder(QString path) : m_path(std::move(path))
 {
+#ifdef Q_OS_WIN
+    // A folder's read-only attribute does not stop programs writing into it on Windows.
+    return;
+#endif
     if (RunningAsRoot())
     {
         m_mounted = RunCommand("mount", {"--bind", m_path, m_path});
@@ -67,6 +77,5 @@ bool CSmallDisk::Fill()
     while (filler.write(block) == block.size() && filler.flush())
         ;
     filler.close();
-    struct statvfs space;
-    return ::statvfs(QFile::encodeName(m_path).constData(), &space) == 0 && space.f_bavail == 0;
+    return QStorageInfo(m_path).bytesAvailable() == 0;
 }

@@ -26,6 +26,10 @@
 class CSimulatedInstrument
 {
 public:
+    // Whether this build has the simulator: a Windows build has none (no pseudo-terminals) and
+    // proves its serial port through Wine's COM mapping against the Linux one instead.
+    static bool Available() { return sizeof(MERION_SIM_PATH) > 1; }
+
     CSimulatedInstrument();
     ~CSimulatedInstrument(); // stops a simulator that is still running
 
@@ -55,3 +59,11 @@ private:
     QByteArray m_pending;
     QStringList m_lines;
 };
+
+// Skips the rest of a test in a build without the simulator.
+#define SKIP_WITHOUT_SIMULATED_INSTRUMENT()                                                        \
+    do                                                                                             \
+    {                                                                                              \
+        if (!CSimulatedInstrument::Available())                                                    \
+            QSKIP("this build has no simulated instrument");                                       \
+    } while (false)

@@ -3,23 +3,16 @@
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
 #include "core/edit/alignment_edit.h"
-#include "core/edit/record_delete.h"
 #include "core/views/data_kind.h"
 
 int RunAlignment(CliContext& context, const ParsedArguments& parsed)
 {
-    static const QList<EditSubcommand> subcommands = {
+    static const QList<EditSubcommand> subcommands = ListSubcommands(
         {"add", 5, 5,
          [](CliContext& c, const QStringList& v) { return AddAlignment(c.store, {QString(), v[0], v[1], v[2], v[3], v[4]}); }},
         {"edit", 6, 6,
          [](CliContext& c, const QStringList& v) { return EditAlignment(c.store, {v[0], v[1], v[2], v[3], v[4], v[5]}); }},
-        {"delete", 1, 1,
-         [](CliContext& c, const QStringList& v) {
-             return DeleteRecord(c.store, DataKind::Alignment, v[0]);
-         }},
-        {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Alignment); }},
-    };
+        DataKind::Alignment);
     return RunEditSubcommand(context, parsed.positional, subcommands, AlignmentUsage);
 }
 

@@ -3,19 +3,14 @@
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
 #include "core/edit/code_edit.h"
-#include "core/edit/record_delete.h"
 #include "core/views/data_kind.h"
 
 int RunCode(CliContext& context, const ParsedArguments& parsed)
 {
-    static const QList<EditSubcommand> subcommands = {
+    static const QList<EditSubcommand> subcommands = ListSubcommands(
         {"add", 2, 2, [](CliContext& c, const QStringList& v) { return AddCode(c.store, {v[0], v[1]}); }},
         {"edit", 2, 2, [](CliContext& c, const QStringList& v) { return EditCode(c.store, {v[0], v[1]}); }},
-        {"delete", 1, 1,
-         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Code, v[0]); }},
-        {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Code); }},
-    };
+        DataKind::Code);
     return RunEditSubcommand(context, parsed.positional, subcommands, CodeUsage);
 }
 

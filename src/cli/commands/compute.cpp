@@ -18,6 +18,8 @@
 #include "result_report.h"
 
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace
 {
@@ -44,6 +46,27 @@ std::optional<int> ReadInputs(CliContext& context, const ParsedArguments& parsed
                                                               : ReadKnownFromFile(source, *known);
     if (!knownRead.Succeeded())
         return ReportOutcome(context, knownRead);
+    return std::nullopt;
+}
+
+// Writes the CSV and the report to the files --output and --report name, when they are given;
+// the report is composed only when asked for. Gives the exit status when one cannot be written.
+std::optional<int> WriteAskedFiles(CliContext& context, const ParsedArguments& parsed,
+                                   const std::function<Outcome(const QString& path)>& writeCsv,
+                                   const std::function<ReportDocument()>& report)
+{
+    if (parsed.Has(QStringLiteral("output")))
+    {
+        const Outcome written = writeCsv(parsed.Value(QStringLiteral("output")));
+        if (!written.Succeeded())
+            return ReportOutcome(context, written);
+    }
+    if (parsed.Has(QStringLiteral("report")))
+    {
+        const Outcome written = WriteReport(parsed.Value(QStringLiteral("report")), report());
+        if (!written.Succeeded())
+            return ReportOutcome(context, written);
+    }
     return std::nullopt;
 }
 
@@ -85,18 +108,10 @@ int RunPoints(CliContext& context, const ParsedArguments& parsed)
     const Outcome stored = StoreComputedPoints(context.store, result);
     if (!stored.Succeeded())
         return ReportOutcome(context, stored);
-    if (parsed.Has(QStringLiteral("output")))
-    {
-        const Outcome written = WritePointsCsv(parsed.Value(QStringLiteral("output")), result);
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
-    if (parsed.Has(QStringLiteral("report")))
-    {
-        const Outcome written = WriteReport(parsed.Value(QStringLiteral("report")), PointsReport(result, options));
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
+    if (const auto failed = WriteAskedFiles(
+            context, parsed, [&](const QString& path) { return WritePointsCsv(path, result); },
+            [&] { return PointsReport(result, options); }))
+        return *failed;
     context.out << QStringLiteral("%1 points from %2 setups; %3 beyond %4 mm\n")
                        .arg(result.points.size())
                        .arg(setups.size())
@@ -111,18 +126,10 @@ int RunFaces(CliContext& context, const ParsedArguments& parsed)
     if (const auto failed = ReadInputs(context, parsed, setups, nullptr))
         return *failed;
     const QList<FaceCheck> checks = CheckFaces(setups);
-    if (parsed.Has(QStringLiteral("output")))
-    {
-        const Outcome written = WriteFacesCsv(parsed.Value(QStringLiteral("output")), checks);
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
-    if (parsed.Has(QStringLiteral("report")))
-    {
-        const Outcome written = WriteReport(parsed.Value(QStringLiteral("report")), FacesReport(checks, DefaultC2SpreadLimit));
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
+    if (const auto failed = WriteAskedFiles(
+            context, parsed, [&](const QString& path) { return WriteFacesCsv(path, checks); },
+            [&] { return FacesReport(checks, DefaultC2SpreadLimit); }))
+        return *failed;
     qsizetype pairs = 0, beyond = 0;
     for (const FaceCheck& check : checks)
     {
@@ -170,22 +177,14 @@ int RunTraverse(CliContext& context, const ParsedArguments& parsed)
     const QString gradeName = parsed.Value(QStringLiteral("grade"));
     const std::optional<qsizetype> chosen = ChooseGrade(result, grades, gradeName);
     if (!gradeName.isEmpty() && !chosen)
-        return ReportOutcome(context, {Status::CannotCompute, ComputeTexts::NoGrade(gradeName)});
+        return ReportOutcome(context, {Status::CannotCompute, ComputeTexts::NoGrade.Arg(gradeName)});
     const TraverseGrade* grade = chosen && result.shape != TraverseShape::Open ? &grades.at(*chosen) : nullptr;
     const std::optional<GradeCheck> check = grade ? std::optional(CheckGrade(result, *grade)) : std::nullopt;
 
-    if (parsed.Has(QStringLiteral("output")))
-    {
-        const Outcome written = WriteTraverseCsv(parsed.Value(QStringLiteral("output")), result);
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
-    if (parsed.Has(QStringLiteral("report")))
-    {
-        const Outcome written = WriteReport(parsed.Value(QStringLiteral("report")), TraverseReport(result, known, check, grade));
-        if (!written.Succeeded())
-            return ReportOutcome(context, written);
-    }
+    if (const auto failed = WriteAskedFiles(
+            context, parsed, [&](const QString& path) { return WriteTraverseCsv(path, result); },
+            [&] { return TraverseReport(result, known, check, grade); }))
+        return *failed;
     if (!result.angularMisclosure)
     {
         context.out << QStringLiteral("open traverse: unchecked\n");

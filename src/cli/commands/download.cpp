@@ -56,7 +56,7 @@ int RunDownload(CliContext& context, const ParsedArguments& parsed)
         {
             ReportTransfer(context, result);
             if (!result.keptFile.isEmpty())
-                context.reporter.Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
+                context.reporter.Message(DownloadTexts::KeptIn.Arg(result.keptFile), MessageIcon::Information);
             return ExitStatus::Interrupted;
         }
     }

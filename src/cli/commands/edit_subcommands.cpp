@@ -2,7 +2,18 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "core/edit/record_delete.h"
 #include "result_report.h"
+
+#include <utility>
+
+QList<EditSubcommand> ListSubcommands(EditSubcommand add, EditSubcommand edit, DataKind kind)
+{
+    return {std::move(add), std::move(edit),
+            {"delete", 1, 1,
+             [kind](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, kind, v[0]); }},
+            {"clear", 0, 0, [kind](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, kind); }}};
+}
 
 int RunEditSubcommand(CliContext& context, const QStringList& words, const QList<EditSubcommand>& subcommands,
                       const char* usage)

@@ -2,6 +2,7 @@
 
 #include "cli_context.h"
 #include "core/report/outcome.h"
+#include "core/views/data_kind.h"
 
 #include <QList>
 
@@ -16,6 +17,10 @@ struct EditSubcommand
     int maxValues;
     std::function<Outcome(CliContext& context, const QStringList& values)> run;
 };
+
+// The four words of a list: its own add and edit, then delete (by the key the list's rows go by)
+// and clear, which every list of `kind` does alike.
+QList<EditSubcommand> ListSubcommands(EditSubcommand add, EditSubcommand edit, DataKind kind);
 
 // Picks the subcommand from the positional words, checks the number of values (usage error otherwise), runs it and
 // turns the outcome into the exit status: a refused save prints its message and fails.

@@ -3,7 +3,6 @@
 #include "cli_reporter.h"
 #include "commands/edit_subcommands.h"
 #include "core/edit/coor_edit.h"
-#include "core/edit/record_delete.h"
 #include "core/views/data_kind.h"
 
 namespace
@@ -16,14 +15,10 @@ CoorFields PointOf(const QStringList& values)
 
 int RunPoint(CliContext& context, const ParsedArguments& parsed)
 {
-    static const QList<EditSubcommand> subcommands = {
+    static const QList<EditSubcommand> subcommands = ListSubcommands(
         {"add", 4, 5, [](CliContext& c, const QStringList& v) { return AddCoor(c.store, PointOf(v)); }},
         {"edit", 4, 5, [](CliContext& c, const QStringList& v) { return EditCoor(c.store, PointOf(v)); }},
-        {"delete", 1, 1,
-         [](CliContext& c, const QStringList& v) { return DeleteRecord(c.store, DataKind::Coor, v[0]); }},
-        {"clear", 0, 0,
-         [](CliContext& c, const QStringList&) { return DeleteAllRecords(c.store, DataKind::Coor); }},
-    };
+        DataKind::Coor);
     return RunEditSubcommand(context, parsed.positional, subcommands, PointUsage);
 }
 

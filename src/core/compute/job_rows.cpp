@@ -2,6 +2,8 @@
 
 #include "core/compute/angles.h"
 
+#include <utility>
+
 namespace
 {
 // Value columns of 740Meas, after ID and ATTR.
@@ -31,19 +33,18 @@ JobRow::Kind MeasKind(const QString& attr)
     const QString trimmed = attr.trimmed();
     if (!trimmed.startsWith(prefix))
         return JobRow::Kind::Other;
+    static const std::pair<QStringView, JobRow::Kind> kinds[] = {
+        {u"Station", JobRow::Kind::Station},
+        {u"Backsight-Coor", JobRow::Kind::BacksightCoor},
+        {u"Backsight Angle", JobRow::Kind::BacksightAngle},
+        {u"Angle", JobRow::Kind::Angle},
+        {u"Dist", JobRow::Kind::Dist},
+        {u"Measure-Coor", JobRow::Kind::MeasureCoor},
+    };
     const QStringView kind = QStringView(trimmed).mid(prefix.size());
-    if (kind == u"Station")
-        return JobRow::Kind::Station;
-    if (kind == u"Backsight-Coor")
-        return JobRow::Kind::BacksightCoor;
-    if (kind == u"Backsight Angle")
-        return JobRow::Kind::BacksightAngle;
-    if (kind == u"Angle")
-        return JobRow::Kind::Angle;
-    if (kind == u"Dist")
-        return JobRow::Kind::Dist;
-    if (kind == u"Measure-Coor")
-        return JobRow::Kind::MeasureCoor;
+    for (const auto& [name, rowKind] : kinds)
+        if (kind == name)
+            return rowKind;
     return JobRow::Kind::Other;
 }
 } // namespace

@@ -102,7 +102,7 @@ TraverseResult ComputeTraverse(const QList<Setup>& setups, const QList<KnownPoin
         return Failed(result, ComputeTexts::RouteTooShort);
     for (int i = 0; i < 2; ++i)
         if (!byName.contains(route.at(i)))
-            return Failed(result, ComputeTexts::NotKnown(route.at(i)));
+            return Failed(result, ComputeTexts::NotKnown.Arg(route.at(i)));
 
     // Which shape the names make, and the chain of stations that carry coordinates.
     const bool endsKnown = count >= 4 && byName.contains(route.at(count - 1)) && byName.contains(route.at(count - 2));
@@ -130,7 +130,7 @@ TraverseResult ComputeTraverse(const QList<Setup>& setups, const QList<KnownPoin
             ahead = chain.at(1);
         const auto angle = AngleAt(setups, at, back, ahead);
         if (!angle)
-            return Failed(result, ComputeTexts::NoSetupPointing(at, back, ahead));
+            return Failed(result, ComputeTexts::NoSetupPointing.Arg(at, back, ahead));
         result.angles << *angle;
     }
     // The legs along the chain.
@@ -142,7 +142,7 @@ TraverseResult ComputeTraverse(const QList<Setup>& setups, const QList<KnownPoin
         leg.forwardHd = HorizontalDistance(setups, leg.from, leg.to);
         leg.backHd = HorizontalDistance(setups, leg.to, leg.from);
         if (!leg.forwardHd && !leg.backHd)
-            return Failed(result, ComputeTexts::NoDistance(leg.from, leg.to));
+            return Failed(result, ComputeTexts::NoDistance.Arg(leg.from, leg.to));
         leg.distance = leg.forwardHd && leg.backHd ? (*leg.forwardHd + *leg.backHd) / 2
                                                    : leg.forwardHd.value_or(leg.backHd.value_or(0));
         result.length += leg.distance;

@@ -5,7 +5,7 @@
 #include "core/download/receive_loop.h"
 #include "core/download/received_copy.h"
 #include "core/download/v2_records.h"
-#include "core/files/gbk_text.h"
+#include "core/text/gbk_conversion.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"

@@ -11,21 +11,11 @@ inline constexpr ShownText WaitTimeout = QT_TRANSLATE_NOOP("MERION", "Wait Timeo
 inline constexpr ShownText ConnectTimeout = QT_TRANSLATE_NOOP("MERION", "Connect Timeout!");
 inline constexpr ShownText NoFileChosen = QT_TRANSLATE_NOOP("MERION", "Can not Create a file dialog!");
 // The line went away in the middle of a download.
-inline QString Interrupted(qint64 bytes)
-{
-    return QCoreApplication::translate("MERION", "Download Interrupted! %1 bytes received.").arg(bytes);
-}
-inline constexpr ShownText NoRecords =
-    QT_TRANSLATE_NOOP("MERION", "The received data holds no record.\nThe stored data is unchanged.");
+inline constexpr ShownText Interrupted = QT_TRANSLATE_NOOP("MERION", "Download Interrupted! %1 bytes received.");
+inline constexpr ShownText NoRecords = QT_TRANSLATE_NOOP("MERION", "The received data holds no record.\nThe stored data is unchanged.");
 // Where the received bytes are when the user chose no file for them.
-inline QString KeptIn(const QString& path)
-{
-    return QCoreApplication::translate("MERION", "The received data is kept in\n%1").arg(path);
-}
-inline QString NotKept(const QString& path, const QString& reason)
-{
-    return QCoreApplication::translate("MERION", "The received data could not be kept in %1: %2").arg(path, reason);
-}
+inline constexpr ShownText KeptIn = QT_TRANSLATE_NOOP("MERION", "The received data is kept in\n%1");
+inline constexpr ShownText NotKept = QT_TRANSLATE_NOOP("MERION", "The received data could not be kept in %1: %2");
 
 // The row attribute of a measurement row is this prefix and the kind name. Origins are data:
 // they are stored and exported as they stand, never translated.
@@ -39,4 +29,5 @@ inline const QString V2CoorRecordAttr = QStringLiteral("T8_V2_COOR");
 inline const QString V2RoadStakeAttr = QStringLiteral("T8_V2_RoadStake");
 inline const QString V2XSectAttr = QStringLiteral("T8_V2_BreakerSurface");
 inline const QString V2SurfaceLineAttr = QStringLiteral("T8_V2_SurfaceLine");
-} // namespace DownloadTexts
+
+}

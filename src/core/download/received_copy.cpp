@@ -17,7 +17,7 @@ bool CReceivedCopy::Create()
     const QDir folder(QFileInfo(m_databasePath).absoluteDir().filePath(QStringLiteral("downloads")));
     if (!folder.mkpath(QStringLiteral(".")))
     {
-        m_error = DownloadTexts::NotKept(folder.path(), QStringLiteral("cannot create the folder"));
+        m_error = DownloadTexts::NotKept.Arg(folder.path(), QStringLiteral("cannot create the folder"));
         return false;
     }
     const QString stem = m_started.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + m_instrument;
@@ -33,7 +33,7 @@ bool CReceivedCopy::Create()
         }
         if (!file->exists())
         {
-            m_error = DownloadTexts::NotKept(file->fileName(), file->errorString());
+            m_error = DownloadTexts::NotKept.Arg(file->fileName(), file->errorString());
             return false;
         }
     }
@@ -41,7 +41,7 @@ bool CReceivedCopy::Create()
 
 void CReceivedCopy::Fail(const QString& reason)
 {
-    m_error = DownloadTexts::NotKept(m_file->fileName(), reason);
+    m_error = DownloadTexts::NotKept.Arg(m_file->fileName(), reason);
     m_file->close();
     m_file->remove();
     m_file.reset();

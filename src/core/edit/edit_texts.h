@@ -20,24 +20,15 @@ inline constexpr ShownText LineType = QT_TRANSLATE_NOOP("MERION", "定线类型"
 inline constexpr ShownText StartDist = QT_TRANSLATE_NOOP("MERION", "起始里程");
 inline constexpr ShownText Radius = QT_TRANSLATE_NOOP("MERION", "半径");
 
-// Messages.
 inline constexpr ShownText NameEmpty = QT_TRANSLATE_NOOP("MERION", "PT Name Can't Be Null!");
 inline constexpr ShownText NameExists = QT_TRANSLATE_NOOP("MERION", "PT Name Already Exists,Please Rename!");
 // A required field other than the point name left empty.
-inline QString FieldEmpty(const QString& field)
-{
-    return QCoreApplication::translate("MERION", "%1 Can't Be Null!").arg(field);
-}
-inline QString NoSuchRecord(const QString& key)
-{
-    return QCoreApplication::translate("MERION", "<%1> is not in the list: nothing was changed.").arg(key);
-}
-// `field` is the field's label without its colon, so the surveyor sees which box to fix.
-inline QString NotANumber(const QString& field)
-{
-    return QCoreApplication::translate("MERION", "%1 Must Be A Number!").arg(field);
-}
+inline constexpr ShownText FieldEmpty = QT_TRANSLATE_NOOP("MERION", "%1 Can't Be Null!");
+inline constexpr ShownText NoSuchRecord = QT_TRANSLATE_NOOP("MERION", "<%1> is not in the list: nothing was changed.");
+// %1 is the field's label without its colon, so the surveyor sees which box to fix.
+inline constexpr ShownText NotANumber = QT_TRANSLATE_NOOP("MERION", "%1 Must Be A Number!");
 
 // Data, never translated: it is stored as the row's origin.
 inline const QString ManualInput = QStringLiteral("Manual_Input_Data");
-} // namespace EditTexts
+
+}

@@ -4,6 +4,7 @@
 #include "core/edit/table_rows.h"
 #include "core/edit/typed_number.h"
 #include "core/store/discarded_copy.h"
+#include "core/store/engine_sql.h"
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
@@ -59,6 +60,46 @@ Outcome DeleteRecord(CProjectStore& store, DataKind kind, const QString& key)
         return {Status::DatabaseError, {}};
     if (!RunStatement(store, Sql("delete from %1", {table}) + condition.sql, condition.values)
         || !TableRows::Renumber(store, table) || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
+        return {Status::DatabaseError, {}};
+    return {};
+}
+
+Outcome DeleteRecords(CProjectStore& store, DataKind kind, const QStringList& keys)
+{
+    if (!IsEditableKind(kind))
+        return {Status::Cancelled, {}};
+    QVariantList values;
+    for (const QString& key : keys)
+    {
+        const std::optional<TableRows::Statement> condition = KeyCondition(kind, key);
+        if (!condition)
+            return Outcome::Invalid(EditTexts::Sequence);
+        values << condition->values;
+    }
+    const QString table = TableOf(kind);
+    const QString column = kind == DataKind::Alignment ? Col::ID : Col::SN;
+    CTransaction transaction(store);
+    if (!transaction.IsActive())
+        return {Status::DatabaseError, {}};
+    // The keys go into a table of this connection's own, so that the rows of a thousand keys
+    // are found in one pass over the list rather than a pass per key.
+    const QString keyTable = EngineSql::KeyTable();
+    bool written = RunStatement(store, EngineSql::CreateKeyTable()) &&
+                   RunStatement(store, QStringLiteral("delete from ") + keyTable);
+    if (written)
+    {
+        CStatement insert(store, QStringLiteral("insert into %1 values(?)").arg(keyTable));
+        for (qsizetype i = 0; written && i < values.size(); ++i)
+        {
+            insert.Bind(1, values[i]);
+            written = insert.Execute();
+        }
+    }
+    if (!written ||
+        !RunStatement(store, Sql("delete from %1 where %2 in ", {table, column}) +
+                                 QStringLiteral("(select k from %1)").arg(keyTable)) ||
+        !RunStatement(store, QStringLiteral("delete from ") + keyTable) || !TableRows::Renumber(store, table) ||
+        !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return {Status::DatabaseError, {}};
     return {};
 }

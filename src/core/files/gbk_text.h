@@ -1,22 +1,13 @@
 #pragma once
 
 #include "core/files/atomic_file.h"
-#include "core/files/gbk_codec.h"
+#include "core/text/gbk_codec.h"
+#include "core/text/gbk_conversion.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-
-// Bytes that are all ASCII read the same in GBK and UTF-8: they need no converter.
-bool IsAscii(QByteArrayView bytes);
-
-// The GBK bytes of a text (characters GBK lacks become '?'). Without a converter every
-// character beyond ASCII becomes '?' too: the bytes never come out empty.
-QByteArray EncodeGbk(QStringView text);
-// The text of GBK bytes (a byte that starts no character becomes U+FFFD). Without a converter
-// each byte beyond ASCII becomes U+FFFD: the ASCII around it is kept.
-QString DecodeGbk(QByteArrayView bytes);
 
 // Writes a text file line by line, each line in GBK and ended by CR LF. Nothing reaches the
 // target until Commit, so a failed or abandoned write leaves no half-written file behind, and

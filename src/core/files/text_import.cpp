@@ -58,13 +58,47 @@ QByteArrayView CoordinateText(QByteArrayView field)
     return field.isEmpty() ? QByteArrayView("0") : field;
 }
 
+// A list replaced by an import, in one transaction: the old rows go to discarded/ first, and
+// the new ones stand only once every one of them is stored.
+class CListReplacement
+{
+public:
+    CListReplacement(CProjectStore& store, const QString& table)
+        : m_transaction(store), m_begun(m_transaction.IsActive() && DiscardRows(store, table))
+    {
+        if (m_begun)
+            m_rows.emplace(store, table);
+    }
+
+    bool Begun() const { return m_begun; }
+    CBulkInsert& Rows() { return *m_rows; }
+    Status Commit() { return m_rows->Finish() && m_transaction.Commit() ? Status::Done : Status::DatabaseError; }
+
+private:
+    CTransaction m_transaction;
+    bool m_begun;
+    std::optional<CBulkInsert> m_rows;
+};
+
+// What a file read to its end gives before anything is kept: a file that turned out binary or
+// has a line too long stores nothing, and neither does one without a single record.
+Status ReadingStatus(const CTextLineReader& reader, bool anyRecord)
+{
+    if (reader.LooksBinary())
+        return Status::NotText;
+    if (reader.TooLongLine())
+        return Status::BadRow;
+    if (!anyRecord)
+        return Status::NoRecords;
+    return Status::Done;
+}
+
 Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int formatIndex, ListCellOverlay* shownCodes)
 {
     const QList<int>& format = CoordinateFormat(formatIndex);
-    CTransaction transaction(store);
-    if (!transaction.IsActive() || !DiscardRows(store, Tbl::CoorEdit))
+    CListReplacement list(store, Tbl::CoorEdit);
+    if (!list.Begun())
         return Status::DatabaseError;
-    CBulkInsert insert(store, Tbl::CoorEdit, Schema::FindTable(Tbl::CoorEdit)->ColumnNames());
     const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
     QByteArray line;
     QByteArray trimmedBuffer;
@@ -81,30 +115,25 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
         // The file's serial number is dropped: rows are numbered as they are read.
         const QByteArrayView code = cells[CoorColumn::Code];
         const QByteArrayView storedCode = TrimmedCell(code, trimmedBuffer);
-        if (!insert.Add(number, {attr, cells[CoorColumn::Name], CoordinateText(cells[CoorColumn::North]),
-                                 CoordinateText(cells[CoorColumn::East]), CoordinateText(cells[CoorColumn::Height]),
-                                 storedCode}))
+        if (!list.Rows().Add(number, {attr, cells[CoorColumn::Name], CoordinateText(cells[CoorColumn::North]),
+                                      CoordinateText(cells[CoorColumn::East]),
+                                      CoordinateText(cells[CoorColumn::Height]), storedCode}))
             return Status::DatabaseError;
         if (shownCodes && storedCode.size() != code.size())
             shownCodes->texts.insert(number - 1, QString::fromUtf8(code));
     }
-    if (reader.LooksBinary())
-        return Status::NotText;
-    if (reader.TooLongLine())
-        return Status::BadRow;
-    if (!anyRecord)
-        return Status::NoRecords;
+    if (const Status read = ReadingStatus(reader, anyRecord); read != Status::Done)
+        return read;
     if (shownCodes)
         shownCodes->column = CoorCodeColumn;
-    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
+    return list.Commit();
 }
 
 Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
 {
-    CTransaction transaction(store);
-    if (!transaction.IsActive() || !DiscardRows(store, Tbl::CodeEdit))
+    CListReplacement list(store, Tbl::CodeEdit);
+    if (!list.Begun())
         return Status::DatabaseError;
-    CBulkInsert insert(store, Tbl::CodeEdit, Schema::FindTable(Tbl::CodeEdit)->ColumnNames());
     const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
     QByteArray line;
     qlonglong number = 0;
@@ -123,16 +152,12 @@ Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
             const qsizetype next = view.indexOf(',', comma + 1);
             text = next < 0 ? view.sliced(comma + 1) : view.sliced(comma + 1, next - comma - 1);
         }
-        if (!insert.Add(number, {attr, code, text}))
+        if (!list.Rows().Add(number, {attr, code, text}))
             return Status::DatabaseError;
     }
-    if (reader.LooksBinary())
-        return Status::NotText;
-    if (reader.TooLongLine())
-        return Status::BadRow;
-    if (!anyRecord)
-        return Status::NoRecords;
-    return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
+    if (const Status read = ReadingStatus(reader, anyRecord); read != Status::Done)
+        return read;
+    return list.Commit();
 }
 
 // A line of a saved job as its parser reads it: without trailing blanks.
@@ -170,12 +195,8 @@ Status ImportByLine(CProjectStore& store, CTextLineReader& reader, IJobParse& pa
     while (reader.Next(bytes))
         if (!parse.Take(WithoutTrailingBlanks(QString::fromUtf8(bytes)), storeRow))
             return Status::DatabaseError;
-    if (reader.LooksBinary())
-        return Status::NotText;
-    if (reader.TooLongLine())
-        return Status::BadRow;
-    if (parse.Records() == 0)
-        return Status::NoRecords;
+    if (const Status read = ReadingStatus(reader, parse.Records() > 0); read != Status::Done)
+        return read;
     for (const std::unique_ptr<CBulkInsert>& insert : inserts)
         if (!insert->Finish())
             return Status::DatabaseError;
@@ -226,10 +247,8 @@ Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, c
     if (const Outcome chosen = CheckChosenFile(path, store.DatabasePath()); !chosen.Succeeded())
         return chosen;
     CTextLineReader reader(path);
-    if (!reader.Open())
-        return {Status::FileNotReadable};
-    if (reader.LooksBinary())
-        return {Status::NotText};
+    if (const Status opened = OpenText(reader); opened != Status::Done)
+        return opened;
     ListCellOverlay codes;
     Status status = Status::Done;
     switch (dataType)
@@ -249,7 +268,7 @@ Outcome ImportFile(CProjectStore& store, ImportType dataType, int formatIndex, c
         break;
     }
     if (status == Status::BadRow)
-        return {status, FilesTexts::LineTooLong(reader.TooLongLine(), CTextLineReader::MaxLineBytes)};
+        return {status, FilesTexts::LineTooLong.Arg(reader.TooLongLine(), CTextLineReader::MaxLineBytes)};
     if (status != Status::Done)
         return {status};
     if (shownCodes)

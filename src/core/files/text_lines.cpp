@@ -127,3 +127,10 @@ void CTextLineReader::Decode(QByteArray& line) const
         text += QChar(QChar::ReplacementCharacter);
     line = text.toUtf8();
 }
+
+Status OpenText(CTextLineReader& reader)
+{
+    if (!reader.Open())
+        return Status::FileNotReadable;
+    return reader.LooksBinary() ? Status::NotText : Status::Done;
+}

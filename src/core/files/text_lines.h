@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/files/gbk_codec.h"
+#include "core/report/outcome.h"
+#include "core/text/gbk_codec.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -46,3 +47,7 @@ private:
     // Made once: opening the converter costs more than decoding a line.
     CGbkCodec m_gbk;
 };
+
+// Opens a file that should be text: FileNotReadable when it cannot be opened, NotText when its
+// start holds a NUL byte, Done when its lines can be read.
+Status OpenText(CTextLineReader& reader);

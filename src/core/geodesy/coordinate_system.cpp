@@ -2,7 +2,6 @@
 
 #include "core/geodesy/geodesy_texts.h"
 
-#include <QRegularExpression>
 
 #include <proj.h>
 
@@ -54,16 +53,6 @@ bool IsUsable(PJ_TYPE type)
     return type == PJ_TYPE_PROJECTED_CRS || type == PJ_TYPE_GEOGRAPHIC_2D_CRS;
 }
 } // namespace
-
-std::optional<int> EpsgCodeOf(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^EPSG:(\\d{1,9})$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1).toInt();
-}
 
 QString ProjDefinitionOf(const CoordinateSystem& system)
 {

@@ -52,7 +52,7 @@ Converted ConvertList(CProjectStore& store, const CoordinateSystem& to)
     const qsizetype failed = transform.Apply(points.north, points.east);
     if (failed >= 0)
         converted.outcome = {Status::CannotCompute,
-                             GeodesyTexts::PointNotTransformed(QString::fromUtf8(points.rows[points.placed[size_t(failed)]].name))};
+                             GeodesyTexts::PointNotTransformed.Arg(QString::fromUtf8(points.rows[points.placed[size_t(failed)]].name))};
     return converted;
 }
 } // namespace

@@ -119,5 +119,5 @@ Outcome ReplaceListedPoints(CProjectStore& store, const ListedPoints& points, co
 
 Outcome PointsTransformed(const ListedPoints& points)
 {
-    return Outcome::DoneSaying(points.Skipped() > 0 ? GeodesyTexts::SkippedPoints(points.Skipped()) : QString());
+    return Outcome::DoneSaying(points.Skipped() > 0 ? GeodesyTexts::SkippedPoints.Counted(points.Skipped()) : QString());
 }

@@ -43,7 +43,7 @@ Mapped MapPoints(CProjectStore& store)
     const qsizetype failed = transform.Apply(mapped.points.north, mapped.points.east);
     if (failed >= 0)
         mapped.outcome = {Status::CannotCompute,
-                          GeodesyTexts::PointNotTransformed(QString::fromUtf8(mapped.points.rows[mapped.points.placed[size_t(failed)]].name))};
+                          GeodesyTexts::PointNotTransformed.Arg(QString::fromUtf8(mapped.points.rows[mapped.points.placed[size_t(failed)]].name))};
     return mapped;
 }
 

@@ -135,7 +135,7 @@ FitResult FitParameters(FitModel model, const std::vector<CommonPoint>& points, 
     const size_t needed = model == FitModel::Similarity ? 2 : 3;
     if (used.size() < needed)
     {
-        fit.outcome = {Status::CannotCompute, GeodesyTexts::TooFewCommonPoints(int(needed))};
+        fit.outcome = {Status::CannotCompute, GeodesyTexts::TooFewCommonPoints.Arg(int(needed))};
         return fit;
     }
     const bool determined =
@@ -204,7 +204,7 @@ Outcome ApplyFitToList(CProjectStore& store, const FitResult& fit)
     }
     const qsizetype failed = transform.Apply(points.north, points.east, points.height);
     if (failed >= 0)
-        return {Status::CannotCompute, GeodesyTexts::PointNotTransformed(QString::fromUtf8(points.rows[points.placed[size_t(failed)]].name))};
+        return {Status::CannotCompute, GeodesyTexts::PointNotTransformed.Arg(QString::fromUtf8(points.rows[points.placed[size_t(failed)]].name))};
     if (const Outcome replaced = ReplaceListedPoints(store, points, {3, helmert}); !replaced.Succeeded())
         return replaced;
     return PointsTransformed(points);
@@ -213,10 +213,8 @@ Outcome ApplyFitToList(CProjectStore& store, const FitResult& fit)
 Outcome ReadCommonPoints(const QString& path, std::vector<CommonPoint>& points)
 {
     CTextLineReader reader(path);
-    if (!reader.Open())
-        return {Status::FileNotReadable};
-    if (reader.LooksBinary())
-        return {Status::NotText};
+    if (const Status opened = OpenText(reader); opened != Status::Done)
+        return opened;
     QByteArray bytes;
     int lineNumber = 0;
     while (reader.Next(bytes))
@@ -235,7 +233,7 @@ Outcome ReadCommonPoints(const QString& path, std::vector<CommonPoint>& points)
             ok = ok && std::isfinite(*values[i]);
         }
         if (!ok)
-            return {Status::CannotCompute, GeodesyTexts::BadCommonLine(lineNumber)};
+            return {Status::CannotCompute, GeodesyTexts::BadCommonLine.Arg(lineNumber)};
         point.name = fields[0].trimmed();
         points.push_back(point);
     }

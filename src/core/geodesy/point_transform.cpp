@@ -20,7 +20,7 @@ ProjObject Normalized(ProjObject operation)
 
 Outcome Failure()
 {
-    return {Status::CannotCompute, GeodesyTexts::TransformFailed(ProjFailure())};
+    return {Status::CannotCompute, GeodesyTexts::TransformFailed.Arg(ProjFailure())};
 }
 
 bool Converted(double value)

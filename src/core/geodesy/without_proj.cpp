@@ -3,9 +3,9 @@
 #include "core/geodesy/cgcs2000_zones.h"
 #include "core/geodesy/coordinate_system.h"
 #include "core/geodesy/geodesy_texts.h"
+#include "core/geodesy/plan_position.h"
 #include "core/geodesy/point_transform.h"
 
-#include <QRegularExpression>
 
 namespace
 {
@@ -14,7 +14,7 @@ constexpr const char* NoProj = "this build of the program has no PROJ: coordinat
 
 Outcome Refusal()
 {
-    return {Status::CannotCompute, GeodesyTexts::TransformFailed(QString::fromLatin1(NoProj))};
+    return {Status::CannotCompute, GeodesyTexts::TransformFailed.Arg(QString::fromLatin1(NoProj))};
 }
 } // namespace
 
@@ -30,16 +30,6 @@ void ProjObjectDeleter::operator()(PJ*) const
 QString ProjFailure()
 {
     return QString::fromLatin1(NoProj);
-}
-
-std::optional<int> EpsgCodeOf(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^EPSG:(\\d{1,9})$"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1).toInt();
 }
 
 QString ProjDefinitionOf(const CoordinateSystem& system)
@@ -110,6 +100,21 @@ QList<NamedSystem> Cgcs2000Zones()
 }
 
 std::optional<int> Cgcs2000ZoneNamed(const QString&)
+{
+    return std::nullopt;
+}
+
+CPlanPosition::CPlanPosition(const CoordinateSystem& system)
+    : m_toGeographic(system, CoordinateSystem{}), m_factors(system)
+{
+}
+
+std::optional<GeographicPosition> CPlanPosition::Geographic(double, double) const
+{
+    return std::nullopt;
+}
+
+std::optional<double> CPlanPosition::GroundMetresPerUnit(double, double) const
 {
     return std::nullopt;
 }

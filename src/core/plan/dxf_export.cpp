@@ -1,7 +1,7 @@
 #include "core/plan/dxf_export.h"
 
 #include "core/files/atomic_file.h"
-#include "core/files/gbk_codec.h"
+#include "core/text/gbk_codec.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
 #include "core/views/data_kind.h"

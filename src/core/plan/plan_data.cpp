@@ -43,18 +43,33 @@ struct ColumnPositions
     }
 };
 
+// The store being read, with whoever watches the reading and how many rows it has read.
+struct PlanSource
+{
+    CProjectStore& store;
+    PlanData& data;
+    const PlanReadWatch* watch = nullptr;
+    qint64 read = 0;
+    // Tells the watch how far the reading got; false when it is to stop.
+    bool Tell() const { return !watch || !watch->onStep || watch->onStep(data, read); }
+};
+
 // Reads the rows of a kind's list in list order and hands each row with its list position to
 // `take`, after `prepare` has seen the query's columns. False when the query failed (reported).
 template <typename Prepare, typename Take>
-bool ReadRows(CProjectStore& store, DataKind kind, Prepare prepare, Take take)
+bool ReadRows(PlanSource& source, DataKind kind, Prepare prepare, Take take)
 {
-    CStatement query(store, FillStatementOf(kind));
+    CStatement query(source.store, FillStatementOf(kind));
     if (!query.IsValid())
         return false;
     prepare(query);
     int row = 0;
     while (query.Next())
+    {
         take(query, row++);
+        if (++source.read % PlanReadWatch::Rows == 0 && !source.Tell())
+            return false;
+    }
     return !query.Failed();
 }
 
@@ -114,7 +129,7 @@ struct SightTracker
     }
 };
 
-void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
+void ReadMeasJob(PlanSource& source, PlanData& data, bool listed)
 {
     // The roles by the row attribute the parser gave each record kind.
     QHash<QString, PlanRole> roles;
@@ -131,7 +146,7 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
     int attr = -1;
     SightTracker sights;
     if (!ReadRows(
-        store, DataKind::Meas,
+        source, DataKind::Meas,
         [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             attr = record.ColumnIndex(Col::ATTR);
@@ -145,7 +160,7 @@ void ReadMeasJob(CProjectStore& store, PlanData& data, bool listed)
         data.readFailed = true;
 }
 
-void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
+void ReadV2MeasJob(PlanSource& source, PlanData& data, bool listed)
 {
     struct V2Kind
     {
@@ -167,7 +182,7 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
     int mark = -1;
     SightTracker sights;
     if (!ReadRows(
-        store, DataKind::V2Meas,
+        source, DataKind::V2Meas,
         [&](const CStatement& record) {
             mark = record.ColumnIndex(Col::MARK);
             for (V2Kind& kind : kinds)
@@ -182,12 +197,12 @@ void ReadV2MeasJob(CProjectStore& store, PlanData& data, bool listed)
         data.readFailed = true;
 }
 
-void ReadComputedPoints(CProjectStore& store, PlanData& data)
+void ReadComputedPoints(PlanSource& source, PlanData& data)
 {
     ColumnPositions columns;
     int flag = -1;
     if (!ReadRows(
-        store, DataKind::Calc,
+        source, DataKind::Calc,
         [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             flag = record.ColumnIndex(Col::FLAG);
@@ -205,13 +220,13 @@ std::optional<double> MillimetresIn(const QString& text)
     return value ? std::optional(*value / 1000.0) : std::nullopt;
 }
 
-void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
+void ReadAdjustedPoints(PlanSource& source, PlanData& data)
 {
     ColumnPositions columns;
     int attr = -1, major = -1, minor = -1, azimuth = -1;
     QHash<QString, int> byName;
     if (!ReadRows(
-        store, DataKind::Adjusted,
+        source, DataKind::Adjusted,
         [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             attr = record.ColumnIndex(Col::ATTR);
@@ -237,7 +252,7 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
         data.readFailed = true;
         return;
     }
-    CStatement query(store, Sql("select %1,%2,%3 from %4 order by %5",
+    CStatement query(source.store, Sql("select %1,%2,%3 from %4 order by %5",
                                 {Col::SN, Col::VN, Col::VE, Tbl::AdjResidual, Col::ID}));
     while (query.Next())
     {
@@ -267,14 +282,14 @@ void ReadAdjustedPoints(CProjectStore& store, PlanData& data)
 // The traverse: its stations joined leg by leg in the route's order, its known ends drawn as
 // control, and the coordinate misclosure drawn at the far end, from the known point to where
 // the observations alone carried the traverse (the correction it received, turned round).
-void ReadTraverse(CProjectStore& store, PlanData& data)
+void ReadTraverse(PlanSource& source, PlanData& data)
 {
     ColumnPositions columns;
     int attr = -1, dn = -1, de = -1;
     int previous = -1;
     std::optional<PlanVector> misclosure;
     if (!ReadRows(
-        store, DataKind::Traverse,
+        source, DataKind::Traverse,
         [&](const CStatement& record) {
             columns = ColumnPositions(record, ListedPointColumns());
             attr = record.ColumnIndex(Col::ATTR);
@@ -368,34 +383,52 @@ std::optional<double> StoredCoordinateValue(QByteArrayView utf8)
     return value;
 }
 
-PlanData ReadPlanData(CProjectStore& store, DataKind listKind)
+PlanData ReadPlanData(CProjectStore& store, DataKind listKind, const PlanReadWatch* watch)
 {
     PlanData data;
+    PlanSource source{store, data, watch};
     const bool coorListed = listKind == DataKind::Coor;
     ColumnPositions columns;
     if (!ReadRows(
-        store, DataKind::Coor,
+        source, DataKind::Coor,
         [&](const CStatement& record) { columns = ColumnPositions(record, ListedPointColumns()); },
         [&](CStatement& query, int row) {
             AddRowPoint(data, query, columns, PlanRole::Point, coorListed ? row : -1);
         }))
         data.readFailed = true;
     if (listKind == DataKind::Meas)
-        ReadMeasJob(store, data, true);
+        ReadMeasJob(source, data, true);
     else if (listKind == DataKind::V2Meas)
-        ReadV2MeasJob(store, data, true);
+        ReadV2MeasJob(source, data, true);
     else if (listKind == DataKind::Calc)
-        ReadComputedPoints(store, data);
+        ReadComputedPoints(source, data);
     else if (listKind == DataKind::Adjusted)
-        ReadAdjustedPoints(store, data);
+        ReadAdjustedPoints(source, data);
     else if (listKind == DataKind::Traverse)
-        ReadTraverse(store, data);
+        ReadTraverse(source, data);
     return data;
+}
+
+std::optional<qint64> PlanRowsToRead(CProjectStore& store, DataKind listKind)
+{
+    qint64 rows = 0;
+    QStringList tables{TableOf(DataKind::Coor)};
+    if (listKind == DataKind::Meas || listKind == DataKind::V2Meas || listKind == DataKind::Calc ||
+        listKind == DataKind::Adjusted || listKind == DataKind::Traverse)
+        tables << TableOf(listKind);
+    for (const QString& table : tables)
+    {
+        CStatement count(store, QStringLiteral("select count(*) from ") + QuotedName(table));
+        if (!count.Next())
+            return std::nullopt;
+        rows += count.Integer(0);
+    }
+    return rows;
 }
 
 Outcome PlanWritten(const PlanData& data)
 {
     if (data.skipped > 0)
-        return Outcome::DoneSaying(PlanTexts::SkippedPoints(data.skipped));
+        return Outcome::DoneSaying(PlanTexts::SkippedPoints.Counted(data.skipped));
     return {};
 }

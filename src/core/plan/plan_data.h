@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -86,6 +87,15 @@ std::optional<double> CoordinateValue(const QString& text);
 // for a conversion spend most of their time here.
 std::optional<double> StoredCoordinateValue(QByteArrayView utf8);
 
+// Who follows a reading of the plan: a million rows take seconds. Every `Rows` rows read it is
+// given the points so far and the rows read, and answers whether to go on (false: the
+// reading stops, and what it gives is not the plan).
+struct PlanReadWatch
+{
+    static constexpr qint64 Rows = 8192;
+    std::function<bool(const PlanData& soFar, qint64 rowsRead)> onStep;
+};
+
 // The points of CoorEdit, and, when the list shows a measurement job (740Meas or 520Meas),
 // that job's stations and observed points with the sights between them; when it shows the
 // recomputed points (CalcCoor), those; when it shows the adjusted points (AdjCoor), those (the
@@ -94,7 +104,10 @@ std::optional<double> StoredCoordinateValue(QByteArrayView utf8);
 // end, enlarged. `listKind` is the
 // kind the list shows: the points of that table carry their list row. A failed query has
 // been reported and gives no points.
-PlanData ReadPlanData(CProjectStore& store, DataKind listKind);
+PlanData ReadPlanData(CProjectStore& store, DataKind listKind, const PlanReadWatch* watch = nullptr);
+// How many rows ReadPlanData reads for a list kind, for telling how far it got; nothing when the
+// store failed (reported).
+std::optional<qint64> PlanRowsToRead(CProjectStore& store, DataKind listKind);
 
 // How many times the ellipses and residual vectors are enlarged: 1, 2 or 5 times a power of
 // ten, so that the largest (`largest`, metres: the largest ellipse, or without ellipses the

@@ -44,6 +44,11 @@ void CPlanFrame::ZoomAround(QPointF pixel, double factor)
     m_centreNorth = ground.y() + (pixel.y() - m_size.height() / 2) / m_scale;
 }
 
+void CPlanFrame::SetScale(double pixelsPerMetre)
+{
+    m_scale = std::clamp(pixelsPerMetre, FarthestScale, NearestScale);
+}
+
 void CPlanFrame::PanBy(QPointF delta)
 {
     m_centreEast -= delta.x() / m_scale;

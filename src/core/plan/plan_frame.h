@@ -27,6 +27,8 @@ public:
     // Moves the picture by a drag of `delta` pixels.
     void PanBy(QPointF delta);
     void CentreOn(double east, double north);
+    // Sets the scale outright, as a printed sheet does; the centre stays.
+    void SetScale(double pixelsPerMetre);
 
     QPointF ToPixel(double east, double north) const;
     QPointF ToGround(QPointF pixel) const; // x east, y north

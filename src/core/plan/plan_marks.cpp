@@ -1,5 +1,7 @@
 #include "core/plan/plan_marks.h"
 
+#include <algorithm>
+
 namespace PlanLook
 {
 const char* ColourOf(PlanRole role)
@@ -41,6 +43,19 @@ QLineF ScaleBarLine(QSizeF size, double pixels)
 QPointF ScaleBarText(QSizeF size)
 {
     return {20, size.height() - 28};
+}
+
+std::vector<QRectF> MarkBackings(QSizeF size, double barPixels, double textWidth, double fontPixels)
+{
+    // Around the letter (its base line 18 px down) and the arrow below it.
+    std::vector<QRectF> backings{QRectF(size.width() - 46, 2, 32, 56)};
+    if (barPixels > 0)
+    {
+        // From above the text (its base line 28 px above the foot) to below the bar.
+        const double top = size.height() - 28 - fontPixels - 4;
+        backings.push_back(QRectF(12, top, std::max(barPixels, textWidth) + 16, size.height() - 12 - top));
+    }
+    return backings;
 }
 
 QPointF NoteAt(int line, double fontPixels)

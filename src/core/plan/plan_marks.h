@@ -5,7 +5,10 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
+
+#include <vector>
 
 // The look of the plan, shared by the screen, the image files and the SVG writer.
 namespace PlanLook
@@ -21,6 +24,7 @@ inline constexpr const char* Selected = "#ff8f00";
 inline constexpr const char* Ellipse = "#1565c0";
 inline constexpr const char* Residual = "#e53935";
 inline constexpr const char* Ink = "#202020";
+inline constexpr const char* Leader = "#707070";
 inline constexpr double DotRadius = 2;
 inline constexpr double SymbolRadius = 4.5;
 
@@ -32,6 +36,12 @@ QPointF NorthLetter(QSizeF size);
 // The scale bar at the bottom left, `pixels` long: the bar and where its text starts.
 QLineF ScaleBarLine(QSizeF size, double pixels);
 QPointF ScaleBarText(QSizeF size);
+// The half-clear white grounds behind the north arrow and the scale bar (whose text is
+// `textWidth` wide), so that both stay readable over a dense job; no name is set on them.
+std::vector<QRectF> MarkBackings(QSizeF size, double barPixels, double textWidth, double fontPixels);
+inline constexpr const char* Backing = "#ffffff";
+inline constexpr double BackingOpacity = 0.85;
+inline constexpr const char* BackingEdge = "#c8c8c8";
 // Where the `line`th note (from 0) starts, in the top left corner, for text `fontPixels` high.
 QPointF NoteAt(int line, double fontPixels);
 // A station's triangle around a point.

@@ -1,9 +1,10 @@
 #include "core/plan/plan_scene.h"
 
+#include "core/plan/label_placer.h"
+#include "core/plan/plan_marks.h"
 #include "core/plan/plan_texts.h"
 #include "core/plan/point_grid.h"
 
-#include <QHash>
 #include <QRectF>
 
 #include <cmath>
@@ -15,47 +16,12 @@ namespace
 constexpr size_t MostLabelledPoints = 3000;
 // A little room around the picture so that a symbol cut by the border is still drawn.
 constexpr double Bleed = 8;
-constexpr double LabelGap = 7; // clear of a symbol and of the selection ring
-
-// The labels placed so far, bucketed by area so that a new one is checked only against
-// its neighbours.
-class CLabelSpace
-{
-public:
-    bool Take(const QRectF& box)
-    {
-        const int x0 = Bucket(box.left()), x1 = Bucket(box.right());
-        const int y0 = Bucket(box.top()), y1 = Bucket(box.bottom());
-        for (int x = x0; x <= x1; ++x)
-            for (int y = y0; y <= y1; ++y)
-                for (const QRectF& other : m_buckets.value(Key(x, y)))
-                    if (other.intersects(box))
-                        return false;
-        for (int x = x0; x <= x1; ++x)
-            for (int y = y0; y <= y1; ++y)
-                m_buckets[Key(x, y)].push_back(box);
-        return true;
-    }
-
-private:
-    static int Bucket(double pixel) { return int(std::floor(pixel / 64)); }
-    static quint64 Key(int x, int y) { return (quint64(quint32(x)) << 32) | quint32(y); }
-    QHash<quint64, QList<QRectF>> m_buckets;
-};
 
 bool Inside(const QPointF& at, const QSizeF& size, double bleed)
 {
     return at.x() >= -bleed && at.y() >= -bleed && at.x() <= size.width() + bleed && at.y() <= size.height() + bleed;
 }
 } // namespace
-
-double LabelWidth(const QString& text, double fontPixels)
-{
-    double width = 0;
-    for (const QChar c : text)
-        width += c.unicode() >= 0x2E80 ? fontPixels : 0.62 * fontPixels;
-    return width;
-}
 
 QString LabelOf(const PlanPoint& point, bool withCode)
 {
@@ -73,7 +39,7 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
     const double metresPerUnit = style.groundMetresPerUnit > 0 ? style.groundMetresPerUnit : 1;
     scene.scaleBar = ChooseScaleBar(frame.PixelsPerMetre() / metresPerUnit, std::max(40.0, scene.size.width() / 4));
     if (data.skipped > 0)
-        scene.notes << PlanTexts::SkippedPoints(data.skipped);
+        scene.notes << PlanTexts::SkippedPoints.Counted(data.skipped);
     if (data.points.empty())
     {
         scene.centreMessage = PlanTexts::NoPoints;
@@ -92,7 +58,7 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
         const QPointF at = frame.ToPixel(slot.east, slot.north);
         if (!Inside(at, scene.size, Bleed))
             return;
-        if (++visibleCount <= MostLabelledPoints)
+        if (++visibleCount <= MostLabelledPoints || style.everyName)
             visible.push_back(slot.index);
         if (slot.role != PlanRole::Point)
         {
@@ -143,10 +109,24 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
         }
     }
 
-    if (selected >= 0 && size_t(selected) < data.points.size())
+    const bool hasSelected = selected >= 0 && size_t(selected) < data.points.size();
+    if (hasSelected)
         scene.selected = frame.ToPixel(data.points[size_t(selected)].east, data.points[size_t(selected)].north);
 
-    if (style.names && visibleCount <= MostLabelledPoints)
+    // The point the user picked is named first, so that the others make room for it.
+    std::optional<QRectF> selectedBox;
+    if (style.names && hasSelected)
+    {
+        const QString text = LabelOf(data.points[size_t(selected)], style.codes);
+        if (!text.isEmpty())
+        {
+            const QPointF at = *scene.selected + QPointF(LabelGap, -LabelGap);
+            scene.selectedLabel = SceneLabel{at, text};
+            selectedBox = LabelBox(*scene.selectedLabel, style.fontPixels);
+        }
+    }
+
+    if (style.names && (style.everyName || visibleCount <= MostLabelledPoints))
     {
         // The job's stations and points first, then the list in its order, so that the same
         // picture always labels the same points.
@@ -155,19 +135,35 @@ PlanScene ComposePlan(const PlanData& data, const CPointGrid& grid, const CPlanF
             const bool jobB = data.points[size_t(b)].role != PlanRole::Point;
             return jobA != jobB ? jobA : a < b;
         });
-        CLabelSpace space;
-        const double textHeight = style.fontPixels * 1.25;
+        std::vector<LabelWish> wishes;
+        wishes.reserve(visible.size());
         for (const int index : visible)
         {
-            const PlanPoint& point = data.points[size_t(index)];
-            const QString text = LabelOf(point, style.codes);
-            if (text.isEmpty())
+            if (hasSelected && index == selected && selectedBox)
                 continue;
-            const QPointF at = frame.ToPixel(point.east, point.north) + QPointF(LabelGap, -LabelGap);
-            const QRectF box(at.x(), at.y() - textHeight, LabelWidth(text, style.fontPixels), textHeight);
-            if (space.Take(box))
-                scene.labels.push_back({at, text});
+            const PlanPoint& point = data.points[size_t(index)];
+            wishes.push_back({frame.ToPixel(point.east, point.north), LabelOf(point, style.codes)});
         }
+        LabelRules rules;
+        rules.fontPixels = style.fontPixels;
+        rules.everyName = style.everyName;
+        if (selectedBox)
+            rules.named.push_back(*selectedBox);
+        // Names keep off the north arrow, the scale bar and the notes (on the screen where
+        // they can), and a file's stay inside the picture.
+        if (style.everyName)
+            rules.within = QRectF(QPointF(0, 0), scene.size);
+        rules.keepClear = PlanLook::MarkBackings(scene.size, scene.scaleBar.pixels,
+                                                 LabelWidth(scene.scaleBar.Text(), style.fontPixels), style.fontPixels);
+        for (qsizetype i = 0; i < scene.notes.size(); ++i)
+        {
+            const QPointF at = PlanLook::NoteAt(int(i), style.fontPixels);
+            rules.keepClear.push_back(QRectF(at.x(), at.y() - style.fontPixels * 1.25,
+                                             LabelWidth(scene.notes[i], style.fontPixels), style.fontPixels * 1.4));
+        }
+        PlacedLabels placed = PlaceLabels(wishes, rules);
+        scene.labels = std::move(placed.labels);
+        scene.leaders = std::move(placed.leaders);
     }
     return scene;
 }

@@ -75,6 +75,18 @@ public:
         m_xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(fill));
     }
 
+    void Backing(const QRectF& box)
+    {
+        m_xml.writeEmptyElement(QStringLiteral("rect"));
+        m_xml.writeAttribute(QStringLiteral("x"), Number(box.x()));
+        m_xml.writeAttribute(QStringLiteral("y"), Number(box.y()));
+        m_xml.writeAttribute(QStringLiteral("width"), Number(box.width()));
+        m_xml.writeAttribute(QStringLiteral("height"), Number(box.height()));
+        m_xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(PlanLook::Backing));
+        m_xml.writeAttribute(QStringLiteral("fill-opacity"), QString::number(PlanLook::BackingOpacity));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(PlanLook::BackingEdge));
+    }
+
     void Text(QPointF at, const QString& text, const QString& anchor = {})
     {
         m_xml.writeStartElement(QStringLiteral("text"));
@@ -129,6 +141,9 @@ void WritePlanSvg(const PlanScene& scene, QIODevice& device)
     if (scene.selected)
         out.Circle(*scene.selected, SymbolRadius + 3, "none", Selected);
 
+    for (const SceneLine& leader : scene.leaders)
+        out.Line(leader.from, leader.to, Leader, 0.8);
+
     xml.writeStartElement(QStringLiteral("g"));
     xml.writeAttribute(QStringLiteral("fill"), QString::fromLatin1(Ink));
     for (const SceneLabel& label : scene.labels)
@@ -140,6 +155,9 @@ void WritePlanSvg(const PlanScene& scene, QIODevice& device)
                  QStringLiteral("middle"));
     xml.writeEndElement();
 
+    for (const QRectF& box : MarkBackings(scene.size, scene.scaleBar.pixels,
+                                          LabelWidth(scene.scaleBar.Text(), scene.fontPixels), scene.fontPixels))
+        out.Backing(box);
     out.Polygon(NorthArrow(scene.size), Ink);
     out.Text(NorthLetter(scene.size), PlanTexts::North);
     if (scene.scaleBar.pixels > 0)

@@ -4,6 +4,7 @@
 #include "core/store/bulk_insert.h"
 #include "core/store/discarded_copy.h"
 #include "core/results/fixed_number.h"
+#include "core/results/result_store.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
@@ -41,11 +42,10 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Network& network, const 
         for (const AdjustedHeight& height : heights->heights)
             heightOf.insert(height.point, &height);
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::AdjCoor})) ||
-        !RunStatement(store, Sql("delete from %1", {Tbl::AdjResidual})))
+    if (!transaction.IsActive() || !EmptyTables(store, {Tbl::AdjCoor, Tbl::AdjResidual}))
         return Status::DatabaseError;
     {
-        CBulkInsert insert(store, Tbl::AdjCoor, Schema::FindTable(Tbl::AdjCoor)->ColumnNames());
+        CBulkInsert insert(store, Tbl::AdjCoor);
         qlonglong id = 0;
         for (const AdjustedPoint& point : plan.points)
         {
@@ -80,7 +80,7 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Network& network, const 
         if (!insert.Finish())
             return Status::DatabaseError;
     }
-    CBulkInsert residuals(store, Tbl::AdjResidual, Schema::FindTable(Tbl::AdjResidual)->ColumnNames());
+    CBulkInsert residuals(store, Tbl::AdjResidual);
     qlonglong id = 0;
     for (const ResidualVector& vector : ResidualVectors(network, plan))
     {
@@ -95,12 +95,5 @@ Outcome StoreAdjustedPoints(CProjectStore& store, const Network& network, const 
 
 Outcome CopyAdjustedToList(CProjectStore& store)
 {
-    CTransaction transaction(store);
-    const bool copied =
-        transaction.IsActive() && DiscardRows(store, Tbl::CoorEdit) &&
-        RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
-                                {Tbl::CoorEdit, Tbl::AdjCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
-                                 Col::ZCOOR, Col::CODE})) &&
-        transaction.Commit();
-    return copied ? Status::Done : Status::DatabaseError;
+    return CopyResultsToList(store, Tbl::AdjCoor);
 }

@@ -55,7 +55,7 @@ bool StoreGrades(CProjectStore& store, const QList<QStringList>& grades, bool re
         return false;
     if (replace && !RunStatement(store, Sql("delete from %1", {Tbl::TraverseGrade})))
         return false;
-    CBulkInsert insert(store, Tbl::TraverseGrade, Schema::FindTable(Tbl::TraverseGrade)->ColumnNames());
+    CBulkInsert insert(store, Tbl::TraverseGrade);
     qlonglong id = 0;
     for (const QStringList& grade : grades)
         if (!insert.Add(++id, grade))
@@ -86,10 +86,8 @@ Outcome ReadKnownFromFile(const QString& path, QList<KnownPoint>& known)
 {
     known.clear();
     CTextLineReader reader(path);
-    if (!reader.Open())
-        return Status::FileNotReadable;
-    if (reader.LooksBinary())
-        return Status::NotText;
+    if (const Status opened = OpenText(reader); opened != Status::Done)
+        return opened;
     QByteArray line;
     while (reader.Next(line))
     {
@@ -105,9 +103,9 @@ Outcome ReadKnownFromFile(const QString& path, QList<KnownPoint>& known)
 Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
 {
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::CalcCoor})))
+    if (!transaction.IsActive() || !EmptyTables(store, {Tbl::CalcCoor}))
         return Status::DatabaseError;
-    CBulkInsert insert(store, Tbl::CalcCoor, Schema::FindTable(Tbl::CalcCoor)->ColumnNames());
+    CBulkInsert insert(store, Tbl::CalcCoor);
     qlonglong id = 0;
     for (const ComputedPoint& point : result.points)
     {
@@ -131,9 +129,9 @@ Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
 Outcome StoreTraverse(CProjectStore& store, const TraverseResult& result)
 {
     CTransaction transaction(store);
-    if (!transaction.IsActive() || !RunStatement(store, Sql("delete from %1", {Tbl::TravCoor})))
+    if (!transaction.IsActive() || !EmptyTables(store, {Tbl::TravCoor}))
         return Status::DatabaseError;
-    CBulkInsert insert(store, Tbl::TravCoor, Schema::FindTable(Tbl::TravCoor)->ColumnNames());
+    CBulkInsert insert(store, Tbl::TravCoor);
     // The compass rule's corrections add up leg by leg: what a station received is the sum over
     // the legs that lead to it.
     QHash<QString, std::pair<double, double>> carried;
@@ -163,16 +161,21 @@ Outcome StoreTraverse(CProjectStore& store, const TraverseResult& result)
     return insert.Finish() && transaction.Commit() ? Status::Done : Status::DatabaseError;
 }
 
-Outcome CopyComputedToList(CProjectStore& store)
+Outcome CopyResultsToList(CProjectStore& store, const QString& table)
 {
     CTransaction transaction(store);
     const bool copied =
         transaction.IsActive() && DiscardRows(store, Tbl::CoorEdit)
         && RunStatement(store, Sql("insert into %1(%3,%4,%5,%6,%7,%8,%9) select %3,%4,%5,%6,%7,%8,%9 from %2 order by %3",
-                                   {Tbl::CoorEdit, Tbl::CalcCoor, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
+                                   {Tbl::CoorEdit, table, Col::ID, Col::ATTR, Col::SN, Col::NCOOR, Col::ECOOR,
                                     Col::ZCOOR, Col::CODE}))
         && transaction.Commit();
     return copied ? Status::Done : Status::DatabaseError;
+}
+
+Outcome CopyComputedToList(CProjectStore& store)
+{
+    return CopyResultsToList(store, Tbl::CalcCoor);
 }
 
 Outcome ReadTraverseGrades(CProjectStore& store, QList<TraverseGrade>& grades)
@@ -215,11 +218,11 @@ Outcome StoreTraverseGrades(CProjectStore& store, const QList<TraverseGrade>& gr
         if (name.isEmpty())
             return {Status::BadRow, ComputeTexts::GradeWithoutName};
         if (names.contains(name))
-            return {Status::BadRow, ComputeTexts::GradeTwice(name)};
+            return {Status::BadRow, ComputeTexts::GradeTwice.Arg(name)};
         if (!(grade.angleSecondsPerRoot > 0) || !(grade.relativeDenominator > 0) || grade.maxStations < 0 ||
             !(grade.maxLengthKm >= 0) || !std::isfinite(grade.angleSecondsPerRoot) ||
             !std::isfinite(grade.relativeDenominator) || !std::isfinite(grade.maxLengthKm))
-            return {Status::BadRow, ComputeTexts::GradeLimits(name)};
+            return {Status::BadRow, ComputeTexts::GradeLimits.Arg(name)};
         names << name;
         rows << QStringList{name, QString::number(grade.maxStations), QString::number(grade.angleSecondsPerRoot, 'g', 12),
                             QString::number(grade.relativeDenominator, 'g', 12), QString::number(grade.maxLengthKm, 'g', 12)};

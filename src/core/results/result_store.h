@@ -30,6 +30,10 @@ Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result);
 // Ends Done or DatabaseError (the store has said why; TravCoor is as it was).
 Outcome StoreTraverse(CProjectStore& store, const TraverseResult& result);
 
+// Copies a table of results that has the coordinate list's columns (ID, ATTR, SN, NCOOR, ECOOR,
+// ZCOOR, CODE) into the list, which it replaces; the old list goes to discarded/ first. All of
+// it in one transaction.
+Outcome CopyResultsToList(CProjectStore& store, const QString& table);
 // Copies CalcCoor into the coordinate list (which it replaces), for export, the card and upload.
 Outcome CopyComputedToList(CProjectStore& store);
 

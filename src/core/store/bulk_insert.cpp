@@ -1,5 +1,6 @@
 #include "core/store/bulk_insert.h"
 
+#include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
 
@@ -27,6 +28,11 @@ CBulkInsert::CBulkInsert(CProjectStore& store, const QString& table, const QStri
     m_batch = std::make_unique<CStatement>(store, InsertInto(m_table, m_names, RowsPerStatement));
     m_failed = !m_batch->IsValid();
     m_waiting.reserve(RowsPerStatement * (m_columns - 1));
+}
+
+CBulkInsert::CBulkInsert(CProjectStore& store, const QString& table)
+    : CBulkInsert(store, table, Schema::FindTable(table)->ColumnNames())
+{
 }
 
 CBulkInsert::~CBulkInsert() = default;
@@ -80,4 +86,12 @@ bool CBulkInsert::Finish()
     // The last rows, fewer than a batch: one statement of just that many rows.
     CStatement rest(m_store, InsertInto(m_table, m_names, int(m_ids.size())));
     return Store(rest);
+}
+
+bool EmptyTables(CProjectStore& store, std::initializer_list<QString> tables)
+{
+    for (const QString& table : tables)
+        if (!RunStatement(store, Sql("delete from %1", {table})))
+            return false;
+    return true;
 }

@@ -18,6 +18,8 @@ class CBulkInsert
 public:
     // `columns` are the ID column (a number) followed by the text columns.
     CBulkInsert(CProjectStore& store, const QString& table, const QStringList& columns);
+    // Every column the schema gives the table, in its order.
+    CBulkInsert(CProjectStore& store, const QString& table);
     ~CBulkInsert();
 
     // Adds one row: its ID and its texts in column order (an empty or missing text is stored as
@@ -42,3 +44,7 @@ private:
     QList<qlonglong> m_ids;
     bool m_failed = false;
 };
+
+// Deletes every row of the tables, in the order given, ahead of filling them anew inside the
+// caller's transaction: false (the store has said why) at the first that cannot be emptied.
+bool EmptyTables(CProjectStore& store, std::initializer_list<QString> tables);

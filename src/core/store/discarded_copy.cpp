@@ -64,7 +64,7 @@ bool WriteCopy(CProjectStore& store, const QString& table, const QDateTime& when
 {
     QFile file;
     const auto refuse = [&](const QString& reason) {
-        store.Reporter().Message(StoreTexts::NotDiscarded(table, QDir::toNativeSeparators(file.fileName()), reason),
+        store.Reporter().Message(StoreTexts::NotDiscarded.Arg(table, QDir::toNativeSeparators(file.fileName()), reason),
                                  MessageIcon::Exclamation);
         return false;
     };

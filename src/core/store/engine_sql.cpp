@@ -79,26 +79,19 @@ QString RowId()
     return QStringLiteral("rowid");
 }
 
-QString NumbersFirstKey(const QString& column, bool descending)
+QString StoredAsNumber(const QString& column)
 {
-    const QString c = QuotedName(column);
-    const QString direction = descending ? QStringLiteral(" DESC") : QString();
-    const QString isNumber =
-        QStringLiteral("(CASE WHEN typeof(%1) IN ('integer','real') OR (trim(%1) GLOB '*[0-9]*' AND trim(%1) NOT GLOB "
-                       "'*[^0-9.eE+-]*') THEN 0 ELSE 1 END)")
-            .arg(c);
-    return isNumber + direction + QStringLiteral(", CAST(%1 AS REAL)").arg(c) + direction + QStringLiteral(", ") + c +
-           direction + QStringLiteral(", rowid");
+    return QStringLiteral("(typeof(%1) IN ('integer','real'))").arg(column);
 }
 
-QString OrderTable()
+QString KeyTable()
 {
-    return QStringLiteral("temp.merion_list_order");
+    return QStringLiteral("temp.merion_row_keys");
 }
 
-QString CreateOrderTable()
+QString CreateKeyTable()
 {
-    return QStringLiteral("create temp table if not exists merion_list_order(pos integer primary key, r integer not null)");
+    return QStringLiteral("create temp table if not exists merion_row_keys(k)");
 }
 
 QString NumberAllRows(const QString& table)

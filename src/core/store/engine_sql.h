@@ -32,13 +32,13 @@ QString RollbackTo(const QString& name);
 QString RowId();
 // The engine and the version of its library, as the About box names them ("SQLite 3.40.1").
 QString EngineVersion();
-// An ORDER BY key that puts numbers in their numeric order ahead of every text, the texts in text
-// order, and keeps the stored order among equals.
-QString NumbersFirstKey(const QString& column, bool descending);
-// A table of this connection's own, in its temporary store, never in the project database:
-// position (from 1, `pos`) to a rowid (`r`).
-QString OrderTable();
-QString CreateOrderTable();
+// An expression that is 1 where the (quoted) column holds a number as the engine keeps it, not a
+// text, and 0 elsewhere.
+QString StoredAsNumber(const QString& column);
+// A table of this connection's own, in its temporary store, never in the project database: the
+// keys of the rows a statement is to pick, one a row in its column `k`.
+QString KeyTable();
+QString CreateKeyTable();
 // Sets ID to 1, 2, 3 … in rowid order, writing only the rows whose number changes.
 QString NumberAllRows(const QString& table);
 // The same where the rowids run in `runs` runs without gaps: each row's number is its rowid less

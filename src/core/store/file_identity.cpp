@@ -1,6 +1,8 @@
 #include "core/store/file_identity.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -41,4 +43,18 @@ FileIdentity IdentityOf(const QString& path)
     }
 #endif
     return identity;
+}
+
+QString ResolvedPath(const QString& path)
+{
+    constexpr int MaxLinkSteps = 40; // as many as the system follows before it gives up (ELOOP)
+    QFileInfo file(path);
+    if (file.exists())
+        return file.canonicalFilePath();
+    for (int step = 0; step < MaxLinkSteps && file.isSymLink(); ++step)
+        file = QFileInfo(file.symLinkTarget());
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        return QDir::cleanPath(file.absoluteFilePath());
+    return QDir(folder).filePath(file.fileName());
 }

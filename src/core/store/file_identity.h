@@ -20,3 +20,7 @@ struct FileIdentity
 
 // The file at `path`, following symbolic links.
 FileIdentity IdentityOf(const QString& path);
+
+// Where a path leads: the canonical path of an existing file; for one still to be made, the
+// target of any dangling link, in its folder's canonical path.
+QString ResolvedPath(const QString& path);

@@ -6,16 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace
-{
-// The database's own path with links resolved, or as given when it does not exist yet.
-QString ResolvedPath(const QString& databasePath)
-{
-    const QString canonical = QFileInfo(databasePath).canonicalFilePath();
-    return canonical.isEmpty() ? QFileInfo(databasePath).absoluteFilePath() : canonical;
-}
-} // namespace
-
 QStringList InstanceLockPaths(const QString& databasePath)
 {
     QStringList paths{ResolvedPath(databasePath) + QStringLiteral(".lock")};

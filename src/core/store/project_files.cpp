@@ -9,23 +9,6 @@
 
 namespace
 {
-constexpr int MaxLinkSteps = 40; // as many as the system follows before it gives up (ELOOP)
-
-// Where a path leads: the canonical path of an existing file; for one still to be made, the
-// target of any dangling link, in its folder's canonical path.
-QString ResolvedPath(const QString& path)
-{
-    QFileInfo file(path);
-    if (file.exists())
-        return file.canonicalFilePath();
-    for (int step = 0; step < MaxLinkSteps && file.isSymLink(); ++step)
-        file = QFileInfo(file.symLinkTarget());
-    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    if (folder.isEmpty())
-        return QDir::cleanPath(file.absoluteFilePath());
-    return QDir(folder).filePath(file.fileName());
-}
-
 Qt::CaseSensitivity FileNameCase()
 {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)

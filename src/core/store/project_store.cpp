@@ -168,7 +168,7 @@ bool CProjectStore::OpenConnection(QSqlDatabase& db)
         if (OpenForReading(db, found, /*quiet=*/true))
             return true;
     }
-    m_reporter->Message(StoreTexts::ConnectFailed(Describe(failure)));
+    m_reporter->Message(StoreTexts::ConnectFailed.Arg(Describe(failure)));
     return false;
 }
 
@@ -206,14 +206,14 @@ bool CProjectStore::OpenForReading(QSqlDatabase& db, const QString& reason, bool
         const QString snapshot = JournalSnapshotPath();
         if (!snapshot.isEmpty() && opened(options, snapshot))
             return readOnly();
-        m_reporter->Message(StoreTexts::JournalUnreadable(snapshot.isEmpty() ? JournalSnapshotError() : Describe(failure)));
+        m_reporter->Message(StoreTexts::JournalUnreadable.Arg(snapshot.isEmpty() ? JournalSnapshotError() : Describe(failure)));
         return false;
     }
     const QString uri = QUrl::fromLocalFile(m_databasePath).toString(QUrl::FullyEncoded);
     if (opened(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"), uri + QStringLiteral("?immutable=1")))
         return readOnly();
     if (!quiet)
-        m_reporter->Message(StoreTexts::ConnectFailed(Describe(failure)));
+        m_reporter->Message(StoreTexts::ConnectFailed.Arg(Describe(failure)));
     return false;
 }
 
@@ -243,7 +243,7 @@ bool CProjectStore::RefuseWrite()
     const QString reason = ReadOnlyReason();
     if (!reason.isEmpty())
     {
-        m_reporter->Message(reason == StoreTexts::NoSpaceLeft ? StoreTexts::DiskFull : StoreTexts::ReadOnly(reason));
+        m_reporter->Message(reason == StoreTexts::NoSpaceLeft ? StoreTexts::DiskFull : StoreTexts::ReadOnly.Arg(reason));
         return true;
     }
     // Before a transaction (or a statement of its own) begins; inside one, its commit asks.
@@ -275,9 +275,9 @@ bool CProjectStore::FileStillInPlace()
         rescuedAs = m_rescuedAs;
     }
     if (!rescuedAs.isEmpty())
-        m_reporter->Message(StoreTexts::FileMoved(m_databasePath, rescuedAs));
+        m_reporter->Message(StoreTexts::FileMoved.Arg(m_databasePath, rescuedAs));
     else
-        m_reporter->Message(StoreTexts::FileMovedNotSaved(m_databasePath, failure));
+        m_reporter->Message(StoreTexts::FileMovedNotSaved.Arg(m_databasePath, failure));
     return false;
 }
 
@@ -322,7 +322,7 @@ void CProjectStore::ReportFailure(int resultCode, const QString& description)
     else if (code == SqliteReadOnly)
     {
         const QString obstacle = WriteObstacle(m_databasePath);
-        m_reporter->Message(StoreTexts::ReadOnly(obstacle.isEmpty() ? StoreTexts::FileReadOnly : obstacle));
+        m_reporter->Message(StoreTexts::ReadOnly.Arg(obstacle.isEmpty() ? StoreTexts::FileReadOnly : obstacle));
     }
     else
         m_reporter->Message(description);
@@ -342,7 +342,7 @@ bool CProjectStore::Connect()
     if (const QString missing = MissingColumn(db); !missing.isEmpty())
     {
         db.close();
-        m_reporter->Message(StoreTexts::MissingColumn(QDir::toNativeSeparators(m_databasePath), missing));
+        m_reporter->Message(StoreTexts::MissingColumn.Arg(QDir::toNativeSeparators(m_databasePath), missing));
         return false;
     }
     return true;
@@ -367,4 +367,18 @@ void CProjectStore::Disconnect()
     }
     QSqlDatabase::removeDatabase(name);
     ThisThread().names.removeAll(name);
+}
+
+void CProjectStore::Reopen(QString databasePath)
+{
+    Disconnect();
+    QMutexLocker lock(&m_stateMutex);
+    m_databasePath = std::move(databasePath);
+    // Connections another thread still keeps name the old file; they are never asked for again.
+    m_serial = g_nextStoreSerial.fetch_add(1);
+    m_readOnlyReason.clear();
+    m_journalSnapshot.reset();
+    m_openedFile = {};
+    m_rescuedAs.clear();
+    m_written.store(false);
 }

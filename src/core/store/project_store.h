@@ -31,6 +31,11 @@ public:
     // Closes this thread's connection. Record sets of this thread must be gone by then.
     void Disconnect();
 
+    // Points the store at another project database: this thread's connection closes, and
+    // the next statement of any thread opens the new file afresh (what the old one told, a
+    // read-only reason or a rescue, goes with it). Only while no other thread uses the store.
+    void Reopen(QString databasePath);
+
     const QString& DatabasePath() const { return m_databasePath; }
     IReporter& Reporter() const { return *m_reporter; }
 
@@ -78,7 +83,7 @@ private:
 
     QString m_databasePath;
     IReporter* m_reporter;
-    quint64 m_serial;
+    quint64 m_serial; // names this store's connections; a reopened store takes a new one
     mutable QMutex m_stateMutex;
     QString m_readOnlyReason;
     std::unique_ptr<CJournalSnapshot> m_journalSnapshot;

@@ -96,6 +96,13 @@ const QList<Table>& Tables()
         // ends; DN, DE the compass rule's correction carried to the station, in millimetres
         // (at the far known end, the coordinate misclosure turned round).
         {Tbl::TravCoor, QList{Id()} + Texts({ATTR, SN, NCOOR, ECOOR, DN, DE})},
+        // The a priori values of the adjustment: the row without a STATION is the instrument's
+        // (direction in seconds, distance a mm + b ppm, centring mm); a row with one holds that
+        // station's own, empty where it takes the instrument's.
+        {Tbl::AdjSigma, QList{Id()} + Texts({STATION, DIRECTION, DISTMM, DISTPPM, CENTRING})},
+        // The known points the adjustment weights instead of holding fixed: σ of the plan
+        // position (each of N and E) and of the height in millimetres, empty where fixed.
+        {Tbl::AdjWeight, QList{Id()} + Texts({SN, SIGMAP, SIGMAZ})},
     };
     return tables;
 }

@@ -34,6 +34,8 @@ inline constexpr SchemaName CoordSystem{"CoordSystem"};
 inline constexpr SchemaName AdjCoor{"AdjCoor"};
 inline constexpr SchemaName AdjResidual{"AdjResidual"};
 inline constexpr SchemaName TravCoor{"TravCoor"};
+inline constexpr SchemaName AdjSigma{"AdjSigma"};
+inline constexpr SchemaName AdjWeight{"AdjWeight"};
 } // namespace Tbl
 
 // The columns, by the names the tables store.
@@ -97,6 +99,11 @@ inline constexpr SchemaName ELLAZ{"ELLAZ"};
 inline constexpr SchemaName SIGMAZ{"SIGMAZ"};
 inline constexpr SchemaName VN{"VN"};
 inline constexpr SchemaName VE{"VE"};
+inline constexpr SchemaName DIRECTION{"DIRECTION"};
+inline constexpr SchemaName DISTMM{"DISTMM"};
+inline constexpr SchemaName DISTPPM{"DISTPPM"};
+inline constexpr SchemaName CENTRING{"CENTRING"};
+inline constexpr SchemaName SIGMAP{"SIGMAP"};
 
 // 520Meas keeps its values in DATA1 … DATA23.
 constexpr int DataColumnCount = 23;

@@ -43,7 +43,7 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
         const QString name = rows.Text(0);
         if (name.trimmed().isEmpty())
         {
-            result.outcome = {Status::BadRow, UploadTexts::PointWithoutName(row)};
+            result.outcome = {Status::BadRow, UploadTexts::PointWithoutName.Arg(row)};
             return result;
         }
         double values[3];
@@ -52,7 +52,7 @@ UploadLines PointLines(CProjectStore& store, DataKind kind)
             const std::optional<double> value = NumberOf(rows.Value(1 + i));
             if (!value)
             {
-                result.outcome = {Status::BadRow, UploadTexts::PointWithoutValue(name, QLatin1String(CoordinateNames[i]))};
+                result.outcome = {Status::BadRow, UploadTexts::PointWithoutValue.Arg(name, QLatin1String(CoordinateNames[i]))};
                 return result;
             }
             values[i] = *value;
@@ -75,7 +75,7 @@ UploadLines AlignmentLines(CProjectStore& store)
     for (int row = 1; rows.Next(); ++row)
     {
         auto missing = [&](const char* what) {
-            result.outcome = {Status::BadRow, UploadTexts::ElementWithoutValue(row, QLatin1String(what))};
+            result.outcome = {Status::BadRow, UploadTexts::ElementWithoutValue.Arg(row, QLatin1String(what))};
             return result;
         };
         const QString lineType = rows.Text(Col::LINETYPE).trimmed();

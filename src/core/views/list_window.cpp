@@ -6,14 +6,15 @@
 #include "core/views/data_kind.h"
 #include "core/views/list_layout.h"
 #include "core/views/list_rows.h"
+#include "core/views/list_sort.h"
 
+#include <QHash>
+
+#include <algorithm>
 #include <optional>
 
 namespace
 {
-// The positions of a sorted list: position (from 1) to the table's rowid.
-const QString OrderTable = EngineSql::OrderTable();
-
 std::optional<qint64> Single(CProjectStore& store, const QString& sql)
 {
     CStatement query(store, sql);
@@ -42,37 +43,36 @@ CListWindow::CListWindow(CProjectStore& store, DataKind kind) : m_store(store), 
 
 void CListWindow::OrderAsListed()
 {
+    m_ordered = false;
+    m_order.clear();
     const QString order = ListOrderOf(m_kind);
     if (order.isEmpty())
-        m_ordered = false;
-    else
-        Order(order);
-}
-
-bool CListWindow::Order(const QString& orderBy)
-{
-    m_ordered = false;
-    CStatement create(m_store, EngineSql::CreateOrderTable());
-    if (!create.Execute())
-        return false;
-    CStatement empty(m_store, QStringLiteral("delete from ") + OrderTable);
-    if (!empty.Execute())
-        return false;
-    CStatement fill(m_store, QStringLiteral("insert into %1(r) select rowid from %2 order by %3")
-                                       .arg(OrderTable, m_table, orderBy));
-    if (!fill.Execute())
-        return false;
-    m_ordered = true;
-    return true;
+        return;
+    // Only the alignment has an order of its own, and it is a short list.
+    CStatement query(m_store, QStringLiteral("select %1 from %2 order by %3").arg(EngineSql::RowId(), m_table, order));
+    while (query.Next())
+        m_order.push_back(query.Integer(0));
+    m_ordered = !query.Failed();
 }
 
 bool CListWindow::SortBy(int column, bool descending)
 {
-    const QList<ListColumn>& layout = ListLayoutOf(m_kind);
-    if (column < 0 || column >= layout.size())
+    std::optional<std::vector<qint64>> rowids = SortedRowids(m_store, m_kind, column, descending);
+    if (!rowids)
+    {
+        m_sorted = false;
+        OrderAsListed();
         return false;
-    m_sorted = Order(EngineSql::NumbersFirstKey(layout[column].source, descending));
-    return m_sorted;
+    }
+    ShowSorted(std::move(*rowids));
+    return true;
+}
+
+void CListWindow::ShowSorted(std::vector<qint64> rowids)
+{
+    m_order = std::move(rowids);
+    m_ordered = true;
+    m_sorted = true;
 }
 
 void CListWindow::ClearSort()
@@ -88,15 +88,14 @@ qsizetype CListWindow::ListPositionOf(qsizetype row)
     // Unsorted, and the alignment, whose list order is its chainage order, need no mapping.
     if (!m_sorted || m_kind == DataKind::Alignment)
         return row;
-    CStatement rowid(m_store, QStringLiteral("select r from %1 where pos = ?").arg(OrderTable));
-    rowid.BindInteger(1, row + 1);
-    if (!rowid.Next())
+    if (size_t(row) >= m_order.size())
         return -1;
+    const qint64 rowid = m_order[size_t(row)];
     // Without gaps the rows before it in the list are those with a smaller rowid, counted off.
     if (m_dense)
-        return rowid.Integer(0) - m_firstRowid;
+        return rowid - m_firstRowid;
     CStatement before(m_store, QStringLiteral("select count(*) from %1 where rowid < ?").arg(m_table));
-    before.BindInteger(1, rowid.Integer(0));
+    before.BindInteger(1, rowid);
     return before.Next() ? before.Integer(0) : -1;
 }
 
@@ -109,9 +108,9 @@ qsizetype CListWindow::RowAtListPosition(qsizetype position)
     const std::optional<qint64> rowid = RowidAtListPosition(position);
     if (!rowid)
         return -1;
-    CStatement row(m_store, QStringLiteral("select pos from %1 where r = ?").arg(OrderTable));
-    row.BindInteger(1, *rowid);
-    return row.Next() ? row.Integer(0) - 1 : -1;
+    // Asked once per pick on the plan: a sweep through a million rowids takes a millisecond.
+    const auto found = std::find(m_order.begin(), m_order.end(), *rowid);
+    return found == m_order.end() ? -1 : qsizetype(found - m_order.begin());
 }
 
 std::optional<qint64> CListWindow::RowidAtListPosition(qsizetype position)
@@ -160,12 +159,31 @@ QList<QStringList> ReadCells(CStatement& query, const QList<ListColumn>& layout,
 
 QList<QStringList> CListWindow::OrderedRows(qsizetype first, qsizetype count)
 {
-    CStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("join %1 o on o.r = %2.rowid where o.pos "
-                                                                        "between ? and ? order by o.pos")
-                                                             .arg(OrderTable, m_table)));
-    query.BindInteger(1, first + 1);
-    query.BindInteger(2, first + count);
-    return ReadCells(query, ListLayoutOf(m_kind));
+    if (size_t(first) >= m_order.size())
+        return {};
+    count = qMin(count, qsizetype(m_order.size()) - first);
+    QStringList marks;
+    for (qsizetype i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    CStatement query(m_store, ListSelectOf(m_kind, QStringLiteral("where %1.rowid in (%2)").arg(m_table, marks.join(QLatin1Char(','))),
+                                           true));
+    for (qsizetype i = 0; i < count; ++i)
+        query.BindInteger(int(i) + 1, m_order[size_t(first + i)]);
+    QList<qint64> rowids;
+    const QList<QStringList> rows = ReadCells(query, ListLayoutOf(m_kind), &rowids);
+    // The engine gives them in its own order; the list wants them in its.
+    QHash<qint64, qsizetype> rowOf;
+    for (qsizetype i = 0; i < rowids.size(); ++i)
+        rowOf.insert(rowids[i], i);
+    QList<QStringList> ordered;
+    ordered.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+    {
+        // A row gone since the list was sorted shows empty, and the rest keep their places.
+        const auto found = rowOf.constFind(m_order[size_t(first + i)]);
+        ordered << (found == rowOf.constEnd() ? QStringList() : rows[*found]);
+    }
+    return ordered;
 }
 
 QList<QStringList> CListWindow::StoredRows(qsizetype first, qsizetype count)

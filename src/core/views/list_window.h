@@ -7,14 +7,16 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class CProjectStore;
 
 // A kind's list as the list view needs it: how many rows, and the rows of any window of it,
 // read from the table only when asked for, so a million rows cost what a thousand cost. Rows
 // come in list order (the stored order; the alignment by start chainage), or sorted by one
-// column for display: values that are numbers by their value, before the texts, which sort as
-// text; equal values keep their stored order. Sorting never changes the table.
+// column for display (core/views/list_sort.h): numbers by value ahead of the texts, which sort
+// naturally; equal values keep their stored order. A sorted list holds the order of its rowids
+// (eight bytes a row). Sorting never changes the table.
 class CListWindow
 {
 public:
@@ -25,6 +27,9 @@ public:
 
     // Sorts by the layout column `column`; false (reported) when the engine failed.
     bool SortBy(int column, bool descending);
+    // Shows the rows in an order sorted elsewhere (SortedRowids on another thread): the rowids
+    // of this list's rows, in the order to show them.
+    void ShowSorted(std::vector<qint64> rowids);
     void ClearSort(); // back to the list order
 
     // Where a shown row stands in the list order and back (the same while unsorted); −1 for
@@ -36,7 +41,6 @@ public:
     QList<QStringList> Rows(qsizetype first, qsizetype count);
 
 private:
-    bool Order(const QString& orderBy);
     void OrderAsListed(); // the list order: the stored one, or the kind's own
     std::optional<qint64> RowidAtListPosition(qsizetype position); // nothing past the end
     QList<QStringList> OrderedRows(qsizetype first, qsizetype count);
@@ -48,7 +52,8 @@ private:
     qsizetype m_rowCount = 0;
     qint64 m_firstRowid = 0;
     bool m_dense = false;         // rowids without gaps: the row at n has rowid first + n
-    bool m_ordered = false;       // positions come from the order table
+    bool m_ordered = false;       // positions come from m_order
     bool m_sorted = false;        // by a column, not in the list order
+    std::vector<qint64> m_order;  // the rowid shown at each position, when ordered
     QMap<qsizetype, qint64> m_anchors; // row positions whose rowid is known, for tables with gaps
 };

@@ -25,8 +25,8 @@ CCommandPanel::CCommandPanel(const CCommandActions& commands, QWidget* parent) :
         {
             if (row.page != heading.page)
                 continue;
-            list->AddButton(int(images.size()), QCoreApplication::translate("MERION", row.panelWords), int(row.command),
-                            QCoreApplication::translate("MERION", row.panelTip));
+            list->AddButton(int(images.size()), Translated(row.panelWords), int(row.command),
+                            Translated(row.panelTip));
             images << PanelIcon(row.panelIcon);
         }
         list->SetImageList(images);

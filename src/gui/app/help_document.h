@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui/app/ui_language.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -10,13 +12,16 @@ class IReporter;
 // Hands a document to whatever shows it; false when nothing could (no PDF viewer).
 using DocumentOpener = std::function<bool(const QUrl&)>;
 
-// The user guide that F1 opens. It stands beside the program in a build or a portable folder,
-// and in share/merion beside the program's bin folder once installed.
+// The user guide that F1 opens, in the interface's language (Help.pdf in Chinese,
+// Help-en.pdf in English). It stands beside the program in a build or a portable folder, and
+// in share/merion beside the program's bin folder once installed.
 class CHelpDocument
 {
 public:
-    // `opener` defaults to the desktop's own viewer for the file type.
-    explicit CHelpDocument(QString programFolder, DocumentOpener opener = {});
+    // `opener` defaults to the desktop's own viewer for the file type, or a known PDF viewer
+    // when the desktop names none; `language` to the one the program speaks.
+    explicit CHelpDocument(QString programFolder, DocumentOpener opener = {},
+                           UiLanguage language = InstalledUiLanguage());
 
     // The guide's path, or empty when it is in none of its places.
     QString Path() const;
@@ -27,4 +32,5 @@ public:
 private:
     QString m_programFolder;
     DocumentOpener m_opener;
+    UiLanguage m_language;
 };

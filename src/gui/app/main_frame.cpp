@@ -17,12 +17,14 @@
 #include "gui/geodesy/geodesy_commands.h"
 #include "gui/geodesy/geodesy_dialog_texts.h"
 #include "gui/link/link_commands.h"
+#include "gui/link/transfer_dlg.h"
 #include "gui/plan/plan_tab.h"
 #include "gui/plan/plan_view_texts.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/command_table.h"
 #include "gui/shell/session.h"
 #include "gui/toolkit/lock_keys.h"
+#include "gui/toolkit/screen_fit.h"
 #include "gui/toolkit/table_copy.h"
 #include "gui/upload/upload_commands.h"
 #include "gui/views/plx_view.h"
@@ -65,11 +67,19 @@ CMainFrame::CMainFrame(CSession& session, CSerialLine& line, TransferChoices& ch
     RegisterFileCommands(*m_commands, m_session, *m_view);
     RegisterMeasExportCommands(*m_commands, m_session, *m_view);
     RegisterLinkCommands(*m_commands, m_session.Store(), *this);
-    RegisterUploadCommands(*m_commands, m_session, line, choices, statusBar(), *this);
-    RegisterDownloadCommands(*m_commands, m_session, line, choices, statusBar(), *this);
+    const TransferContext transfers{m_session, line, choices, statusBar()};
+    RegisterUploadCommands(*m_commands, transfers, *this);
+    RegisterDownloadCommands(*m_commands, transfers, *this);
     RegisterComputeCommands(*m_commands, m_session, *this);
     RegisterAdjustCommands(*m_commands, m_session, *this);
     RegisterGeodesyCommands(*m_commands, m_session, *this);
+    RegisterProjectCommands(*m_commands, m_session, *this, [this](const QString& path) {
+        return m_openProject && m_openProject(path);
+    });
+    // The title names the project the windows show.
+    connect(&m_session, &CSession::ProjectChanged, this, [this] {
+        setWindowTitle(AppTexts::WindowTitle(QFileInfo(m_session.Store().DatabasePath()).fileName()));
+    });
     UpdateEditActions();
     resize(1024, 700);
 }
@@ -88,6 +98,10 @@ void CMainFrame::HandleFrameCommands()
         commands.Handle(toggle, [this, toggle] { ShowBar(toggle, CommandAction(toggle)->isChecked()); });
     commands.Handle(Command::Help, [this] { m_help.Open(m_session.Reporter()); });
     commands.Handle(Command::About, [this] { ShowAboutBox(*this); });
+    commands.Handle(Command::ExportPlan, [this] {
+        m_tabs->setCurrentWidget(m_plan);
+        m_plan->ExportWhenLoaded();
+    });
     commands.Handle(Command::CopyRows, [this] { CopySelectedRows(); });
     commands.Handle(Command::ShowCoor, [this] { m_session.ShowTable(DataKind::Coor); });
     commands.Handle(Command::ShowCode, [this] { m_session.ShowTable(DataKind::Code); });
@@ -107,6 +121,13 @@ void CMainFrame::CreateMenus()
             if (row.separatorBefore)
                 menu->addSeparator();
             menu->addAction(CommandAction(row.command));
+            if (row.command == Command::OpenProject)
+            {
+                m_recentProjects = CreateRecentProjectsMenu(m_session, menu, [this](const QString& path) {
+                    return m_openProject && m_openProject(path);
+                });
+                menu->addMenu(m_recentProjects);
+            }
         }
         if (heading.place == MenuPlace::Edit)
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateEditActions);
@@ -133,7 +154,7 @@ void CMainFrame::UpdateEditActions()
     const bool oneRow = editable && m_session.Selected().singleRow >= 0;
     CommandAction(Command::AddRecord)->setEnabled(editable);
     CommandAction(Command::EditRecord)->setEnabled(oneRow);
-    CommandAction(Command::DeleteRecord)->setEnabled(oneRow);
+    CommandAction(Command::DeleteRecord)->setEnabled(editable && m_session.Selected().any);
     CommandAction(Command::DeleteAll)->setEnabled(editable);
     CommandAction(Command::CopyRows)->setEnabled(m_session.Selected().any);
 }
@@ -155,7 +176,7 @@ void CMainFrame::CreateToolBar()
     {
         if (!row.toolWords)
             continue;
-        QAction* action = m_commands->MakeAction(row.command, QCoreApplication::translate("MERION", row.toolWords), this);
+        QAction* action = m_commands->MakeAction(row.command, row.toolWords->Text(), this);
         action->setIcon(style()->standardIcon(row.toolIcon));
         m_toolBar->addAction(action);
     }
@@ -187,7 +208,7 @@ void CMainFrame::CreateStatusBar()
     const auto showSystem = [this, system] {
         const CoordinateSystem stored = ReadProjectSystem(m_session.Store());
         const QString description = stored.IsSet() ? DescriptionOf(stored) : GeodesyDialogTexts::NotSet.Text();
-        system->setText(GeodesyDialogTexts::SystemPane(description));
+        system->setText(GeodesyDialogTexts::SystemPane.Arg(description));
         system->setToolTip(description);
     };
     connect(&m_session, &CSession::SystemChanged, system, showSystem);
@@ -218,6 +239,7 @@ void CMainFrame::CreateClientArea()
     m_plan = new CPlanTab(m_session, m_tabs);
     m_tabs->addTab(m_plan, PlanViewTexts::Tab);
     statusBar()->insertPermanentWidget(0, m_view->CreateRowCountPane(statusBar()));
+    statusBar()->insertPermanentWidget(0, m_view->CreateSortPane(statusBar()));
     setCentralWidget(m_tabs);
 }
 
@@ -262,7 +284,11 @@ bool CMainFrame::RestoreLayout(const QSettings& settings)
     const int page = settings.value(PageKey, 0).toInt();
     if (page >= 0 && page < m_panel->PageCount())
         m_panel->SelectPage(page);
-    return restoreGeometry(settings.value(GeometryKey).toByteArray());
+    if (!restoreGeometry(settings.value(GeometryKey).toByteArray()))
+        return false;
+    // A place saved under a window manager, restored without one, may reach past the screen.
+    KeepWithinScreen(*this);
+    return true;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

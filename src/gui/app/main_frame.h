@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/app/help_document.h"
+#include "gui/app/project_commands.h"
 #include "gui/shell/command.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class CSerialLine;
 class CSession;
 class QAction;
 class QDockWidget;
+class QMenu;
 class QSettings;
 class QTabWidget;
 class QToolBar;
@@ -35,6 +37,10 @@ public:
     CCommandActions& Commands() const { return *m_commands; }
     QAction* CommandAction(Command command) const; // the menu bar's action of a command
     QAction* CopyAction() const { return CommandAction(Command::CopyRows); }
+
+    // What switches the program to another project database (the application's own step).
+    void SetProjectOpener(ProjectOpener open) { m_openProject = std::move(open); }
+    QMenu* RecentProjectsMenu() const { return m_recentProjects; }
 
     // The guide that F1 opens (tests give one with a stand-in viewer).
     void SetHelpDocument(CHelpDocument document) { m_help = std::move(document); }
@@ -67,4 +73,6 @@ private:
     QToolBar* m_toolBar = nullptr;
     QTabWidget* m_tabs = nullptr;
     CHelpDocument m_help;
+    ProjectOpener m_openProject;
+    QMenu* m_recentProjects = nullptr;
 };

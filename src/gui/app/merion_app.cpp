@@ -6,14 +6,22 @@
 #include "core/store/instance_lock.h"
 #include "core/store/project_store.h"
 #include "gui/app/app_texts.h"
+#include "gui/app/instance_channel.h"
 #include "gui/app/main_frame.h"
+#include "gui/app/program_icon.h"
+#include "gui/app/recent_projects.h"
+#include "gui/files/unsaved_lists.h"
 #include "gui/link/serial_line.h"
 #include "gui/shell/session.h"
+#include "gui/toolkit/focus_return.h"
 #include "gui/toolkit/message_box_reporter.h"
+#include "gui/toolkit/screen_fit.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
@@ -61,19 +69,34 @@ bool CMerionApp::InitInstance()
     if (!m_instanceLock->TryLock())
     {
         m_instanceLock.reset();
+        // The user is looking for the window that holds the project: it comes forward.
+        CInstanceChannel::AskToComeForward(Store().DatabasePath());
         m_reporter->Message(AppTexts::AlreadyRunning, MessageIcon::Exclamation);
         return false;
     }
 
     Store().Connect();
+    m_channel = std::make_unique<CInstanceChannel>();
+    m_channel->Listen(Store().DatabasePath());
+    connect(m_channel.get(), &CInstanceChannel::ComeForwardAsked, this, &CMerionApp::ComeForward);
+    NoteRecentProject(m_session->Settings(), Store().DatabasePath());
 
+    // Every window and dialog carries the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
+    m_focusReturn = std::make_unique<CFocusReturn>();
     m_frame = std::make_unique<CMainFrame>(*m_session, *m_line, m_transfers);
+    m_frame->SetProjectOpener([this](const QString& path) { return SwitchProject(path); });
     // The first update shows the seven coordinate columns with no rows.
     m_session->UpdateViews();
     QSettings* settings = m_session->Settings();
     const bool restored = settings && m_frame->RestoreLayout(*settings);
     if (m_showWindow && restored)
+    {
         m_frame->show(); // maximised again if the user left it so
+        // Its frame is known now: all of the window stays on the screen.
+        if (!m_frame->isMaximized())
+            KeepWithinScreen(*m_frame);
+    }
     else if (m_showWindow)
     {
         // Without a window manager (a kiosk or a remote session) maximising does nothing, so
@@ -92,14 +115,8 @@ void CMerionApp::ExitInstance()
     if (!m_started)
         return;
     m_started = false;
-    // Tool dialogs go first, before the frame that owns them: their workers must be done with
-    // the store before it closes, and a dialog must not outlive the view it refreshes.
-    QList<QPointer<QWidget>> dialogs;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<QDialog*>(window))
-            dialogs << window;
-    for (const QPointer<QWidget>& dialog : dialogs)
-        delete dialog.data();
+    CloseToolDialogs();
+    m_channel.reset();
     if (QSettings* settings = m_session->Settings())
         m_frame->SaveLayout(*settings);
     m_frame.reset();
@@ -107,4 +124,62 @@ void CMerionApp::ExitInstance()
     EmptyScratchTables(store);
     store.Disconnect();
     m_instanceLock.reset();
+}
+
+void CMerionApp::CloseToolDialogs()
+{
+    // Tool dialogs go before the store closes and before the frame that owns them: their
+    // workers must be done with the store, and a dialog must not outlive the view it refreshes.
+    QList<QPointer<QWidget>> dialogs;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog*>(window))
+            dialogs << window;
+    for (const QPointer<QWidget>& dialog : dialogs)
+        delete dialog.data();
+}
+
+void CMerionApp::ComeForward()
+{
+    if (!m_frame)
+        return;
+    if (m_frame->isMinimized())
+        m_frame->showNormal();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+bool CMerionApp::SwitchProject(const QString& databasePath)
+{
+    if (!m_started || databasePath.isEmpty())
+        return false;
+    const QString path = QFileInfo(databasePath).absoluteFilePath();
+    if (QFileInfo(path) == QFileInfo(Store().DatabasePath()))
+        return true;
+    // The end of this project's run empties its lists: hand work is not emptied away unasked.
+    if (!ConfirmEmptyingLists(*m_session, *m_frame, /*switching=*/true))
+        return false;
+    auto lock = std::make_unique<CInstanceLock>(path);
+    if (!lock->TryLock())
+    {
+        CInstanceChannel::AskToComeForward(path);
+        m_reporter->Message(AppTexts::ProjectInUse.Arg(QDir::toNativeSeparators(path)), MessageIcon::Exclamation);
+        return false;
+    }
+    CloseToolDialogs();
+    // A file that is no project (or one of another program) is refused before this one closes.
+    {
+        CProjectStore other(path, m_reporter);
+        const bool opened = other.Connect();
+        other.Disconnect();
+        if (!opened)
+            return false;
+    }
+    CProjectStore& store = Store();
+    EmptyScratchTables(store);
+    store.Disconnect();
+    m_instanceLock = std::move(lock);
+    m_session->ReopenStore(path);
+    m_channel->Listen(path);
+    NoteRecentProject(m_session->Settings(), path);
+    return true;
 }

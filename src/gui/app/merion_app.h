@@ -9,6 +9,8 @@
 #include <memory>
 
 class CCommandActions;
+class CFocusReturn;
+class CInstanceChannel;
 class CInstanceLock;
 class CMainFrame;
 class CPlxView;
@@ -44,6 +46,13 @@ public:
     // and close the store.
     void ExitInstance();
 
+    // Another project database in place of this one, without a restart: the hand work of this
+    // one is protected as at the end of a run (export it, switch anyway, or stay), the tool
+    // dialogs close, this project's scratch tables are emptied and its store closed, and
+    // every window shows the other. False when the program stayed with its project: the user
+    // chose to, another copy runs on the other one, or it cannot be opened (told).
+    bool SwitchProject(const QString& databasePath);
+
     CSession& Session() const { return *m_session; }
     CProjectStore& Store() const;
     IReporter& Reporter() const { return *m_reporter; }
@@ -55,12 +64,17 @@ public:
     CCommandActions& Commands() const;
 
 private:
+    void CloseToolDialogs();
+    void ComeForward();
+
     std::unique_ptr<IReporter> m_ownReporter;
     IReporter* m_reporter;
     std::unique_ptr<CSession> m_session;
     std::unique_ptr<CSerialLine> m_line;
     TransferChoices m_transfers;
     std::unique_ptr<CInstanceLock> m_instanceLock;
+    std::unique_ptr<CFocusReturn> m_focusReturn;
+    std::unique_ptr<CInstanceChannel> m_channel;
     std::unique_ptr<CMainFrame> m_frame;
     bool m_started = false;
     bool m_showWindow;

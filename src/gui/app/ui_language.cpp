@@ -8,9 +8,24 @@
 namespace
 {
 const QString LanguageOption = QStringLiteral("--lang");
-// Built from translations/merion_en.ts and linked into the program, so no installation
-// can lose it.
+// Built from translations/merion_en.ts and merion_zh.ts and linked into the program, so no
+// installation can lose them.
 const QString EnglishTexts = QStringLiteral(":/i18n/merion_en.qm");
+const QString ChineseTexts = QStringLiteral(":/i18n/merion_zh.qm");
+// The English texts' translator goes by this name, so the program can tell which it speaks.
+const QString EnglishTranslator = QStringLiteral("merionEnglishTexts");
+
+bool InstallProgramTexts(QCoreApplication& application, const QString& file, const QString& name = {})
+{
+    auto* texts = new QTranslator(&application);
+    texts->setObjectName(name);
+    if (!texts->load(file))
+    {
+        delete texts;
+        return false;
+    }
+    return QCoreApplication::installTranslator(texts);
+}
 } // namespace
 
 QString LanguageArgument(const QStringList& arguments)
@@ -45,12 +60,18 @@ std::optional<UiLanguage> ChooseUiLanguage(const QString& option, const QLocale&
 bool InstallUiLanguage(QCoreApplication& application, UiLanguage language)
 {
     if (language == UiLanguage::Chinese)
-        return LoadQtTranslations();
-    auto* english = new QTranslator(&application);
-    if (!english->load(EnglishTexts))
     {
-        delete english;
-        return false;
+        // The messages written in English, which merion-cli prints as they stand, speak Chinese here.
+        const bool programTexts = InstallProgramTexts(application, ChineseTexts);
+        return LoadQtTranslations() && programTexts;
     }
-    return QCoreApplication::installTranslator(english);
+    return InstallProgramTexts(application, EnglishTexts, EnglishTranslator);
+}
+
+UiLanguage InstalledUiLanguage()
+{
+    const QCoreApplication* application = QCoreApplication::instance();
+    const auto* english = application ? application->findChild<QTranslator*>(EnglishTranslator, Qt::FindDirectChildrenOnly)
+                                      : nullptr;
+    return english && !english->isEmpty() ? UiLanguage::English : UiLanguage::Chinese;
 }

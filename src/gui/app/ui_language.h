@@ -8,8 +8,8 @@
 
 class QCoreApplication;
 
-// The two languages of the interface. Its texts are written in Chinese; English comes from
-// the translation built into the program.
+// The two languages of the interface. Its texts are written in Chinese, those it shares with
+// merion-cli in English; each language's translation built into the program gives the rest.
 enum class UiLanguage
 {
     Chinese,
@@ -26,8 +26,13 @@ QString LanguageArgument(const QStringList& arguments);
 // Nothing for a value that names neither.
 std::optional<UiLanguage> ChooseUiLanguage(const QString& option, const QLocale& system);
 
-// Puts the program in `language`: English installs the program's English texts, Chinese Qt's
-// own Chinese texts (file dialogs, message-box buttons), so both parts speak alike.
+// Puts the program in `language`: English installs the program's English texts, Chinese the
+// Chinese of its texts written in English and Qt's own Chinese texts (file dialogs, message-box
+// buttons), so every part speaks alike.
 // False when a translation the language needs could not be loaded; the texts stay Chinese
 // and Qt's stay English then.
 bool InstallUiLanguage(QCoreApplication& application, UiLanguage language);
+
+// The language the program speaks now: English once InstallUiLanguage put its English texts
+// in, Chinese otherwise.
+UiLanguage InstalledUiLanguage();

@@ -4,6 +4,8 @@
 #include "core/compute/setup_reader.h"
 #include "core/report/reporter.h"
 #include "core/results/adjustment_store.h"
+#include "core/results/apriori_store.h"
+#include "core/store/project_store.h"
 #include "gui/compute/adjust_dialog.h"
 #include "gui/compute/adjustment_worker.h"
 #include "gui/compute/compute_dialog_texts.h"
@@ -18,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
+#include <QProgressDialog>
 
 using namespace Adjustment;
 
@@ -59,12 +62,7 @@ public:
 
     void CopyToList()
     {
-        if (!m_session.Reporter().Confirm(ComputeDialogTexts::CopyAdjustedQuestion))
-            return;
-        const Outcome copied = CopyAdjustedToList(m_session.Store());
-        ReportOutcome(m_session.Reporter(), copied);
-        if (copied.Succeeded())
-            m_session.ShowTable(DataKind::Coor);
+        CopyResultsAfterAsking(m_session, ComputeDialogTexts::CopyAdjustedQuestion, CopyAdjustedToList);
     }
 
 private:
@@ -76,15 +74,23 @@ private:
         QList<::Setup> setups;
         if (!ReadShownJobSetups(m_session, setups))
             return;
-        CAdjustDialog dialog(freeStation ? StationsOf(setups) : QStringList(), &m_window);
+        AprioriOptions stored;
+        if (const Outcome read = ReadAprioriOptions(m_session.Store(), stored); !read.Succeeded())
+            return ReportOutcome(m_session.Reporter(), read);
+        CAdjustDialog dialog(StationsOf(setups), freeStation, stored, &m_window);
         if (dialog.exec() != QDialog::Accepted)
             return;
+        // What the user set is kept for the next adjustment of the project, whatever this one
+        // gives; a project that cannot be written still adjusts with it, as it stores nothing.
+        const AprioriOptions apriori = dialog.Options();
+        if (apriori != stored && m_session.Store().ReadOnlyReason().isEmpty())
+            if (const Outcome kept = StoreAprioriOptions(m_session.Store(), apriori); !kept.Succeeded())
+                return ReportOutcome(m_session.Reporter(), kept);
         QList<KnownPoint> known;
-        const Outcome knownRead = dialog.Known().Read(m_session.Store(), setups, known);
-        if (!knownRead.Succeeded())
-            return ReportOutcome(m_session.Reporter(), knownRead);
+        if (!ReadChosenKnown(m_session, dialog.Known(), setups, known))
+            return;
         NetworkOptions options;
-        options.sigmas = dialog.Sigmas();
+        static_cast<AprioriOptions&>(options) = apriori;
         AdjustmentInput input;
         input.heights = dialog.Heights();
         const Outcome built = freeStation
@@ -103,11 +109,44 @@ private:
         m_worker = new CAdjustmentWorker(this);
         connect(m_worker, &CAdjustmentWorker::Finished, this, &CAdjustFeature::Show);
         SetRunning(true);
+        // A network of thousands of points takes seconds: the note says it is working and
+        // offers to stop (it shows only when the work lasts).
+        m_progress = new QProgressDialog(ComputeDialogTexts::Adjusting, ComputeDialogTexts::CancelAdjusting, 0, 0,
+                                         &m_window);
+        m_progress->setObjectName(QStringLiteral("adjustProgress"));
+        m_progress->setWindowTitle(ComputeDialogTexts::AdjustTitle);
+        m_progress->setMinimumDuration(400);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        connect(m_progress, &QProgressDialog::canceled, this, &CAdjustFeature::Cancel);
+        connect(m_worker, &CAdjustmentWorker::Stepped, m_progress, [progress = m_progress](int iteration, bool precision) {
+            progress->setLabelText(precision ? QString(ComputeDialogTexts::AdjustingPrecision)
+                                             : ComputeDialogTexts::AdjustingIteration.Arg(iteration));
+        });
         m_worker->Start(std::move(input));
+    }
+
+    // The worker stops at its next look at the flag and deletes itself; whatever it may still
+    // have finished with is no longer listened to, so nothing of this run is stored.
+    void Cancel()
+    {
+        if (!m_worker)
+            return;
+        disconnect(m_worker, &CAdjustmentWorker::Finished, this, &CAdjustFeature::Show);
+        m_worker->Cancel();
+        m_worker = nullptr;
+        SetRunning(false);
+        m_session.Reporter().Message(ComputeDialogTexts::AdjustCancelled, MessageIcon::Information);
     }
 
     void SetRunning(bool running)
     {
+        if (!running && m_progress)
+        {
+            m_progress->hide();
+            m_progress->deleteLater();
+            m_progress = nullptr;
+        }
         for (const Command command : {Command::Adjust, Command::FreeStation})
             if (QAction* action = m_commands.Action(command))
                 action->setEnabled(!running);
@@ -119,6 +158,10 @@ private:
 
     void Show(const std::shared_ptr<AdjustmentOutput>& output)
     {
+        // A result already on its way when the run was cancelled may still arrive: it is not
+        // the running worker's, and it is dropped.
+        if (!m_worker || sender() != m_worker)
+            return;
         m_worker = nullptr; // it deletes itself
         SetRunning(false);
         const Network& network = output->input.network;
@@ -146,7 +189,7 @@ private:
         if (!snooping.beyondCritical || snooping.residual < 0)
             return;
         const ObservationRef ref = output.plan.residuals[size_t(snooping.residual)].ref;
-        const QString question = ComputeDialogTexts::BlunderQuestion(
+        const QString question = ComputeDialogTexts::BlunderQuestion.Arg(
             QString::number(snooping.largest, 'f', 2), ObservationName(output.input.network, ref),
             QString::number(CriticalStandardizedResidual, 'f', 2));
         if (!m_session.Reporter().Confirm(question))
@@ -160,6 +203,7 @@ private:
     CSession& m_session;
     QWidget& m_window;
     QPointer<CAdjustmentWorker> m_worker;
+    QPointer<QProgressDialog> m_progress;
 };
 } // namespace
 

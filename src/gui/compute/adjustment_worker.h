@@ -39,5 +39,7 @@ public:
     void Start(AdjustmentInput input);
 
 signals:
+    // Where the plan adjustment stands: its iteration, or the precision after the last one.
+    void Stepped(int iteration, bool precision);
     void Finished(std::shared_ptr<AdjustmentOutput> output);
 };

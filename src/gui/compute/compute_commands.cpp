@@ -26,9 +26,8 @@ void RecomputePoints(CSession& session, QWidget& window)
     if (dialog.exec() != QDialog::Accepted)
         return;
     QList<KnownPoint> known;
-    const Outcome knownRead = dialog.Known().Read(session.Store(), setups, known);
-    if (!knownRead.Succeeded())
-        return ReportOutcome(session.Reporter(), knownRead);
+    if (!ReadChosenKnown(session, dialog.Known(), setups, known))
+        return;
     const PolarOptions options = dialog.Options();
     // Only surveyor's control corrects stations; the job's own coordinates are what it already used.
     const PolarResult result = ComputePoints(setups, dialog.Known().NamesKnownPoints() ? known : QList<KnownPoint>{}, options);
@@ -59,9 +58,8 @@ void ComputeRoute(CSession& session, QWidget& window)
     if (dialog.exec() != QDialog::Accepted)
         return;
     QList<KnownPoint> known;
-    const Outcome knownRead = dialog.Known().Read(session.Store(), setups, known);
-    if (!knownRead.Succeeded())
-        return ReportOutcome(session.Reporter(), knownRead);
+    if (!ReadChosenKnown(session, dialog.Known(), setups, known))
+        return;
     const TraverseResult result = ComputeTraverse(setups, known, dialog.Route());
     if (!result.outcome.Succeeded())
         return ReportOutcome(session.Reporter(), result.outcome);
@@ -96,15 +94,6 @@ void EditGrades(CSession& session, QWidget& window)
     }
 }
 
-void CopyToList(CSession& session)
-{
-    if (!session.Reporter().Confirm(ComputeDialogTexts::CopyQuestion))
-        return;
-    const Outcome copied = CopyComputedToList(session.Store());
-    ReportOutcome(session.Reporter(), copied);
-    if (copied.Succeeded())
-        session.ShowTable(DataKind::Coor);
-}
 } // namespace
 
 void RegisterComputeCommands(CCommandActions& commands, CSession& session, QWidget& window)
@@ -113,6 +102,8 @@ void RegisterComputeCommands(CCommandActions& commands, CSession& session, QWidg
     commands.Handle(Command::ComputeFaces, [&session, &window] { CheckBothFaces(session, window); });
     commands.Handle(Command::ComputeTraverse, [&session, &window] { ComputeRoute(session, window); });
     commands.Handle(Command::ShowCalc, [&session] { session.ShowTable(DataKind::Calc); });
-    commands.Handle(Command::CopyCalcToCoor, [&session] { CopyToList(session); });
+    commands.Handle(Command::CopyCalcToCoor, [&session] {
+        CopyResultsAfterAsking(session, ComputeDialogTexts::CopyQuestion, CopyComputedToList);
+    });
     commands.Handle(Command::EditTraverseGrades, [&session, &window] { EditGrades(session, window); });
 }

@@ -49,11 +49,23 @@ inline constexpr ShownText Station = QT_TRANSLATE_NOOP("MERION", "测站");
 inline constexpr ShownText SigmaDirection = QT_TRANSLATE_NOOP("MERION", "方向中误差(″)");
 inline constexpr ShownText SigmaDistance = QT_TRANSLATE_NOOP("MERION", "测距中误差 a(mm) + b(ppm)");
 inline constexpr ShownText AdjustHeights = QT_TRANSLATE_NOOP("MERION", "同时平差高程（三角高程）");
+inline constexpr ShownText SigmaCentring = QT_TRANSLATE_NOOP("MERION", "对中误差(mm)");
+inline constexpr ShownText StationSigmas = QT_TRANSLATE_NOOP("MERION", "测站自己的先验精度（空白处取仪器的值）");
+inline constexpr ShownText DirectionColumn = QT_TRANSLATE_NOOP("MERION", "方向(″)");
+inline constexpr ShownText DistanceAColumn = QT_TRANSLATE_NOOP("MERION", "测距 a(mm)");
+inline constexpr ShownText DistanceBColumn = QT_TRANSLATE_NOOP("MERION", "测距 b(ppm)");
+inline constexpr ShownText CentringColumn = QT_TRANSLATE_NOOP("MERION", "对中(mm)");
+inline constexpr ShownText KnownWeights = QT_TRANSLATE_NOOP("MERION", "加权的已知点（空白处固定）");
+inline constexpr ShownText PlanSigmaColumn = QT_TRANSLATE_NOOP("MERION", "平面中误差(mm)");
+inline constexpr ShownText HeightSigmaColumn = QT_TRANSLATE_NOOP("MERION", "高程中误差(mm)");
+inline constexpr ShownText AddWeight = QT_TRANSLATE_NOOP("MERION", "添加");
+inline constexpr ShownText RemoveWeight = QT_TRANSLATE_NOOP("MERION", "删除");
+inline constexpr ShownText Adjusting = QT_TRANSLATE_NOOP("MERION", "正在平差……");
+inline constexpr ShownText AdjustingIteration = QT_TRANSLATE_NOOP("MERION", "正在平差：第 %1 次迭代……");
+inline constexpr ShownText AdjustingPrecision = QT_TRANSLATE_NOOP("MERION", "正在计算平差结果的精度……");
+inline constexpr ShownText CancelAdjusting = QT_TRANSLATE_NOOP("MERION", "取消");
+inline constexpr ShownText AdjustCancelled = QT_TRANSLATE_NOOP("MERION", "平差已取消，平差结果未作改动");
 inline constexpr ShownText CopyAdjustedQuestion = QT_TRANSLATE_NOOP("MERION", "用平差坐标替换坐标列表中的全部点吗？");
 // %1 the standardized residual, %2 the observation, %3 the critical value.
-inline QString BlunderQuestion(const QString& w, const QString& observation, const QString& critical)
-{
-    return QCoreApplication::translate("MERION", "最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。\n剔除该观测后重新平差吗？")
-        .arg(w, observation, critical);
+inline constexpr ShownText BlunderQuestion = QT_TRANSLATE_NOOP("MERION", "最大标准化残差 w = %1（%2）超过临界值 %3，该观测可能含粗差。\n剔除该观测后重新平差吗？");
 }
-} // namespace ComputeDialogTexts

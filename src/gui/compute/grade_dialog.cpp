@@ -1,6 +1,7 @@
 #include "gui/compute/grade_dialog.h"
 
 #include "gui/compute/compute_dialog_texts.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -39,7 +40,7 @@ CGradeDialog::CGradeDialog(const QList<TraverseGrade>& grades, QWidget* parent) 
     for (const TraverseGrade& grade : grades)
         AddRow(grade);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox* buttons = DialogButtons(*this);
     QPushButton* add = buttons->addButton(ComputeDialogTexts::AddGrade, QDialogButtonBox::ActionRole);
     QPushButton* remove = buttons->addButton(ComputeDialogTexts::RemoveGrade, QDialogButtonBox::ActionRole);
     add->setObjectName(QStringLiteral("addGrade"));
@@ -50,12 +51,7 @@ CGradeDialog::CGradeDialog(const QList<TraverseGrade>& grades, QWidget* parent) 
         m_table->editItem(m_table->currentItem());
     });
     connect(remove, &QPushButton::clicked, this, &CGradeDialog::RemoveRow);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_table);
-    layout->addWidget(buttons);
+    StackParts(*this, {m_table, buttons});
     resize(720, 380);
 }
 

@@ -1,7 +1,9 @@
 #include "gui/compute/job_inputs.h"
 
 #include "core/compute/compute_texts.h"
+#include "core/report/reporter.h"
 #include "core/results/job_source.h"
+#include "gui/compute/known_source.h"
 #include "gui/compute/report_window.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
@@ -29,6 +31,25 @@ bool ReadShownJobSetups(CSession& session, QList<Setup>& setups)
         return false;
     }
     return true;
+}
+
+bool ReadChosenKnown(CSession& session, const CKnownSource& source, const QList<Setup>& setups,
+                     QList<KnownPoint>& known)
+{
+    const Outcome read = source.Read(session.Store(), setups, known);
+    if (!read.Succeeded())
+        ReportOutcome(session.Reporter(), read);
+    return read.Succeeded();
+}
+
+void CopyResultsAfterAsking(CSession& session, const QString& question, Outcome (*copy)(CProjectStore& store))
+{
+    if (!session.Reporter().Confirm(question))
+        return;
+    const Outcome copied = copy(session.Store());
+    ReportOutcome(session.Reporter(), copied);
+    if (copied.Succeeded())
+        session.ShowTable(DataKind::Coor);
 }
 
 void ShowReport(CSession& session, QWidget& window, ReportDocument document)

@@ -2,6 +2,7 @@
 
 #include "gui/compute/compute_dialog_texts.h"
 #include "gui/compute/known_source.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -134,10 +135,7 @@ CPointsDialog::CPointsDialog(const QList<Setup>& setups, QWidget* parent) : QDia
     form->addRow(ComputeDialogTexts::Tolerance, m_tolerance);
     form->addRow(new QLabel(ComputeDialogTexts::Heights, this));
     form->addRow(m_heights);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(buttons);
+    form->addRow(DialogButtons(*this));
     resize(560, 620);
 }
 

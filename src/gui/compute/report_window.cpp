@@ -4,6 +4,7 @@
 #include "gui/files/shown_list.h"
 #include "gui/shell/session.h"
 #include "gui/shell/result_report.h"
+#include "gui/toolkit/dialog_parts.h"
 #include "report/report_writer.h"
 
 #include <QDialogButtonBox>
@@ -19,14 +20,11 @@ CReportWindow::CReportWindow(ReportDocument document, CSession& session, QWidget
     auto* text = new QTextBrowser(this);
     text->setObjectName(QStringLiteral("reportText"));
     text->setHtml(ReportAsHtml(m_document));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QDialogButtonBox* buttons = DialogButtons(*this, QDialogButtonBox::Close);
     QPushButton* save = buttons->addButton(ComputeDialogTexts::SaveReport, QDialogButtonBox::ActionRole);
     save->setObjectName(QStringLiteral("saveReport"));
     connect(save, &QPushButton::clicked, this, &CReportWindow::Save);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text);
-    layout->addWidget(buttons);
+    StackParts(*this, {text, buttons});
     resize(980, 680);
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/compute/compute_dialog_texts.h"
 #include "gui/compute/known_source.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -68,13 +69,7 @@ CTraverseDialog::CTraverseDialog(CProjectStore& store, QList<Setup> setups, QLis
     auto* form = new QFormLayout;
     form->addRow(ComputeDialogTexts::KnownFrom, m_known);
     form->addRow(ComputeDialogTexts::Grade, m_grade);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(lists);
-    layout->addWidget(buttons);
+    StackParts(*this, {form, lists, DialogButtons(*this)});
     ListCandidates();
     resize(720, 480);
 }

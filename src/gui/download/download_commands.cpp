@@ -6,12 +6,11 @@
 #include "gui/shell/session.h"
 #include "gui/toolkit/modeless.h"
 
-void RegisterDownloadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
-                              TransferChoices& choices, QStatusBar* statusBar, QWidget& owner)
+void RegisterDownloadCommands(CCommandActions& commands, const TransferContext& context, QWidget& owner)
 {
-    commands.Handle(Command::Download, [&session, &line, &choices, statusBar, &owner] {
-        session.SetCurrentKind(DataKind::Meas);
-        session.UpdateViews();
-        ShowModelessAt(new CDownloadDlg(session, line, choices, statusBar), &owner);
+    commands.Handle(Command::Download, [context, &owner] {
+        context.session.SetCurrentKind(DataKind::Meas);
+        context.session.UpdateViews();
+        ShowModelessAt(new CDownloadDlg(context), &owner);
     });
 }

@@ -17,6 +17,7 @@
 #include "gui/toolkit/combo_width.h"
 #include "gui/toolkit/remembered_folder.h"
 #include "core/views/data_kind.h"
+#include "words/result_words.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -26,9 +27,22 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-CDownloadDlg::CDownloadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar,
-                           QWidget* parent)
-    : QDialog(parent), m_session(session), m_line(line), m_choices(choices)
+namespace
+{
+// The line broke off: what came, that the stored job was not replaced by a part of the new
+// one, and where the bytes that came are kept.
+QString HangUpMessage(const DownloadRequest& request, const TransferResult& result)
+{
+    QStringList lines{MessageOf(result).text};
+    if (!request.raw)
+        lines << DownloadDlgTexts::StoredJobKept.Text();
+    if (!result.keptFile.isEmpty())
+        lines << DownloadTexts::KeptIn.Arg(result.keptFile);
+    return lines.join(QLatin1Char('\n'));
+}
+} // namespace
+
+CDownloadDlg::CDownloadDlg(const TransferContext& context, QWidget* parent) : CTransferDlg(context, parent)
 {
     setWindowTitle(DownloadDlgTexts::Title);
     m_instrumentList = new QComboBox(this);
@@ -57,7 +71,7 @@ CDownloadDlg::CDownloadDlg(CSession& session, CSerialLine& line, TransferChoices
     layout->addWidget(m_rawButton, 1, 2);
     layout->addWidget(cancel, 2, 2);
     layout->addWidget(new QLabel(DownloadDlgTexts::Note, this), 3, 0, 1, 3);
-    m_progress = new CTransferProgressView(statusBar, this);
+    m_progress = new CTransferProgressView(context.statusBar, this);
     layout->addWidget(m_progress, 4, 0, 1, 3);
 
     connect(m_instrumentList, &QComboBox::currentIndexChanged, this, &CDownloadDlg::OnInstrumentChanged);
@@ -67,16 +81,6 @@ CDownloadDlg::CDownloadDlg(CSession& session, CSerialLine& line, TransferChoices
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     m_choices.downloadDialog = this;
-}
-
-CDownloadDlg::~CDownloadDlg()
-{
-    // The worker ends at its next poll and closes its port; what it had received by then is
-    // still kept in downloads/ (Start hands the result to the application, which outlives this).
-    if (m_runner)
-        m_runner->Cancel();
-    if (m_progress->isVisible())
-        m_progress->End();
 }
 
 void CDownloadDlg::OnInstrumentChanged(int position)
@@ -125,10 +129,9 @@ void CDownloadDlg::StartRawDownload()
 void CDownloadDlg::Start(bool raw)
 {
     // One transfer at a time on the one port: a refusal changes nothing.
-    CTransferRunner* runner = m_line.ClaimForTransfer();
+    CTransferRunner* runner = ClaimRunner();
     if (!runner)
         return;
-    m_runner = runner;
     if (!raw)
     {
         if (m_instrument == V2InstrumentPosition)
@@ -172,7 +175,10 @@ void CDownloadDlg::OnTransferFinished(const DownloadRequest& request, const Tran
         FinishRawDownload(result);
         return;
     }
-    ReportTransferResult(m_session.Reporter(), result);
+    if (result.status == Status::HungUp)
+        m_session.Reporter().Message(HangUpMessage(request, result), MessageOf(result).icon);
+    else
+        ReportTransferResult(m_session.Reporter(), result);
     if (result.status != Status::Done)
     {
         EnableTransfers(true);
@@ -200,7 +206,7 @@ void CDownloadDlg::FinishRawDownload(const TransferResult& result)
     {
         // Nothing is lost: the bytes are in downloads/ already; say where.
         if (!result.keptFile.isEmpty())
-            m_session.Reporter().Message(DownloadTexts::KeptIn(result.keptFile), MessageIcon::Information);
+            m_session.Reporter().Message(DownloadTexts::KeptIn.Arg(result.keptFile), MessageIcon::Information);
         else
         {
             TransferResult unchosen = result;

@@ -14,14 +14,12 @@ inline constexpr ShownText ParseButton = QT_TRANSLATE_NOOP("MERION", "解析下�
 inline constexpr ShownText RawButton = QT_TRANSLATE_NOOP("MERION", "下载原始数据");
 inline constexpr ShownText CancelButton = QT_TRANSLATE_NOOP("MERION", "取消");
 inline constexpr ShownText Note = QT_TRANSLATE_NOOP("MERION", "注：数据下载时，请勿做其它操作!");
-// Instrument names are the same in every language.
-inline const QStringList Instruments = {QStringLiteral("T5/T5+"), QStringLiteral("T8")};
-inline const QString RawFileFilter = QStringLiteral("*.txt (*.txt);;*.* (*)");
+inline constexpr ShownText StoredJobKept = QT_TRANSLATE_NOOP("MERION", "原有的作业仍在，没有改变。"); // after a download the line broke off
+// The download types of the T8 version 2 entry (V2Instrument), in download-type order.
+inline constexpr ShownText V2DownloadTypes[] = {QT_TRANSLATE_NOOP("MERION", "Meas-Data"), QT_TRANSLATE_NOOP("MERION", "Coor-Data"), QT_TRANSLATE_NOOP("MERION", "Road Stake Out"), QT_TRANSLATE_NOOP("MERION", "X-Sect Measurement"), QT_TRANSLATE_NOOP("MERION", "Plane Alignment Element")};
 
-// The T8 version 2 records: the download types of its instrument entry, in download-type order.
+// Instrument names and the raw file's filter are the same in every language.
+inline const QStringList Instruments = {QStringLiteral("T5/T5+"), QStringLiteral("T8")};
 inline const QString V2Instrument = QStringLiteral("T8 V2");
-inline constexpr ShownText V2DownloadTypes[] = {
-    QT_TRANSLATE_NOOP("MERION", "Meas-Data"), QT_TRANSLATE_NOOP("MERION", "Coor-Data"),
-    QT_TRANSLATE_NOOP("MERION", "Road Stake Out"), QT_TRANSLATE_NOOP("MERION", "X-Sect Measurement"),
-    QT_TRANSLATE_NOOP("MERION", "Plane Alignment Element")};
-} // namespace DownloadDlgTexts
+inline const QString RawFileFilter = QStringLiteral("*.txt (*.txt);;*.* (*)");
+}

@@ -14,9 +14,17 @@
 #include "core/views/list_layout.h"
 #include "gui/views/plx_view.h"
 
+#include <algorithm>
+
 namespace
 {
 using Mode = CRecordEditDlg::Mode;
+
+// The column of the list that holds a row's key: the alignment's number, else the name.
+int KeyColumn(DataKind kind)
+{
+    return kind == DataKind::Alignment ? 0 : 2;
+}
 
 QStringList CellsOf(const CPlxView& view, int row, DataKind kind)
 {
@@ -43,18 +51,41 @@ void OpenDialog(CSession& session, CPlxView& view, Mode mode)
     ShowModelessAt(dialog, &view);
 }
 
+// Several selected rows go together, after one question that names how many.
+void DeleteSelected(CSession& session, CPlxView& view, const QList<int>& rows)
+{
+    const DataKind kind = session.CurrentKind();
+    QStringList keys;
+    keys.reserve(rows.size());
+    for (const int row : rows)
+        keys << view.CellText(row, KeyColumn(kind));
+    if (!session.Reporter().Confirm(EditDialogTexts::DeleteRowsQuestion.Counted(int(rows.size())).arg(rows.size())))
+        return;
+    const Outcome outcome = DeleteRecords(session.Store(), kind, keys);
+    ReportOutcome(session.Reporter(), outcome);
+    if (outcome.status != Status::Cancelled)
+        session.ShowTable(kind);
+}
+
 void DeleteRemembered(CSession& session, CPlxView& view)
 {
     const DataKind kind = session.CurrentKind();
     const int row = view.RememberedRow();
-    if (!IsEditableKind(kind) || row < 0 || row >= view.RowCount())
+    if (!IsEditableKind(kind))
         return;
-    view.SetDeleteKey(view.CellText(row, kind == DataKind::Alignment ? 0 : 2));
+    // The key or menu acts on the selection; the context menu on a selected row too, on
+    // another row only on that one.
+    const QList<int> selected = view.SelectedRows();
+    if (selected.size() > 1 && (row < 0 || std::binary_search(selected.begin(), selected.end(), row)))
+        return DeleteSelected(session, view, selected);
+    if (row < 0 || row >= view.RowCount())
+        return;
+    view.SetDeleteKey(view.CellText(row, KeyColumn(kind)));
     // A key that names no row is told without a question.
     Outcome outcome = CheckDeleteKey(session.Store(), kind, view.DeleteKey());
     if (outcome.Succeeded())
     {
-        if (!session.Reporter().Confirm(EditDialogTexts::DeleteQuestion(view.DeleteKey())))
+        if (!session.Reporter().Confirm(EditDialogTexts::DeleteQuestion.Arg(view.DeleteKey())))
             return;
         outcome = DeleteRecord(session.Store(), kind, view.DeleteKey());
     }

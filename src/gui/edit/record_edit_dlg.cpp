@@ -3,6 +3,7 @@
 #include "gui/edit/edit_dialog_texts.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -25,10 +26,7 @@ CRecordEditDlg::CRecordEditDlg(CSession& session, DataKind kind, Mode mode, cons
     // open for the next record either way.
     m_save->setDefault(true);
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_save);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = ButtonRow({m_save, m_cancel});
     m_layout->addLayout(buttons);
 
     connect(m_save, &QPushButton::clicked, this, &CRecordEditDlg::OnSave);

@@ -1,5 +1,7 @@
 #include "gui/files/content_blind_listing.h"
 
+#include "gui/files/file_dialog_texts.h"
+
 #include <QFileIconProvider>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,8 +29,11 @@ public:
 
     QString type(const QFileInfo& info) const override
     {
+        // Drives and folders are named without reading.
+        if (info.isDir() && !info.isRoot())
+            return FileDialogTexts::FolderType;
         if (!info.isFile())
-            return QFileIconProvider::type(info); // drives and folders are named without reading
+            return QFileIconProvider::type(info);
 
         const QMimeType mime = TypeOf(info);
         return mime.comment().isEmpty() ? mime.name() : mime.comment();

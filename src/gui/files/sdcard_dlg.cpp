@@ -9,6 +9,7 @@
 #include "core/report/reporter.h"
 #include "core/views/data_kind.h"
 #include "gui/toolkit/remembered_folder.h"
+#include "gui/toolkit/dialog_parts.h"
 #include "gui/shell/session.h"
 #include "core/store/project_store.h"
 
@@ -58,10 +59,7 @@ CSdCardDlg::CSdCardDlg(CSession& session, QWidget* parent)
     save->setDefault(true);
     auto* cancel = new QPushButton(FileDialogTexts::Cancel, this);
     cancel->setObjectName(QStringLiteral("cancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(save);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow({save, cancel});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -17,15 +17,18 @@ namespace
 {
 enum class Answer { Export, ExitAnyway, Stay };
 
-Answer Ask(DataKind kind, QWidget* parent)
+Answer Ask(DataKind kind, QWidget* parent, bool switching)
 {
     const QString list = kind == DataKind::Coor   ? FileDialogTexts::PointList.Text()
                          : kind == DataKind::Code ? FileDialogTexts::CodeList.Text()
                                                   : FileDialogTexts::AlignmentList.Text();
     std::unique_ptr<QMessageBox> box(
-        CreateMessageBox(QMessageBox::Warning, FileDialogTexts::UnsavedListQuestion(list), QMessageBox::NoButton, parent));
+        CreateMessageBox(QMessageBox::Warning,
+                         switching ? FileDialogTexts::UnsavedListSwitchQuestion.Arg(list) : FileDialogTexts::UnsavedListQuestion.Arg(list),
+                         QMessageBox::NoButton, parent));
     QPushButton* exportFirst = box->addButton(FileDialogTexts::ExportFirst, QMessageBox::AcceptRole);
-    QPushButton* exitAnyway = box->addButton(FileDialogTexts::ExitAnyway, QMessageBox::DestructiveRole);
+    QPushButton* exitAnyway = box->addButton(switching ? FileDialogTexts::SwitchAnyway : FileDialogTexts::ExitAnyway,
+                                               QMessageBox::DestructiveRole);
     QPushButton* stay = box->addButton(FileDialogTexts::Cancel, QMessageBox::RejectRole);
     exportFirst->setObjectName(QStringLiteral("exportFirstButton"));
     exitAnyway->setObjectName(QStringLiteral("exitAnywayButton"));
@@ -51,7 +54,7 @@ void ExportList(CSession& session, DataKind kind, QWidget& parent)
 }
 } // namespace
 
-bool ConfirmEmptyingLists(CSession& session, QWidget& parent)
+bool ConfirmEmptyingLists(CSession& session, QWidget& parent, bool switching)
 {
     // A project opened for reading keeps its lists.
     if (!session.Store().ReadOnlyReason().isEmpty())
@@ -61,7 +64,7 @@ bool ConfirmEmptyingLists(CSession& session, QWidget& parent)
         // Asked again after an export that did not happen: the list is still only here.
         while (HandEdits::HoldsUnsavedWork(session.Store(), TableOf(kind)).value_or(false))
         {
-            const Answer answer = Ask(kind, &parent);
+            const Answer answer = Ask(kind, &parent, switching);
             if (answer == Answer::Stay)
                 return false;
             if (answer == Answer::ExitAnyway)

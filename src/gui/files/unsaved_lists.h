@@ -8,4 +8,6 @@ class QWidget;
 // export, which the import reads back), to exit anyway (the list is still copied to
 // discarded/), or to stay; the questions and the save dialog stand over `parent`. False when
 // the user chose to stay.
-bool ConfirmEmptyingLists(CSession& session, QWidget& parent);
+// `switching`: another project is about to take this one's place rather than the run ending;
+// the question and its button say so.
+bool ConfirmEmptyingLists(CSession& session, QWidget& parent, bool switching = false);

@@ -4,6 +4,7 @@
 #include "gui/geodesy/geodesy_dialog_texts.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -105,15 +106,10 @@ CFitDialog::CFitDialog(CSession& session, QWidget* parent) : QDialog(parent), m_
     auto* results = new QHBoxLayout;
     results->addWidget(m_fields);
     results->addWidget(m_residuals, 1);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QDialogButtonBox* buttons = DialogButtons(*this, QDialogButtonBox::Close);
     QPushButton* apply = buttons->addButton(Apply, QDialogButtonBox::AcceptRole);
     apply->setObjectName(QStringLiteral("apply"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(models);
-    layout->addLayout(file);
-    layout->addWidget(hint);
+    QVBoxLayout* layout = StackParts(*this, {models, file, hint});
     layout->addLayout(results, 1);
     layout->addWidget(m_rms);
     layout->addWidget(buttons);

@@ -54,7 +54,7 @@ void TransformList(CSession& session, QWidget& window)
                       }));
         return;
     }
-    if (!session.Reporter().Confirm(GeodesyDialogTexts::ReplaceQuestion(DescriptionOf(to))))
+    if (!session.Reporter().Confirm(GeodesyDialogTexts::ReplaceQuestion.Arg(DescriptionOf(to))))
         return;
     const Outcome outcome =
         RunStoreJob(session, window, [to](CProjectStore& store) { return TransformPointList(store, to); });

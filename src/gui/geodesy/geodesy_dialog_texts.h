@@ -19,23 +19,12 @@ inline constexpr ShownText FalseEasting = QT_TRANSLATE_NOOP("MERION", "东坐标
 inline constexpr ShownText FalseNorthing = QT_TRANSLATE_NOOP("MERION", "北坐标加常数(m)");
 inline constexpr ShownText ScaleFactor = QT_TRANSLATE_NOOP("MERION", "中央子午线比例因子");
 // %1: the system as DescriptionOf names it.
-inline QString Current(const QString& system)
-{
-    return QCoreApplication::translate("MERION", "当前坐标系统：%1").arg(system);
-}
+inline constexpr ShownText Current = QT_TRANSLATE_NOOP("MERION", "当前坐标系统：%1");
 inline constexpr ShownText NotSet = QT_TRANSLATE_NOOP("MERION", "未设置");
 // The status bar's pane; %1: the system, or NotSet.
-inline QString SystemPane(const QString& system)
-{
-    return QCoreApplication::translate("MERION", "坐标系统：%1").arg(system);
-}
+inline constexpr ShownText SystemPane = QT_TRANSLATE_NOOP("MERION", "坐标系统：%1");
 // After the plan's "E … N …": where the cursor lies on the globe, in degrees.
-inline QString Geographic(double latitude, double longitude)
-{
-    return QCoreApplication::translate("MERION", "纬度 %1°   经度 %2°")
-        .arg(latitude, 0, 'f', 8)
-        .arg(longitude, 0, 'f', 8);
-}
+inline constexpr ShownText GeographicPosition = QT_TRANSLATE_NOOP("MERION", "纬度 %1°   经度 %2°");
 
 inline constexpr ShownText TransformTitle = QT_TRANSLATE_NOOP("MERION", "坐标转换");
 inline constexpr ShownText Target = QT_TRANSLATE_NOOP("MERION", "转换到");
@@ -45,11 +34,7 @@ inline constexpr ShownText WithFactors = QT_TRANSLATE_NOOP("MERION", "附加每�
 inline constexpr ShownText Browse = QT_TRANSLATE_NOOP("MERION", "浏览...");
 inline constexpr ShownText CsvFilter = QT_TRANSLATE_NOOP("MERION", "CSV 文件 (*.csv)");
 // %1: the system the list will be in.
-inline QString ReplaceQuestion(const QString& system)
-{
-    return QCoreApplication::translate("MERION", "用转换后的坐标替换坐标列表中的全部点，并把项目的坐标系统改为 %1 吗？原来的列表先保存到 discarded 文件夹。")
-        .arg(system);
-}
+inline constexpr ShownText ReplaceQuestion = QT_TRANSLATE_NOOP("MERION", "用转换后的坐标替换坐标列表中的全部点，并把项目的坐标系统改为 %1 吗？原来的列表先保存到 discarded 文件夹。");
 inline constexpr ShownText Working = QT_TRANSLATE_NOOP("MERION", "正在处理坐标列表，请稍候...");
 
 inline constexpr ShownText FitTitle = QT_TRANSLATE_NOOP("MERION", "转换参数");
@@ -59,8 +44,7 @@ inline constexpr ShownText CommonFile = QT_TRANSLATE_NOOP("MERION", "公共点�
 inline constexpr ShownText CommonFilter = QT_TRANSLATE_NOOP("MERION", "公共点文件 (*.txt *.csv *.dat);;所有文件 (*.*)");
 inline constexpr ShownText Fit = QT_TRANSLATE_NOOP("MERION", "计算参数");
 inline constexpr ShownText Apply = QT_TRANSLATE_NOOP("MERION", "应用到坐标列表");
-inline constexpr ShownText LeaveOutHint =
-    QT_TRANSLATE_NOOP("MERION", "去掉勾选的点不参与计算，再按“计算参数”；参数也可直接输入。");
+inline constexpr ShownText LeaveOutHint = QT_TRANSLATE_NOOP("MERION", "去掉勾选的点不参与计算，再按“计算参数”；参数也可直接输入。");
 inline constexpr ShownText PointColumn = QT_TRANSLATE_NOOP("MERION", "点名");
 inline constexpr ShownText UsedColumn = QT_TRANSLATE_NOOP("MERION", "参与计算");
 inline constexpr ShownText ShiftNorth = QT_TRANSLATE_NOOP("MERION", "北平移 dN (m)");
@@ -74,13 +58,20 @@ inline constexpr ShownText RotationX = QT_TRANSLATE_NOOP("MERION", "旋转 rx (�
 inline constexpr ShownText RotationY = QT_TRANSLATE_NOOP("MERION", "旋转 ry (″)");
 inline constexpr ShownText RotationZ = QT_TRANSLATE_NOOP("MERION", "旋转 rz (″)");
 // %1: the RMS of the residuals in millimetres.
-inline QString Rms(double millimetres)
-{
-    return QCoreApplication::translate("MERION", "残差中误差 RMS：%1 mm").arg(millimetres, 0, 'f', 1);
-}
-inline constexpr ShownText ApplyQuestion =
-    QT_TRANSLATE_NOOP("MERION", "用这些参数转换坐标列表中的全部点吗？原来的列表先保存到 discarded 文件夹。");
+inline constexpr ShownText ResidualRms = QT_TRANSLATE_NOOP("MERION", "残差中误差 RMS：%1 mm");
+inline constexpr ShownText ApplyQuestion = QT_TRANSLATE_NOOP("MERION", "用这些参数转换坐标列表中的全部点吗？原来的列表先保存到 discarded 文件夹。");
 
 inline constexpr ShownText KmlFilter = QT_TRANSLATE_NOOP("MERION", "KML 文件 (*.kml)");
 inline constexpr ShownText GeoJsonFilter = QT_TRANSLATE_NOOP("MERION", "GeoJSON 文件 (*.geojson)");
-} // namespace GeodesyDialogTexts
+
+// Degrees to eight decimals (about a millimetre on the ground).
+inline QString Geographic(double latitude, double longitude)
+{
+    return GeographicPosition.Arg(QString::number(latitude, 'f', 8), QString::number(longitude, 'f', 8));
+}
+// Millimetres to one decimal.
+inline QString Rms(double millimetres)
+{
+    return ResidualRms.Arg(QString::number(millimetres, 'f', 1));
+}
+}

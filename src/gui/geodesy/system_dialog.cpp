@@ -5,6 +5,7 @@
 #include "gui/geodesy/system_choice.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,7 +16,7 @@ CSystemDialog::CSystemDialog(CSession& session, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("systemDialog"));
     setWindowTitle(GeodesyDialogTexts::SystemTitle);
     const CoordinateSystem current = ReadProjectSystem(session.Store());
-    auto* now = new QLabel(GeodesyDialogTexts::Current(current.IsSet() ? DescriptionOf(current)
+    auto* now = new QLabel(GeodesyDialogTexts::Current.Arg(current.IsSet() ? DescriptionOf(current)
                                                                         : GeodesyDialogTexts::NotSet.Text()),
                            this);
     now->setObjectName(QStringLiteral("currentSystem"));
@@ -23,13 +24,7 @@ CSystemDialog::CSystemDialog(CSession& session, QWidget* parent) : QDialog(paren
     now->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_choice = new CSystemChoice(std::nullopt, this);
     m_choice->Show(current);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(now);
-    layout->addWidget(m_choice);
-    layout->addWidget(buttons);
+    StackParts(*this, {now, m_choice, DialogButtons(*this)});
     resize(620, sizeHint().height());
 }
 

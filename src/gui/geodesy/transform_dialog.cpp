@@ -5,6 +5,7 @@
 #include "gui/geodesy/system_choice.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
+#include "gui/toolkit/dialog_parts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -21,7 +22,7 @@ CTransformDialog::CTransformDialog(CSession& session, const CoordinateSystem& fr
 {
     setObjectName(QStringLiteral("transformDialog"));
     setWindowTitle(GeodesyDialogTexts::TransformTitle);
-    auto* now = new QLabel(GeodesyDialogTexts::Current(DescriptionOf(from)), this);
+    auto* now = new QLabel(GeodesyDialogTexts::Current.Arg(DescriptionOf(from)), this);
     now->setWordWrap(true);
     auto* target = new QGroupBox(GeodesyDialogTexts::Target, this);
     m_choice = new CSystemChoice(GeographicOf(from), target);
@@ -51,16 +52,7 @@ CTransformDialog::CTransformDialog(CSession& session, const CoordinateSystem& fr
     auto* factors = new QHBoxLayout;
     factors->setContentsMargins(24, 0, 0, 0);
     factors->addWidget(m_factors);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(now);
-    layout->addWidget(target);
-    layout->addWidget(m_replace);
-    layout->addLayout(file);
-    layout->addLayout(factors);
-    layout->addWidget(buttons);
+    StackParts(*this, {now, target, m_replace, file, factors, DialogButtons(*this)});
     FollowOutput();
     resize(660, sizeHint().height());
 }

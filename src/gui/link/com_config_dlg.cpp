@@ -2,6 +2,7 @@
 
 #include "core/link/link_texts.h"
 #include "gui/link/com_config_texts.h"
+#include "gui/toolkit/dialog_parts.h"
 #include "core/link/serial_port.h"
 
 #include <QButtonGroup>
@@ -57,10 +58,14 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
     AddGroup(groups, m_dataBit, ComConfigTexts::DataBitsGroup, ComConfigTexts::DataBitChoices);
     QGroupBox* stopBits = AddGroup(groups, m_stopBit, ComConfigTexts::StopBitsGroup, ComConfigTexts::StopBitChoices);
     AddGroup(groups, m_parity, ComConfigTexts::ParityGroup, ComConfigTexts::ParityChoices);
+    // Never pretend: the port opens "1.5" with two stop bits here, and the dialog says so in
+    // plain sight rather than in a tip that shows only under the mouse.
+    QLabel* halfStopBitNote = nullptr;
 #ifndef _WIN32
-    // Never pretend: the port opens "1.5" with two stop bits here.
+    halfStopBitNote = new QLabel(LinkTexts::NoHalfStopBit, this);
+    halfStopBitNote->setObjectName(QStringLiteral("halfStopBitNote"));
+    halfStopBitNote->setWordWrap(true);
     stopBits->setToolTip(LinkTexts::NoHalfStopBit);
-    m_stopBit->button(1)->setToolTip(LinkTexts::NoHalfStopBit);
 #else
     (void)stopBits;
 #endif
@@ -70,14 +75,13 @@ CComConfigDlg::CComConfigDlg(CProjectStore& store, QWidget* parent) : QDialog(pa
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CComConfigDlg::OnOk);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QHBoxLayout* buttons = ButtonRow({ok, cancel});
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);
     layout->addLayout(groups);
+    if (halfStopBitNote)
+        layout->addWidget(halfStopBitNote);
     layout->addLayout(buttons);
 
     Show(ReadComConfig(m_store).value);
@@ -93,7 +97,8 @@ QGroupBox* CComConfigDlg::AddGroup(QGridLayout* layout, QButtonGroup*& group, co
     {
         auto* button = new QRadioButton(text, box);
         group->addButton(button, code);
-        column->addWidget(button);
+        // As wide as its words: a click beside them, in a wide dialog, chooses nothing.
+        column->addWidget(button, 0, Qt::AlignLeft);
     }
     column->addStretch();
     const int at = layout->count();

@@ -24,10 +24,7 @@ struct Choice
 // In the order the groups show them. Stop-bit counts and protocol names read alike in every
 // language, so they carry no translation.
 inline constexpr Choice ProtocolChoices[] = {{QT_TRANSLATE_NOOP("MERION", "None"), 0}, {"ACK/NAK", 1}};
-inline constexpr Choice DataBitChoices[] = {{QT_TRANSLATE_NOOP("MERION", "7位"), 1},
-                                            {QT_TRANSLATE_NOOP("MERION", "8位"), 0}};
+inline constexpr Choice DataBitChoices[] = {{QT_TRANSLATE_NOOP("MERION", "7位"), 1}, {QT_TRANSLATE_NOOP("MERION", "8位"), 0}};
 inline constexpr Choice StopBitChoices[] = {{"1", 0}, {"1.5", 1}, {"2", 2}};
-inline constexpr Choice ParityChoices[] = {{QT_TRANSLATE_NOOP("MERION", "无校验"), 0},
-                                           {QT_TRANSLATE_NOOP("MERION", "奇校验"), 1},
-                                           {QT_TRANSLATE_NOOP("MERION", "偶校验"), 2}};
-} // namespace ComConfigTexts
+inline constexpr Choice ParityChoices[] = {{QT_TRANSLATE_NOOP("MERION", "无校验"), 0}, {QT_TRANSLATE_NOOP("MERION", "奇校验"), 1}, {QT_TRANSLATE_NOOP("MERION", "偶校验"), 2}};
+}

@@ -4,19 +4,36 @@
 #include "gui/link/transfer_texts.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+namespace
+{
+// The dialog grows to make room for the bar and gives the room back when the bar goes: its
+// height follows what it shows, its width stays as the user left it.
+void FitHeightOfWindow(QWidget* view)
+{
+    QWidget* window = view->window();
+    if (window == view)
+        return;
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const int height = std::max(window->minimumSizeHint().height(), window->sizeHint().height());
+    window->resize(window->width(), height);
+}
+} // namespace
+
 QString ProgressText(const TransferProgress& progress)
 {
     if (progress.total <= 0)
-        return TransferTexts::Received(progress.bytes, progress.lines);
+        return TransferTexts::Received.Arg(progress.bytes, progress.lines);
     if (progress.lines <= 0 || progress.lines >= progress.total)
-        return TransferTexts::Sent(progress.lines, progress.total);
+        return TransferTexts::Sent.Arg(progress.lines, progress.total);
     // The lines so far set the pace of the ones still to go.
     const qint64 left = progress.elapsedMs * (progress.total - progress.lines) / progress.lines / 1000;
-    return TransferTexts::SentWithTimeLeft(progress.lines, progress.total, left);
+    return TransferTexts::SentWithTimeLeft.Arg(progress.lines, progress.total, left);
 }
 
 CTransferProgressView::CTransferProgressView(QStatusBar* statusBar, QWidget* parent)
@@ -38,6 +55,7 @@ void CTransferProgressView::Begin(int total)
     m_bar->setValue(0);
     Show({0, 0, total, 0});
     setVisible(true);
+    FitHeightOfWindow(this);
 }
 
 void CTransferProgressView::Follow(CTransferRunner* runner, int total)
@@ -56,6 +74,7 @@ void CTransferProgressView::Show(const TransferProgress& progress)
 void CTransferProgressView::End()
 {
     setVisible(false);
+    FitHeightOfWindow(this);
     if (m_statusBar)
         m_statusBar->clearMessage();
 }

@@ -1,5 +1,6 @@
 #include "gui/plan/plan_canvas.h"
 
+#include "gui/plan/plan_view_texts.h"
 #include "plot/plan_painter.h"
 
 #include <QElapsedTimer>
@@ -32,6 +33,19 @@ void CPlanCanvas::SetData(PlanData data, CPointGrid grid, bool fit)
     m_selected = -1;
     if (fit || !m_userMoved)
         FitAll();
+    update();
+}
+
+void CPlanCanvas::ShowLoading(qint64 read, qint64 total)
+{
+    m_loadingRead = read;
+    m_loadingTotal = std::max<qint64>(total, 0);
+    update();
+}
+
+void CPlanCanvas::EndLoading()
+{
+    m_loadingTotal = -1;
     update();
 }
 
@@ -112,6 +126,14 @@ void CPlanCanvas::paintEvent(QPaintEvent*)
     if (m_groundScale)
         m_style.groundMetresPerUnit = m_groundScale(m_frame.CentreNorth(), m_frame.CentreEast()).value_or(1.0);
     m_scene = ComposePlan(m_data, m_grid, m_frame, m_style, m_selected);
+    if (IsLoading())
+    {
+        const QString loading = PlanViewTexts::Loading(m_loadingRead, m_loadingTotal);
+        if (m_data.points.empty())
+            m_scene.centreMessage = loading;
+        else
+            m_scene.notes.prepend(loading);
+    }
     QPainter painter(this);
     PaintPlan(painter, m_scene);
     m_frameMs = double(timer.nsecsElapsed()) / 1e6;

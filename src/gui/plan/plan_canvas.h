@@ -30,6 +30,12 @@ public:
     using GroundScale = std::function<std::optional<double>(double north, double east)>;
     void SetGroundScale(GroundScale scale);
 
+    // While the points are read: how many rows of how many (total 0: not known yet). The
+    // picture says so, over the points read so far or in the middle of an empty one.
+    void ShowLoading(qint64 read, qint64 total);
+    void EndLoading();
+    bool IsLoading() const { return m_loadingTotal >= 0; }
+
     void FitAll();
     void ZoomAround(QPointF pixel, double factor);
     void PanBy(QPointF delta);
@@ -71,4 +77,6 @@ private:
     QPointF m_lastDrag;
     bool m_dragging = false;
     double m_frameMs = 0;
+    qint64 m_loadingRead = 0;
+    qint64 m_loadingTotal = -1; // −1: not loading
 };

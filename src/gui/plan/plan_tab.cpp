@@ -1,5 +1,6 @@
 #include "gui/plan/plan_tab.h"
 
+#include "core/geodesy/coordinate_system.h"
 #include "core/geodesy/plan_position.h"
 #include "core/geodesy/system_store.h"
 #include "core/plan/dxf_export.h"
@@ -14,8 +15,13 @@
 #include "gui/plan/plan_view_texts.h"
 #include "gui/shell/result_report.h"
 #include "gui/shell/session.h"
+#include "gui/plan/plan_sheet_dialog.h"
 #include "plot/plan_image.h"
+#include "plot/plan_sheet.h"
 
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
@@ -63,7 +69,8 @@ CPlanTab::CPlanTab(CSession& session, QWidget* parent)
     connect(m_canvas, &CPlanCanvas::PointPicked, this, &CPlanTab::SelectPointRow);
     connect(m_canvas, &CPlanCanvas::CursorMoved, this, &CPlanTab::ShowCursor);
     connect(m_canvas, &CPlanCanvas::CursorLeft, this, [this] {
-        if (auto* frame = qobject_cast<QMainWindow*>(window()))
+        // Only the cursor's own words go: a note of where a file went stays.
+        if (auto* frame = qobject_cast<QMainWindow*>(window()); frame && std::exchange(m_cursorShown, false))
             frame->statusBar()->clearMessage();
     });
 
@@ -118,12 +125,36 @@ void CPlanTab::Reload()
     m_loader = new CPlanLoader(this);
     // Every read ends in one result, a failed one in no points and what it had to tell.
     connect(m_loader, &CPlanLoader::Loaded, this, &CPlanTab::ShowLoaded);
+    connect(m_loader, &CPlanLoader::Partial, this, &CPlanTab::ShowPartial);
+    connect(m_loader, &CPlanLoader::Progress, this, &CPlanTab::ShowProgress);
+    m_canvas->ShowLoading(0, 0);
+    m_sinceProgress.start();
     m_loader->Start(m_session.Store().DatabasePath(), m_session.CurrentKind());
+}
+
+void CPlanTab::ShowProgress(qint64 read, qint64 total)
+{
+    if (m_sinceProgress.elapsed() < 100 && read > 0 && read < total)
+        return;
+    m_sinceProgress.restart();
+    m_canvas->ShowLoading(read, total);
+}
+
+void CPlanTab::ShowPartial(const std::shared_ptr<LoadedPlan>& plan)
+{
+    // The points read so far of a picture that is still wanted; the list rows are matched to
+    // them only once all are read.
+    if (m_reloadAgain)
+        return;
+    const bool fit = plan->kind != m_loadedKind;
+    m_loadedKind = plan->kind;
+    m_canvas->SetData(std::move(plan->data), std::move(plan->grid), fit);
 }
 
 void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
 {
     m_loading = false;
+    m_canvas->EndLoading();
     for (const auto& [text, icon] : plan->messages)
         m_session.Reporter().Message(text, icon);
     if (std::exchange(m_reloadAgain, false))
@@ -144,6 +175,8 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
     m_loadedKind = plan->kind;
     m_canvas->SetData(std::move(plan->data), std::move(plan->grid), fit);
     SelectListPosition(m_session.Selected().currentPosition);
+    if (std::exchange(m_exportWhenLoaded, false))
+        ExportImage();
 }
 
 void CPlanTab::SelectListPosition(int position)
@@ -173,7 +206,10 @@ void CPlanTab::ShowCursor(double east, double north)
     if (const std::optional<GeographicPosition> geographic = m_position->Geographic(north, east))
         text += QStringLiteral("   ") + GeodesyDialogTexts::Geographic(geographic->latitude, geographic->longitude);
     if (auto* frame = qobject_cast<QMainWindow*>(window()))
+    {
         frame->statusBar()->showMessage(text);
+        m_cursorShown = true;
+    }
 }
 
 void CPlanTab::ShowContextMenu(const QPoint& at)
@@ -191,9 +227,58 @@ void CPlanTab::ShowContextMenu(const QPoint& at)
 void CPlanTab::ExportImage()
 {
     const QString path = AskSavePath(*this, m_session, PlanViewTexts::ImageFilter, QStringLiteral("png"));
-    if (!path.isEmpty())
-        ReportOutcome(m_session.Reporter(), ExportPlanImage(path, m_canvas->Data(), m_canvas->Grid(), m_canvas->Frame(),
-                                                        m_canvas->Style()));
+    if (path.isEmpty())
+        return;
+    const PlanData& data = m_canvas->Data();
+    Outcome outcome;
+    if (PlanImageTypeOf(path) == PlanImageType::Pdf)
+    {
+        // A PDF is printed: on paper, at a scale, with a title block.
+        PlanStyle style = m_canvas->Style();
+        style.groundMetresPerUnit = 1;
+        if (!data.bounds.empty)
+            style.groundMetresPerUnit = m_position
+                                            ->GroundMetresPerUnit((data.bounds.minNorth + data.bounds.maxNorth) / 2,
+                                                                  (data.bounds.minEast + data.bounds.maxEast) / 2)
+                                            .value_or(1.0);
+        CPlanSheetDialog dialog(data.bounds, style.groundMetresPerUnit, this);
+        dialog.SetChoice(m_sheet);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        m_sheet = dialog.Choice();
+        outcome = ExportPlanSheet(path, data, m_canvas->Grid(), m_sheet, SheetTitle(), style);
+    }
+    else
+        outcome = ExportPlanImage(path, data, m_canvas->Grid(), m_canvas->Frame(), m_canvas->Style());
+    ReportOutcome(m_session.Reporter(), outcome);
+    if (outcome.Succeeded())
+        TellWhere(path);
+}
+
+void CPlanTab::ExportWhenLoaded()
+{
+    if (!ReloadPending())
+        return ExportImage();
+    // The points are still being read: the export waits for them rather than print half.
+    m_exportWhenLoaded = true;
+    if (!m_loading)
+        Reload();
+}
+
+TitleBlock CPlanTab::SheetTitle() const
+{
+    const CoordinateSystem system = ReadProjectSystem(m_session.Store());
+    return {QFileInfo(m_session.Store().DatabasePath()).fileName(), QDate::currentDate().toString(Qt::ISODate),
+            system.IsSet() ? DescriptionOf(system) : GeodesyDialogTexts::NotSet.Text()};
+}
+
+void CPlanTab::TellWhere(const QString& path)
+{
+    if (auto* frame = qobject_cast<QMainWindow*>(window()))
+    {
+        frame->statusBar()->showMessage(PlanViewTexts::Exported.Arg(QDir::toNativeSeparators(path)));
+        m_cursorShown = false;
+    }
 }
 
 void CPlanTab::ExportDxf()
@@ -204,5 +289,8 @@ void CPlanTab::ExportDxf()
     const Outcome outcome = ExportPointsDxf(m_session.Store(), path);
     ReportOutcome(m_session.Reporter(), outcome);
     if (outcome.Succeeded())
+    {
         HandEdits::MarkSaved(m_session.Store(), TableOf(DataKind::Coor));
+        TellWhere(path);
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/plan/plan_sheet.h"
 #include "core/views/data_kind.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -33,7 +35,11 @@ public:
     bool ReloadPending() const { return m_dirty || m_loading; }
     QAction* FitAction() const { return m_fit; }
 
+    // Asks for a file and writes the plan to it: a PNG or SVG of what the tab shows, a PDF
+    // on paper at a scale; every name is on it, and the status bar tells where it went.
     void ExportImage();
+    // The same from the menu: with the points still being read, once they are there.
+    void ExportWhenLoaded();
     void ExportDxf();
 
 protected:
@@ -42,11 +48,15 @@ protected:
 private:
     void ScheduleReload();
     void ShowLoaded(const std::shared_ptr<LoadedPlan>& plan);
+    void ShowPartial(const std::shared_ptr<LoadedPlan>& plan);
+    void ShowProgress(qint64 read, qint64 total);
     void ShowContextMenu(const QPoint& at);
     void SelectListPosition(int position);
     void SelectPointRow(int index);
     void ShowCursor(double east, double north);
     void FollowSystem();
+    TitleBlock SheetTitle() const;
+    void TellWhere(const QString& path);
 
     CSession& m_session;
     CPlanCanvas* m_canvas;
@@ -59,7 +69,11 @@ private:
     bool m_loading = false;
     bool m_reloadAgain = false; // the list changed while the points were being read
     DataKind m_loadedKind = DataKind::None;
+    QElapsedTimer m_sinceProgress; // the count on the picture changes a few times a second
     std::vector<int> m_pointOfRow; // the point of each list row, −1 where none
     bool m_syncing = false;
     std::unique_ptr<CPlanPosition> m_position; // of the project's system
+    SheetChoice m_sheet;                       // the last sheet printed, offered again
+    bool m_exportWhenLoaded = false;
+    bool m_cursorShown = false; // the status bar shows the cursor's ground
 };

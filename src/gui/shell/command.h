@@ -53,4 +53,8 @@ enum class Command : int
     FitParameters = 33013,
     ExportKml = 33014,
     ExportGeoJson = 33015,
+    ExportPlan = 33016,
+    // The project database the program works on.
+    NewProject = 33020,
+    OpenProject = 33021,
 };

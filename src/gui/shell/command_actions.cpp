@@ -61,7 +61,7 @@ QMenu* CCommandActions::CreateContextMenu(ContextGroup group, bool onRow, QWidge
             continue;
         if (row.contextSeparatorBefore)
             menu->addSeparator();
-        QAction* action = MakeAction(row.command, QCoreApplication::translate("MERION", row.contextWords), menu);
+        QAction* action = MakeAction(row.command, Translated(row.contextWords), menu);
         action->setEnabled(onRow || !row.contextNeedsRow);
         menu->addAction(action);
     }

@@ -13,7 +13,11 @@ const std::vector<CommandRow>& Rows()
 {
     // Brace-initialised by field name, so that a row says on which surfaces it stands.
     static const std::vector<CommandRow> rows = {
-        {.command = Command::Import, .menu = MenuPlace::File, .menuWords = OpenItem,
+        {.command = Command::NewProject, .menu = MenuPlace::File, .menuWords = NewProjectItem,
+         .mnemonic = 'N', .opensDialog = true, .prompt = NewProjectPrompt},
+        {.command = Command::OpenProject, .menu = MenuPlace::File, .menuWords = OpenProjectItem,
+         .mnemonic = 'P', .opensDialog = true, .prompt = OpenProjectPrompt},
+        {.command = Command::Import, .menu = MenuPlace::File, .menuWords = OpenItem, .separatorBefore = true,
          .shortcut = QKeySequence(Qt::CTRL | Qt::Key_O), .prompt = ImportPrompt,
          .toolWords = ReadFileButton, .toolIcon = QStyle::SP_DialogOpenButton,
          .page = PanelPage::Files, .panelWords = InputFileButton,
@@ -24,19 +28,21 @@ const std::vector<CommandRow>& Rows()
          .panelWords = OutputFileButton, .panelTip = OutputFileTip,
          .panelIcon = QStyle::SP_DialogSaveButton},
         {.command = Command::ListExport, .menu = MenuPlace::File, .menuWords = ListExportButton,
-         .mnemonic = 'L', .opensDialog = true, .toolWords = ListExportButton,
+         .mnemonic = 'L', .opensDialog = true, .prompt = ListExportPrompt, .toolWords = ListExportButton,
          .toolIcon = QStyle::SP_FileDialogContentsView},
         {.command = Command::ExportKml, .menu = MenuPlace::File, .menuWords = ExportKmlItem,
          .mnemonic = 'K', .opensDialog = true, .prompt = ExportKmlPrompt},
         {.command = Command::ExportGeoJson, .menu = MenuPlace::File, .menuWords = ExportGeoJsonItem,
          .mnemonic = 'G', .opensDialog = true, .prompt = ExportGeoJsonPrompt},
+        {.command = Command::ExportPlan, .menu = MenuPlace::File, .menuWords = ExportPlanItem,
+         .mnemonic = 'M', .opensDialog = true, .prompt = ExportPlanPrompt},
         {.command = Command::SdCard, .menu = MenuPlace::File, .menuWords = SdCardButton,
          .mnemonic = 'D', .opensDialog = true, .prompt = SdCardPrompt,
          .page = PanelPage::Files, .panelWords = SdCardButton,
          .panelTip = SdCardTip, .panelIcon = QStyle::SP_DriveFDIcon},
         {.command = Command::MenuExit, .menu = MenuPlace::File, .menuWords = ExitItem,
          .separatorBefore = true},
-        {.command = Command::ToolBarExit, .toolWords = ExitButton,
+        {.command = Command::ToolBarExit, .prompt = ExitPrompt, .toolWords = ExitButton,
          .toolIcon = QStyle::SP_DialogCloseButton},
 
         {.command = Command::CopyRows, .menu = MenuPlace::Edit, .menuWords = CopyItem,
@@ -81,15 +87,15 @@ const std::vector<CommandRow>& Rows()
         {.command = Command::CommSettings, .menu = MenuPlace::Serial, .menuWords = CommSettingsButton,
          .mnemonic = 'S', .opensDialog = true, .prompt = CommSettingsPrompt,
          .page = PanelPage::Serial, .panelWords = CommSettingsButton,
-         .panelTip = CommSettingsButton, .panelIcon = QStyle::SP_ComputerIcon},
+         .panelTip = CommSettingsTip, .panelIcon = QStyle::SP_ComputerIcon},
         {.command = Command::Upload, .menu = MenuPlace::Serial, .menuWords = UploadButton,
          .mnemonic = 'U', .opensDialog = true, .prompt = UploadPrompt,
          .page = PanelPage::Serial, .panelWords = UploadButton,
-         .panelTip = UploadButton, .panelIcon = QStyle::SP_ArrowUp},
+         .panelTip = UploadTip, .panelIcon = QStyle::SP_ArrowUp},
         {.command = Command::Download, .menu = MenuPlace::Serial, .menuWords = DownloadButton,
          .mnemonic = 'D', .opensDialog = true, .prompt = DownloadPrompt,
          .page = PanelPage::Serial, .panelWords = DownloadButton,
-         .panelTip = DownloadButton, .panelIcon = QStyle::SP_ArrowDown},
+         .panelTip = DownloadTip, .panelIcon = QStyle::SP_ArrowDown},
 
         {.command = Command::ComputePoints, .menu = MenuPlace::Compute, .menuWords = ComputePointsButton,
          .mnemonic = 'R', .opensDialog = true, .prompt = ComputePointsPrompt, .page = PanelPage::Compute,
@@ -148,16 +154,16 @@ const std::vector<CommandRow>& Rows()
     return rows;
 }
 
-QString Translated(const char* source)
-{
-    return source ? QCoreApplication::translate("MERION", source) : QString();
-}
-
 bool HasHan(const QString& words)
 {
     return std::any_of(words.begin(), words.end(), [](QChar c) { return c.script() == QChar::Script_Han; });
 }
 } // namespace
+
+QString Translated(const std::optional<ShownText>& words)
+{
+    return words ? words->Text() : QString();
+}
 
 std::span<const CommandRow> CommandTable()
 {

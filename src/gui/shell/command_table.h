@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QStyle>
 
+#include <optional>
 #include <span>
 
 // Where a command is offered. The menus, the tool bar, the command panel and the list's context
@@ -21,7 +22,7 @@ struct CommandRow
     // The menu bar. Words with a mnemonic key are made into a menu item (see MenuItem); words
     // without one are the item as it stands.
     MenuPlace menu = MenuPlace::None;
-    const char* menuWords = nullptr;
+    std::optional<ShownText> menuWords = std::nullopt;
     char mnemonic = 0;
     bool opensDialog = false;
     bool separatorBefore = false;
@@ -29,18 +30,18 @@ struct CommandRow
     bool checkable = false;     // a bar toggle, checked while its bar shows
     bool onSelectedRow = false; // acts on the list's one selected row
     // The status prompt, then after a line break the tool tip.
-    const char* prompt = nullptr;
+    std::optional<ShownText> prompt = std::nullopt;
     // The main tool bar.
-    const char* toolWords = nullptr;
+    std::optional<ShownText> toolWords = std::nullopt;
     QStyle::StandardPixmap toolIcon = QStyle::SP_CustomBase;
     // The command panel.
     PanelPage page = PanelPage::None;
-    const char* panelWords = nullptr;
-    const char* panelTip = nullptr;
+    std::optional<ShownText> panelWords = std::nullopt;
+    std::optional<ShownText> panelTip = std::nullopt;
     QStyle::StandardPixmap panelIcon = QStyle::SP_CustomBase;
     // The list's context menu of a group of kinds.
     ContextGroup context = ContextGroup::None;
-    const char* contextWords = nullptr;
+    std::optional<ShownText> contextWords = std::nullopt;
     bool contextNeedsRow = false; // enabled only on a row
     bool contextSeparatorBefore = false;
 };
@@ -70,6 +71,7 @@ std::span<const PanelHeading> PanelHeadings();
 ShownText ContextTitle(ContextGroup group);
 
 // What a row shows on each surface, translated.
+QString Translated(const std::optional<ShownText>& words); // empty where the row has none
 QString MenuText(const CommandRow& row);
 QString StatusPrompt(const CommandRow& row);   // empty when it has none
 QString PromptToolTip(const CommandRow& row);  // empty when it has none

@@ -58,3 +58,14 @@ void CSession::RequestRowAt(int listPosition)
 {
     emit RowRequested(listPosition);
 }
+
+void CSession::ReopenStore(const QString& databasePath)
+{
+    m_store->Reopen(databasePath);
+    m_store->Connect();
+    m_selection = Selection{};
+    emit SelectionChanged();
+    emit ProjectChanged();
+    emit SystemChanged();
+    ShowTable(DataKind::Coor);
+}

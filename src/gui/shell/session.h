@@ -40,6 +40,10 @@ public:
     // by a transformation of the list).
     void AnnounceSystemChanged();
 
+    // Another project database takes the place of this one: the store closes it and opens
+    // the other, and every window shows the new project (its point list first).
+    void ReopenStore(const QString& databasePath);
+
     // The selection of the list, as the list reports it.
     struct Selection
     {
@@ -54,6 +58,7 @@ public:
 
 signals:
     void CurrentKindChanged(DataKind kind);
+    void ProjectChanged();
     void ViewsNeedUpdate();
     void TableShown(DataKind kind);
     void ShownRowsCleared();

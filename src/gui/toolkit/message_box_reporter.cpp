@@ -1,5 +1,6 @@
 #include "gui/toolkit/message_box_reporter.h"
 
+#include "gui/toolkit/caption_width.h"
 #include "gui/toolkit/program_caption.h"
 
 #include <QApplication>
@@ -10,8 +11,6 @@
 
 namespace
 {
-// What a window manager puts beside the caption: its icon and three buttons, with margins.
-constexpr int TitleBarDecorations = 160;
 constexpr int NarrowestBox = 240;
 
 QMessageBox::Icon IconOf(MessageIcon icon)
@@ -24,13 +23,6 @@ QMessageBox::Icon IconOf(MessageIcon icon)
     case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
-}
-
-int WidthForCaption(const QString& caption)
-{
-    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    titleFont.setBold(true);
-    return std::max(NarrowestBox, QFontMetrics(titleFont).horizontalAdvance(caption) + TitleBarDecorations);
 }
 
 bool OnUserInterfaceThread()
@@ -46,7 +38,7 @@ QMessageBox* CreateMessageBox(QMessageBox::Icon icon, const QString& text, QMess
     // The box fixes its own size from its layout each time it is shown; a spacer across the
     // layout is the one lower bound it keeps.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
-        grid->addItem(new QSpacerItem(WidthForCaption(box->windowTitle()), 0, QSizePolicy::Minimum),
+        grid->addItem(new QSpacerItem(std::max(NarrowestBox, WidthForCaption(box->windowTitle())), 0, QSizePolicy::Minimum),
                       grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }

@@ -1,5 +1,7 @@
 #include "gui/toolkit/modeless.h"
 
+#include "gui/toolkit/caption_width.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
@@ -42,6 +44,8 @@ void ShowModelessAt(QWidget* dialog, QWidget* owner)
     if (owner)
         dialog->setParent(owner->window(), dialog->windowFlags() | Qt::Dialog);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A dialog's controls may need less room than its caption ("Communication Settings").
+    dialog->setMinimumWidth(std::max(dialog->minimumWidth(), WidthForCaption(dialog->windowTitle())));
     dialog->adjustSize();
     dialog->move(FreePlace(dialog));
     dialog->show();

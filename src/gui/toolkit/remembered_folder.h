@@ -19,6 +19,7 @@ inline const QString RawDownload = QStringLiteral("rawDownload");
 QString RememberedFolder(const QSettings* settings, const QString& purpose);
 void RememberFolder(QSettings* settings, const QString& purpose, const QString& folder);
 
-// Runs `dialog` from the folder last chosen for `purpose` and, when the user accepts, remembers
-// the folder of the choice. Returns what QDialog::exec returns.
+// Runs `dialog` from the folder last chosen for `purpose`, at the size the user last gave a file
+// dialog (900 × 560 at first), and, when the user accepts, remembers the folder of the choice.
+// Returns what QDialog::exec returns.
 int ExecInRememberedFolder(QFileDialog& dialog, QSettings* settings, const QString& purpose);

@@ -6,11 +6,10 @@
 #include "gui/toolkit/modeless.h"
 #include "gui/upload/upload_dlg.h"
 
-void RegisterUploadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
-                            TransferChoices& choices, QStatusBar* statusBar, QWidget& owner)
+void RegisterUploadCommands(CCommandActions& commands, const TransferContext& context, QWidget& owner)
 {
-    commands.Handle(Command::Upload, [&session, &line, &choices, statusBar, &owner] {
-        session.ShowTable(DataKind::Coor);
-        ShowModelessAt(new CUploadDlg(session, line, choices, statusBar), &owner);
+    commands.Handle(Command::Upload, [context, &owner] {
+        context.session.ShowTable(DataKind::Coor);
+        ShowModelessAt(new CUploadDlg(context), &owner);
     });
 }

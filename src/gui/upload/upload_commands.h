@@ -1,12 +1,8 @@
 #pragma once
 
 class CCommandActions;
-class CSerialLine;
-class CSession;
-class QStatusBar;
 class QWidget;
-struct TransferChoices;
+struct TransferContext;
 
 // The upload: show the coordinates, then open a new upload dialog over `owner`.
-void RegisterUploadCommands(CCommandActions& commands, CSession& session, CSerialLine& line,
-                            TransferChoices& choices, QStatusBar* statusBar, QWidget& owner);
+void RegisterUploadCommands(CCommandActions& commands, const TransferContext& context, QWidget& owner);

@@ -7,6 +7,7 @@
 #include "core/store/hand_edits.h"
 #include "core/store/project_store.h"
 #include "gui/toolkit/combo_width.h"
+#include "gui/toolkit/dialog_parts.h"
 #include "core/upload/upload_lines.h"
 #include "gui/link/transfer_progress_view.h"
 #include "gui/shell/result_report.h"
@@ -21,11 +22,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-CUploadDlg::CUploadDlg(CSession& session, CSerialLine& line, TransferChoices& choices, QStatusBar* statusBar)
-    : m_session(session), m_line(line), m_choices(choices), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
+CUploadDlg::CUploadDlg(const TransferContext& context)
+    : CTransferDlg(context, nullptr), m_instrument(new QComboBox(this)), m_category(new QComboBox(this)),
       m_upload(new QPushButton(UploadDlgTexts::UploadButton, this)),
-      m_cancel(new QPushButton(UploadDlgTexts::CancelButton, this)), m_progress(new CTransferProgressView(statusBar, this))
+      m_cancel(new QPushButton(UploadDlgTexts::CancelButton, this))
 {
+    m_progress = new CTransferProgressView(context.statusBar, this);
     setWindowTitle(UploadDlgTexts::DialogTitle);
     m_instrument->setObjectName(QStringLiteral("instrumentList"));
     m_category->setObjectName(QStringLiteral("categoryList"));
@@ -40,10 +42,7 @@ CUploadDlg::CUploadDlg(CSession& session, CSerialLine& line, TransferChoices& ch
     layout->addWidget(m_instrument, 0, 1);
     layout->addWidget(new QLabel(UploadDlgTexts::CategoryLabel, this), 1, 0);
     layout->addWidget(m_category, 1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_upload);
-    buttons->addWidget(m_cancel);
+    QHBoxLayout* buttons = ButtonRow({m_upload, m_cancel});
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->addWidget(m_progress, 3, 0, 1, 2);
 
@@ -60,20 +59,6 @@ CUploadDlg::CUploadDlg(CSession& session, CSerialLine& line, TransferChoices& ch
     connect(m_category, &QComboBox::currentIndexChanged, this, &CUploadDlg::OnCategoryChanged);
     connect(m_upload, &QPushButton::clicked, this, &CUploadDlg::OnUpload);
     connect(m_cancel, &QPushButton::clicked, this, &CUploadDlg::reject);
-}
-
-CUploadDlg::~CUploadDlg()
-{
-    // The worker says goodbye to the instrument (EOT) and closes its port on its own.
-    if (m_runner)
-        m_runner->Cancel();
-    if (m_progress->isVisible())
-        m_progress->End();
-}
-
-bool CUploadDlg::IsTransferRunning() const
-{
-    return m_runner;
 }
 
 void CUploadDlg::OnInstrumentChanged(int position)
@@ -121,10 +106,9 @@ void CUploadDlg::OnUpload()
         ReportTransferResult(m_session.Reporter(), RefusedUpload(lines.outcome));
         return;
     }
-    CTransferRunner* runner = m_line.ClaimForTransfer();
+    CTransferRunner* runner = ClaimRunner();
     if (!runner)
         return;
-    m_runner = runner;
     m_session.SetCurrentKind(request.kind);
     m_choices.uploadCategory = request.category;
     request.config = ReadComConfig(m_session.Store()).value;

@@ -58,23 +58,42 @@ void CListModel::SetOverlay(ListCellOverlay overlay)
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::DisplayRole});
 }
 
-bool CListModel::SortRows(int column, std::optional<Qt::SortOrder> order)
+void CListModel::BeginReorder()
 {
-    if (!m_window)
-        return false;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    bool sorted = true;
-    if (order)
-        sorted = m_window->SortBy(column, *order == Qt::DescendingOrder);
-    else
-        m_window->ClearSort();
-    m_sortColumn = order && sorted ? column : -1;
+}
+
+void CListModel::EndReorder(int column)
+{
+    m_sortColumn = column;
     // The import's cells belong to the rows as the file gave them.
     m_overlay = {};
     m_cache.clear();
     m_recent.clear();
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+bool CListModel::SortRows(int column, std::optional<Qt::SortOrder> order)
+{
+    if (!m_window)
+        return false;
+    BeginReorder();
+    bool sorted = true;
+    if (order)
+        sorted = m_window->SortBy(column, *order == Qt::DescendingOrder);
+    else
+        m_window->ClearSort();
+    EndReorder(order && sorted ? column : -1);
     return sorted;
+}
+
+void CListModel::ShowSorted(int column, std::vector<qint64> rowids)
+{
+    if (!m_window)
+        return;
+    BeginReorder();
+    m_window->ShowSorted(std::move(rowids));
+    EndReorder(column);
 }
 
 int CListModel::ListPositionOf(int row) const

@@ -9,6 +9,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class CListWindow;
 class CProjectStore;
@@ -33,6 +34,8 @@ public:
     // Sorts the shown rows by a column, or restores the list order (nothing); false when the
     // engine failed (reported).
     bool SortRows(int column, std::optional<Qt::SortOrder> order);
+    // Shows the rows in an order sorted elsewhere (on a worker): the rowids in shown order.
+    void ShowSorted(int column, std::vector<qint64> rowids);
     int SortColumn() const { return m_sortColumn; }
     // Where a shown row stands in the list order, and the shown row of a list position: the
     // same while unsorted; −1 for none.
@@ -55,6 +58,9 @@ signals:
 private:
     const QStringList* Row(int row) const;
     void DropRows();
+    // Around a change of the shown order: the import's cells and the cached rows go.
+    void BeginReorder();
+    void EndReorder(int column);
 
     CProjectStore& m_store;
     QList<ListColumn> m_layout;

@@ -84,7 +84,7 @@ inline constexpr double CriticalStandardizedResidual = 3.29;
 
 struct PlanAdjustment
 {
-    Outcome outcome; // Done, or CannotCompute with the reason
+    Outcome outcome; // Done, CannotCompute with the reason, or Cancelled (nothing else is set)
     std::vector<AdjustedPoint> points;
     std::vector<AdjustedOrientation> orientations;
     std::vector<Residual> residuals;

@@ -200,7 +200,7 @@ Outcome ApproximatePlan(const Network& network, const std::vector<char>& wanted,
     }
     for (size_t p = 0; p < network.points.size(); ++p)
         if (wanted[p] && !positions[p])
-            return {Status::CannotCompute, AdjustmentTexts::NoApproximation(network.points[p].name)};
+            return {Status::CannotCompute, AdjustmentTexts::NoApproximation.Arg(network.points[p].name)};
     return Status::Done;
 }
 

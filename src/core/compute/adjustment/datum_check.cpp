@@ -77,10 +77,31 @@ Outcome FirstPartLacking(const Network& network, const std::vector<char>& in, CP
                           : known[size_t(root)] == 0 ? AdjustmentTexts::NoFixedPoint.Text()
                                                      : AdjustmentTexts::NoFixedOrientation.Text();
         if (roots.size() > 1)
-            problem = AdjustmentTexts::InPart(problem, network.points[p].name);
+            problem = AdjustmentTexts::InPart.Arg(problem, network.points[p].name);
         return {Status::CannotCompute, problem};
     }
     return Status::Done;
+}
+
+// Counts each part's known points and whether it has anything to determine, for the plan or
+// for the heights: the two differ only in what joins points and which datum a point holds.
+template <typename Joins, typename DatumOf>
+Outcome CheckDatum(const Network& network, Joins joins, DatumOf datumOf, bool plan)
+{
+    const std::vector<char> in = PointsJoined(network, joins);
+    CParts parts = PartsOf(network, joins);
+    std::vector<int> known(in.size(), 0);
+    std::vector<char> unknowns(in.size(), 0);
+    for (size_t p = 0; p < in.size(); ++p)
+        if (in[p])
+        {
+            const int root = parts.Root(int(p));
+            if ((network.points[p].*datumOf)() == Datum::Free)
+                unknowns[size_t(root)] = 1;
+            else
+                ++known[size_t(root)];
+        }
+    return FirstPartLacking(network, in, parts, known, unknowns, plan);
 }
 } // namespace
 
@@ -96,38 +117,12 @@ std::vector<char> PointsInHeights(const Network& network)
 
 Outcome CheckPlanDatum(const Network& network)
 {
-    const std::vector<char> in = PointsInPlan(network);
-    CParts parts = PartsOf(network, JoinsPlan);
-    std::vector<int> known(in.size(), 0);
-    std::vector<char> unknowns(in.size(), 0);
-    for (size_t p = 0; p < in.size(); ++p)
-        if (in[p])
-        {
-            const int root = parts.Root(int(p));
-            if (network.points[p].PlanDatum() == Datum::Free)
-                unknowns[size_t(root)] = 1;
-            else
-                ++known[size_t(root)];
-        }
     // With every point known, the orientations are found from any direction between them.
-    return FirstPartLacking(network, in, parts, known, unknowns, true);
+    return CheckDatum(network, JoinsPlan, &NetworkPoint::PlanDatum, true);
 }
 
 Outcome CheckHeightDatum(const Network& network)
 {
-    const std::vector<char> in = PointsInHeights(network);
-    CParts parts = PartsOf(network, JoinsHeights);
-    std::vector<int> known(in.size(), 0);
-    std::vector<char> unknowns(in.size(), 0);
-    for (size_t p = 0; p < in.size(); ++p)
-        if (in[p])
-        {
-            const int root = parts.Root(int(p));
-            if (network.points[p].LevelDatum() == Datum::Free)
-                unknowns[size_t(root)] = 1;
-            else
-                ++known[size_t(root)];
-        }
-    return FirstPartLacking(network, in, parts, known, unknowns, false);
+    return CheckDatum(network, JoinsHeights, &NetworkPoint::LevelDatum, false);
 }
 } // namespace Adjustment

@@ -18,6 +18,12 @@ enum class Datum
     Weighted, // known with a standard deviation: an unknown tied to its known value
 };
 
+// A weighted datum whose σ is not above 0 is held fixed.
+inline Datum Held(Datum datum, double sigma)
+{
+    return datum == Datum::Weighted && !(sigma > 0.0) ? Datum::Fixed : datum;
+}
+
 struct NetworkPoint
 {
     QString name;
@@ -32,12 +38,20 @@ struct NetworkPoint
     double sigmaHeight = 0.0; // Weighted: the standard deviation of the height (m)
 
     bool HasPlan() const { return north && east; }
-    // A known point without its known value can only be an unknown.
-    Datum PlanDatum() const { return HasPlan() ? plan : Datum::Free; }
-    Datum LevelDatum() const { return height ? level : Datum::Free; }
+    // A known point without its known value can only be an unknown; a weight without a
+    // standard deviation above 0 would be infinite, which is what holding it fixed means.
+    Datum PlanDatum() const { return !HasPlan() ? Datum::Free : Held(plan, sigmaPlan); }
+    Datum LevelDatum() const { return !height ? Datum::Free : Held(level, sigmaHeight); }
 };
 
 // A priori standard deviations of an instrument and its setups.
+//
+// Centring: the instrument over its station and each target over its point are both off by σc
+// in any direction. Across a sight of length D the two errors together move a direction by
+// σc·√2/D, so a direction's variance gains 2σc²/D² (rad²); along the sight they lengthen or
+// shorten a distance by σc·√2, so its variance gains 2σc². The model treats the two centrings
+// as independent per observation (the same setup's common centring error is not correlated
+// between its sights) and leaves the heights alone.
 struct Sigmas
 {
     double directionSeconds = 2.0; // a direction (also a zenith angle)
@@ -45,6 +59,8 @@ struct Sigmas
     double distancePpm = 2.0;      // b
     double centringMm = 0.0;       // centring of the instrument and of each target
     double heightMm = 1.0;         // measuring the instrument or the target height
+
+    bool operator==(const Sigmas&) const = default;
 };
 
 // What a setup read at one target; a value that was not observed is absent.

@@ -36,13 +36,35 @@ private:
     QHash<QString, int> m_index;
 };
 
-void SetKnown(NetworkPoint& point, const PointNEZ& at, bool fixed)
+// A known point in the datum: fixed, or tied to its coordinates by the weight the options give.
+void SetKnown(NetworkPoint& point, const PointNEZ& at, bool fixed, const AprioriOptions& options)
 {
     point.north = at.n;
     point.east = at.e;
     point.height = at.z;
     point.plan = fixed ? Datum::Fixed : Datum::Free;
     point.level = fixed ? Datum::Fixed : Datum::Free;
+    const KnownWeight* weight = fixed ? options.WeightOf(point.name) : nullptr;
+    if (weight && weight->planMm)
+    {
+        point.plan = Datum::Weighted;
+        point.sigmaPlan = *weight->planMm / 1000.0;
+    }
+    if (weight && weight->heightMm)
+    {
+        point.level = Datum::Weighted;
+        point.sigmaHeight = *weight->heightMm / 1000.0;
+    }
+}
+
+// Every weight must name a known point: a weight that silently held nothing would leave the
+// user believing a point was free to move.
+Outcome CheckWeightsKnown(const AprioriOptions& options, const QHash<QString, const KnownPoint*>& knownByName)
+{
+    for (const KnownWeight& weight : options.weights)
+        if (!knownByName.contains(weight.point))
+            return {Status::CannotCompute, ComputeTexts::NotKnown.Arg(weight.point)};
+    return Status::Done;
 }
 
 // A pointing as the adjustment reads it.
@@ -69,10 +91,15 @@ Observation ObservationOf(const ::Observation& pointing, int target, double ih, 
 
 // Adds a setup with the pointings `keep` accepts; its backsight comes first, as a direction.
 template <typename Keep>
-void AddSetup(Network& network, CPointIndex& index, const ::Setup& setup, const PolarOptions& options, Keep keep)
+void AddSetup(Network& network, CPointIndex& index, const ::Setup& setup, const NetworkOptions& networkOptions,
+              Keep keep)
 {
+    const PolarOptions& options = networkOptions.polar;
     Setup added;
     added.station = index.Of(setup.station);
+    for (const StationSigmas& own : networkOptions.stations)
+        if (own.station == setup.station)
+            added.sigmas = networkOptions.SigmasAt(setup.station);
     const double ih = options.instrumentHeights.value(setup.station, setup.ih);
     if (setup.backsight && setup.backsight->name != setup.station && keep(setup.backsight->name))
     {
@@ -100,11 +127,13 @@ Outcome BuildNetwork(const QList<::Setup>& setups, const QList<KnownPoint>& know
     if (options.fixed)
         for (const QString& name : *options.fixed)
             if (!knownByName.contains(name))
-                return {Status::CannotCompute, ComputeTexts::NotKnown(name)};
+                return {Status::CannotCompute, ComputeTexts::NotKnown.Arg(name)};
+    if (const Outcome weights = CheckWeightsKnown(options, knownByName); !weights.Succeeded())
+        return weights;
 
     CPointIndex index(network);
     for (const ::Setup& setup : setups)
-        AddSetup(network, index, setup, options.polar, [](const QString&) { return true; });
+        AddSetup(network, index, setup, options, [](const QString&) { return true; });
 
     // Where the iterations start: the polar computation from the job's own station
     // coordinates (corrected by the known points), each point at its first pointing.
@@ -133,7 +162,7 @@ Outcome BuildNetwork(const QList<::Setup>& setups, const QList<KnownPoint>& know
         }
     for (NetworkPoint& point : network.points)
         if (const auto found = knownByName.constFind(point.name); found != knownByName.constEnd())
-            SetKnown(point, (*found)->coordinates, !options.fixed || options.fixed->contains(point.name));
+            SetKnown(point, (*found)->coordinates, !options.fixed || options.fixed->contains(point.name), options);
     return Status::Done;
 }
 
@@ -146,6 +175,9 @@ Outcome BuildFreeStationNetwork(const QList<::Setup>& setups, const QList<KnownP
     for (const KnownPoint& point : known)
         if (point.name != station)
             knownByName.insert(point.name, &point);
+    for (const KnownWeight& weight : options.weights)
+        if (weight.point != station && !knownByName.contains(weight.point))
+            return {Status::CannotCompute, ComputeTexts::NotKnown.Arg(weight.point)};
 
     CPointIndex index(network);
     const int free = index.Of(station);
@@ -162,20 +194,20 @@ Outcome BuildFreeStationNetwork(const QList<::Setup>& setups, const QList<KnownP
             point.east = setup.coordinates->e;
             point.height = setup.coordinates->z;
         }
-        AddSetup(network, index, setup, options.polar,
+        AddSetup(network, index, setup, options,
                  [&](const QString& name) { return knownByName.contains(name); });
     }
     if (!found)
-        return {Status::CannotCompute, AdjustmentTexts::NoSetupAt(station)};
+        return {Status::CannotCompute, AdjustmentTexts::NoSetupAt.Arg(station)};
     QSet<int> targets;
     for (const Setup& setup : network.setups)
         for (const Observation& observation : setup.observations)
             targets.insert(observation.target);
     if (targets.size() < 2)
-        return {Status::CannotCompute, AdjustmentTexts::TooFewKnownForStation(station)};
+        return {Status::CannotCompute, AdjustmentTexts::TooFewKnownForStation.Arg(station)};
     for (NetworkPoint& point : network.points)
         if (point.name != station)
-            SetKnown(point, knownByName.value(point.name)->coordinates, true);
+            SetKnown(point, knownByName.value(point.name)->coordinates, true, options);
     return Status::Done;
 }
 } // namespace Adjustment

@@ -110,8 +110,9 @@ int CNormalEquations::SingularUnknown() const
 // Every Z(i,k) the sums need lies on the pattern: the rows of column j below k are rows of
 // column k too (the elimination fills them in). Column j is scattered into a dense vector so
 // each earlier column k is walked once.
-void CNormalEquations::ComputeCofactors()
+bool CNormalEquations::ComputeCofactors(const std::atomic<bool>* stop)
 {
+    constexpr int ColumnsBetweenLooks = 512; // a look costs nothing beside a few hundred columns
     const Matrix& L = d->L();
     const int n = int(L.cols());
     const int* start = L.outerIndexPtr();
@@ -126,6 +127,8 @@ void CNormalEquations::ComputeCofactors()
     std::vector<int> mark(size_t(n), -1);
     for (int j = n - 1; j >= 0; --j)
     {
+        if (stop && j % ColumnsBetweenLooks == 0 && stop->load(std::memory_order_relaxed))
+            return false;
         for (int p = start[j]; p < start[j + 1]; ++p)
         {
             l[size_t(row[p])] = value[p];
@@ -156,6 +159,7 @@ void CNormalEquations::ComputeCofactors()
         }
         d->diagonal[size_t(j)] = jj;
     }
+    return true;
 }
 
 double CNormalEquations::Cofactor(int a, int b) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -47,8 +48,9 @@ public:
     int SingularUnknown() const;
 
     // Q from the last successful solution; entries outside the factor's pattern are not kept
-    // (they are never needed) and read as 0.
-    void ComputeCofactors();
+    // (they are never needed) and read as 0. False when `stop` was raised meanwhile (then Q is
+    // incomplete and must not be read).
+    bool ComputeCofactors(const std::atomic<bool>* stop = nullptr);
     double Cofactor(int a, int b) const;
     // a·Q·aᵀ for one row: the cofactor of the adjusted observation.
     double AdjustedCofactor(const ObservationRow& row) const;

@@ -149,10 +149,10 @@ QString NameOfUnknown(const Network& network, const PlanState& state, int unknow
 {
     for (size_t p = 0; p < state.unknownOf.size(); ++p)
         if (state.unknownOf[p] >= 0 && (unknown == state.unknownOf[p] || unknown == state.unknownOf[p] + 1))
-            return AdjustmentTexts::PointNotDetermined(network.points[p].name);
+            return AdjustmentTexts::PointNotDetermined.Arg(network.points[p].name);
     for (size_t s = 0; s < state.orientationOf.size(); ++s)
         if (state.orientationOf[s] == unknown)
-            return AdjustmentTexts::OrientationNotDetermined(network.points[size_t(network.setups[s].station)].name);
+            return AdjustmentTexts::OrientationNotDetermined.Arg(network.points[size_t(network.setups[s].station)].name);
     return {};
 }
 
@@ -212,19 +212,37 @@ void ReportResiduals(Result& result, const std::vector<ObservationRow>& rows, co
                                               normals.AdjustedCofactor(rows[i])));
     result.snooping = SnoopData(result.residuals);
 }
+
+bool Stopped(const std::atomic<bool>* stop)
+{
+    return stop && stop->load(std::memory_order_relaxed);
+}
+
+// A cancelled adjustment gives nothing but its outcome.
+template <class Result>
+Result Cancelled()
+{
+    Result result;
+    result.outcome = Status::Cancelled;
+    return result;
+}
+
+// Whether an adjustment can start at all: something observed, and every part of the network
+// with its datum. `in` marks the points the observations join.
+Outcome CheckStart(const Network& network, const std::vector<char>& in, Outcome (*checkDatum)(const Network&))
+{
+    if (std::find(in.begin(), in.end(), 1) == in.end())
+        return {Status::CannotCompute, AdjustmentTexts::NoObservations.Text()};
+    return checkDatum(network);
+}
 } // namespace
 
-PlanAdjustment AdjustPlan(const Network& given)
+PlanAdjustment AdjustPlan(const Network& given, const std::atomic<bool>* stop, const StepSink& step)
 {
     PlanAdjustment result;
     const Network network = WithoutLonePoints(given, result.leftOut);
     const std::vector<char> in = PointsInPlan(network);
-    if (std::find(in.begin(), in.end(), 1) == in.end())
-    {
-        result.outcome = {Status::CannotCompute, AdjustmentTexts::NoObservations.Text()};
-        return result;
-    }
-    result.outcome = CheckPlanDatum(network);
+    result.outcome = CheckStart(network, in, CheckPlanDatum);
     if (!result.outcome.Succeeded())
         return result;
     PlanState state;
@@ -261,6 +279,10 @@ PlanAdjustment AdjustPlan(const Network& given)
     bool converged = false;
     while (!converged && result.iterations < MostIterations)
     {
+        if (Stopped(stop))
+            return Cancelled<PlanAdjustment>();
+        if (step)
+            step(AdjustmentStep::Iterating, result.iterations + 1);
         rows = Linearise(network, state, terms);
         ++result.iterations;
         if (!normals.Solve(rows, corrections))
@@ -286,14 +308,17 @@ PlanAdjustment AdjustPlan(const Network& given)
     }
     if (!converged)
     {
-        result.outcome = {Status::CannotCompute, AdjustmentTexts::NotConverged(result.iterations)};
+        result.outcome = {Status::CannotCompute, AdjustmentTexts::NotConverged.Counted(result.iterations)};
         return result;
     }
 
     // The residuals at the adjusted values; the cofactors of the last solution (its point
     // moved less than 0.1 mm since).
     rows = Linearise(network, state, terms);
-    normals.ComputeCofactors();
+    if (step && !Stopped(stop))
+        step(AdjustmentStep::Precision, result.iterations);
+    if (Stopped(stop) || !normals.ComputeCofactors(stop))
+        return Cancelled<PlanAdjustment>();
     ReportResiduals(result, rows, terms, normals, state.unknowns);
 
     for (size_t p = 0; p < network.points.size(); ++p)
@@ -324,16 +349,11 @@ PlanAdjustment AdjustPlan(const Network& given)
     return result;
 }
 
-HeightAdjustment AdjustHeights(const Network& network)
+HeightAdjustment AdjustHeights(const Network& network, const std::atomic<bool>* stop)
 {
     HeightAdjustment result;
     const std::vector<char> in = PointsInHeights(network);
-    if (std::find(in.begin(), in.end(), 1) == in.end())
-    {
-        result.outcome = {Status::CannotCompute, AdjustmentTexts::NoObservations.Text()};
-        return result;
-    }
-    result.outcome = CheckHeightDatum(network);
+    result.outcome = CheckStart(network, in, CheckHeightDatum);
     if (!result.outcome.Succeeded())
         return result;
     std::vector<std::optional<double>> heights = ApproximateHeights(network, in);
@@ -345,7 +365,7 @@ HeightAdjustment AdjustHeights(const Network& network)
             continue;
         if (!heights[p]) // the datum check found a known height in every part
         {
-            result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
+            result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined.Arg(network.points[p].name)};
             return result;
         }
         if (network.points[p].LevelDatum() != Datum::Fixed)
@@ -407,20 +427,23 @@ HeightAdjustment AdjustHeights(const Network& network)
         }
     };
     linearise();
+    if (Stopped(stop))
+        return Cancelled<HeightAdjustment>();
     CNormalEquations normals(unknowns);
     std::vector<double> corrections;
     if (!normals.Solve(rows, corrections))
     {
         for (size_t p = 0; p < unknownOf.size(); ++p)
             if (unknownOf[p] == normals.SingularUnknown())
-                result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined(network.points[p].name)};
+                result.outcome = {Status::CannotCompute, AdjustmentTexts::HeightNotDetermined.Arg(network.points[p].name)};
         return result;
     }
     for (size_t p = 0; p < unknownOf.size(); ++p)
         if (unknownOf[p] >= 0)
             *heights[p] += corrections[size_t(unknownOf[p])];
     linearise();
-    normals.ComputeCofactors();
+    if (Stopped(stop) || !normals.ComputeCofactors(stop))
+        return Cancelled<HeightAdjustment>();
     ReportResiduals(result, rows, terms, normals, unknowns);
     for (size_t p = 0; p < network.points.size(); ++p)
     {

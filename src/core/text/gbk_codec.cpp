@@ -1,4 +1,4 @@
-#include "core/files/gbk_codec.h"
+#include "core/text/gbk_codec.h"
 
 #ifdef _WIN32
 #include <windows.h>
