@@ -1,7 +1,6 @@
 #include "plot/plan_painter.h"
 
 #include "core/plan/plan_marks.h"
-#include "core/plan/plan_texts.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -136,7 +135,7 @@ void PaintPlan(QPainter& painter, const PlanScene& scene)
     painter.setPen(Qt::NoPen);
     painter.drawPolygon(QPolygonF(NorthArrow(scene.size)));
     painter.setPen(Colour(Ink));
-    painter.drawText(NorthLetter(scene.size), PlanTexts::North);
+    painter.drawText(NorthLetter(scene.size), NorthMark);
     if (scene.scaleBar.pixels > 0)
     {
         painter.setPen(QPen(Colour(Ink), 3, Qt::SolidLine, Qt::FlatCap));

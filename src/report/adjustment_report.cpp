@@ -58,7 +58,7 @@ ReportSection ResidualSection(const QString& heading, const Network& network, co
 {
     ReportTable table{Texts::ResidualNote,
                       {ReportTexts::Station, Texts::Target, Texts::Kind, Texts::ObservedValue, Texts::AdjustedValue,
-                       Texts::V, Texts::Sigma, Texts::R, Texts::W},
+                       ReportTexts::V, ReportTexts::Sigma, ReportTexts::R, ReportTexts::W},
                       {},
                       {3, 4, 5, 6, 7, 8}};
     for (const Residual& residual : residuals)
@@ -111,7 +111,7 @@ ReportSection TestSection(const QString& heading, const Network& network, const 
                           const GlobalTest& test, const Snooping& snooping)
 {
     ReportSection section{heading, {}, {}};
-    section.lines << ReportLine{Texts::WeightedSquareSum, FixedNumber(test.weightedSquareSum, 3)}
+    section.lines << ReportLine{ReportTexts::WeightedSquareSum, FixedNumber(test.weightedSquareSum, 3)}
                   << ReportLine{Texts::Dof, QString::number(test.dof)};
     if (!test.made)
     {
@@ -178,8 +178,8 @@ ReportDocument AdjustmentReport(const Network& network, const PlanAdjustment& pl
         coordinates.lines << ReportLine{Texts::LeftOut, names.join(QStringLiteral(", "))};
     }
     ReportTable table{Texts::SigmaNote,
-                      {ReportTexts::Point, ReportTexts::North, ReportTexts::East, Texts::MovedN, Texts::MovedE,
-                       Texts::SigmaN, Texts::SigmaE, Texts::MajorAxis, Texts::MinorAxis, Texts::MajorAzimuth,
+                      {ReportTexts::Point, ReportTexts::North, ReportTexts::East, ReportTexts::DeltaNmm, ReportTexts::DeltaEmm,
+                       ReportTexts::SigmaN, ReportTexts::SigmaE, ReportTexts::MajorAxis, ReportTexts::MinorAxis, Texts::MajorAzimuth,
                        Texts::Role},
                       {},
                       {1, 2, 3, 4, 5, 6, 7, 8, 9}};
@@ -198,7 +198,7 @@ ReportDocument AdjustmentReport(const Network& network, const PlanAdjustment& pl
     coordinates.tables << table;
     document.sections << coordinates;
 
-    ReportTable orientations{{}, {ReportTexts::Station, Texts::Orientation, Texts::Sigma}, {}, {1, 2}};
+    ReportTable orientations{{}, {ReportTexts::Station, Texts::Orientation, ReportTexts::Sigma}, {}, {1, 2}};
     for (const AdjustedOrientation& orientation : plan.orientations)
         orientations.rows << QStringList{network.points[size_t(network.setups[size_t(orientation.setup)].station)].name,
                                          DmsText(orientation.orientation),
@@ -209,7 +209,7 @@ ReportDocument AdjustmentReport(const Network& network, const PlanAdjustment& pl
 
     if (heights)
     {
-        ReportTable heightTable{{}, {ReportTexts::Point, QStringLiteral("Z"), Texts::SigmaZ, Texts::Role}, {}, {1, 2}};
+        ReportTable heightTable{{}, {ReportTexts::Point, QStringLiteral("Z"), ReportTexts::SigmaZ, Texts::Role}, {}, {1, 2}};
         for (const AdjustedHeight& height : heights->heights)
             heightTable.rows << QStringList{network.points[size_t(height.point)].name, FixedNumber(height.height, 4),
                                             Mm(height.sigma), RoleText(height.datum)};

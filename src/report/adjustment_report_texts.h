@@ -57,17 +57,4 @@ inline constexpr ShownText HeightsTitle = QT_TRANSLATE_NOOP("MERION", "高程平
 inline constexpr ShownText HeightResiduals = QT_TRANSLATE_NOOP("MERION", "高差残差");
 inline constexpr ShownText HeightTests = QT_TRANSLATE_NOOP("MERION", "高程统计检验");
 
-// Untranslated: the same in every language.
-inline const QString MovedN = QStringLiteral("dN(mm)");
-inline const QString MovedE = QStringLiteral("dE(mm)");
-inline const QString SigmaN = QStringLiteral("σN");
-inline const QString SigmaE = QStringLiteral("σE");
-inline const QString SigmaZ = QStringLiteral("σZ");
-inline const QString MajorAxis = QStringLiteral("A");
-inline const QString MinorAxis = QStringLiteral("B");
-inline const QString V = QStringLiteral("v");
-inline const QString Sigma = QStringLiteral("σ");
-inline const QString R = QStringLiteral("r");
-inline const QString W = QStringLiteral("w");
-inline const QString WeightedSquareSum = QStringLiteral("vᵀPv");
 }

@@ -5,6 +5,31 @@
 // The fixed texts of the computation reports, in the interface's language.
 namespace ReportTexts
 {
+// The heads of the number columns: symbols and units a surveyor reads in every language, so
+// they are not translated.
+inline const QString DeltaN = QStringLiteral("ΔN");
+inline const QString DeltaE = QStringLiteral("ΔE");
+// A traverse station's compass-rule correction.
+inline const QString CorrN = QStringLiteral("vN(mm)");
+inline const QString CorrE = QStringLiteral("vE(mm)");
+// How far a point moved: recomputed against stored, adjusted against approximate.
+inline const QString DeltaNmm = QStringLiteral("dN(mm)");
+inline const QString DeltaEmm = QStringLiteral("dE(mm)");
+inline const QString DeltaZmm = QStringLiteral("dZ(mm)");
+inline const QString C2 = QStringLiteral("2C(″)");
+inline const QString SigmaN = QStringLiteral("σN");
+inline const QString SigmaE = QStringLiteral("σE");
+inline const QString SigmaZ = QStringLiteral("σZ");
+// The error ellipse's semi-axes.
+inline const QString MajorAxis = QStringLiteral("A");
+inline const QString MinorAxis = QStringLiteral("B");
+// An observation's residual, its a priori σ, redundancy number and standardized residual.
+inline const QString V = QStringLiteral("v");
+inline const QString Sigma = QStringLiteral("σ");
+inline const QString R = QStringLiteral("r");
+inline const QString W = QStringLiteral("w");
+inline const QString WeightedSquareSum = QStringLiteral("vᵀPv");
+
 inline constexpr ShownText Pass = QT_TRANSLATE_NOOP("MERION", "合格");
 inline constexpr ShownText Fail = QT_TRANSLATE_NOOP("MERION", "超限");
 inline constexpr ShownText Computed = QT_TRANSLATE_NOOP("MERION", "计算时间");
@@ -83,13 +108,4 @@ inline constexpr ShownText MeanZenith = QT_TRANSLATE_NOOP("MERION", "平均天�
 inline constexpr ShownText Index = QT_TRANSLATE_NOOP("MERION", "指标差(″)");
 inline constexpr ShownText C2Spread = QT_TRANSLATE_NOOP("MERION", "2C 互差");
 
-// Untranslated: the same in every language.
-inline const QString DeltaN = QStringLiteral("ΔN");
-inline const QString DeltaE = QStringLiteral("ΔE");
-inline const QString CorrN = QStringLiteral("vN(mm)");
-inline const QString CorrE = QStringLiteral("vE(mm)");
-inline const QString DeltaNmm = QStringLiteral("dN(mm)");
-inline const QString DeltaEmm = QStringLiteral("dE(mm)");
-inline const QString DeltaZmm = QStringLiteral("dZ(mm)");
-inline const QString C2 = QStringLiteral("2C(″)");
 }

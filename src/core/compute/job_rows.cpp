@@ -1,6 +1,7 @@
 #include "core/compute/job_rows.h"
 
 #include "core/compute/angles.h"
+#include "core/store/row_origins.h"
 
 #include <utility>
 
@@ -29,7 +30,7 @@ std::optional<double> HalfSeconds(const QString& text)
 
 JobRow::Kind MeasKind(const QString& attr)
 {
-    static const QString prefix = QStringLiteral("T5(T8)_Meas_");
+    const QString& prefix = RowOrigins::MeasPrefix;
     const QString trimmed = attr.trimmed();
     if (!trimmed.startsWith(prefix))
         return JobRow::Kind::Other;

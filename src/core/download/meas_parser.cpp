@@ -1,8 +1,8 @@
 #include "core/download/meas_parser.h"
 
-#include "core/download/download_texts.h"
 #include "core/download/meas_layout.h"
 #include "core/download/number_text.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 
 #include <array>
@@ -60,7 +60,7 @@ Values ValuesOf(const MeasLayout::Record& record, const QStringList& fields)
 
 QStringList RowOf(int id, const MeasLayout::Record& record, const Values& values)
 {
-    QStringList row{QString::number(id), DownloadTexts::MeasAttrPrefix + record.kindName};
+    QStringList row{QString::number(id), RowOrigins::MeasOf(record.kindName)};
     for (const QString& value : values)
         row << value;
     return row;
@@ -74,7 +74,7 @@ std::optional<QStringList> PointOf(const QStringList& measRow)
     const QString& north = at(MeasLayout::NorthColumn());
     if (east.isEmpty() || north.isEmpty())
         return std::nullopt;
-    return QStringList{measRow[0], DownloadTexts::CoorAttr, at(MeasLayout::SnColumn()), north, east,
+    return QStringList{measRow[0], RowOrigins::Coor, at(MeasLayout::SnColumn()), north, east,
                        at(MeasLayout::HeightColumn()), at(MeasLayout::CodeColumn())};
 }
 

@@ -1,9 +1,9 @@
 #include "core/download/v2_parsers.h"
 
-#include "core/download/download_texts.h"
 #include "core/download/number_text.h"
 #include "core/download/v2_line.h"
 #include "core/download/v2_record_names.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 
 #include <QHash>
@@ -82,7 +82,7 @@ public:
         if (!sink(0, RowOf(m_records, m_layout.attr, ValuesOf(m_layout, *line))))
             return false;
         return !m_stakePoints ||
-               sink(1, RowOf(m_records, DownloadTexts::V2CoorAttr, {line->Field(3), line->Field(4), line->Field(5), Empty, Empty}));
+               sink(1, RowOf(m_records, RowOrigins::V2Coor, {line->Field(3), line->Field(4), line->Field(5), Empty, Empty}));
     }
 
     int Records() const override { return m_records; }
@@ -177,13 +177,13 @@ public:
             return true;
         const QString code = line->head.trimmed();
         const QStringList data = MeasDataOf(code, *line);
-        if (!sink(0, RowOf(++m_records, DownloadTexts::V2MeasAttr, QStringList{RecordTypeName(code, line->Field(1))} + data)))
+        if (!sink(0, RowOf(++m_records, RowOrigins::V2Meas, QStringList{RecordTypeName(code, line->Field(1))} + data)))
             return false;
         const MeasConversion* conversion = ConversionOf(code);
         if (!conversion || !conversion->point)
             return true;
         const auto& [sn, n, e, z] = *conversion->point;
-        return sink(1, RowOf(++m_points, DownloadTexts::V2CoorAttr, {data[sn - 1], data[n - 1], data[e - 1], data[z - 1], Empty}));
+        return sink(1, RowOf(++m_points, RowOrigins::V2Coor, {data[sn - 1], data[n - 1], data[e - 1], data[z - 1], Empty}));
     }
 
     int Records() const override { return m_records; }
@@ -196,7 +196,7 @@ private:
 const FieldLayout& CoorLayout()
 {
     static const FieldLayout layout{Tbl::CoorEdit,
-                                    DownloadTexts::V2CoorRecordAttr,
+                                    RowOrigins::V2CoorRecord,
                                     {{Col::SN, 1}, {Col::NCOOR, 2}, {Col::ECOOR, 3}, {Col::ZCOOR, 4}, {Col::CODE, 5}},
                                     QStringLiteral("C")};
     return layout;
@@ -206,7 +206,7 @@ const FieldLayout& RoadStakeLayout()
 {
     static const FieldLayout layout{
         Tbl::RoadStake520,
-        DownloadTexts::V2RoadStakeAttr,
+        RowOrigins::V2RoadStake,
         {{Col::DIST, 1}, {Col::LABGRAP, 2}, {Col::LABX, 3}, {Col::LABY, 4}, {Col::LABZ, 5}, {Col::MEMO, 6}}};
     return layout;
 }
@@ -214,7 +214,7 @@ const FieldLayout& RoadStakeLayout()
 const FieldLayout& XSectLayout()
 {
     static const FieldLayout layout{
-        Tbl::BreakerSur520, DownloadTexts::V2XSectAttr, {{Col::DIST, 1}, {Col::WIDTH, 2}, {Col::HIGH, 3}}};
+        Tbl::BreakerSur520, RowOrigins::V2XSect, {{Col::DIST, 1}, {Col::WIDTH, 2}, {Col::HIGH, 3}}};
     return layout;
 }
 
@@ -222,7 +222,7 @@ const FieldLayout& SurfaceLineLayout()
 {
     static const FieldLayout layout{
         Tbl::SurLine520,
-        DownloadTexts::V2SurfaceLineAttr,
+        RowOrigins::V2SurfaceLine,
         {{Col::LINETYPE, 0}, {Col::STARTDIST, 1}, {Col::CIRCUS, 2}, {Col::NCOOR, 3}, {Col::ECOOR, 4}}};
     return layout;
 }

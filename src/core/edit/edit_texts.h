@@ -28,7 +28,4 @@ inline constexpr ShownText NoSuchRecord = QT_TRANSLATE_NOOP("MERION", "<%1> is n
 // %1 is the field's label without its colon, so the surveyor sees which box to fix.
 inline constexpr ShownText NotANumber = QT_TRANSLATE_NOOP("MERION", "%1 Must Be A Number!");
 
-// Data, never translated: it is stored as the row's origin.
-inline const QString ManualInput = QStringLiteral("Manual_Input_Data");
-
 }

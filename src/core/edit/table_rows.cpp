@@ -1,9 +1,9 @@
 #include "core/edit/table_rows.h"
 
-#include "core/edit/edit_texts.h"
-#include "core/store/project_store.h"
 #include "core/store/engine_sql.h"
 #include "core/store/hand_edits.h"
+#include "core/store/project_store.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
@@ -61,7 +61,7 @@ Outcome AddManualRow(CProjectStore& store, const QString& table, const std::opti
     const std::optional<int> id = NextId(store, table);
     if (!id)
         return DatabaseError;
-    const Columns row = Columns{{Col::ID, QString::asprintf("%d", *id)}, {Col::ATTR, EditTexts::ManualInput}}
+    const Columns row = Columns{{Col::ID, QString::asprintf("%d", *id)}, {Col::ATTR, RowOrigins::ManualInput}}
                         + columns;
     if (!Insert(store, table, row) || !HandEdits::MarkEdited(store, table) || !transaction.Commit())
         return DatabaseError;

@@ -8,14 +8,18 @@
 // the cells of those columns in that order.
 namespace CoorColumn
 {
-constexpr int Number = 0;
-constexpr int Attr = 1;
-constexpr int Name = 2;
-constexpr int North = 3;
-constexpr int East = 4;
-constexpr int Height = 5;
-constexpr int Code = 6;
-constexpr int Count = 7;
+// Plain numbers: they index the list's cells.
+enum : int
+{
+    Number,
+    Attr,
+    Name,
+    North,
+    East,
+    Height,
+    Code,
+    Count
+};
 } // namespace CoorColumn
 
 constexpr int CoordinateFormatCount = 8;

@@ -31,14 +31,6 @@ inline constexpr ShownText NotPlainName = QT_TRANSLATE_NOOP("MERION", "The folde
 // A row that fixed columns cannot carry (see FieldBreaksColumns).
 inline constexpr ShownText RowBreaksColumns = QT_TRANSLATE_NOOP("MERION", "Row %1 cannot be written in this format: its field \"%2\" holds a line break or the separator. Nothing was written; a .csv file keeps such fields.");
 
-// Row origins written by the import: data, never translated.
-inline const QString ImportCoorAttr = QStringLiteral("Import_Data");
-inline const QString ImportCodeAttr = QStringLiteral("Import_Code Data");
-
-// The header lines of the full measurement exports: file content, never translated.
-inline const QString MeasHeaderEn = QStringLiteral("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
-inline const QString MeasHeaderNe = QStringLiteral("PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
-
 // Why a write failed, with the system's reason where it gave one.
 inline QString WriteFailed(const QString& reason)
 {

@@ -64,9 +64,11 @@ QStringList Position(const QString& east, const QString& north, const QString& h
     return order == CoordinateOrder::EastNorth ? QStringList{east, north, height} : QStringList{north, east, height};
 }
 
+// The header line is file content, the same in every language.
 QString Header(CoordinateOrder order)
 {
-    return order == CoordinateOrder::EastNorth ? FilesTexts::MeasHeaderEn : FilesTexts::MeasHeaderNe;
+    return order == CoordinateOrder::EastNorth ? QStringLiteral("PT,E,N,Z,IHT,THT,HA,VA,SD,HD,VD,CODE")
+                                               : QStringLiteral("PT,N,E,Z,IHT,THT,HA,VA,SD,HD,VD,CODE");
 }
 
 QString Comma()

@@ -3,13 +3,14 @@
 #include "core/download/meas_parser.h"
 #include "core/download/v2_parsers.h"
 #include "core/download/v2_records.h"
-#include "core/store/bulk_insert.h"
 #include "core/files/coordinate_formats.h"
 #include "core/files/files_texts.h"
 #include "core/files/text_lines.h"
+#include "core/store/bulk_insert.h"
 #include "core/store/discarded_copy.h"
 #include "core/store/project_files.h"
 #include "core/store/project_store.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
@@ -99,7 +100,7 @@ Status ImportCoordinates(CProjectStore& store, CTextLineReader& reader, int form
     CListReplacement list(store, Tbl::CoorEdit);
     if (!list.Begun())
         return Status::DatabaseError;
-    const QByteArray attr = FilesTexts::ImportCoorAttr.toUtf8();
+    const QByteArray attr = RowOrigins::ImportCoor.toUtf8();
     QByteArray line;
     QByteArray trimmedBuffer;
     qlonglong number = 0;
@@ -134,7 +135,7 @@ Status ImportCodes(CProjectStore& store, CTextLineReader& reader)
     CListReplacement list(store, Tbl::CodeEdit);
     if (!list.Begun())
         return Status::DatabaseError;
-    const QByteArray attr = FilesTexts::ImportCodeAttr.toUtf8();
+    const QByteArray attr = RowOrigins::ImportCode.toUtf8();
     QByteArray line;
     qlonglong number = 0;
     bool anyRecord = false;

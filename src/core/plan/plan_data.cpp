@@ -1,11 +1,11 @@
 #include "core/plan/plan_data.h"
 
-#include "core/download/download_texts.h"
 #include "core/download/meas_layout.h"
 #include "core/download/v2_record_names.h"
 #include "core/plan/plan_texts.h"
 #include "core/report/reporter.h"
 #include "core/store/project_store.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
@@ -135,7 +135,7 @@ void ReadMeasJob(PlanSource& source, PlanData& data, bool listed)
     QHash<QString, PlanRole> roles;
     const auto roleOf = [&roles](const char* code, PlanRole role) {
         if (const MeasLayout::Record* record = MeasLayout::Find(MeasLayout::Variant::Link, QString::fromLatin1(code)))
-            roles.insert(DownloadTexts::MeasAttrPrefix + record->kindName, role);
+            roles.insert(RowOrigins::MeasOf(record->kindName), role);
     };
     roleOf("C", PlanRole::Station);
     roleOf("B", PlanRole::Observed);

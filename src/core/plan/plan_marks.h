@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 #include <vector>
 
@@ -33,6 +34,8 @@ const char* ColourOf(PlanRole role);
 // The north arrow in the top right corner: the arrow's outline and where its letter stands.
 QList<QPointF> NorthArrow(QSizeF size);
 QPointF NorthLetter(QSizeF size);
+// The arrow's letter is the same in every language.
+inline const QString NorthMark = QStringLiteral("N");
 // The scale bar at the bottom left, `pixels` long: the bar and where its text starts.
 QLineF ScaleBarLine(QSizeF size, double pixels);
 QPointF ScaleBarText(QSizeF size);

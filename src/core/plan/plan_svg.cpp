@@ -1,7 +1,6 @@
 #include "core/plan/plan_svg.h"
 
 #include "core/plan/plan_marks.h"
-#include "core/plan/plan_texts.h"
 
 #include <QIODevice>
 #include <QXmlStreamWriter>
@@ -159,7 +158,7 @@ void WritePlanSvg(const PlanScene& scene, QIODevice& device)
                                           LabelWidth(scene.scaleBar.Text(), scene.fontPixels), scene.fontPixels))
         out.Backing(box);
     out.Polygon(NorthArrow(scene.size), Ink);
-    out.Text(NorthLetter(scene.size), PlanTexts::North);
+    out.Text(NorthLetter(scene.size), NorthMark);
     if (scene.scaleBar.pixels > 0)
     {
         const QLineF bar = ScaleBarLine(scene.size, scene.scaleBar.pixels);

@@ -20,9 +20,6 @@ inline constexpr ShownText TitleDate = QT_TRANSLATE_NOOP("MERION", "日期：%1"
 inline constexpr ShownText TitleSystem = QT_TRANSLATE_NOOP("MERION", "坐标系：%1");
 inline constexpr ShownText TitleScale = QT_TRANSLATE_NOOP("MERION", "比例：%1");
 
-// The north arrow's letter is the same in every language.
-inline const QString North = QStringLiteral("N");
-
 // The factor is written with up to six significant digits, as a reader compares it by eye.
 inline QString Exaggeration(double factor)
 {

@@ -1,12 +1,13 @@
 #include "core/results/result_store.h"
 
-#include "core/results/fixed_number.h"
 #include "core/compute/compute_texts.h"
 #include "core/compute/job_rows.h"
 #include "core/files/text_lines.h"
+#include "core/results/fixed_number.h"
 #include "core/store/bulk_insert.h"
 #include "core/store/discarded_copy.h"
 #include "core/store/project_store.h"
+#include "core/store/row_origins.h"
 #include "core/store/schema.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
@@ -20,8 +21,6 @@
 
 namespace
 {
-const QString CalcAttr = QStringLiteral("CALC");
-
 std::optional<KnownPoint> KnownOf(const QString& name, const QString& n, const QString& e, const QString& z,
                                   const QString& code)
 {
@@ -109,7 +108,7 @@ Outcome StoreComputedPoints(CProjectStore& store, const PolarResult& result)
     qlonglong id = 0;
     for (const ComputedPoint& point : result.points)
     {
-        const QStringList texts = {CalcAttr,
+        const QStringList texts = {RowOrigins::Calc,
                                    point.point,
                                    point.station,
                                    FixedNumber(point.n, 4),

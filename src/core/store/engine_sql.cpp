@@ -131,4 +131,23 @@ void PrepareEngine()
     static std::once_flag once;
     std::call_once(once, [] { sqlite3_auto_extension(reinterpret_cast<void (*)()>(&TeachProbe)); });
 }
+Failure FailureOf(int nativeCode)
+{
+    switch (nativeCode & 0xff) // the primary code of an extended one
+    {
+    case SQLITE_NOMEM:
+        return Failure::NoMemory;
+    case SQLITE_READONLY:
+        return Failure::ReadOnly;
+    case SQLITE_IOERR:
+        return Failure::IoError;
+    case SQLITE_FULL:
+        return Failure::DiskFull;
+    case SQLITE_CANTOPEN:
+        return Failure::CantOpen;
+    default:
+        return Failure::Other;
+    }
+}
+
 } // namespace EngineSql

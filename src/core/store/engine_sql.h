@@ -46,6 +46,19 @@ QString NumberAllRows(const QString& table);
 // next run and this run's amount, then the last run's amount; and all of that twice.
 QString NumberRows(const QString& table, int runs);
 
+// What a failure the driver reported means for the store, from the engine's own result code
+// (the driver's native error code, extended codes included).
+enum class Failure
+{
+    NoMemory,
+    ReadOnly,
+    IoError,
+    DiskFull,
+    CantOpen,
+    Other
+};
+Failure FailureOf(int nativeCode);
+
 // A query that succeeds only on a connection opened by the program's own SQLite library.
 QString SameEngineProbe();
 // Lets the store prove that Qt's driver and the direct calls share one SQLite library: called

@@ -28,13 +28,6 @@
 
 namespace
 {
-// SQLite's primary result codes, as the driver gives them.
-constexpr int SqliteNoMemory = 7;
-constexpr int SqliteReadOnly = 8;
-constexpr int SqliteIoError = 10;
-constexpr int SqliteFull = 13;
-constexpr int SqliteCantOpen = 14;
-
 // What keeps the database at `path` from being written, in the user's words; empty when
 // nothing does. The operating system's answer counts, not the permission bits: the
 // administrator may write anything, and nobody writes to a read-only medium.
@@ -159,12 +152,13 @@ bool CProjectStore::OpenConnection(QSqlDatabase& db)
     }
     // A project that only a full disk (or an unexpected refusal to write) keeps from opening
     // is still shown.
-    const int code = failure.nativeErrorCode().toInt() & 0xff; // the primary code of an extended one
-    if (exists && (code == SqliteReadOnly || code == SqliteCantOpen || code == SqliteFull || code == SqliteIoError))
+    using EngineSql::Failure;
+    const Failure code = EngineSql::FailureOf(failure.nativeErrorCode().toInt());
+    if (exists && (code == Failure::ReadOnly || code == Failure::CantOpen || code == Failure::DiskFull || code == Failure::IoError))
     {
         QString found = WriteObstacle(m_databasePath);
         if (found.isEmpty())
-            found = NoSpaceLeftBeside(m_databasePath) || code == SqliteFull ? StoreTexts::NoSpaceLeft : StoreTexts::FileReadOnly;
+            found = NoSpaceLeftBeside(m_databasePath) || code == Failure::DiskFull ? StoreTexts::NoSpaceLeft : StoreTexts::FileReadOnly;
         if (OpenForReading(db, found, /*quiet=*/true))
             return true;
     }
@@ -308,18 +302,19 @@ void CProjectStore::ReportError(const QSqlError& error)
 
 void CProjectStore::ReportFailure(int resultCode, const QString& description)
 {
-    const int code = resultCode & 0xff; // the primary code of an extended one
+    using EngineSql::Failure;
+    const Failure code = EngineSql::FailureOf(resultCode);
     QSqlDatabase db = Database();
-    if (code == SqliteFull || code == SqliteIoError || code == SqliteNoMemory)
+    if (code == Failure::DiskFull || code == Failure::IoError || code == Failure::NoMemory)
     {
         // Inside a transaction the first of these is told; the rest of it is refused unheard.
         if (TransactionBroken(db))
             return;
         MarkTransactionBroken(db);
     }
-    if (code == SqliteFull)
+    if (code == Failure::DiskFull)
         m_reporter->Message(StoreTexts::DiskFull);
-    else if (code == SqliteReadOnly)
+    else if (code == Failure::ReadOnly)
     {
         const QString obstacle = WriteObstacle(m_databasePath);
         m_reporter->Message(StoreTexts::ReadOnly.Arg(obstacle.isEmpty() ? StoreTexts::FileReadOnly : obstacle));
