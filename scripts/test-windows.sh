@@ -8,6 +8,7 @@
 #   - merion.exe shows its main window in Chinese and in English on a virtual X display (Qt's
 #     windows platform) and quits when asked to close (screenshots in $MERION_SCREENS).
 # It needs the Qt tarball; without it (or with MERION_SKIP_WINDOWS=1) it says so and succeeds.
+# scripts/setup-windows.sh installs what it needs.
 #   MERION_MINGW_TARBALL  the tarball (default ../shared/toolchains/qt6-mingw-x86_64.tar.xz)
 #   MERION_MINGW_QT       where it is unpacked (default /opt/qt6-mingw-x86_64)
 #   MERION_SCREENS        where the screenshots go (default build-windows/screens)
@@ -19,35 +20,11 @@ say() { echo "test-windows: $*"; }
 fail() { echo "test-windows: FAILED: $*" >&2; exit 1; }
 
 if [ "${MERION_SKIP_WINDOWS:-0}" = 1 ]; then say "skipped (MERION_SKIP_WINDOWS=1)"; exit 0; fi
-tarball=${MERION_MINGW_TARBALL:-$repo/../shared/toolchains/qt6-mingw-x86_64.tar.xz}
-if [ ! -f "$tarball" ]; then say "skipped: no Qt for MinGW at $tarball (set MERION_MINGW_TARBALL)"; exit 0; fi
-
-# What this stage alone needs from Debian (the Linux build's packages come from setup-debian.sh).
-needed=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 nsis
-        xvfb xauth xdotool unzip pkg-config qt6-l10n-tools qt6-translations-l10n fonts-dejavu-core fonts-noto-cjk)
-missing=()
-for package in "${needed[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=()
-  [ "$(id -u)" = 0 ] || sudo=(sudo)
-  if ! { "${sudo[@]}" apt-get update -qq &&
-         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null; }; then
-    say "skipped: cannot install ${missing[*]}"
-    exit 0
-  fi
-fi
-
+status=0
+bash scripts/setup-windows.sh || status=$?
+if [ "$status" = 3 ]; then say "skipped (above)"; exit 0; fi
+[ "$status" = 0 ] || fail "scripts/setup-windows.sh failed ($status)"
 qt=${MERION_MINGW_QT:-/opt/qt6-mingw-x86_64}
-if [ ! -f "$qt/lib/cmake/mingw-w64-x86_64-posix.cmake" ]; then
-  unpacked=$(mktemp -d)
-  tar -xJf "$tarball" -C "$unpacked"
-  mkdir -p "$(dirname "$qt")"
-  rm -rf "$qt"
-  mv "$unpacked/qt6-mingw-x86_64" "$qt"
-  rmdir "$unpacked"
-fi
 export MERION_MINGW_QT=$qt
 
 # The Linux build gives the reference outputs and the Help.pdf the Windows build ships.
@@ -101,7 +78,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   [ -f "$WINEPREFIX/system.reg" ] || { cat "$scratch/wineboot.log" >&2; fail "wineboot made no Wine prefix in $WINEPREFIX"; }
 fi
 # One Wine server for everything below: each program then starts in a fraction of a second.
-"$wineserver" -p
+# Its output goes to a log of its own: on its way out it can write out every object it holds.
+"$wineserver" -p >build-windows/wineserver.log 2>&1
 # Started once on its own first: two programs that both start Wine's services at once can leave
 # one of them waiting at its end.
 "$wine" cmd /c exit >/dev/null 2>&1

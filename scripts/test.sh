@@ -21,8 +21,18 @@ report_times() {
 }
 trap report_times EXIT
 
+bash scripts/setup-debian.sh
+stage_done "setup (Debian packages)"
+# The Windows stage's packages and toolchain are installed while the Linux build compiles: the
+# download and unpacking wait on the network and the disk, the build on the processors.
+windows_setup_log=$(mktemp)
+windows_setup=
+if [ "${MERION_SKIP_WINDOWS:-0}" != 1 ]; then
+  bash scripts/setup-windows.sh >"$windows_setup_log" 2>&1 &
+  windows_setup=$!
+fi
 bash scripts/build.sh
-stage_done "setup and build (build/)"
+stage_done "build (build/)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 stage_done "tests (build/)"
@@ -37,6 +47,11 @@ stage_done "fuzz build and seeds (build-fuzz/)"
 # The installed tree and the package, from the build the tests ran on.
 bash scripts/package.sh build
 stage_done "install tree and package"
+if [ -n "$windows_setup" ]; then
+  wait "$windows_setup" || true # test-windows.sh runs the setup again and says what is wrong
+  cat "$windows_setup_log"
+  stage_done "rest of the Windows setup"
+fi
 # The Windows serial backend compiles with MinGW-w64 without a warning.
 bash scripts/check-mingw.sh
 # The Windows build, tested under Wine, where the Qt for MinGW is at hand (../shared/toolchains/

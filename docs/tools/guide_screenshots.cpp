@@ -320,11 +320,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: guide_screenshots OUTPUT_FOLDER SAMPLES_FOLDER [zh|en]\n");
         return 2;
     }
-    // The English guide shows the windows in English.
+    // Each guide shows the windows in its own language, Qt's own buttons (OK, Cancel) included.
     const bool english = argc == 4 && QLatin1String(argv[3]) == QLatin1String("en");
-    if (english && !InstallUiLanguage(application, UiLanguage::English))
+    if (!InstallUiLanguage(application, english ? UiLanguage::English : UiLanguage::Chinese))
     {
-        std::fprintf(stderr, "guide_screenshots: the English texts did not load\n");
+        std::fprintf(stderr, "guide_screenshots: the %s texts did not load\n", english ? "English" : "Chinese");
         return 1;
     }
     QApplication::setApplicationName(QStringLiteral("MERION"));
