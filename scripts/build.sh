@@ -8,6 +8,10 @@ bash scripts/setup-debian.sh
 # what changed.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Line tables give a failing test its backtrace at a quarter less compiling than full debug
+# information; lld links the hundred test programs in a fraction of ld's time.
+flags=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG")
+command -v ld.lld >/dev/null && flags+=(-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld)
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMERION_WERROR=ON -DMERION_BENCHMARKS=ON \
-  "${launcher[@]}"
+  "${flags[@]}" "${launcher[@]}"
 cmake --build build -j"$(nproc)"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build ccache g++ qt6-base-dev libqt6sql6-sqlite libsqlite3-dev fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools
           libeigen3-dev libx11-dev xvfb xauth sqlite3 time gdal-bin poppler-utils help2man dpkg-dev g++-mingw-w64-x86-64 python3-ezdxf
-          clang libclang-rt-14-dev libproj-dev proj-data proj-bin lintian desktop-file-utils)
+          clang libclang-rt-14-dev lld libproj-dev proj-data proj-bin lintian desktop-file-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QThread>
@@ -58,10 +59,27 @@ int Read(CSerialPort& port, char* buffer, int maximum)
     return int(port.Read(buffer, std::size_t(maximum)).count);
 }
 
-// Bytes the line has queued for the port arrive a moment after the simulator wrote them.
-void LetTheLineSettle()
+// Bytes the other end wrote reach the port's input a moment later: waits until `count` of them
+// are queued there, for the port's own descriptor (found among this process's open files).
+bool WaitUntilQueued(const QString& device, int count)
 {
-    QThread::msleep(200);
+    const QString target = QFileInfo(device).canonicalFilePath();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000)
+    {
+        const QFileInfoList open = QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System);
+        for (const QFileInfo& descriptor : open)
+        {
+            if (descriptor.symLinkTarget() != target)
+                continue;
+            int queued = 0;
+            if (::ioctl(descriptor.fileName().toInt(), FIONREAD, &queued) == 0 && queued >= count)
+                return true;
+        }
+        QThread::usleep(200); // a poll, not a guess at how long the line takes
+    }
+    return false;
 }
 } // namespace
 
@@ -187,7 +205,7 @@ void TestSerialPort::readTakesOnlyWhatIsQueued()
     QVERIFY(timer.elapsed() < 100);
 
     QVERIFY(instrument.WaitForLine(QStringLiteral("sent")));
-    LetTheLineSettle();
+    QVERIFY(WaitUntilQueued(instrument.DevicePath(), 300));
     QCOMPARE(Read(port, buffer, 127), 127);
     QCOMPARE(QByteArray(buffer, 127), job.left(127));
     QCOMPARE(Read(port, buffer, 1000), 173);
@@ -228,7 +246,7 @@ void TestSerialPort::purgeDropsQueuedInput()
     CSerialPort port;
     QVERIFY(Open(port, instrument.DevicePath()));
     QVERIFY(instrument.WaitForLine(QStringLiteral("sent")));
-    LetTheLineSettle();
+    QVERIFY(WaitUntilQueued(instrument.DevicePath(), 50));
     port.Purge();
     char buffer[64];
     QCOMPARE(Read(port, buffer, 64), 0);
@@ -272,7 +290,7 @@ void TestSerialPort::aVanishedLineIsAnErrorNotSilence()
     char buffer[16];
     QVERIFY(!port.Read(buffer, sizeof buffer).error.IsError());
     QVERIFY(::write(line->Master(), "ab", 2) == 2);
-    LetTheLineSettle();
+    QVERIFY(WaitUntilQueued(path, 2));
     line.reset();
 
     const StreamRead read = port.Read(buffer, sizeof buffer);
