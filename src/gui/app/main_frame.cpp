@@ -190,6 +190,11 @@ void CMainFrame::CreateStatusBar()
     auto* idle = new QLabel(AppTexts::IdlePrompt, bar);
     idle->setObjectName(QStringLiteral("messagePane"));
     bar->addWidget(idle, 1);
+    // The project's coordinate system, before the lock keys. (Permanent panes stand after the
+    // message pane: one inserted "at 0" once the message pane is there lands at the far end.)
+    auto* system = new QLabel(bar);
+    system->setObjectName(QStringLiteral("systemPane"));
+    bar->addPermanentWidget(system);
     QList<QLabel*> panes;
     for (const ShownText& indicator : {AppTexts::CapsLock, AppTexts::NumLock, AppTexts::ScrollLock})
     {
@@ -201,10 +206,6 @@ void CMainFrame::CreateStatusBar()
     }
     new CLockKeyIndicators(panes[0], panes[1], panes[2], QueryLockKeys, this);
 
-    // The project's coordinate system, before the lock keys.
-    auto* system = new QLabel(bar);
-    system->setObjectName(QStringLiteral("systemPane"));
-    bar->insertPermanentWidget(0, system);
     const auto showSystem = [this, system] {
         const CoordinateSystem stored = ReadProjectSystem(m_session.Store());
         const QString description = stored.IsSet() ? DescriptionOf(stored) : GeodesyDialogTexts::NotSet.Text();
