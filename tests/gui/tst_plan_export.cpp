@@ -224,14 +224,14 @@ private slots:
         dialog.SetChoice({PaperSize::A4, true, 500, true});
         auto* fit = dialog.findChild<QPushButton*>(QStringLiteral("sheetUseFit"));
         QVERIFY(fit);
-        QCOMPARE(dialog.Verdict(), PlanViewTexts::CutAt(QStringLiteral("1:500"), {800, 200}, {277, 171}));
+        QCOMPARE(dialog.Verdict(), PlanViewTexts::OnSheet(PlanViewTexts::CutAt, QStringLiteral("1:500"), {800, 200}, {277, 171}));
         QVERIFY(!fit->isHidden());
         fit->click();
         QCOMPARE(dialog.Choice().scale, 0);
-        QCOMPARE(dialog.Verdict(), PlanViewTexts::FittedAt(QStringLiteral("1:2000"), {200, 50}, {277, 171}));
+        QCOMPARE(dialog.Verdict(), PlanViewTexts::OnSheet(PlanViewTexts::FittedAt, QStringLiteral("1:2000"), {200, 50}, {277, 171}));
         QVERIFY(fit->isHidden());
         dialog.SetChoice({PaperSize::A3, true, 1000, true});
-        QCOMPARE(dialog.Verdict(), PlanViewTexts::FitsAt(QStringLiteral("1:1000"), {400, 100}, {400, 258}));
+        QCOMPARE(dialog.Verdict(), PlanViewTexts::OnSheet(PlanViewTexts::FitsAt, QStringLiteral("1:1000"), {400, 100}, {400, 258}));
     }
 
     // The File menu carries the plan's export; from the list tab it shows the plan first.

@@ -96,11 +96,9 @@ void CPlanSheetDialog::ShowVerdict()
     const SheetChoice choice = Choice();
     const SheetLayout layout = LayOutSheet(choice, m_bounds, m_metresPerUnit);
     const QSizeF map = layout.map.size();
-    if (choice.scale == 0)
-        m_verdict->setText(PlanViewTexts::FittedAt(ScaleText(layout.scale), layout.needed, map));
-    else if (layout.fits)
-        m_verdict->setText(PlanViewTexts::FitsAt(ScaleText(layout.scale), layout.needed, map));
-    else
-        m_verdict->setText(PlanViewTexts::CutAt(ScaleText(layout.scale), layout.needed, map));
+    const ShownText& verdict = choice.scale == 0 ? PlanViewTexts::FittedAt
+                               : layout.fits     ? PlanViewTexts::FitsAt
+                                                 : PlanViewTexts::CutAt;
+    m_verdict->setText(PlanViewTexts::OnSheet(verdict, ScaleText(layout.scale), layout.needed, map));
     m_fit->setVisible(!layout.fits);
 }

@@ -40,10 +40,11 @@ inline constexpr ShownText Scale = QT_TRANSLATE_NOOP("MERION", "比例：");
 inline constexpr ShownText FitPage = QT_TRANSLATE_NOOP("MERION", "适合页面");
 inline constexpr ShownText TitleBlock = QT_TRANSLATE_NOOP("MERION", "图签（项目、日期、坐标系、比例）");
 inline constexpr ShownText UseFitPage = QT_TRANSLATE_NOOP("MERION", "改为适合页面");
-// How the job lies on the sheet; %1 the scale, %2 the job's extent on paper, %3 the map's frame.
-inline constexpr ShownText FittedAtText = QT_TRANSLATE_NOOP("MERION", "按 %1 出图：测区在纸上 %2，图框 %3。");
-inline constexpr ShownText FitsAtText = QT_TRANSLATE_NOOP("MERION", "%1 时测区在纸上 %2，放得下（图框 %3）。");
-inline constexpr ShownText CutAtText = QT_TRANSLATE_NOOP("MERION", "%1 时测区在纸上 %2，超出图框 %3：将以测区中心居中出图，图框外的部分不画。要画出全部点，请改为适合页面或更大的纸张。");
+// How the job lies on the sheet (one of these three is the verdict); %1 the scale, %2 the job's
+// extent on paper, %3 the map's frame (see OnSheet).
+inline constexpr ShownText FittedAt = QT_TRANSLATE_NOOP("MERION", "按 %1 出图：测区在纸上 %2，图框 %3。");
+inline constexpr ShownText FitsAt = QT_TRANSLATE_NOOP("MERION", "%1 时测区在纸上 %2，放得下（图框 %3）。");
+inline constexpr ShownText CutAt = QT_TRANSLATE_NOOP("MERION", "%1 时测区在纸上 %2，超出图框 %3：将以测区中心居中出图，图框外的部分不画。要画出全部点，请改为适合页面或更大的纸张。");
 
 // How many rows of how many are read, grouped by thousands as the list's count is.
 inline QString Loading(qint64 read, qint64 total)
@@ -59,17 +60,10 @@ inline QString Millimetres(QSizeF size)
 {
     return QStringLiteral("%1 × %2 mm").arg(std::ceil(size.width()), 0, 'f', 0).arg(std::ceil(size.height()), 0, 'f', 0);
 }
-inline QString FittedAt(const QString& scale, QSizeF job, QSizeF map)
+// A verdict on the sheet, its sizes in whole millimetres rounded up.
+inline QString OnSheet(const ShownText& verdict, const QString& scale, QSizeF job, QSizeF map)
 {
-    return FittedAtText.Arg(scale, Millimetres(job), Millimetres(map));
-}
-inline QString FitsAt(const QString& scale, QSizeF job, QSizeF map)
-{
-    return FitsAtText.Arg(scale, Millimetres(job), Millimetres(map));
-}
-inline QString CutAt(const QString& scale, QSizeF job, QSizeF map)
-{
-    return CutAtText.Arg(scale, Millimetres(job), Millimetres(map));
+    return verdict.Arg(scale, Millimetres(job), Millimetres(map));
 }
 
 // The ground under the cursor in the status bar, to the millimetre.

@@ -8,6 +8,7 @@ station (N, E) and its orientation w, written out by hand below, solved with pla
                              direction to A (PA = 0) as a second direction to A"""
 import sys
 from math import atan2, hypot, sqrt, pi, cos, sin
+from gauss_jordan import solve
 backsight = len(sys.argv) > 1 and sys.argv[1] == "backsight"
 
 rho = 180 * 3600 / pi                      # seconds per radian
@@ -18,16 +19,6 @@ obs = {"A": (0.0, 100.000 if backsight else 100.006), "B": (90 * 3600 + (0.0 if 
 sd_dir = 2.0 / rho                         # 2"
 def sd_dist(d): return 0.002 + 2e-6 * d    # 2 mm + 2 ppm
 
-def solve(n, b):
-    m = [row[:] + [b[i]] + [1.0 if j == i else 0.0 for j in range(len(n))] for i, row in enumerate(n)]
-    k = len(n)
-    for c in range(k):
-        p = max(range(c, k), key=lambda r: abs(m[r][c])); m[c], m[p] = m[p], m[c]
-        piv = m[c][c]; m[c] = [v / piv for v in m[c]]
-        for r in range(k):
-            if r != c:
-                f = m[r][c]; m[r] = [a - f * bb for a, bb in zip(m[r], m[c])]
-    return [m[i][k] for i in range(k)], [m[i][k + 1:] for i in range(k)]
 
 x = [1000.0, 2000.0, 0.0]
 for it in range(10):

@@ -6,6 +6,7 @@ equations are written out by hand, solved with plain lists (Gauss-Jordan) and it
 for every observation the redundancy r = p * Qvv and the standardized residual
 w = v / (sigma * sqrt(r)), Qvv = Qll - A Q A'."""
 from math import atan2, hypot, sqrt, pi
+from gauss_jordan import solve
 
 rho = 180 * 3600 / pi
 known = {"A": (1100.0, 2000.0), "B": (1000.0, 2150.0), "C": (900.0, 1950.0)}
@@ -15,16 +16,6 @@ obs = {"A": (0.0, 100.0), "B": (90 * 3600 + blunder, 150.0),
 sd_dir = 2.0 / rho
 def sd_dist(d): return 0.002 + 2e-6 * d
 
-def solve(n, b):
-    m = [row[:] + [b[i]] + [1.0 if j == i else 0.0 for j in range(len(n))] for i, row in enumerate(n)]
-    k = len(n)
-    for c in range(k):
-        p = max(range(c, k), key=lambda r: abs(m[r][c])); m[c], m[p] = m[p], m[c]
-        piv = m[c][c]; m[c] = [v / piv for v in m[c]]
-        for r in range(k):
-            if r != c:
-                f = m[r][c]; m[r] = [a - f * bb for a, bb in zip(m[r], m[c])]
-    return [m[i][k] for i in range(k)], [m[i][k + 1:] for i in range(k)]
 
 def equations(x):
     rows = []

@@ -10,6 +10,7 @@ place, solved with plain lists (Gauss-Jordan).
   free_station_weighted.py free       C's readings only place C: S from A and B alone"""
 import sys
 from math import atan2, hypot, sqrt, pi
+from gauss_jordan import solve
 
 rho = 180 * 3600 / pi
 fixed = {"A": (1100.0, 2000.0), "B": (1000.0, 2150.0)}
@@ -21,16 +22,6 @@ def sd_dist(d): return 0.002 + 2e-6 * d
 free = sys.argv[1] == "free"
 sigma_c = None if free else float(sys.argv[1]) / 1000.0
 
-def solve(n, b):
-    k = len(n)
-    m = [row[:] + [b[i]] + [1.0 if j == i else 0.0 for j in range(k)] for i, row in enumerate(n)]
-    for c in range(k):
-        p = max(range(c, k), key=lambda r: abs(m[r][c])); m[c], m[p] = m[p], m[c]
-        piv = m[c][c]; m[c] = [v / piv for v in m[c]]
-        for r in range(k):
-            if r != c:
-                f = m[r][c]; m[r] = [a - f * bb for a, bb in zip(m[r], m[c])]
-    return [m[i][k] for i in range(k)], [m[i][k + 1:] for i in range(k)]
 
 # x = [N_S, E_S, w, N_C, E_C]
 x = [1000.0, 2000.0, 0.0, known_c[0], known_c[1]]
