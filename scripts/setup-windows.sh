@@ -22,8 +22,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=()
   [ "$(id -u)" = 0 ] || sudo=(sudo)
   # Wine with what it recommends: its fonts and libraries are what the desktop program is seen with.
-  if ! { "${sudo[@]}" apt-get update -qq &&
-         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null; }; then
+  if ! { "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq &&
+         DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null; }; then
     say "cannot install ${missing[*]}"
     exit 3
   fi

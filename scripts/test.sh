@@ -22,6 +22,7 @@ report_times() {
 trap report_times EXIT
 
 bash scripts/setup-debian.sh
+export MERION_SETUP_DONE=1
 stage_done "setup (Debian packages)"
 # The Windows stage's packages and toolchain are installed while the Linux build compiles: the
 # download and unpacking wait on the network and the disk, the build on the processors.
@@ -40,7 +41,9 @@ stage_done "tests (build/)"
 # The fuzz targets, built with clang in a folder of their own, each run once over its seeds.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DMERION_FUZZ=ON -DMERION_WERROR=ON "${launcher[@]}"
+# Line tables are all a sanitizer's report needs to name the lines.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DMERION_FUZZ=ON -DMERION_WERROR=ON \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -gline-tables-only -DNDEBUG" "${launcher[@]}"
 cmake --build build-fuzz -j"$(nproc)"
 ctest --test-dir build-fuzz --output-on-failure -j"$(nproc)"
 stage_done "fuzz build and seeds (build-fuzz/)"
