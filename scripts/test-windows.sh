@@ -126,11 +126,19 @@ run_cases() {
   one import coor missing.txt
   one show nothing
   rm -f "$folder/project.db"
-  # The copies of replaced lists carry the time in their names.
-  local copy
-  for copy in "$folder"/discarded/*; do
-    if [ -e "$copy" ]; then mv "$copy" "$folder/discarded/${copy##*/[0-9]*-[0-9]*-}"; fi
-  done
+  # The copies of replaced lists carry the time in their names, and a number after the table's
+  # name when an earlier copy was made in the same second: both depend on the build's speed, so
+  # they are numbered in the order they were made instead.
+  local copy base k=0
+  if [ -d "$folder/discarded" ]; then
+    for copy in $(ls -tr "$folder/discarded"); do
+      k=$((k + 1))
+      base=${copy#*-*-}   # without yyyyMMdd-HHmmss-
+      base=${base%.csv}
+      base=${base%-[0-9]*} # without the same second's number
+      mv "$folder/discarded/$copy" "$folder/discarded/$k-$base.csv"
+    done
+  fi
   # The plan's PNG draws the scale bar's text with the system's fonts: its size is compared.
   file -b "$folder/plan.png" >"$folder/plan.png.size" && rm "$folder/plan.png"
 }
