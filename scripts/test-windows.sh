@@ -18,6 +18,20 @@ repo=$PWD
 started=$SECONDS
 say() { echo "test-windows: $*"; }
 fail() { echo "test-windows: FAILED: $*" >&2; exit 1; }
+# The files of a folder named yyyyMMdd-HHmmss-NAME[-N].EXT, where N counts the files made in the
+# same second, oldest first: a line each with NAME and the file's name. Names, not times, decide,
+# as a fast build makes in one second what a slow one makes in two.
+by_time_made() {
+  local file rest name number
+  for file in $(ls "$1"); do
+    rest=${file:16}
+    rest=${rest%.*}
+    name=${rest%-[0-9]*}
+    number=${rest#"$name"}
+    number=${number#-}
+    printf '%s %05d %s %s\n' "${file:0:15}" "${number:-1}" "$name" "$file"
+  done | LC_ALL=C sort | awk '{ print $3, $4 }'
+}
 
 if [ "${MERION_SKIP_WINDOWS:-0}" = 1 ]; then say "skipped (MERION_SKIP_WINDOWS=1)"; exit 0; fi
 status=0
@@ -126,18 +140,10 @@ run_cases() {
   one import coor missing.txt
   one show nothing
   rm -f "$folder/project.db"
-  # The copies of replaced lists carry the time in their names, and a number after the table's
-  # name when an earlier copy was made in the same second: both depend on the build's speed, so
-  # they are numbered in the order they were made instead.
-  local copy base k=0
+  # The copies of replaced lists, each table's numbered in the order they were made.
   if [ -d "$folder/discarded" ]; then
-    for copy in $(ls -tr "$folder/discarded"); do
-      k=$((k + 1))
-      base=${copy#*-*-}   # without yyyyMMdd-HHmmss-
-      base=${base%.csv}
-      base=${base%-[0-9]*} # without the same second's number
-      mv "$folder/discarded/$copy" "$folder/discarded/$k-$base.csv"
-    done
+    by_time_made "$folder/discarded" | awk '{ k[$1]++; print $2, $1 "-" k[$1] ".csv" }' |
+      while read -r from to; do mv "$folder/discarded/$from" "$folder/discarded/$to"; done
   fi
   # The plan's PNG draws the scale bar's text with the system's fonts: its size is compared.
   file -b "$folder/plan.png" >"$folder/plan.png.size" && rm "$folder/plan.png"
@@ -205,12 +211,9 @@ port_cases() {
   # raw, and under Wine that is before the upload has emptied the port's input, so it waits for
   # a DC1 that was thrown away; the Linux build is quick enough to empty the input first.
   transfer receive --out received-cut.txt --hang-up-after-lines 2 -- upload --instrument t5
-  # The bytes kept of each download, in the order they came (their names carry the time).
-  local k=0 kept
-  for kept in $(ls "$folder/downloads" | sort); do
-    k=$((k + 1))
-    mv "$folder/downloads/$kept" "$folder/kept$k.txt"
-  done
+  # The bytes kept of each download, in the order they came.
+  by_time_made "$folder/downloads" | awk '{ print $2, "kept" NR ".txt" }' |
+    while read -r from to; do mv "$folder/downloads/$from" "$folder/$to"; done
   rmdir "$folder/downloads"
   rm -f "$folder/project.db"
 }
