@@ -1,19 +1,10 @@
 #include "cli_runner.h"
 #include "core/geodesy/geodesy_texts.h"
+#include "file_bytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace
-{
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-} // namespace
 
 class TestCliCrs : public QObject
 {

@@ -1,5 +1,6 @@
 #include "cli_runner.h"
 #include "core/geodesy/geodesy_texts.h"
+#include "file_bytes.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -12,11 +13,6 @@
 
 namespace
 {
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 void WriteText(const QString& path, const QByteArray& text)
 {

@@ -1,8 +1,9 @@
 #include "cli_runner.h"
-#include "recording_reporter.h"
 #include "core/edit/coor_edit.h"
 #include "core/plan/plan_texts.h"
 #include "core/store/project_store.h"
+#include "file_bytes.h"
+#include "recording_reporter.h"
 
 #include <QFile>
 #include <QImage>
@@ -16,11 +17,6 @@
 
 namespace
 {
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // Runs a tool of the system and gives what it printed, standard error included (UTF-8).
 QString Tool(const QString& program, const QStringList& arguments)

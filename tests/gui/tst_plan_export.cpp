@@ -1,5 +1,6 @@
 #include "core/store/statement.h"
 #include "core/views/data_kind.h"
+#include "file_bytes.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/merion_app.h"
 #include "gui/plan/plan_canvas.h"
@@ -69,11 +70,6 @@ std::optional<PageWord> Find(const QList<PageWord>& words, const QString& text)
     return std::nullopt;
 }
 
-QString ReadText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 } // namespace
 
 class TestPlanExport : public QObject

@@ -10,3 +10,10 @@ inline QByteArray FileBytes(const QString& path)
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
+
+// The text of a UTF-8 file; empty when it cannot be read.
+inline QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
