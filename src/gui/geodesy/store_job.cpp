@@ -6,20 +6,6 @@
 
 #include <QProgressDialog>
 
-namespace
-{
-// Keeps what the job's store reports, to be told on the window's thread with the result.
-class CKeptMessages final : public IReporter
-{
-public:
-    explicit CKeptMessages(QList<QPair<QString, MessageIcon>>& kept) : m_kept(kept) {}
-    void Message(const QString& text, MessageIcon icon) override { m_kept.append({text, icon}); }
-    bool Confirm(const QString&) override { return false; } // the questions were asked before it started
-private:
-    QList<QPair<QString, MessageIcon>>& m_kept;
-};
-} // namespace
-
 CStoreJob::~CStoreJob()
 {
     StopAndWait();
@@ -56,7 +42,6 @@ Outcome RunStoreJob(CSession& session, QWidget& over, CStoreJob::Job job)
     // the note only brings it back until the job is done.
     while (!result)
         note.exec();
-    for (const auto& [text, icon] : result->messages)
-        session.Reporter().Message(text, icon);
+    CKeptMessages::Tell(result->messages, session.Reporter());
     return result->outcome;
 }

@@ -2,10 +2,9 @@
 
 #include "core/report/outcome.h"
 #include "core/report/reporter.h"
+#include "gui/shell/kept_messages.h"
 #include "gui/shell/worker.h"
 
-#include <QList>
-#include <QPair>
 
 #include <functional>
 #include <memory>
@@ -18,7 +17,7 @@ class QWidget;
 struct StoreJobResult
 {
     Outcome outcome;
-    QList<QPair<QString, MessageIcon>> messages;
+    KeptMessageList messages;
 };
 
 // A job over the whole point list (a transformation, an export) on a worker of its own, with a

@@ -155,8 +155,7 @@ void CPlanTab::ShowLoaded(const std::shared_ptr<LoadedPlan>& plan)
 {
     m_loading = false;
     m_canvas->EndLoading();
-    for (const auto& [text, icon] : plan->messages)
-        m_session.Reporter().Message(text, icon);
+    CKeptMessages::Tell(plan->messages, m_session.Reporter());
     if (std::exchange(m_reloadAgain, false))
         return Reload();
 
