@@ -428,6 +428,41 @@ private slots:
         QCOMPARE(RowOf(ListRows(*m_app->View()), "S").mid(North, 2), QStringList({"1000.0000", "2000.0001"}));
     }
 
+    // A project opened read-only is never brought up to date: one made before the a priori
+    // values were kept has no tables for them, and adjusts with the instrument's defaults.
+    void aProjectWithoutTheValuesTablesAdjustsWithTheDefaults()
+    {
+        StoreFreeStationJob();
+        Store({"drop table AdjSigma", "drop table AdjWeight"});
+        bool asked = false;
+        WhenShown<CAdjustDialog>([&asked](CAdjustDialog* dialog) {
+            asked = true;
+            dialog->reject();
+        });
+        Commands().Run(Command::Adjust);
+        QVERIFY(asked);
+        QCOMPARE(m_reporter.Messages(), QStringList());
+    }
+
+    // What an adjustment of a project gives goes to that project alone: switching to another
+    // while it runs cancels it, and the other project's adjusted list stays empty.
+    void switchingProjectsCancelsTheAdjustment()
+    {
+        StoreFreeStationJob();
+        const QString other = m_dir.filePath("other.db");
+        QFile::remove(other);
+        WhenShown<CAdjustDialog>([](CAdjustDialog* dialog) { dialog->accept(); });
+        Commands().Run(Command::Adjust);
+        QVERIFY(!Commands().Action(Command::Adjust)->isEnabled());
+        QVERIFY(m_app->SwitchProject(other));
+        QVERIFY(Commands().Action(Command::Adjust)->isEnabled());
+        QTRY_VERIFY(m_app->MainFrame()->findChildren<CAdjustmentWorker*>().isEmpty());
+        QCoreApplication::processEvents();
+        QCOMPARE(TableRows(m_app->Store(), Tbl::AdjCoor), QStringList());
+        QVERIFY(m_reports.isEmpty());
+        QCOMPARE(m_reporter.Messages(), QStringList{QString(ComputeDialogTexts::AdjustCancelled)});
+    }
+
     // Cancelling while the adjustment runs stores nothing of it: the last result stays in
     // AdjCoor and AdjResidual, the user is told, and the commands are there again.
     void cancelledAdjustmentKeepsTheLastResult()

@@ -4,6 +4,7 @@
 #include "core/store/bulk_insert.h"
 #include "core/store/project_store.h"
 #include "core/store/schema.h"
+#include "core/store/schema_check.h"
 #include "core/store/sql_text.h"
 #include "core/store/statement.h"
 #include "core/store/transaction.h"
@@ -27,6 +28,8 @@ double Or(const QString& text, double otherwise)
 Outcome ReadAprioriOptions(CProjectStore& store, AprioriOptions& options)
 {
     options = {};
+    // A read-only project made before these values were kept adjusts with the defaults.
+    if (HoldsTable(store, Tbl::AdjSigma))
     {
         CStatement rows(store, Sql("select %2,%3,%4,%5,%6 from %1 order by %7",
                                    {Tbl::AdjSigma, Col::STATION, Col::DIRECTION, Col::DISTMM, Col::DISTPPM,
@@ -49,6 +52,8 @@ Outcome ReadAprioriOptions(CProjectStore& store, AprioriOptions& options)
         if (rows.Failed())
             return Status::DatabaseError;
     }
+    if (!HoldsTable(store, Tbl::AdjWeight))
+        return Status::Done;
     CStatement rows(store, Sql("select %2,%3,%4 from %1 order by %5",
                                {Tbl::AdjWeight, Col::SN, Col::SIGMAP, Col::SIGMAZ, Col::ID}));
     while (rows.Next())

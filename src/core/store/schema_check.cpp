@@ -2,6 +2,7 @@
 
 #include "core/store/engine_sql.h"
 #include "core/store/schema.h"
+#include "core/store/statement.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -28,4 +29,10 @@ QString MissingColumn(const QSqlDatabase& db)
                 return table.name + QLatin1Char('.') + column.name;
     }
     return {};
+}
+
+bool HoldsTable(CProjectStore& store, const QString& table)
+{
+    CStatement columns(store, EngineSql::ColumnNames(), {table});
+    return columns.Next();
 }

@@ -165,8 +165,8 @@ bool CMerionApp::SwitchProject(const QString& databasePath)
         m_reporter->Message(AppTexts::ProjectInUse.Arg(QDir::toNativeSeparators(path)), MessageIcon::Exclamation);
         return false;
     }
-    CloseToolDialogs();
-    // A file that is no project (or one of another program) is refused before this one closes.
+    // A file that is no project (or one of another program) is refused before this one closes,
+    // and before its windows and transfers do.
     {
         CProjectStore other(path, m_reporter);
         const bool opened = other.Connect();
@@ -174,6 +174,7 @@ bool CMerionApp::SwitchProject(const QString& databasePath)
         if (!opened)
             return false;
     }
+    CloseToolDialogs();
     CProjectStore& store = Store();
     EmptyScratchTables(store);
     store.Disconnect();

@@ -55,6 +55,8 @@ public:
     CAdjustFeature(CCommandActions& commands, CSession& session, QWidget& window)
         : QObject(&window), m_commands(commands), m_session(session), m_window(window)
     {
+        // What an adjustment of the project left gives belongs to that project alone.
+        connect(&session, &CSession::ProjectChanged, this, &CAdjustFeature::Cancel);
     }
 
     void AdjustJob() { Ask(false); }
