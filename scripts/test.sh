@@ -15,6 +15,12 @@ stage_done() {
   stage_started=$SECONDS
 }
 report_times() {
+  # A run that stopped early still waits for the Windows setup it started, and shows its log.
+  if [ -n "${windows_setup:-}" ]; then
+    wait "$windows_setup" 2>/dev/null || true
+    cat "$windows_setup_log"
+  fi
+  rm -f "${windows_setup_log:-}"
   echo "test: time by stage"
   printf '  %s\n' "${stage_times[@]}"
   echo "  whole run                          $(printf '%4d' "$SECONDS") s"
@@ -34,6 +40,13 @@ if [ "${MERION_SKIP_WINDOWS:-0}" != 1 ]; then
 fi
 bash scripts/build.sh
 stage_done "build (build/)"
+# The tests run on a settled machine: no package (and no font) arrives while they run.
+if [ -n "$windows_setup" ]; then
+  wait "$windows_setup" || true # test-windows.sh runs the setup again and says what is wrong
+  cat "$windows_setup_log"
+  windows_setup=
+  stage_done "rest of the Windows setup"
+fi
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 stage_done "tests (build/)"
@@ -50,11 +63,6 @@ stage_done "fuzz build and seeds (build-fuzz/)"
 # The installed tree and the package, from the build the tests ran on.
 bash scripts/package.sh build
 stage_done "install tree and package"
-if [ -n "$windows_setup" ]; then
-  wait "$windows_setup" || true # test-windows.sh runs the setup again and says what is wrong
-  cat "$windows_setup_log"
-  stage_done "rest of the Windows setup"
-fi
 # The Windows serial backend compiles with MinGW-w64 without a warning.
 bash scripts/check-mingw.sh
 # The Windows build, tested under Wine, where the Qt for MinGW is at hand (../shared/toolchains/
